@@ -1,0 +1,214 @@
+#include "controller/controller.h"
+
+#include "controller/dialogs.h"
+#include "model/limits.h"
+#include "schedule/alternation.h"
+#include "schedule/worktimerules.h"
+
+#include <algorithm>
+
+Controller::Controller(Dialogs& dialogs, QObject* parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
+{
+}
+
+void Controller::selectTab(int message)
+{
+    if (!isMessageIndex(message))
+        return;
+    m_selectedTab = message;
+    m_project.setCurMsg(message);
+}
+
+void Controller::setMessageText(int m, const QString& text)
+{
+    if (!isMessageIndex(m) || m_project.message(m).text == text)
+        return;
+    m_project.editMessage(m, [&](MessageSettings& message) { message.text = text; });
+    m_project.setModified(true);
+}
+
+void Controller::setFontName(int m, const QString& name)
+{
+    if (isMessageIndex(m))
+        m_project.editMessage(m, [&](MessageSettings& message) { message.fontName = name; });
+}
+
+void Controller::setBold(int m, bool bold)
+{
+    if (isMessageIndex(m))
+        m_project.editMessage(m, [&](MessageSettings& message) { message.bold = bold; });
+}
+
+void Controller::setFlash(int m, bool flash)
+{
+    if (isMessageIndex(m))
+        m_project.editMessage(m, [&](MessageSettings& message) { message.flash = flash; });
+}
+
+void Controller::setLoopLamp(int m, bool loopLamp)
+{
+    if (isMessageIndex(m))
+        m_project.editMessage(m, [&](MessageSettings& message) { message.loopLamp = loopLamp; });
+}
+
+void Controller::setTopAdjText(int m, const QString& text)
+{
+    if (isMessageIndex(m))
+        m_project.editMessage(m, [&](MessageSettings& message) { message.topAdj = text; });
+}
+
+void Controller::setAdjustBar(int m, int value)
+{
+    value = std::clamp(value, kAdjustMin, kAdjustMax);
+    if (!isMessageIndex(m) || m_project.message(m).adjustBar == value)
+        return;
+    m_project.editMessage(m, [&](MessageSettings& message) {
+        message.adjustBar = value;
+        message.topAdj = QString::number(value);
+    });
+}
+
+void Controller::setScroll(int m, int value)
+{
+    if (isMessageIndex(m))
+        m_project.editMessage(m, [&](MessageSettings& message) { message.scroll = std::clamp(value, 0, kScrollMax); });
+}
+
+void Controller::chooseEntry(int m, MessageList list, int index)
+{
+    if (!isMessageIndex(m))
+        return;
+    m_project.editMessage(m, [&](MessageSettings& message) { message.list(list).setIndex(index); });
+    // Message 0's show mode decides the animation rounding, so its data is brought up to date.
+    if (list == MessageList::Mode && m == 0)
+        encodeMessage();
+}
+
+void Controller::typeText(int m, MessageList list, const QString& text)
+{
+    if (isMessageIndex(m))
+        m_project.editMessage(m, [&](MessageSettings& message) { message.list(list).setText(text); });
+}
+
+void Controller::chooseEntry(GlobalList list, int index)
+{
+    const QString before = m_project.globals().list(list).text();
+    m_project.editGlobals([&](GlobalSettings& globals) { globals.list(list).setIndex(index); });
+    switch (list) {
+    case GlobalList::ScreenWidth:
+        chooseScreenWidth();
+        break;
+    case GlobalList::ScreenHeight:
+    case GlobalList::Brightness:
+        if (m_project.globals().list(list).text() != before)
+            m_project.setModified(true);
+        break;
+    case GlobalList::ClockMessage:
+    case GlobalList::HourPosition:
+    case GlobalList::MinutePosition:
+        clockChoiceChanged();
+        break;
+    case GlobalList::DaysMessage:
+    case GlobalList::DaysPosition:
+        daysChoiceChanged();
+        break;
+    case GlobalList::Port:
+        break;
+    }
+}
+
+void Controller::typeText(GlobalList list, const QString& text)
+{
+    const bool changed = m_project.globals().list(list).text() != text;
+    m_project.editGlobals([&](GlobalSettings& globals) { globals.list(list).setText(text); });
+    if (changed && (list == GlobalList::ScreenHeight || list == GlobalList::Brightness))
+        m_project.setModified(true);
+}
+
+void Controller::chooseScreenWidth()
+{
+    // The width decides message 0's animation rounding, so message 0 is read again from its image.
+    m_project.setCurMsg(0);
+    encodeMessage();
+    m_project.setCurMsg(m_selectedTab);
+}
+
+void Controller::clockChoiceChanged() { m_project.setModified(true); }
+
+void Controller::daysChoiceChanged() { m_project.setModified(true); }
+
+void Controller::setShowMarks(bool show)
+{
+    m_project.editGlobals([&](GlobalSettings& globals) { globals.showMarks = show; });
+}
+
+void Controller::setCountdownDays(const QString& text)
+{
+    m_project.editGlobals([&](GlobalSettings& globals) { globals.countdownDays = text; });
+}
+
+void Controller::setWorkTimeEnabled(bool enabled)
+{
+    m_project.editWorkTime([&](WorkTime& workTime) { workTime.enabled = enabled; });
+    m_project.setModified(true);
+}
+
+void Controller::setStartMinutes(int minutes) { setWorkMinutes(true, minutes); }
+
+void Controller::setEndMinutes(int minutes) { setWorkMinutes(false, minutes); }
+
+void Controller::setWorkMinutes(bool start, int minutes)
+{
+    const int value = WorkTimeRules::clampMinutes(minutes);
+    const WorkTime& current = m_project.workTime();
+    if ((start ? current.start : current.end) == value)
+        return;
+    m_project.editWorkTime([&](WorkTime& workTime) {
+        (start ? workTime.start : workTime.end) = value;
+        (start ? workTime.startText : workTime.endText) = WorkTimeRules::minutesToHhMm(value);
+    });
+    m_project.setModified(true);
+}
+
+void Controller::editStartTimeText(const QString& text)
+{
+    m_project.editWorkTime([&](WorkTime& workTime) { workTime.startText = text; });
+}
+
+void Controller::editEndTimeText(const QString& text)
+{
+    m_project.editWorkTime([&](WorkTime& workTime) { workTime.endText = text; });
+}
+
+void Controller::finishStartTimeText() { finishTimeText(true); }
+
+void Controller::finishEndTimeText() { finishTimeText(false); }
+
+void Controller::finishTimeText(bool start)
+{
+    const WorkTime& current = m_project.workTime();
+    if (const auto typed = WorkTimeRules::parseTypedTime(start ? current.startText : current.endText))
+        setWorkMinutes(start, *typed);
+    m_project.editWorkTime([&](WorkTime& workTime) {
+        (start ? workTime.startText : workTime.endText)
+            = WorkTimeRules::minutesToHhMm(start ? workTime.start : workTime.end);
+    });
+}
+
+void Controller::setAltTicked(int m, bool ticked)
+{
+    if (!isMessageIndex(m) || m_project.altBoxes()[m].ticked == ticked)
+        return;
+    m_project.editAltBoxes([&](AltBoxes& boxes) {
+        boxes[m].ticked = ticked;
+        Alternation::applyChainRule(boxes);
+    });
+}
+
+void Controller::findAltGroup()
+{
+    const AltGroup group = Alternation::findAltGroup(m_project.altBoxes());
+    m_project.setAltGroup(group.begin, group.count);
+}

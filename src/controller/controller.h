@@ -1,0 +1,79 @@
+#pragma once
+
+#include "imaging/messageencoder.h"
+#include "imaging/messageimages.h"
+#include "model/globalsettings.h"
+#include "model/messagesettings.h"
+#include "model/project.h"
+
+#include <QObject>
+#include <QString>
+
+class Dialogs;
+
+// One method per operator action. The window calls these with its widgets' values, loading and
+// the command line call the same ones, so a change made by the program runs exactly the rules an
+// operator's change runs.
+class Controller : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Controller(Dialogs& dialogs, QObject* parent = nullptr);
+
+    [[nodiscard]] Project& project() { return m_project; }
+    [[nodiscard]] const Project& project() const { return m_project; }
+    [[nodiscard]] MessageImages& images() { return m_images; }
+    [[nodiscard]] const MessageImages& images() const { return m_images; }
+
+    // Message pages. The selected tab is kept apart from CurMsg, which some commands move.
+    [[nodiscard]] int selectedTab() const { return m_selectedTab; }
+    void selectTab(int message);
+
+    void setMessageText(int m, const QString& text);
+    void setFontName(int m, const QString& name);
+    void setBold(int m, bool bold);
+    void setFlash(int m, bool flash);
+    void setLoopLamp(int m, bool loopLamp);
+    void setTopAdjText(int m, const QString& text);
+    void setAdjustBar(int m, int value);
+    void setScroll(int m, int value);
+
+    // Lists: choosing an entry runs the list's handler; typing only changes its text, except for
+    // the screen height and brightness, whose edits mark the project changed.
+    void chooseEntry(int m, MessageList list, int index);
+    void typeText(int m, MessageList list, const QString& text);
+    void chooseEntry(GlobalList list, int index);
+    void typeText(GlobalList list, const QString& text);
+
+    void setShowMarks(bool show);
+    void setCountdownDays(const QString& text);
+
+    // Work time: the minute values run the display rule; a typed time counts when the field is left.
+    void setWorkTimeEnabled(bool enabled);
+    void setStartMinutes(int minutes);
+    void setEndMinutes(int minutes);
+    void editStartTimeText(const QString& text);
+    void editEndTimeText(const QString& text);
+    void finishStartTimeText();
+    void finishEndTimeText();
+
+    // Alternation boxes are never shown; loading ticks them.
+    void setAltTicked(int m, bool ticked);
+    void findAltGroup();
+
+    void encodeMessage() { m_encoder.encodeMessage(); }
+    void recountMessage() { m_encoder.recountMessage(); }
+
+private:
+    void chooseScreenWidth();
+    void clockChoiceChanged();
+    void daysChoiceChanged();
+    void setWorkMinutes(bool start, int minutes);
+    void finishTimeText(bool start);
+
+    Dialogs& m_dialogs;
+    Project m_project;
+    MessageImages m_images;
+    MessageEncoder m_encoder{m_project, m_images};
+    int m_selectedTab = 0;
+};

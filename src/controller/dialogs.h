@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The operator's side of every conversation: questions, messages and file choices. The window
+// shows modal boxes with the exclamation icon; tests answer with fakes. Filters are written
+// "shown text|pattern", as the project files' dialogs have always been described.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A question with Yes and No; true for Yes.
+    [[nodiscard]] virtual bool askYesNo(const QString& title, const QString& text) = 0;
+    // A message with an OK button.
+    virtual void tell(const QString& title, const QString& text) = 0;
+    // The chosen path, or an empty string when the operator cancels.
+    [[nodiscard]] virtual QString chooseOpenFile(const QString& filter) = 0;
+    [[nodiscard]] virtual QString chooseSaveFile(const QString& filter) = 0;
+};

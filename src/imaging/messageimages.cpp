@@ -1,0 +1,6 @@
+#include "imaging/messageimages.h"
+
+MessageImages::MessageImages(QObject* parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,36 @@
+#include "ui/widgetdialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+bool WidgetDialogs::askYesNo(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void WidgetDialogs::tell(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+QString WidgetDialogs::chooseOpenFile(const QString& filter)
+{
+    return QFileDialog::getOpenFileName(m_parent, QString(), QString(), qtFilter(filter));
+}
+
+QString WidgetDialogs::chooseSaveFile(const QString& filter)
+{
+    return QFileDialog::getSaveFileName(m_parent, QString(), QString(), qtFilter(filter));
+}
+
+QString WidgetDialogs::qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(u';', u' '));
+    return filters.join(QStringLiteral(";;"));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "controller/dialogs.h"
+
+class QWidget;
+
+// The operator's dialogs as modal Qt boxes over the main window.
+class WidgetDialogs : public Dialogs {
+public:
+    explicit WidgetDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    [[nodiscard]] bool askYesNo(const QString& title, const QString& text) override;
+    void tell(const QString& title, const QString& text) override;
+    [[nodiscard]] QString chooseOpenFile(const QString& filter) override;
+    [[nodiscard]] QString chooseSaveFile(const QString& filter) override;
+
+    // "Picture(*.bmp)|*.bmp" becomes "Picture(*.bmp) (*.bmp)", the form Qt's dialogs read.
+    [[nodiscard]] static QString qtFilter(const QString& filter);
+
+private:
+    QWidget* m_parent = nullptr;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "controller/dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Answers the operator's dialogs from scripted queues and records what was shown.
+class FakeDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString title;
+        QString text;
+    };
+
+    QList<bool> yesNoAnswers;    // taken from the front; No when empty
+    QStringList openPaths;       // taken from the front; cancelled when empty
+    QStringList savePaths;
+    QList<Shown> questions;
+    QList<Shown> told;
+    QStringList openFilters;
+    QStringList saveFilters;
+
+    bool askYesNo(const QString& title, const QString& text) override
+    {
+        questions.append({title, text});
+        return yesNoAnswers.isEmpty() ? false : yesNoAnswers.takeFirst();
+    }
+    void tell(const QString& title, const QString& text) override { told.append({title, text}); }
+    QString chooseOpenFile(const QString& filter) override
+    {
+        openFilters << filter;
+        return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+    }
+    QString chooseSaveFile(const QString& filter) override
+    {
+        saveFilters << filter;
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
+};
