@@ -1,16 +1,29 @@
 #include "controller/controller.h"
 
 #include "controller/dialogs.h"
+#include "controller/messagetexts.h"
+#include "link/serialline.h"
 #include "model/limits.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
 
 #include <algorithm>
 
-Controller::Controller(Dialogs& dialogs, QObject* parent)
+Controller::Controller(Dialogs& dialogs, SerialLine& line, QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
+    , m_line(line)
 {
+}
+
+bool Controller::transferInProgress() const { return m_line.isOpen(); }
+
+bool Controller::refusedWhileBusy()
+{
+    if (!transferInProgress())
+        return false;
+    m_dialogs.tell(MessageTexts::kBusyTitle, MessageTexts::kBusy);
+    return true;
 }
 
 void Controller::selectTab(int message)

@@ -10,6 +10,7 @@
 #include <QString>
 
 class Dialogs;
+class SerialLine;
 
 // One method per operator action. The window calls these with its widgets' values, loading and
 // the command line call the same ones, so a change made by the program runs exactly the rules an
@@ -18,7 +19,7 @@ class Controller : public QObject {
     Q_OBJECT
 
 public:
-    explicit Controller(Dialogs& dialogs, QObject* parent = nullptr);
+    Controller(Dialogs& dialogs, SerialLine& line, QObject* parent = nullptr);
 
     [[nodiscard]] Project& project() { return m_project; }
     [[nodiscard]] const Project& project() const { return m_project; }
@@ -64,7 +65,12 @@ public:
     void encodeMessage() { m_encoder.encodeMessage(); }
     void recountMessage() { m_encoder.recountMessage(); }
 
+    // An exchange with the card holds the serial line open.
+    [[nodiscard]] bool transferInProgress() const;
+
 private:
+    // Shows "現在転送中。" and answers true while a transfer runs.
+    [[nodiscard]] bool refusedWhileBusy();
     void chooseScreenWidth();
     void clockChoiceChanged();
     void daysChoiceChanged();
@@ -72,6 +78,7 @@ private:
     void finishTimeText(bool start);
 
     Dialogs& m_dialogs;
+    SerialLine& m_line;
     Project m_project;
     MessageImages m_images;
     MessageEncoder m_encoder{m_project, m_images};

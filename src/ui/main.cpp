@@ -1,16 +1,10 @@
-#include "controller/controller.h"
-#include "ui/widgetdialogs.h"
-
 #include <QApplication>
 #include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    WidgetDialogs dialogs;
-    Controller controller(dialogs);
     QMainWindow window;
-    dialogs.setParent(&window);
     window.setWindowTitle(QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72"));
     window.resize(993, 681);
     window.show();

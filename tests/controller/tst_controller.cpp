@@ -1,5 +1,6 @@
 #include "controller/controller.h"
 #include "support/fakedialogs.h"
+#include "support/fakeserialline.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -9,12 +10,13 @@ class TestController : public QObject {
 
 private:
     FakeDialogs m_dialogs;
+    FakeSerialLine m_line;
     std::unique_ptr<Controller> m_controller;
 
     Project& project() { return m_controller->project(); }
 
 private slots:
-    void init() { m_controller = std::make_unique<Controller>(m_dialogs); }
+    void init() { m_controller = std::make_unique<Controller>(m_dialogs, m_line); }
 
     void changesThatMarkTheProject_data()
     {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+// The serial line to the control card, with exactly what the exchanges need. Its open state is
+// the program's one busy flag: the line is open exactly while an exchange runs.
+class SerialLine : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // The device that the next open uses (a COM name's device, or a path such as /dev/ttyUSB0).
+    virtual void setPortName(const QString& device) = 0;
+    // Opens at 9600 baud, no parity, 8 data bits, 1 stop bit. False when missing or in use.
+    [[nodiscard]] virtual bool open() = 0;
+    virtual void close() = 0;
+    [[nodiscard]] virtual bool isOpen() const = 0;
+    virtual void setDtr(bool on) = 0;
+    // Queues the bytes and returns at once; false when the line refused them.
+    [[nodiscard]] virtual bool write(const QByteArray& bytes) = 0;
+    // Bytes not yet sent, including what the operating system still holds for the line.
+    [[nodiscard]] virtual qint64 bytesQueued() const = 0;
+
+signals:
+    void openChanged(bool open);
+    // Some queued bytes have left; a drain checks bytesQueued() again.
+    void bytesSent();
+    // The line broke (device gone, write error); the exchange stops.
+    void failed(const QString& reason);
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "link/serialline.h"
+
+// A serial line that never sends anything: for the busy flag in tests of commands that only
+// look at it. Exchanges are tested over real pseudo-terminals.
+class FakeSerialLine : public SerialLine {
+public:
+    using SerialLine::SerialLine;
+
+    void setPortName(const QString& device) override { portName = device; }
+    bool open() override
+    {
+        m_open = true;
+        emit openChanged(true);
+        return true;
+    }
+    void close() override
+    {
+        m_open = false;
+        emit openChanged(false);
+    }
+    bool isOpen() const override { return m_open; }
+    void setDtr(bool) override {}
+    bool write(const QByteArray& bytes) override
+    {
+        written += bytes;
+        return true;
+    }
+    qint64 bytesQueued() const override { return 0; }
+
+    QString portName;
+    QByteArray written;
+
+private:
+    bool m_open = false;
+};
