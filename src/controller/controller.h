@@ -68,6 +68,12 @@ public:
     // An exchange with the card holds the serial line open.
     [[nodiscard]] bool transferInProgress() const;
 
+signals:
+    // The progress bar under the global settings (upload, saving, loading) and the one of the
+    // clock set. A value of 0 shows it empty.
+    void progressBar1Changed(int maximum, int value);
+    void progressBar2Changed(int maximum, int value);
+
 private:
     // Shows "現在転送中。" and answers true while a transfer runs.
     [[nodiscard]] bool refusedWhileBusy();
