@@ -7,6 +7,8 @@
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
 
+#include <QFontDatabase>
+
 #include <algorithm>
 
 Controller::Controller(Dialogs& dialogs, SerialLine& line, QObject* parent)
@@ -224,4 +226,34 @@ void Controller::findAltGroup()
 {
     const AltGroup group = Alternation::findAltGroup(m_project.altBoxes());
     m_project.setAltGroup(group.begin, group.count);
+}
+
+// Window: start-up and closing.
+
+namespace {
+
+const QString kCloseDuringTransfer
+    = QStringLiteral("現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
+const QString kSaveChanges = QStringLiteral("設定内容が変更されています。保存しますか？");
+
+} // namespace
+
+void Controller::startUp()
+{
+    QStringList families = QFontDatabase::families();
+    families.sort(Qt::CaseInsensitive);
+    m_project.setFontFamilies(families);
+    for (int m = 0; m < kMessageCount; ++m)
+        setFontName(m, QStringLiteral("System"));
+    selectTab(0);
+    m_project.setModified(false);
+}
+
+bool Controller::confirmClose()
+{
+    // Both questions are always asked; a No to the first keeps the window open whatever the second.
+    bool mayClose = !transferInProgress() || m_dialogs.askYesNo(MessageTexts::kWarningTitle, kCloseDuringTransfer);
+    if (m_project.modified() && m_dialogs.askYesNo(MessageTexts::kWarningTitle, kSaveChanges))
+        mayClose = false;
+    return mayClose;
 }

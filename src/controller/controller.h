@@ -68,6 +68,13 @@ public:
     // An exchange with the card holds the serial line open.
     [[nodiscard]] bool transferInProgress() const;
 
+    // Window: start-up and closing.
+    // The font lists, every font set to "System", page 0 and an unchanged project.
+    void startUp();
+    // Asks before closing during a transfer and offers to save changes; false keeps the window
+    // open. Work is never thrown away because a save was cancelled or failed.
+    [[nodiscard]] bool confirmClose();
+
 signals:
     // The progress bar under the global settings (upload, saving, loading) and the one of the
     // clock set. A value of 0 shows it empty.

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class MessageImages;
+
+// One message image at its full size, 16376 x 32 pixels; the preview shows a window onto it.
+// It paints only the part that is exposed, so scrolling costs one strip of pixels.
+class CanvasView : public QWidget {
+    Q_OBJECT
+
+public:
+    CanvasView(const MessageImages& images, int message, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const MessageImages& m_images;
+    int m_message = 0;
+};

@@ -1,0 +1,124 @@
+#include "ui/globalpanel.h"
+
+#include "controller/controller.h"
+#include "ui/listcombo.h"
+#include "ui/windowfonts.h"
+#include "ui/windowlayout.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+using namespace WindowLayout;
+
+namespace {
+
+constexpr int kNumberListWidth = 70;
+constexpr int kPortListWidth = 100;
+constexpr int kButtonWidth = 120;
+constexpr int kProgressWidth = 230;
+
+} // namespace
+
+GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
+    : QGroupBox(parent)
+    , m_controller(controller) {
+    setObjectName(QStringLiteral("Frame3"));
+    setFixedSize(kTabStripWidth, kGlobalFrameHeight);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(kMargin);
+    grid->setVerticalSpacing(kMargin);
+    const auto place = [&](int row, int column, const QString& labelName, const QString& caption,
+                           QWidget* field) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(labelName);
+        grid->addWidget(label, row, column, Qt::AlignRight);
+        grid->addWidget(field, row, column + 1);
+    };
+    place(0, 0, QStringLiteral("Label19"), QStringLiteral("高さ(Dots)"),
+          globalList(QStringLiteral("ComScrH"), kNumberListWidth, GlobalList::ScreenHeight));
+    place(0, 2, QStringLiteral("Label11"), QStringLiteral("輝度"),
+          globalList(QStringLiteral("ComBright"), kNumberListWidth, GlobalList::Brightness));
+    place(0, 4, QStringLiteral("Label4"), QStringLiteral("COM ポート"),
+          globalList(QStringLiteral("ComSele"), kPortListWidth, GlobalList::Port));
+    m_portDevice = new QLabel(this);
+    m_portDevice->setObjectName(QStringLiteral("LabPortDevice"));
+    grid->addWidget(m_portDevice, 0, 6, 1, 2);
+
+    place(1, 0, QStringLiteral("Label9"), QStringLiteral("表示番号"),
+          globalList(QStringLiteral("ComTimeMsg"), kNumberListWidth, GlobalList::ClockMessage));
+    place(1, 2, QStringLiteral("Label14"), QStringLiteral("時間表示位置"),
+          globalList(QStringLiteral("ComHSide"), kNumberListWidth, GlobalList::HourPosition));
+    place(1, 4, QStringLiteral("Label16"), QStringLiteral("分表示位置"),
+          globalList(QStringLiteral("ComMSide"), kNumberListWidth, GlobalList::MinutePosition));
+    m_showMarks = new QCheckBox(QStringLiteral("時間、日付位置参照"), this);
+    m_showMarks->setObjectName(QStringLiteral("ChkSide"));
+    connect(m_showMarks, &QCheckBox::toggled, this, [this](bool show) { m_controller.setShowMarks(show); });
+    grid->addWidget(m_showMarks, 1, 6, 1, 2);
+
+    place(2, 0, QStringLiteral("Label13"), QStringLiteral("表示番号"),
+          globalList(QStringLiteral("ComDJSMsg"), kNumberListWidth, GlobalList::DaysMessage));
+    place(2, 2, QStringLiteral("Label15"), QStringLiteral("日数表示位置"),
+          globalList(QStringLiteral("ComDSide"), kNumberListWidth, GlobalList::DaysPosition));
+    auto* unit = new QLabel(QStringLiteral("(Unit Byte , 1 Byte=8 Pixels)"), this);
+    unit->setObjectName(QStringLiteral("Label17"));
+    unit->setFont(WindowFonts::smallLabel());
+    grid->addWidget(unit, 2, 4, 1, 2);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setTextVisible(false);
+    m_progress->setFixedSize(kProgressWidth, kControlHeight);
+    m_progress->setValue(0);
+    grid->addWidget(m_progress, 2, 6, 1, 2);
+    grid->setColumnStretch(7, 1);
+    connect(&controller, &Controller::progressBar1Changed, this, [this](int maximum, int value) {
+        m_progress->setRange(0, maximum);
+        m_progress->setValue(value);
+    });
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(kMargin / 2);
+    buttons->addWidget(button(QStringLiteral("CmdLoad"), QStringLiteral("参 照")));
+    buttons->addWidget(button(QStringLiteral("CmdSave"), QStringLiteral("保 存")));
+    buttons->addWidget(button(QStringLiteral("CmdSend"), QStringLiteral("転 送")));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->addLayout(grid, 1);
+    layout->addSpacing(kMargin);
+    layout->addLayout(buttons);
+
+    connect(&controller.project(), &Project::globalsChanged, this, &GlobalPanel::refresh);
+    refresh();
+}
+
+ListCombo* GlobalPanel::globalList(const QString& name, int width, GlobalList list) {
+    auto* combo = new ListCombo(name, width, this);
+    connect(combo, &QComboBox::editTextChanged, this,
+            [this, list](const QString& text) { m_controller.typeText(list, text); });
+    connect(combo, &QComboBox::activated, this,
+            [this, list](int index) { m_controller.chooseEntry(list, index); });
+    m_lists.emplace(list, combo);
+    return combo;
+}
+
+QPushButton* GlobalPanel::button(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setFixedSize(kButtonWidth, kButtonHeight);
+    return button;
+}
+
+void GlobalPanel::refresh() {
+    const GlobalSettings& globals = m_controller.project().globals();
+    for (const auto& [list, combo] : m_lists)
+        combo->showList(globals.list(list));
+    const QSignalBlocker blocker(m_showMarks);
+    m_showMarks->setChecked(globals.showMarks);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/globalsettings.h"
+
+#include <QGroupBox>
+#include <map>
+
+class Controller;
+class ListCombo;
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The sign-wide settings under the message tabs: height, brightness, port, the clock and
+// countdown marks, with the buttons that load, save and send the project.
+class GlobalPanel : public QGroupBox {
+    Q_OBJECT
+
+public:
+    GlobalPanel(Controller& controller, QWidget* parent);
+
+private:
+    [[nodiscard]] ListCombo* globalList(const QString& name, int width, GlobalList list);
+    [[nodiscard]] QPushButton* button(const QString& name, const QString& caption);
+    void refresh();
+
+    Controller& m_controller;
+    std::map<GlobalList, ListCombo*> m_lists;
+    QCheckBox* m_showMarks = nullptr;
+    QLabel* m_portDevice = nullptr;
+    QProgressBar* m_progress = nullptr;
+};

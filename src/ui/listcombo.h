@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QComboBox>
+
+class EditableList;
+
+// A drop-down list with an edit field, as every list of the window is: the operator may type a
+// value that is not in the list. It never adds typed values to the list and never completes them.
+class ListCombo : public QComboBox {
+    Q_OBJECT
+
+public:
+    ListCombo(const QString& name, int width, QWidget* parent);
+
+    // Shows the model's entries, selection and text without announcing any change.
+    void showList(const EditableList& list);
+    void showItems(const QStringList& items, const QString& text);
+
+private:
+    void display(const QStringList& items, int index, const QString& text);
+};

@@ -1,0 +1,154 @@
+#include "ui/mainwindow.h"
+
+#include "controller/controller.h"
+#include "model/limits.h"
+#include "ui/globalpanel.h"
+#include "ui/messagepage.h"
+#include "ui/tabstrip.h"
+#include "ui/timepanel.h"
+#include "ui/usagegaugeview.h"
+#include "ui/windowfonts.h"
+#include "ui/windowlayout.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+
+using namespace WindowLayout;
+
+namespace {
+
+constexpr int kTitleBlanks = 116;
+constexpr int kPageButtonWidth = 150;
+constexpr int kExitButtonWidth = 150;
+constexpr int kExitButtonHeight = 50;
+constexpr int kGaugeLabelWidth = 160;
+constexpr int kRegionGap = 4;
+
+QPushButton* pushButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFixedSize(kPageButtonWidth, kButtonHeight);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Controller& controller, QWidget* parent)
+    : QWidget(parent)
+    , m_controller(controller) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(title());
+    setFont(WindowFonts::caption());
+    setFixedSize(kWindowWidth, kWindowHeight);
+    buildFileBox();
+    buildTabs();
+    buildLowerRegions();
+}
+
+QString MainWindow::title() {
+    return QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72") + QString(kTitleBlanks, u' ') +
+           QStringLiteral("Vorel");
+}
+
+QStringList MainWindow::tabCaptions() {
+    // The first eight are padded so that both rows of tabs read alike.
+    QStringList captions;
+    for (int m = 0; m < kMessageCount; ++m) {
+        const QString caption = QStringLiteral("表示 %1").arg(m);
+        if (m == 0)
+            captions << QStringLiteral("    %1   ").arg(caption);
+        else if (m < 7)
+            captions << QStringLiteral("   %1   ").arg(caption);
+        else if (m == 7)
+            captions << QStringLiteral("   %1  ").arg(caption);
+        else if (m < kMessageCount - 1)
+            captions << caption;
+        else
+            captions << caption + u' ';
+    }
+    return captions;
+}
+
+void MainWindow::buildFileBox() {
+    auto* box = new QFrame(this);
+    box->setObjectName(QStringLiteral("Picture3"));
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setGeometry((kWindowWidth - kFileBoxWidth) / 2, kRegionGap, kFileBoxWidth, kFileBoxHeight);
+    m_fileLabel = new QLabel(box);
+    m_fileLabel->setObjectName(QStringLiteral("LabFile"));
+    m_fileLabel->setFont(WindowFonts::fileLabel());
+    m_fileLabel->setStyleSheet(QStringLiteral("color: blue"));
+    m_fileLabel->setGeometry(box->contentsRect().adjusted(kRegionGap, 0, -kRegionGap, 0));
+    m_fileLabel->setText(m_controller.project().fileLabel());
+    connect(&m_controller.project(), &Project::fileLabelChanged, m_fileLabel, &QLabel::setText);
+}
+
+void MainWindow::buildTabs() {
+    m_tabs = new TabStrip(tabCaptions(), kTabsPerRow, this);
+    m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->setGeometry(kMargin, kFileBoxHeight + 2 * kRegionGap, kTabStripWidth, kTabStripHeight);
+
+    auto* content = new QWidget(m_tabs);
+    content->setGeometry(m_tabs->pageArea());
+    m_pages = new QStackedWidget(content);
+    for (int m = 0; m < kMessageCount; ++m)
+        m_pages->addWidget(new MessagePage(m_controller, m, m_pages));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addSpacing(kMargin);
+    buttons->addWidget(pushButton(QStringLiteral("CmdUpText"), QStringLiteral("テキスト採用"), content));
+    buttons->addStretch();
+    buttons->addWidget(pushButton(QStringLiteral("CmdLdPic"), QStringLiteral("画像参照"), content));
+    buttons->addStretch();
+    buttons->addWidget(pushButton(QStringLiteral("CmdSvPic"), QStringLiteral("画像保存"), content));
+    buttons->addSpacing(kMargin);
+
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(kRegionGap, kRegionGap, kRegionGap, kRegionGap);
+    layout->setSpacing(kRegionGap);
+    layout->addWidget(m_pages, 1);
+    layout->addLayout(buttons);
+
+    connect(m_tabs, &TabStrip::currentChanged, this, [this](int index) {
+        m_controller.selectTab(index);
+        showSelectedPage();
+    });
+    showSelectedPage();
+}
+
+void MainWindow::buildLowerRegions() {
+    int top = m_tabs->geometry().bottom() + 1 + kRegionGap;
+    auto* globals = new GlobalPanel(m_controller, this);
+    globals->move(kMargin, top);
+
+    top += kGlobalFrameHeight + kRegionGap;
+    auto* time = new TimePanel(m_controller, this);
+    time->move(kMargin, top);
+    auto* exit = new QPushButton(QStringLiteral("閉じる"), this);
+    exit->setObjectName(QStringLiteral("CmdExit"));
+    exit->setFont(WindowFonts::exitButton());
+    exit->setGeometry(kWindowWidth - kMargin - kExitButtonWidth,
+                      top + (kTimeFrameHeight - kExitButtonHeight) / 2, kExitButtonWidth, kExitButtonHeight);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+
+    top += kTimeFrameHeight + 2 * kRegionGap;
+    auto* gaugeLabel = new QLabel(QStringLiteral("メモリの使用状況"), this);
+    gaugeLabel->setObjectName(QStringLiteral("Label8"));
+    gaugeLabel->setGeometry(kMargin, top - kRegionGap, kGaugeLabelWidth, kControlHeight);
+    auto* gauge = new UsageGaugeView(m_controller.project(), this);
+    gauge->move(kWindowWidth - kMargin - kGaugeFrameWidth, top);
+}
+
+void MainWindow::showSelectedPage() {
+    m_pages->setCurrentIndex(m_controller.selectedTab());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_controller.confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,21 @@
+#include "ui/previewview.h"
+
+#include "ui/canvasview.h"
+#include "ui/windowlayout.h"
+
+using namespace WindowLayout;
+
+PreviewView::PreviewView(const MessageImages& images, int message, QWidget* parent)
+    : QFrame(parent) {
+    setObjectName(arrayName(QStringLiteral("Picture1"), message));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kViewportFrame);
+    setFixedSize(kPreviewWidth + 2 * kViewportFrame, kPreviewHeight + 2 * kViewportFrame);
+    auto* viewport = new QWidget(this);
+    viewport->setGeometry(kViewportFrame, kViewportFrame, kPreviewWidth, kPreviewHeight);
+    m_canvas = new CanvasView(images, message, viewport);
+}
+
+void PreviewView::setScroll(int firstColumn) {
+    m_canvas->move(-firstColumn, 0);
+}

@@ -1,0 +1,46 @@
+#include "ui/windowfonts.h"
+
+#include "ui/windowlayout.h"
+
+#include <QStringList>
+
+namespace WindowFonts {
+
+namespace {
+
+const QStringList kProportionalGothic{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+                                      QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans CJK JP")};
+const QStringList kMonospacedGothic{QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
+                                    QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans Mono CJK JP")};
+
+QFont face(const QStringList& families, int pixels, bool bold) {
+    QFont font;
+    font.setFamilies(families);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+QFont caption() {
+    return face(kProportionalGothic, WindowLayout::kCaptionPixels, true);
+}
+
+QFont exitButton() {
+    return face(kProportionalGothic, WindowLayout::kLargePixels, true);
+}
+
+QFont fileLabel() {
+    return face(kMonospacedGothic, WindowLayout::kLargePixels, true);
+}
+
+QFont smallLabel() {
+    return face(kProportionalGothic, WindowLayout::kSmallPixels, true);
+}
+
+QFont textBox(const QString& family) {
+    return face(QStringList{family} + kProportionalGothic, WindowLayout::kCaptionPixels, true);
+}
+
+} // namespace WindowFonts

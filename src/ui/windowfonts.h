@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+
+// The window's faces. The names are the Windows faces the sign's operators know; where those are
+// not installed, the Japanese Gothic faces of the same kind stand in.
+namespace WindowFonts {
+
+[[nodiscard]] QFont caption();    // proportional Gothic, bold: every caption, list and field
+[[nodiscard]] QFont exitButton(); // the same, larger
+[[nodiscard]] QFont fileLabel();  // monospaced Gothic, large, bold
+[[nodiscard]] QFont smallLabel(); // the same face as captions, smaller
+// A text box showing a message text in the font chosen for it, at the box's own size and weight.
+[[nodiscard]] QFont textBox(const QString& family);
+
+} // namespace WindowFonts
