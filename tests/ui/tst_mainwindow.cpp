@@ -1,0 +1,484 @@
+#include "controller/controller.h"
+#include "support/fakedialogs.h"
+#include "support/fakeserialline.h"
+#include "ui/mainwindow.h"
+#include "ui/tabstrip.h"
+
+#include <QAbstractSlider>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    FakeDialogs m_dialogs;
+    FakeSerialLine m_line;
+    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<MainWindow> m_window;
+
+    Project& project() { return m_controller->project(); }
+
+    template <typename T = QWidget> T* find(const QString& name) {
+        auto* widget = m_window->findChild<T*>(name);
+        if (!widget)
+            qWarning() << "no control" << name;
+        return widget;
+    }
+
+    void clickTab(int index) {
+        auto* tabs = find<TabStrip>("TabStrip1");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
+
+    // Moves the focus to another control so that the one being left runs its focus-out rule.
+    void leave(QWidget* to) { to->setFocus(Qt::TabFocusReason); }
+
+private slots:
+    void init() {
+        m_dialogs = FakeDialogs();
+        if (m_line.isOpen())
+            m_line.close();
+        m_controller = std::make_unique<Controller>(m_dialogs, m_line);
+        m_window = std::make_unique<MainWindow>(*m_controller);
+        m_controller->startUp();
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void cleanup() {
+        m_window.reset();
+        m_controller.reset();
+    }
+
+    void titleAndFixedSize() {
+        const QString title = m_window->windowTitle();
+        QCOMPARE(title.size(), 148);
+        QVERIFY(title.startsWith(QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72 ")));
+        QVERIFY(title.endsWith(QString(116, u' ') + QStringLiteral("Vorel")));
+        QCOMPARE(m_window->size(), QSize(993, 681));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    }
+
+    void tabCaptions_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("tab 1") << 0 << "    表示 0   ";
+        QTest::newRow("tab 2") << 1 << "   表示 1   ";
+        QTest::newRow("tab 7") << 6 << "   表示 6   ";
+        QTest::newRow("tab 8") << 7 << "   表示 7  ";
+        QTest::newRow("tab 9") << 8 << "表示 8";
+        QTest::newRow("tab 15") << 14 << "表示 14";
+        QTest::newRow("tab 16") << 15 << "表示 15 ";
+    }
+    void tabCaptions() {
+        QFETCH(int, tab);
+        QFETCH(QString, caption);
+        auto* tabs = find<TabStrip>("TabStrip1");
+        QCOMPARE(tabs->count(), 16);
+        QCOMPARE(tabs->tabText(tab), caption);
+    }
+
+    void startUpValues_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QVariant>("expected");
+        const auto row = [](const QString& control, const char* property, const QVariant& expected) {
+            QTest::newRow(qPrintable(control + u'.' + QLatin1String(property)))
+                << control << QByteArray(property) << expected;
+        };
+        row("LabFile", "text", QString());
+        row("ComScrW", "currentText", "16");
+        row("ComScrW", "currentIndex", 3);
+        row("ComScrH", "currentText", "16");
+        row("ComBright", "currentText", "4");
+        row("ComTimeMsg", "currentText", "None");
+        row("ComHSide", "currentText", "4");
+        row("ComHSide", "currentIndex", 4);
+        row("ComMSide", "currentText", "9");
+        row("ComDJSMsg", "currentText", "None");
+        row("ComDSide", "currentText", "5");
+        row("ChkSide", "checked", true);
+        row("Label17", "text", "(Unit Byte , 1 Byte=8 Pixels)");
+        row("ProgressBar1", "value", 0);
+        row("TxtTime", "text", "12:00");
+        row("TxtTime", "readOnly", true);
+        row("TxtDJS", "text", "999");
+        row("ChkWEn", "checked", true);
+        row("ChkWEn", "text", "時間切替");
+        row("TxtSTime", "text", "07:00");
+        row("TxtSTime", "maxLength", 5);
+        row("TxtSTime", "enabled", true);
+        row("TxtETime", "text", "19:00");
+        row("ProgressBar2", "value", 0);
+        row("Frame6", "title", "時間、日付 ");
+        row("CmdUpText", "text", "テキスト採用");
+        row("CmdLdPic", "text", "画像参照");
+        row("CmdSvPic", "text", "画像保存");
+        row("CmdLoad", "text", "参 照");
+        row("CmdSave", "text", "保 存");
+        row("CmdSend", "text", "転 送");
+        row("CmdSendClk", "text", "転   送");
+        row("CmdExit", "text", "閉じる");
+        row("Label8", "text", "メモリの使用状況");
+        row("Label10", "text", "表示画面長さ（Bytes)");
+        row("Label12", "text", "(1 Byte = 8 Pixels)");
+        for (int m : {0, 7, 15}) {
+            const QString i = QString::number(m);
+            row("Frame1_" + i, "title", QStringLiteral("表示 %1  イメージ").arg(m));
+            row("TxtBox" + i, "plainText", QStringLiteral("Message%1\n").arg(m));
+            row("FntName" + i, "currentText", "System");
+            row("FntSize" + i, "currentText", "12");
+            row("ChkBold" + i, "checked", false);
+            row("ChkBold" + i, "text", "太文字");
+            row("ComMod" + i, "currentText", "左に移動");
+            row("ComMod" + i, "currentIndex", 0);
+            row("MovSpeed" + i, "currentText", "4");
+            row("ChkFls" + i, "checked", false);
+            row("ChkFls" + i, "text", "点滅動作");
+            row("ChkRun" + i, "checked", false);
+            row("ChkRun" + i, "text", "飾り枠");
+            row("ChkAlt" + i, "checked", false);
+            row("ChkAlt" + i, "text", "Alternate");
+            row("TopAdj" + i, "text", "0");
+            row("VScAdj" + i, "value", 0);
+            row("VScAdj" + i, "minimum", -10);
+            row("VScAdj" + i, "maximum", 10);
+            row("HScroll1_" + i, "value", 0);
+            row("HScroll1_" + i, "maximum", 15467);
+            row("HScroll1_" + i, "singleStep", 50);
+            row("HScroll1_" + i, "pageStep", 750);
+            row("Label5_" + i, "text", "フォント");
+            row("Label7_" + i, "text", "フォントサイズ");
+            row("Label3_" + i, "text", "移動モード");
+            row("Label2_" + i, "text", "移動速度");
+            row("Label6_" + i, "text", "表示位置調整");
+        }
+    }
+    void startUpValues() {
+        QFETCH(QString, control);
+        QFETCH(QByteArray, property);
+        QFETCH(QVariant, expected);
+        QWidget* widget = find(control);
+        QVERIFY(widget);
+        const QVariant actual = widget->property(property.constData());
+        QVERIFY2(actual.isValid(), property.constData());
+        QCOMPARE(actual.toString(), expected.toString());
+    }
+
+    void startUpStateOfTheProject() {
+        QCOMPARE(project().curMsg(), 0);
+        QVERIFY(!project().modified());
+        QVERIFY(!project().fontFamilies().isEmpty());
+        auto* fonts = find<QComboBox>("FntName9");
+        QCOMPARE(fonts->count(), project().fontFamilies().size());
+        QCOMPARE(fonts->itemText(0), project().fontFamilies().first());
+        QVERIFY(!find("ChkAlt0")->isVisible());
+    }
+
+    void onlyThePageOfTheSelectedTabShows() {
+        QVERIFY(find("Frame1_0")->isVisible());
+        QVERIFY(find("ComScrW")->isVisible());
+        clickTab(15);
+        QCOMPARE(project().curMsg(), 15);
+        QVERIFY(find("Frame1_15")->isVisible());
+        QVERIFY(!find("Frame1_0")->isVisible());
+        QVERIFY(!find("ComScrW")->isVisible());
+        clickTab(0);
+        QVERIFY(find("ComScrW")->isVisible());
+        QVERIFY(!project().modified());
+    }
+
+    void clickingTheSelectedTabChangesNothing() {
+        clickTab(2);
+        QSignalSpy spy(&project(), &Project::currentMessageChanged);
+        clickTab(2);
+        QCOMPARE(spy.size(), 0);
+        QCOMPARE(project().curMsg(), 2);
+    }
+
+    void arrowKeysMoveBetweenTabs() {
+        auto* tabs = find<TabStrip>("TabStrip1");
+        tabs->setFocus();
+        QTest::keyClick(tabs, Qt::Key_Right);
+        QCOMPARE(project().curMsg(), 1);
+        QVERIFY(find("Frame1_1")->isVisible());
+        QTest::keyClick(tabs, Qt::Key_Left);
+        QTest::keyClick(tabs, Qt::Key_Left);
+        QCOMPARE(project().curMsg(), 0);
+    }
+
+    void showModes_data() {
+        QTest::addColumn<int>("message");
+        QTest::addColumn<int>("modes");
+        QTest::newRow("page 0") << 0 << 8;
+        QTest::newRow("page 1") << 1 << 7;
+        QTest::newRow("page 15") << 15 << 7;
+    }
+    void showModes() {
+        QFETCH(int, message);
+        QFETCH(int, modes);
+        auto* combo = find<QComboBox>(QStringLiteral("ComMod%1").arg(message));
+        QCOMPARE(combo->count(), modes);
+        QCOMPARE(combo->itemText(6), QStringLiteral("中心振分け"));
+        QCOMPARE(combo->itemText(modes - 1),
+                 modes == 8 ? QStringLiteral("アニメーション") : QStringLiteral("中心振分け"));
+    }
+
+    void pagesKeepTheirOwnValues() {
+        clickTab(2);
+        auto* text = find<QPlainTextEdit>("TxtBox2");
+        text->setFocus();
+        text->selectAll();
+        QTest::keyClicks(text, "Sale");
+        QCOMPARE(project().message(2).text, QStringLiteral("Sale"));
+        QVERIFY(project().modified());
+        auto* bold = find<QCheckBox>("ChkBold2");
+        bold->click();
+        clickTab(5);
+        clickTab(2);
+        QCOMPARE(text->toPlainText(), QStringLiteral("Sale"));
+        QVERIFY(bold->isChecked());
+        QCOMPARE(find<QPlainTextEdit>("TxtBox5")->toPlainText(), QStringLiteral("Message5\n"));
+        QVERIFY(!find<QCheckBox>("ChkBold5")->isChecked());
+    }
+
+    void lineBreaksOfTheTextBoxAreCrLf() {
+        auto* text = find<QPlainTextEdit>("TxtBox0");
+        text->setFocus();
+        text->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text, "x");
+        QCOMPARE(project().message(0).text, QStringLiteral("Message0\r\nx"));
+    }
+
+    void programChangesShowWithoutEcho() {
+        QSignalSpy spy(&project(), &Project::messageChanged);
+        m_controller->setMessageText(1, QStringLiteral("A\r\nB"));
+        QCOMPARE(find<QPlainTextEdit>("TxtBox1")->toPlainText(), QStringLiteral("A\nB"));
+        QCOMPARE(spy.size(), 1);
+        m_controller->chooseEntry(1, MessageList::Speed, 7);
+        QCOMPARE(find<QComboBox>("MovSpeed1")->currentText(), QStringLiteral("8"));
+        m_controller->setWorkTimeEnabled(false);
+        QVERIFY(!find<QCheckBox>("ChkWEn")->isChecked());
+        project().setFileLabel(QStringLiteral("shop"));
+        QCOMPARE(find<QLabel>("LabFile")->text(), QStringLiteral("shop"));
+    }
+
+    void choosingAWidthReencodesMessageZero() {
+        auto* width = find<QComboBox>("ComScrW");
+        width->setFocus();
+        QTest::keyClick(width, Qt::Key_Down);
+        QCOMPARE(width->currentText(), QStringLiteral("20"));
+        QCOMPARE(project().globals().screenWidth.index(), 4);
+        QVERIFY(project().modified());
+    }
+
+    void typingInAListKeepsTheTypedText() {
+        auto* position = find<QComboBox>("ComDSide");
+        position->setFocus();
+        position->lineEdit()->selectAll();
+        QTest::keyClicks(position->lineEdit(), "05");
+        QCOMPARE(project().globals().daysPosition.text(), QStringLiteral("05"));
+        QCOMPARE(project().globals().daysPosition.index(), 105);
+        QCOMPARE(position->currentText(), QStringLiteral("05"));
+        QCOMPARE(position->count(), 356);
+    }
+
+    void heightTypedMarksTheProject() {
+        auto* height = find<QComboBox>("ComScrH");
+        height->setFocus();
+        height->lineEdit()->selectAll();
+        QTest::keyClicks(height->lineEdit(), "32");
+        QCOMPARE(project().globals().screenHeight.text(), QStringLiteral("32"));
+        QVERIFY(project().modified());
+    }
+
+    void workTimeControlsGreyWithTheSwitch() {
+        auto* enabled = find<QCheckBox>("ChkWEn");
+        const QStringList controls{"TxtSTime", "VScSTime", "TxtETime", "VScETime"};
+        enabled->click();
+        QVERIFY(!project().workTime().enabled);
+        QVERIFY(project().modified());
+        for (const QString& name : controls)
+            QVERIFY2(!find(name)->isEnabled(), qPrintable(name));
+        QCOMPARE(find<QLineEdit>("TxtSTime")->text(), QStringLiteral("07:00"));
+        enabled->click();
+        for (const QString& name : controls)
+            QVERIFY2(find(name)->isEnabled(), qPrintable(name));
+    }
+
+    void upperArrowMakesTheTimeLater() {
+        auto* bar = find<QScrollBar>("VScSTime");
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(project().workTime().start, 421);
+        QCOMPARE(find<QLineEdit>("TxtSTime")->text(), QStringLiteral("07:01"));
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        QCOMPARE(project().workTime().start, 431);
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(find<QLineEdit>("TxtSTime")->text(), QStringLiteral("23:59"));
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(project().workTime().start, 1439);
+        find<QScrollBar>("VScETime")->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(find<QLineEdit>("TxtETime")->text(), QStringLiteral("00:00"));
+    }
+
+    void typedTimeCountsWhenTheFieldIsLeft_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("7:30") << "7:30"
+                              << "07:30" << 450;
+        QTest::newRow("middle not read") << "12345"
+                                         << "12:45" << 765;
+        QTest::newRow("rejected") << "24:00"
+                                  << "07:00" << 420;
+        QTest::newRow("empty") << ""
+                               << "00:00" << 0;
+    }
+    void typedTimeCountsWhenTheFieldIsLeft() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(int, minutes);
+        auto* field = find<QLineEdit>("TxtSTime");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, typed);
+        QCOMPARE(project().workTime().start, 420);
+        leave(find("TxtETime"));
+        QCOMPARE(field->text(), shown);
+        QCOMPARE(project().workTime().start, minutes);
+        QCOMPARE(find<QScrollBar>("VScSTime")->value(), -minutes);
+    }
+
+    void adjustBarWritesTheAdjustText() {
+        auto* bar = find<QScrollBar>("VScAdj0");
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(find<QLineEdit>("TopAdj0")->text(), QStringLiteral("-10"));
+        QCOMPARE(project().message(0).topAdj, QStringLiteral("-10"));
+        auto* field = find<QLineEdit>("TopAdj0");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "5");
+        QCOMPARE(project().message(0).topAdj, QStringLiteral("5"));
+        QCOMPARE(bar->value(), -10);
+        QVERIFY(!project().modified());
+    }
+
+    void scrollingMovesTheImage() {
+        auto* bar = find<QScrollBar>("HScroll1_0");
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(project().message(0).scroll, 750);
+        QCOMPARE(find("PicBox0")->x(), -750);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(find("PicBox0")->x(), -800);
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(find("PicBox0")->x(), -15467);
+        QCOMPARE(find("PicBox0")->width() + find("PicBox0")->x(), 909);
+        QVERIFY(!project().modified());
+    }
+
+    void textBoxShowsTheChosenFontWhenTheListIsLeft() {
+        clickTab(1);
+        auto* fonts = find<QComboBox>("FntName1");
+        auto* text = find<QPlainTextEdit>("TxtBox1");
+        const int size = text->font().pixelSize();
+        fonts->setFocus();
+        fonts->lineEdit()->selectAll();
+        QTest::keyClicks(fonts->lineEdit(), "IPAGothic");
+        QCOMPARE(project().message(1).fontName, QStringLiteral("IPAGothic"));
+        QVERIFY(text->font().families().first() != QStringLiteral("IPAGothic"));
+        leave(text);
+        QCOMPARE(text->font().families().first(), QStringLiteral("IPAGothic"));
+        QCOMPARE(text->font().pixelSize(), size);
+        QVERIFY(!project().modified());
+    }
+
+    void alternationBoxesFollowTheChainRuleUnseen() {
+        m_controller->setAltTicked(3, true);
+        QVERIFY(find<QCheckBox>("ChkAlt3")->isChecked());
+        QVERIFY(find("ChkAlt4")->isEnabled());
+        QVERIFY(!find("ChkAlt5")->isEnabled());
+        clickTab(3);
+        QVERIFY(!find("ChkAlt3")->isVisible());
+    }
+
+    void progressBarsFollowTheController() {
+        emit m_controller->progressBar1Changed(19, 5);
+        QCOMPARE(find<QProgressBar>("ProgressBar1")->maximum(), 19);
+        QCOMPARE(find<QProgressBar>("ProgressBar1")->value(), 5);
+        emit m_controller->progressBar2Changed(4, 2);
+        QCOMPARE(find<QProgressBar>("ProgressBar2")->value(), 2);
+    }
+
+    void fonts() {
+        QCOMPARE(m_window->font().pixelSize(), 15);
+        QVERIFY(m_window->font().bold());
+        QCOMPARE(find("CmdExit")->font().pixelSize(), 19);
+        QCOMPARE(find("LabFile")->font().pixelSize(), 19);
+        QCOMPARE(find("LabFile")->font().families().first(), QStringLiteral("ＭＳ ゴシック"));
+        QCOMPARE(find("Label17")->font().pixelSize(), 13);
+        QCOMPARE(find("TxtBox0")->font().families().first(), QStringLiteral("System"));
+    }
+
+    void closing_data() {
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<bool>("closes");
+        const QString transfer = QStringLiteral(
+            "現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
+        const QString save = QStringLiteral("設定内容が変更されています。保存しますか？");
+        QTest::newRow("nothing to ask") << false << false << QList<bool>{} << QStringList{} << true;
+        QTest::newRow("transfer, yes") << true << false << QList<bool>{true} << QStringList{transfer} << true;
+        QTest::newRow("transfer, no")
+            << true << false << QList<bool>{false} << QStringList{transfer} << false;
+        QTest::newRow("changes, no") << false << true << QList<bool>{false} << QStringList{save} << true;
+        QTest::newRow("both, no then no")
+            << true << true << QList<bool>{false, false} << QStringList{transfer, save} << false;
+        QTest::newRow("both, yes then no")
+            << true << true << QList<bool>{true, false} << QStringList{transfer, save} << true;
+        QTest::newRow("changes, yes, save cancelled")
+            << false << true << QList<bool>{true} << QStringList{save} << false;
+    }
+    void closing() {
+        QFETCH(bool, busy);
+        QFETCH(bool, modified);
+        QFETCH(QList<bool>, answers);
+        QFETCH(QStringList, questions);
+        QFETCH(bool, closes);
+        if (busy)
+            QVERIFY(m_line.open());
+        project().setModified(modified);
+        m_dialogs.yesNoAnswers = answers;
+        QCOMPARE(m_window->close(), closes);
+        QStringList asked;
+        for (const FakeDialogs::Shown& shown : m_dialogs.questions) {
+            QCOMPARE(shown.title, QStringLiteral("警告"));
+            asked << shown.text;
+        }
+        QCOMPARE(asked, questions);
+        QCOMPARE(m_window->isVisible(), !closes);
+    }
+
+    void exitButtonAsksTheWindowToClose() {
+        project().setModified(true);
+        find<QPushButton>("CmdExit")->click();
+        QCOMPARE(m_dialogs.questions.size(), 1);
+        QVERIFY(!m_window->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,86 @@
+#include "imaging/messageimages.h"
+#include "imaging/usagegauge.h"
+#include "model/project.h"
+#include "ui/previewview.h"
+#include "ui/tabstrip.h"
+#include "ui/usagegaugeview.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestWindowViews : public QObject {
+    Q_OBJECT
+
+private slots:
+    void segmentRect_data() {
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("right");
+        QTest::addColumn<QRect>("rect");
+        QTest::newRow("fractional right end") << 0.0 << 21.5 << QRect(QPoint(0, 0), QPoint(22, 10));
+        QTest::newRow("whole") << 23.0 << 40.0 << QRect(QPoint(23, 0), QPoint(40, 10));
+        QTest::newRow("narrower than a pixel") << 23.0 << 22.225 << QRect(QPoint(22, 0), QPoint(23, 10));
+    }
+    void segmentRect() {
+        QFETCH(double, left);
+        QFETCH(double, right);
+        QFETCH(QRect, rect);
+        QCOMPARE(UsageGaugeView::segmentRect({0, left, right, 0}), rect);
+    }
+
+    void gaugePaintsTheProjectsSegments() {
+        Project project;
+        UsageGaugeView view(project, nullptr);
+        QCOMPARE(view.size(), QSize(810, 15));
+        std::array<int, kMessageCount> lengths{};
+        lengths[0] = 100;
+        lengths[3] = 1000;
+        const UsageGauge gauge = UsageGauge::compute(lengths, QStringLiteral("16"));
+        project.setGauge(gauge.segments, gauge.totalLen);
+        const QImage shot = view.grab().toImage();
+        const auto at = [&](int x, int y) { return shot.pixel(x + 2, y + 2) & 0xFFFFFFu; };
+        QCOMPARE(at(0, 0), 0xFF0000u);
+        QCOMPARE(at(21, 10), 0xFF0000u);
+        QCOMPARE(at(30, 5), UsageGauge::barColour(3) & 0xFFFFFFu);
+        QCOMPARE(at(gauge.totalLen, 5), 0x000000u);
+        QCOMPARE(at(805, 10), 0x000000u);
+    }
+
+    void previewShowsTheImageFromTheScrolledColumn() {
+        MessageImages images;
+        images.canvas(4).setPixel(1000, 5, MessageCanvas::kRed);
+        PreviewView view(images, 4, nullptr);
+        QCOMPARE(view.size(), QSize(913, 36));
+        view.setScroll(750);
+        const QImage shot = view.grab().toImage();
+        QCOMPARE(shot.pixel(2 + 250, 2 + 5) & 0xFFFFFFu, 0xFF0000u);
+        QCOMPARE(shot.pixel(2 + 251, 2 + 5) & 0xFFFFFFu, 0x000000u);
+    }
+
+    void previewRepaintsWhenItsImageChanges() {
+        MessageImages images;
+        PreviewView view(images, 2, nullptr);
+        view.grab();
+        images.canvas(2).setPixel(0, 0, MessageCanvas::kRed);
+        images.announce(2);
+        QCOMPARE(view.grab().toImage().pixel(2, 2) & 0xFFFFFFu, 0xFF0000u);
+    }
+
+    void tabsWrapIntoRows() {
+        TabStrip tabs({"a", "b", "c", "d", "e"}, 3, nullptr);
+        tabs.resize(300, 200);
+        QCOMPARE(tabs.tabRect(0).topLeft(), QPoint(0, 0));
+        QCOMPARE(tabs.tabRect(3).left(), 0);
+        QCOMPARE(tabs.tabRect(3).top(), tabs.tabRect(0).bottom() + 1);
+        QCOMPARE(tabs.pageArea().top(), tabs.tabRect(4).bottom() + 3);
+        QVERIFY(tabs.tabRect(5).isNull());
+        QSignalSpy spy(&tabs, &TabStrip::currentChanged);
+        tabs.setCurrentIndex(4);
+        tabs.setCurrentIndex(4);
+        tabs.setCurrentIndex(7);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(tabs.currentIndex(), 4);
+    }
+};
+
+QTEST_MAIN(TestWindowViews)
+#include "tst_windowviews.moc"
