@@ -1,0 +1,29 @@
+#pragma once
+
+#include "controller/controller.h"
+#include "ui/mainwindow.h"
+#include "ui/widgetdialogs.h"
+
+#include <memory>
+
+class SerialLine;
+
+// Puts the program together: the operator's dialogs, the serial line, the controller and the
+// window, in the order in which they need each other.
+class WindowApp {
+public:
+    WindowApp();
+    ~WindowApp();
+
+    // Start-up of the project, then the window is shown.
+    void start();
+
+    [[nodiscard]] Controller& controller() { return *m_controller; }
+    [[nodiscard]] MainWindow& window() { return *m_window; }
+
+private:
+    WidgetDialogs m_dialogs;
+    std::unique_ptr<SerialLine> m_line;
+    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<MainWindow> m_window;
+};
