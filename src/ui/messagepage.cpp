@@ -22,8 +22,8 @@ using namespace WindowLayout;
 
 namespace {
 
-constexpr int kTextLines = 3;
-constexpr int kTextLinesPage0 = 2; // page 0 gives a row to the screen width
+constexpr int kTextLines = 4;
+constexpr int kTextLinesPage0 = 3; // page 0 gives a row to the screen width
 constexpr int kFontNameWidth = 330;
 constexpr int kFontSizeWidth = 70;
 constexpr int kModeWidth = 150;
