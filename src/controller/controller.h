@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/settingscommands.h"
 #include "imaging/messageencoder.h"
 #include "imaging/messageimages.h"
 #include "model/globalsettings.h"
@@ -68,6 +69,13 @@ public:
     // An exchange with the card holds the serial line open.
     [[nodiscard]] bool transferInProgress() const;
 
+    // Settings files. save() and load() ask through the dialogs; saveTo and loadFrom take the path
+    // (command line, tests). A save answers true only when both files were written.
+    bool save() { return m_settings.save(); }
+    bool saveTo(const QString& path) { return m_settings.saveTo(path); }
+    void load() { m_settings.load(); }
+    bool loadFrom(const QString& path) { return m_settings.loadFrom(path); }
+
 signals:
     // The progress bar under the global settings (upload, saving, loading) and the one of the
     // clock set. A value of 0 shows it empty.
@@ -89,4 +97,5 @@ private:
     MessageImages m_images;
     MessageEncoder m_encoder{m_project, m_images};
     int m_selectedTab = 0;
+    SettingsCommands m_settings{*this, m_dialogs};
 };
