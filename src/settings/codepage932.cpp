@@ -26,9 +26,9 @@ QByteArray encode(QStringView text) {
     bytes.clear();
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        encoder.resetState();
-        const QByteArray one = encoder.encode(text.sliced(i, length));
-        if (encoder.hasError())
+        QStringEncoder single = makeEncoder(); // a used encoder keeps reporting its old error
+        const QByteArray one = single.encode(text.sliced(i, length));
+        if (single.hasError())
             bytes += kUnknown;
         else
             bytes += one;
@@ -44,7 +44,8 @@ QString decode(QByteArrayView bytes) {
 
 bool canEncode(QStringView text) {
     QStringEncoder encoder = makeEncoder();
-    (void)encoder.encode(text);
+    // The encoder converts only when its result becomes bytes.
+    static_cast<void>(QByteArray(encoder.encode(text)));
     return !encoder.hasError();
 }
 

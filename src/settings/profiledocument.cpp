@@ -31,8 +31,13 @@ bool sameName(QByteArrayView a, QByteArrayView b) {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
+        if (CodePage932::isLeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1])
+                return false;
+            ++i;
+        } else if (asciiLower(a[i]) != asciiLower(b[i])) {
             return false;
+        }
     }
     return true;
 }
