@@ -25,6 +25,12 @@ private slots:
         QVERIFY(CodePage932::canEncode(text));
     }
 
+    void necSelectedRowDecodesToo() {
+        // Windows writes the IBM row for characters that both rows hold, but reads either.
+        QCOMPARE(CodePage932::decode("\xee\xe0"), QStringLiteral("髙"));
+        QCOMPARE(CodePage932::encode(QStringLiteral("髙")), QByteArray("\xfb\xfc"));
+    }
+
     void lostCharactersBecomeQuestionMarks() {
         const QString text = QStringLiteral("a😀b€c");
         QVERIFY(!CodePage932::canEncode(text));
