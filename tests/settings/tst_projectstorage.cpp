@@ -21,7 +21,7 @@ private slots:
                                       << "";
         QTest::newRow("other extension") << "/shop/a.txt2"
                                          << "/shop/a.tbin"
-                                         << "a";
+                                         << "a.";
         QTest::newRow("japanese name") << "/店/看板①.ini"
                                        << "/店/看板①.bin"
                                        << "看板①";
