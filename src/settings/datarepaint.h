@@ -13,7 +13,7 @@ class MessageCanvas;
 namespace DataRepaint {
 
 // True when any byte differed.
-bool repaintMessage(int message, std::span<const std::uint8_t, kMessageBytes> loaded, DisplayData& data,
-                    MessageCanvas& canvas);
+[[nodiscard]] bool repaintMessage(int message, std::span<const std::uint8_t, kMessageBytes> loaded,
+                                  DisplayData& data, MessageCanvas& canvas);
 
 } // namespace DataRepaint

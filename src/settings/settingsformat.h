@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <cstdint>
 
 // Names, defaults and limits of the project files. They match the files written on Windows, so
 // none of them may change.
