@@ -253,7 +253,7 @@ bool Controller::confirmClose()
 {
     // Both questions are always asked; a No to the first keeps the window open whatever the second.
     bool mayClose = !transferInProgress() || m_dialogs.askYesNo(MessageTexts::kWarningTitle, kCloseDuringTransfer);
-    if (m_project.modified() && m_dialogs.askYesNo(MessageTexts::kWarningTitle, kSaveChanges))
+    if (m_project.modified() && m_dialogs.askYesNo(MessageTexts::kWarningTitle, kSaveChanges) && !save())
         mayClose = false;
     return mayClose;
 }

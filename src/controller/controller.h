@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/settingscommands.h"
 #include "imaging/messageencoder.h"
 #include "imaging/messageimages.h"
 #include "model/globalsettings.h"
@@ -68,6 +69,13 @@ public:
     // An exchange with the card holds the serial line open.
     [[nodiscard]] bool transferInProgress() const;
 
+    // Settings files. save() and load() ask through the dialogs; saveTo and loadFrom take the path
+    // (command line, tests). A save answers true only when both files were written.
+    bool save() { return m_settings.save(); }
+    bool saveTo(const QString& path) { return m_settings.saveTo(path); }
+    void load() { m_settings.load(); }
+    bool loadFrom(const QString& path) { return m_settings.loadFrom(path); }
+
     // Window: start-up and closing.
     // The font lists, every font set to "System", page 0 and an unchanged project.
     void startUp();
@@ -96,4 +104,5 @@ private:
     MessageImages m_images;
     MessageEncoder m_encoder{m_project, m_images};
     int m_selectedTab = 0;
+    SettingsCommands m_settings{*this, m_dialogs};
 };

@@ -84,8 +84,12 @@ GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kMargin / 2);
-    buttons->addWidget(button(QStringLiteral("CmdLoad"), QStringLiteral("参 照")));
-    buttons->addWidget(button(QStringLiteral("CmdSave"), QStringLiteral("保 存")));
+    QPushButton* load = button(QStringLiteral("CmdLoad"), QStringLiteral("参 照"));
+    connect(load, &QPushButton::clicked, this, [this] { m_controller.load(); });
+    QPushButton* save = button(QStringLiteral("CmdSave"), QStringLiteral("保 存"));
+    connect(save, &QPushButton::clicked, this, [this] { m_controller.save(); });
+    buttons->addWidget(load);
+    buttons->addWidget(save);
     buttons->addWidget(button(QStringLiteral("CmdSend"), QStringLiteral("転 送")));
 
     auto* layout = new QHBoxLayout(this);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -436,28 +437,39 @@ private slots:
         QTest::addColumn<bool>("modified");
         QTest::addColumn<QList<bool>>("answers");
         QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<bool>("saveChosen");
         QTest::addColumn<bool>("closes");
         const QString transfer = QStringLiteral(
             "現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
         const QString save = QStringLiteral("設定内容が変更されています。保存しますか？");
-        QTest::newRow("nothing to ask") << false << false << QList<bool>{} << QStringList{} << true;
-        QTest::newRow("transfer, yes") << true << false << QList<bool>{true} << QStringList{transfer} << true;
+        QTest::newRow("nothing to ask") << false << false << QList<bool>{} << QStringList{} << false << true;
+        QTest::newRow("transfer, yes")
+            << true << false << QList<bool>{true} << QStringList{transfer} << false << true;
         QTest::newRow("transfer, no")
-            << true << false << QList<bool>{false} << QStringList{transfer} << false;
-        QTest::newRow("changes, no") << false << true << QList<bool>{false} << QStringList{save} << true;
+            << true << false << QList<bool>{false} << QStringList{transfer} << false << false;
+        QTest::newRow("changes, no") << false << true << QList<bool>{false} << QStringList{save} << false
+                                     << true;
         QTest::newRow("both, no then no")
-            << true << true << QList<bool>{false, false} << QStringList{transfer, save} << false;
+            << true << true << QList<bool>{false, false} << QStringList{transfer, save} << false << false;
         QTest::newRow("both, yes then no")
-            << true << true << QList<bool>{true, false} << QStringList{transfer, save} << true;
+            << true << true << QList<bool>{true, false} << QStringList{transfer, save} << false << true;
+        QTest::newRow("both, no then yes")
+            << true << true << QList<bool>{false, true} << QStringList{transfer, save} << true << false;
+        QTest::newRow("changes, yes, saved")
+            << false << true << QList<bool>{true} << QStringList{save} << true << true;
         QTest::newRow("changes, yes, save cancelled")
-            << false << true << QList<bool>{true} << QStringList{save} << false;
+            << false << true << QList<bool>{true} << QStringList{save} << false << false;
     }
     void closing() {
         QFETCH(bool, busy);
         QFETCH(bool, modified);
         QFETCH(QList<bool>, answers);
         QFETCH(QStringList, questions);
+        QFETCH(bool, saveChosen);
         QFETCH(bool, closes);
+        QTemporaryDir dir;
+        if (saveChosen)
+            m_dialogs.savePaths << dir.filePath("closing.ini");
         if (busy)
             QVERIFY(m_line.open());
         project().setModified(modified);
@@ -470,6 +482,106 @@ private slots:
         }
         QCOMPARE(asked, questions);
         QCOMPARE(m_window->isVisible(), !closes);
+        QCOMPARE(QFile::exists(dir.filePath("closing.ini")), saveChosen);
+    }
+
+    void closingKeepsTheWindowWhenTheSaveFails() {
+        project().setModified(true);
+        m_dialogs.yesNoAnswers = {true};
+        m_dialogs.savePaths << QStringLiteral("/nonexistent-folder/shop.ini");
+        QVERIFY(!m_window->close());
+        QVERIFY(m_window->isVisible());
+        QVERIFY(project().modified());
+    }
+
+    void saveChangeLoadThroughTheButtons() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("shop.ini");
+        clickTab(4);
+        auto* text = find<QPlainTextEdit>("TxtBox4");
+        text->setFocus();
+        text->selectAll();
+        QTest::keyClicks(text, "Hello");
+        auto* size = find<QComboBox>("FntSize4");
+        size->setFocus();
+        QTest::keyClick(size, Qt::Key_Down);
+        find<QCheckBox>("ChkBold4")->click();
+        auto* mode = find<QComboBox>("ComMod4");
+        mode->setFocus();
+        QTest::keyClick(mode, Qt::Key_Down);
+        QTest::keyClick(mode, Qt::Key_Down);
+        auto* speed = find<QComboBox>("MovSpeed4");
+        speed->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(speed, Qt::Key_Up);
+        find<QCheckBox>("ChkFls4")->click();
+        find<QCheckBox>("ChkRun4")->click();
+        auto* adjust = find<QLineEdit>("TopAdj4");
+        adjust->setFocus();
+        adjust->selectAll();
+        QTest::keyClicks(adjust, "3");
+        auto* clock = find<QComboBox>("ComTimeMsg");
+        clock->setFocus();
+        QTest::keyClick(clock, Qt::Key_Down);
+        auto* days = find<QLineEdit>("TxtDJS");
+        days->setFocus();
+        days->selectAll();
+        QTest::keyClicks(days, "123");
+        find<QCheckBox>("ChkWEn")->click();
+        find<QScrollBar>("VScETime")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+
+        m_dialogs.savePaths << path;
+        find<QPushButton>("CmdSave")->click();
+        QCOMPARE(m_dialogs.saveFilters, QStringList{"設定ファイルを(*.ini)|*.ini"});
+        QVERIFY(!project().modified());
+        QCOMPARE(find<QLabel>("LabFile")->text(), QStringLiteral("shop"));
+
+        text->setFocus();
+        text->selectAll();
+        QTest::keyClicks(text, "Changed");
+        find<QCheckBox>("ChkBold4")->click();
+        find<QCheckBox>("ChkFls4")->click();
+        find<QCheckBox>("ChkRun4")->click();
+        for (QComboBox* combo : {size, mode, speed}) {
+            combo->setFocus();
+            QTest::keyClick(combo, Qt::Key_Down);
+        }
+        find<QScrollBar>("VScAdj4")->triggerAction(QAbstractSlider::SliderToMinimum);
+        find<QCheckBox>("ChkWEn")->click();
+        days->setFocus();
+        days->selectAll();
+        QTest::keyClicks(days, "7");
+        clock->setFocus();
+        QTest::keyClick(clock, Qt::Key_Up);
+        clickTab(5);
+
+        m_dialogs.yesNoAnswers = {false};
+        m_dialogs.openPaths << path;
+        find<QPushButton>("CmdLoad")->click();
+        QCOMPARE(m_dialogs.questions.size(), 1);
+        QCOMPARE(m_dialogs.questions.first().text,
+                 QStringLiteral("設定内容が変更されています。保存しますか？"));
+
+        QCOMPARE(project().curMsg(), 5);
+        QVERIFY(find("Frame1_5")->isVisible());
+        QVERIFY(!find("Frame1_4")->isVisible());
+        QVERIFY(!project().modified());
+        QCOMPARE(text->toPlainText(), QStringLiteral("Hello"));
+        QCOMPARE(size->currentText(), QStringLiteral("13"));
+        QVERIFY(find<QCheckBox>("ChkBold4")->isChecked());
+        QCOMPARE(mode->currentText(), QStringLiteral("上向け"));
+        QCOMPARE(speed->currentText(), QStringLiteral("1"));
+        QVERIFY(find<QCheckBox>("ChkFls4")->isChecked());
+        QVERIFY(find<QCheckBox>("ChkRun4")->isChecked());
+        QCOMPARE(adjust->text(), QStringLiteral("3"));
+        QCOMPARE(find<QScrollBar>("VScAdj4")->value(), 3);
+        QCOMPARE(clock->currentText(), QStringLiteral("0"));
+        QCOMPARE(days->text(), QStringLiteral("123"));
+        QVERIFY(!find<QCheckBox>("ChkWEn")->isChecked());
+        QVERIFY(!find("TxtSTime")->isEnabled());
+        QCOMPARE(find<QLineEdit>("TxtETime")->text(), QStringLiteral("18:59"));
+        QCOMPARE(find<QLabel>("LabFile")->text(), QStringLiteral("shop"));
+        QCOMPARE(find<QProgressBar>("ProgressBar1")->value(), 0);
     }
 
     void exitButtonAsksTheWindowToClose() {
