@@ -18,5 +18,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    using QObject::QObject;
+    explicit FocusOutFilter(QObject* parent)
+        : QObject(parent) {}
 };
