@@ -17,7 +17,9 @@ SerialPortLine::SerialPortLine(QObject* parent)
 {
     connect(m_port, &QSerialPort::bytesWritten, this, [this] { emit bytesSent(); });
     connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        if (m_port->isOpen() && (error == QSerialPort::ResourceError || error == QSerialPort::WriteError))
+        // The card never sends, so a read that fails means the device went away, as a hang-up does.
+        if (error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
+            error == QSerialPort::ReadError)
             emit failed(m_port->errorString());
     });
     // The card sends nothing the program uses; whatever arrives is dropped so it cannot pile up.
