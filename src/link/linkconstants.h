@@ -52,9 +52,8 @@ inline constexpr int kClockStepWaitMs = 200;
 inline constexpr int kClockProgressMax = 4;
 inline constexpr int kWorkTimeEnabledBit = 128;
 
-// A drain gives up when the line has not emptied in this many times the time its queued bytes
-// need, plus a margin for the adapter and the operating system.
-inline constexpr int kStallFactor = 3;
+// A drain gives up when the line has fallen this far behind the time 9600 baud needs for every
+// byte written so far: queued bytes that stop leaving mean a stalled line or a hung driver.
 inline constexpr int kStallMarginMs = 2000;
 // Longest pause between two looks at the queue while draining.
 inline constexpr int kDrainRecheckMaxMs = 250;

@@ -22,6 +22,7 @@ LinkExchange::LinkExchange(SerialLine& line, QObject* parent)
     , m_line(line)
     , m_timer(new QTimer(this))
 {
+    m_clock.start();
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(&m_line, &SerialLine::bytesSent, this, &LinkExchange::wakeSoon);
@@ -63,8 +64,13 @@ void LinkExchange::showProgress(int value)
 
 void LinkExchange::send(const QByteArray& bytes)
 {
-    if (!m_outcome && !m_line.write(bytes))
+    if (m_outcome)
+        return;
+    if (!m_line.write(bytes)) {
         end(ExchangeOutcome::LineFailed);
+        return;
+    }
+    m_lineDueMs = std::max(m_lineDueMs, m_clock.elapsed()) + lineTimeMs(bytes.size());
 }
 
 QCoro::Task<bool> LinkExchange::waitMs(int ms)
@@ -81,9 +87,8 @@ QCoro::Task<bool> LinkExchange::waitMs(int ms)
 QCoro::Task<bool> LinkExchange::drain()
 {
     qint64 queued = m_line.bytesQueued();
-    const QDeadlineTimer giveUp(Link::kStallMarginMs + Link::kStallFactor * lineTimeMs(queued));
     while (!m_outcome && queued > 0) {
-        if (giveUp.hasExpired()) {
+        if (m_clock.elapsed() > m_lineDueMs + Link::kStallMarginMs) {
             end(ExchangeOutcome::LineStalled);
             break;
         }

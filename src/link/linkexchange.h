@@ -3,6 +3,7 @@
 #include "link/exchangeoutcome.h"
 
 #include <QCoroTask>
+#include <QElapsedTimer>
 #include <QObject>
 #include <optional>
 
@@ -37,6 +38,8 @@ protected:
     // True once more than ms milliseconds have passed; false when the exchange stopped meanwhile.
     [[nodiscard]] QCoro::Task<bool> waitMs(int ms);
     // True once every queued byte has left the line; false when it stopped, failed or stalled.
+    // Pseudo-terminals and some drivers take bytes in bursts well ahead of the line; only a line
+    // that falls behind 9600 baud counts as stalled.
     [[nodiscard]] QCoro::Task<bool> drain();
 
 private:
@@ -48,4 +51,6 @@ private:
     QTimer* m_timer = nullptr;
     std::optional<ExchangeOutcome> m_outcome; // set once the exchange must end early
     int m_progressMaximum = 0;
+    QElapsedTimer m_clock;
+    qint64 m_lineDueMs = 0; // when 9600 baud would have sent everything written so far
 };

@@ -228,6 +228,23 @@ private slots:
         QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(kHeaderStart + 2)), 3);
     }
 
+    void rowsAreReadWhenSentWithTheHeadersLengths()
+    {
+        setLengths({16});
+        connect(m_controller.get(), &Controller::progressBar1Changed, this, [this](int, int value) {
+            if (value == 4 + 5) { // row 5 is next: new bytes, and a length the card was not told
+                project().dispData().set(0, 5, 0, 0xAB);
+                project().dispData().set(0, 4, 0, 0xCD);
+                project().setMsgLen(0, 40);
+            }
+        });
+        runToEnd([this] { return m_controller->send(); });
+        const qsizetype rows = kHeaderStart + 95;
+        QCOMPARE(m_line.written.size(), rows + 16 * 16);
+        QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(rows + 4 * 16)), 0);
+        QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(rows + 5 * 16)), 0xAB);
+    }
+
     void clippedUploadKeepsTheProjectLengths()
     {
         setLengths({2047, 2047, 5});
