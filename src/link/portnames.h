@@ -13,5 +13,7 @@ namespace PortNames {
 // The entry a port scan selects: the highest port when it is above COM2, else the first one;
 // -1 for an empty list.
 [[nodiscard]] int preselectedIndex(const QStringList& names);
+// Device paths with their numbers compared as numbers: ttyUSB2 before ttyUSB10.
+[[nodiscard]] QStringList naturalOrder(QStringList paths);
 
 } // namespace PortNames

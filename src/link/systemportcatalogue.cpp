@@ -3,10 +3,8 @@
 #include "link/linkconstants.h"
 #include "link/portnames.h"
 
-#include <QCollator>
 #include <QSerialPort>
 #include <QSerialPortInfo>
-#include <algorithm>
 
 namespace {
 
@@ -32,11 +30,8 @@ QStringList SystemPortCatalogue::scan()
     QStringList paths;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         paths << info.systemLocation();
-    QCollator natural;
-    natural.setNumericMode(true);
-    std::sort(paths.begin(), paths.end(), natural);
     int number = 0;
-    for (const QString& path : std::as_const(paths)) {
+    for (const QString& path : PortNames::naturalOrder(paths)) {
         if (number < Link::kPortCount && canOpen(path))
             m_devices.insert(++number, path);
     }

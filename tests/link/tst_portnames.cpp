@@ -1,4 +1,5 @@
 #include "link/portnames.h"
+#include "link/systemportcatalogue.h"
 
 #include <QTest>
 
@@ -50,6 +51,27 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(int, index);
         QCOMPARE(preselectedIndex(names), index);
+    }
+
+    void devicesInNaturalOrder()
+    {
+        const QStringList paths{"/dev/ttyUSB10", "/dev/ttyS1", "/dev/ttyUSB2", "/dev/ttyACM0", "/dev/ttyS0"};
+        QCOMPARE(naturalOrder(paths),
+                 (QStringList{"/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB2", "/dev/ttyUSB10"}));
+    }
+
+    void systemCatalogueNumbersWhatItFinds()
+    {
+        // Whatever this computer has: consecutive names from COM1, each standing for a device.
+        SystemPortCatalogue catalogue;
+        const QStringList names = catalogue.scan();
+        for (int i = 0; i < names.size(); ++i) {
+#ifndef Q_OS_WIN
+            QCOMPARE(names.at(i), comName(i + 1));
+#endif
+            QVERIFY(!catalogue.device(names.at(i)).isEmpty());
+        }
+        QVERIFY(catalogue.device("COM33").isEmpty());
     }
 };
 

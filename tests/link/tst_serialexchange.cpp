@@ -7,6 +7,7 @@
 #include "support/fakedialogs.h"
 #include "support/fakeportcatalogue.h"
 
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -156,6 +157,24 @@ private slots:
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "警告");
         QCOMPARE(m_dialogs.told.first().text, "接続端子がすでに使用中か、存在しません");
+        QTest::qWait(100);
+        QVERIFY(m_card->received().isEmpty());
+    }
+
+    void portInUseSendsNothing()
+    {
+        smallProject();
+        QSerialPort otherProgram;
+        otherProgram.setPortName(m_pty->hostPath());
+        QVERIFY(otherProgram.open(QIODevice::ReadWrite));
+        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        QVERIFY(m_controller->send());
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(!finished.first().first().toBool());
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().title, "警告");
+        QCOMPARE(m_dialogs.told.first().text, "接続端子がすでに使用中か、存在しません");
+        QVERIFY(otherProgram.isOpen());
         QTest::qWait(100);
         QVERIFY(m_card->received().isEmpty());
     }
