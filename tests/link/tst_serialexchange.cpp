@@ -19,7 +19,7 @@ constexpr int kRowBytes = 16;
 constexpr int kRows16 = 16;
 constexpr int kTimeoutMs = 15000;
 // Scheduling on a loaded machine may delay a byte's arrival, never bring it forward.
-constexpr qint64 kEarlyToleranceMs = 30;
+constexpr qint64 kEarlyToleranceMs = 100;
 constexpr qint64 kLateToleranceMs = 1500;
 
 } // namespace
