@@ -2,7 +2,13 @@
 
 #include "controller/dialogs.h"
 #include "controller/messagetexts.h"
+#include "link/clock.h"
+#include "link/portcatalogue.h"
+#include "link/portnames.h"
 #include "link/serialline.h"
+#include "link/systemclock.h"
+#include "link/systemportcatalogue.h"
+#include "link/transfercommands.h"
 #include "model/limits.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
@@ -15,7 +21,12 @@ Controller::Controller(Dialogs& dialogs, SerialLine& line, QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
     , m_line(line)
+    , m_systemPorts(std::make_unique<SystemPortCatalogue>())
+    , m_systemClock(std::make_unique<SystemClock>())
+    , m_ports(m_systemPorts.get())
+    , m_clock(m_systemClock.get())
 {
+    setUpLink();
 }
 
 bool Controller::transferInProgress() const { return m_line.isOpen(); }
@@ -228,6 +239,49 @@ void Controller::findAltGroup()
     m_project.setAltGroup(group.begin, group.count);
 }
 
+// Device link.
+
+Controller::Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock, QObject* parent)
+    : QObject(parent)
+    , m_dialogs(dialogs)
+    , m_line(line)
+    , m_ports(&ports)
+    , m_clock(&clock)
+{
+    setUpLink();
+}
+
+Controller::~Controller() = default;
+
+void Controller::setUpLink()
+{
+    m_transfers = std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_ports, *m_clock);
+    connect(m_transfers.get(), &TransferCommands::uploadProgressChanged, this, &Controller::progressBar1Changed);
+    connect(m_transfers.get(), &TransferCommands::clockProgressChanged, this, &Controller::progressBar2Changed);
+    connect(m_transfers.get(), &TransferCommands::finished, this, &Controller::transferFinished);
+}
+
+bool Controller::send() { return m_transfers->send(); }
+
+bool Controller::sendClock() { return m_transfers->sendClock(); }
+
+bool Controller::readComSet() { return m_transfers->readComSet(); }
+
+void Controller::abortTransfer() { m_transfers->abort(); }
+
+void Controller::scanPorts()
+{
+    const QStringList names = m_ports->scan();
+    m_project.editGlobals([&](GlobalSettings& globals) {
+        globals.port.setItems(names);
+        globals.port.setIndex(PortNames::preselectedIndex(names));
+    });
+}
+
+QString Controller::timeText() const { return m_clock->timeOfDay().toString(QStringLiteral("hh:mm")); }
+
+QString Controller::portDevice() const { return m_ports->device(m_project.globals().port.text()); }
+
 // Window: start-up and closing.
 
 namespace {
@@ -247,6 +301,7 @@ void Controller::startUp()
         setFontName(m, QStringLiteral("System"));
     selectTab(0);
     m_project.setModified(false);
+    scanPorts();
 }
 
 bool Controller::confirmClose()

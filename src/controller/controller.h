@@ -10,8 +10,13 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class Clock;
 class Dialogs;
+class PortCatalogue;
 class SerialLine;
+class TransferCommands;
 
 // One method per operator action. The window calls these with its widgets' values, loading and
 // the command line call the same ones, so a change made by the program runs exactly the rules an
@@ -20,7 +25,10 @@ class Controller : public QObject {
     Q_OBJECT
 
 public:
+    // Uses the computer's clock and its own serial ports.
     Controller(Dialogs& dialogs, SerialLine& line, QObject* parent = nullptr);
+    Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock, QObject* parent = nullptr);
+    ~Controller() override;
 
     [[nodiscard]] Project& project() { return m_project; }
     [[nodiscard]] const Project& project() const { return m_project; }
@@ -76,6 +84,20 @@ public:
     void load() { m_settings.load(); }
     bool loadFrom(const QString& path) { return m_settings.loadFrom(path); }
 
+    // Device link. The two commands answer whether an exchange has started; transferFinished()
+    // follows when it has ended and the line is closed again.
+    bool send();
+    bool sendClock();
+    [[nodiscard]] bool readComSet();
+    // Stops a running exchange and closes the line at once (the window closing).
+    void abortTransfer();
+    // Start-up: the port list becomes the ports that open now, with the usual one selected.
+    void scanPorts();
+    // The clock display, "hh:mm".
+    [[nodiscard]] QString timeText() const;
+    // The device that the chosen port name stands for, shown beside the port list.
+    [[nodiscard]] QString portDevice() const;
+
     // Window: start-up and closing.
     // The font lists, every font set to "System", page 0 and an unchanged project.
     void startUp();
@@ -88,6 +110,7 @@ signals:
     // clock set. A value of 0 shows it empty.
     void progressBar1Changed(int maximum, int value);
     void progressBar2Changed(int maximum, int value);
+    void transferFinished(bool completed);
 
 private:
     // Shows "現在転送中。" and answers true while a transfer runs.
@@ -97,6 +120,7 @@ private:
     void daysChoiceChanged();
     void setWorkMinutes(bool start, int minutes);
     void finishTimeText(bool start);
+    void setUpLink();
 
     Dialogs& m_dialogs;
     SerialLine& m_line;
@@ -105,4 +129,11 @@ private:
     MessageEncoder m_encoder{m_project, m_images};
     int m_selectedTab = 0;
     SettingsCommands m_settings{*this, m_dialogs};
+
+    // Device link.
+    std::unique_ptr<PortCatalogue> m_systemPorts;
+    std::unique_ptr<Clock> m_systemClock;
+    PortCatalogue* m_ports = nullptr;
+    Clock* m_clock = nullptr;
+    std::unique_ptr<TransferCommands> m_transfers;
 };

@@ -90,7 +90,9 @@ GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
     connect(save, &QPushButton::clicked, this, [this] { m_controller.save(); });
     buttons->addWidget(load);
     buttons->addWidget(save);
-    buttons->addWidget(button(QStringLiteral("CmdSend"), QStringLiteral("転 送")));
+    QPushButton* send = button(QStringLiteral("CmdSend"), QStringLiteral("転 送"));
+    connect(send, &QPushButton::clicked, this, [this] { m_controller.send(); });
+    buttons->addWidget(send);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
@@ -123,6 +125,9 @@ void GlobalPanel::refresh() {
     const GlobalSettings& globals = m_controller.project().globals();
     for (const auto& [list, combo] : m_lists)
         combo->showList(globals.list(list));
+    // Where a COM name is not itself the device (Linux, macOS), the device it stands for.
+    const QString device = m_controller.portDevice();
+    m_portDevice->setText(device == globals.port.text() ? QString() : device);
     const QSignalBlocker blocker(m_showMarks);
     m_showMarks->setChecked(globals.showMarks);
 }

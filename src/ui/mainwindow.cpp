@@ -147,8 +147,12 @@ void MainWindow::showSelectedPage() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_controller.confirmClose())
-        event->accept();
-    else
+    if (!m_controller.confirmClose()) {
         event->ignore();
+        return;
+    }
+    // The window is the program: an exchange still running stops here and its port is released.
+    if (m_controller.transferInProgress())
+        m_controller.abortTransfer();
+    event->accept();
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
 using namespace WindowLayout;
 
@@ -74,6 +75,13 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     auto* send = new QPushButton(QStringLiteral("転   送"), this);
     send->setObjectName(QStringLiteral("CmdSendClk"));
     send->setFixedSize(kButtonWidth, kControlHeight + 2);
+    connect(send, &QPushButton::clicked, this, [this] { m_controller.sendClock(); });
+
+    auto* tick = new QTimer(this);
+    tick->setObjectName(QStringLiteral("Timer1"));
+    tick->setInterval(kClockIntervalMs);
+    connect(tick, &QTimer::timeout, this, [this] { m_clock->setText(m_controller.timeText()); });
+    tick->start();
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(kMargin, 0, kMargin, kMargin / 2);

@@ -27,10 +27,11 @@ public:
         written += bytes;
         return true;
     }
-    qint64 bytesQueued() const override { return 0; }
+    qint64 bytesQueued() const override { return queued; }
 
     QString portName;
     QByteArray written;
+    qint64 queued = 0; // bytes that never leave: a stalled line when above 0
 
 private:
     bool m_open = false;

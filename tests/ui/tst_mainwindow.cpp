@@ -1,5 +1,7 @@
 #include "controller/controller.h"
+#include "support/fakeclock.h"
 #include "support/fakedialogs.h"
+#include "support/fakeportcatalogue.h"
 #include "support/fakeserialline.h"
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
@@ -25,6 +27,8 @@ class TestMainWindow : public QObject {
 private:
     FakeDialogs m_dialogs;
     FakeSerialLine m_line;
+    FakePortCatalogue m_ports;
+    FakeClock m_clock;
     std::unique_ptr<Controller> m_controller;
     std::unique_ptr<MainWindow> m_window;
 
@@ -50,7 +54,9 @@ private slots:
         m_dialogs = FakeDialogs();
         if (m_line.isOpen())
             m_line.close();
-        m_controller = std::make_unique<Controller>(m_dialogs, m_line);
+        m_ports.devices = {{"COM1", "/dev/ttyUSB0"}, {"COM3", "/dev/ttyUSB1"}};
+        m_clock.time = QTime(9, 41, 30);
+        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock);
         m_window = std::make_unique<MainWindow>(*m_controller);
         m_controller->startUp();
         m_window->show();
@@ -103,6 +109,9 @@ private slots:
         row("ComScrW", "currentIndex", 3);
         row("ComScrH", "currentText", "16");
         row("ComBright", "currentText", "4");
+        row("ComSele", "currentText", "COM3");
+        row("ComSele", "count", 2);
+        row("LabPortDevice", "text", "/dev/ttyUSB1");
         row("ComTimeMsg", "currentText", "None");
         row("ComHSide", "currentText", "4");
         row("ComHSide", "currentIndex", 4);
@@ -582,6 +591,40 @@ private slots:
         QCOMPARE(find<QLineEdit>("TxtETime")->text(), QStringLiteral("18:59"));
         QCOMPARE(find<QLabel>("LabFile")->text(), QStringLiteral("shop"));
         QCOMPARE(find<QProgressBar>("ProgressBar1")->value(), 0);
+    }
+
+    void choosingAPortShowsItsDevice() {
+        auto* ports = find<QComboBox>("ComSele");
+        ports->setFocus();
+        QTest::keyClick(ports, Qt::Key_Up);
+        QCOMPARE(project().globals().port.text(), QStringLiteral("COM1"));
+        QCOMPARE(find<QLabel>("LabPortDevice")->text(), QStringLiteral("/dev/ttyUSB0"));
+        ports->lineEdit()->selectAll();
+        QTest::keyClicks(ports->lineEdit(), "COM9");
+        QCOMPARE(find<QLabel>("LabPortDevice")->text(), QString());
+        QVERIFY(!project().modified());
+    }
+
+    void clockDisplayTicksEverySecond() {
+        auto* clock = find<QLineEdit>("TxtTime");
+        QCOMPARE(clock->text(), QStringLiteral("12:00"));
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("09:41"), 2000);
+        m_clock.time = QTime(23, 5, 59);
+        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("23:05"), 2000);
+    }
+
+    void emptyProjectIsNotSent() {
+        find<QPushButton>("CmdSend")->click();
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().text, QStringLiteral("テキストなし! 転送しない!"));
+        QVERIFY(!m_line.isOpen());
+    }
+
+    void closingDuringATransferReleasesThePort() {
+        QVERIFY(m_line.open());
+        m_dialogs.yesNoAnswers = {true};
+        QVERIFY(m_window->close());
+        QVERIFY(!m_line.isOpen());
     }
 
     void exitButtonAsksTheWindowToClose() {

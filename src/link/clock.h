@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QTime>
+
+// The local time of day, for the clock set and the clock display.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    [[nodiscard]] virtual QTime timeOfDay() const = 0;
+};

@@ -1,0 +1,34 @@
+#include "link/clockexchange.h"
+
+#include "link/clock.h"
+#include "link/clockframes.h"
+#include "link/linkconstants.h"
+#include "model/project.h"
+
+ClockExchange::ClockExchange(Project& project, const Clock& clock, SerialLine& line, QObject* parent)
+    : LinkExchange(line, parent)
+    , m_project(project)
+    , m_clock(clock)
+{
+}
+
+QCoro::Task<> ClockExchange::steps()
+{
+    setProgressMaximum(Link::kClockProgressMax);
+    showProgress(1);
+    send(Link::kClockHello.toByteArray());
+    if (!co_await waitMs(Link::kClockStepWaitMs))
+        co_return;
+    showProgress(2);
+    send(ClockFrames::timeFrame(m_clock.timeOfDay()));
+    if (!co_await drain() || !co_await waitMs(Link::kClockStepWaitMs))
+        co_return;
+    showProgress(3);
+    if (!co_await waitMs(Link::kClockStepWaitMs))
+        co_return;
+    showProgress(4);
+    const WorkTime& workTime = m_project.workTime();
+    send(ClockFrames::scheduleFrame(
+        {m_project.globals().countdownDays, workTime.start, workTime.end, workTime.enabled}));
+    co_await drain();
+}

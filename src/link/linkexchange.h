@@ -1,0 +1,56 @@
+#pragma once
+
+#include "link/exchangeoutcome.h"
+
+#include <QCoroTask>
+#include <QElapsedTimer>
+#include <QObject>
+#include <optional>
+
+class QTimer;
+class SerialLine;
+
+// One exchange with the control card: opens the line, raises DTR and runs the steps of its
+// protocol, paced by waits and drains that the event loop drives, so nothing blocks or spins.
+// The transfer commands start it and close the line when it has finished.
+class LinkExchange : public QObject {
+    Q_OBJECT
+
+public:
+    explicit LinkExchange(SerialLine& line, QObject* parent = nullptr);
+
+    // finished() may come before start() returns, when the port cannot be opened.
+    void start();
+    // Ends the exchange at its next wait or drain; finished() follows from the event loop.
+    void stop();
+
+signals:
+    void progressChanged(int maximum, int value);
+    void finished(ExchangeOutcome outcome);
+
+protected:
+    // The protocol after a successful open. Returns early once a wait or drain answers false.
+    virtual QCoro::Task<> steps() = 0;
+
+    void setProgressMaximum(int maximum) { m_progressMaximum = maximum; }
+    void showProgress(int value);
+    void send(const QByteArray& bytes);
+    // True once more than ms milliseconds have passed; false when the exchange stopped meanwhile.
+    [[nodiscard]] QCoro::Task<bool> waitMs(int ms);
+    // True once every queued byte has left the line; false when it stopped, failed or stalled.
+    // Pseudo-terminals and some drivers take bytes in bursts well ahead of the line; only a line
+    // that falls behind 9600 baud counts as stalled.
+    [[nodiscard]] QCoro::Task<bool> drain();
+
+private:
+    QCoro::Task<> run();
+    void end(ExchangeOutcome outcome);
+    void wakeSoon();
+
+    SerialLine& m_line;
+    QTimer* m_timer = nullptr;
+    std::optional<ExchangeOutcome> m_outcome; // set once the exchange must end early
+    int m_progressMaximum = 0;
+    QElapsedTimer m_clock;
+    qint64 m_lineDueMs = 0; // when 9600 baud would have sent everything written so far
+};

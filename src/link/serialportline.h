@@ -1,0 +1,27 @@
+#pragma once
+
+#include "link/serialline.h"
+
+class QSerialPort;
+
+// The serial line on a real port (or a pseudo-terminal) at 9600 baud, 8N1, no flow control. Its
+// queued count includes what the driver still holds, so that a drained line has really sent.
+class SerialPortLine : public SerialLine {
+    Q_OBJECT
+
+public:
+    explicit SerialPortLine(QObject* parent = nullptr);
+
+    void setPortName(const QString& device) override;
+    [[nodiscard]] bool open() override;
+    void close() override;
+    [[nodiscard]] bool isOpen() const override;
+    void setDtr(bool on) override;
+    [[nodiscard]] bool write(const QByteArray& bytes) override;
+    [[nodiscard]] qint64 bytesQueued() const override;
+
+private:
+    [[nodiscard]] qint64 driverQueue() const;
+
+    QSerialPort* m_port = nullptr;
+};

@@ -1,0 +1,6 @@
+#include "link/systemclock.h"
+
+QTime SystemClock::timeOfDay() const
+{
+    return QTime::currentTime();
+}

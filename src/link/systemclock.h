@@ -1,0 +1,9 @@
+#pragma once
+
+#include "link/clock.h"
+
+// The computer's wall-clock time of day.
+class SystemClock : public Clock {
+public:
+    [[nodiscard]] QTime timeOfDay() const override;
+};

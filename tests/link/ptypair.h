@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// Two pseudo-terminals joined by socat: the program opens "host", the card's reader "card".
+// Killing it makes the host side vanish as an unplugged adapter does.
+class PtyPair {
+public:
+    PtyPair();
+    ~PtyPair();
+
+    [[nodiscard]] bool start();
+    void kill();
+
+    [[nodiscard]] QString hostPath() const { return m_dir.filePath(QStringLiteral("host")); }
+    [[nodiscard]] QString cardPath() const { return m_dir.filePath(QStringLiteral("card")); }
+    [[nodiscard]] QString missingPath() const { return m_dir.filePath(QStringLiteral("nothing")); }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_socat;
+};

@@ -1,0 +1,359 @@
+#include "controller/controller.h"
+#include "link/linktexts.h"
+#include "support/fakeclock.h"
+#include "support/fakedialogs.h"
+#include "support/fakeportcatalogue.h"
+#include "support/fakeserialline.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray result;
+    for (const int v : values)
+        result.append(static_cast<char>(v));
+    return result;
+}
+
+using Progress = QList<QPair<int, int>>;
+
+Progress progressOf(const QSignalSpy& spy)
+{
+    Progress result;
+    for (const QList<QVariant>& call : spy)
+        result.append({call.at(0).toInt(), call.at(1).toInt()});
+    return result;
+}
+
+constexpr int kHeaderStart = 7; // after "Hello32"
+constexpr int kExchangeTimeoutMs = 10000;
+
+} // namespace
+
+// The commands and the exchanges on a line that sends at once (or never), with the operator's
+// answers faked. The bytes on a real line are checked over a pseudo-terminal elsewhere.
+class TestTransferCommands : public QObject {
+    Q_OBJECT
+
+private:
+    FakeDialogs m_dialogs;
+    FakeSerialLine m_line;
+    FakePortCatalogue m_ports;
+    FakeClock m_clock;
+    std::unique_ptr<Controller> m_controller;
+
+    Project& project() { return m_controller->project(); }
+
+    // Lengths set as the encoder leaves them, without painting.
+    void setLengths(std::initializer_list<int> lengths)
+    {
+        int m = 0;
+        for (const int length : lengths)
+            project().setMsgLen(m++, length);
+        project().setGauge({}, 1);
+    }
+
+    void runToEnd(const std::function<bool()>& command, bool completes = true)
+    {
+        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        QVERIFY(command());
+        QVERIFY(m_line.isOpen());
+        QVERIFY(finished.wait(kExchangeTimeoutMs));
+        QCOMPARE(finished.first().first().toBool(), completes);
+        QVERIFY(!m_line.isOpen());
+    }
+
+private slots:
+    void init()
+    {
+        m_dialogs = FakeDialogs();
+        m_line.close();
+        m_line.written.clear();
+        m_line.queued = 0;
+        m_ports.devices = {{"COM1", "/dev/ttyS0"}, {"COM3", "/dev/ttyUSB0"}};
+        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock);
+        m_controller->scanPorts();
+    }
+
+    void shortFormStillBuilds()
+    {
+        Controller controller(m_dialogs, m_line);
+        QVERIFY(!controller.transferInProgress());
+    }
+
+    void scanSelectsTheHighestPortAboveCom2()
+    {
+        QCOMPARE(project().globals().port.items(), (QStringList{"COM1", "COM3"}));
+        QCOMPARE(project().globals().port.text(), "COM3");
+        QCOMPARE(m_controller->portDevice(), "/dev/ttyUSB0");
+
+        m_ports.devices = {{"COM1", "a"}, {"COM2", "b"}};
+        m_controller->scanPorts();
+        QCOMPARE(project().globals().port.text(), "COM1");
+
+        m_ports.devices.clear();
+        m_controller->scanPorts();
+        QVERIFY(project().globals().port.items().isEmpty());
+        QCOMPARE(project().globals().port.text(), QString());
+    }
+
+    void readComSetPointsTheLineAtTheDevice()
+    {
+        QVERIFY(m_controller->readComSet());
+        QCOMPARE(m_line.portName, "/dev/ttyUSB0");
+        QVERIFY(!m_line.isOpen());
+        QVERIFY(m_dialogs.told.isEmpty());
+    }
+
+    void readComSetRejectsOtherNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("lower case") << "com7";
+        QTest::newRow("leading blank") << " COM7";
+        QTest::newRow("leading zero") << "COM07";
+        QTest::newRow("above 32") << "COM33";
+        QTest::newRow("empty") << "";
+    }
+    void readComSetRejectsOtherNames()
+    {
+        QFETCH(QString, name);
+        m_controller->typeText(GlobalList::Port, name);
+        m_line.portName = "untouched";
+        QVERIFY(!m_controller->readComSet());
+        QCOMPARE(m_line.portName, "untouched");
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().title, "エラー発生");
+        QCOMPARE(m_dialogs.told.first().text, "接続端子位地設定エラー!");
+    }
+
+    void badPortNameStopsBothCommands()
+    {
+        setLengths({16});
+        m_controller->typeText(GlobalList::Port, "com7");
+        QSignalSpy opened(&m_line, &SerialLine::openChanged);
+        QVERIFY(!m_controller->send());
+        QVERIFY(!m_controller->sendClock());
+        QCOMPARE(opened.size(), 0);
+        QCOMPARE(m_dialogs.told.size(), 2);
+        QCOMPARE(m_dialogs.told.last().text, "接続端子位地設定エラー!");
+    }
+
+    void emptyProjectIsNotSentButTheClockIs()
+    {
+        QSignalSpy opened(&m_line, &SerialLine::openChanged);
+        QVERIFY(!m_controller->send());
+        QCOMPARE(opened.size(), 0);
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().title, "注意");
+        QCOMPARE(m_dialogs.told.first().text, "テキストなし! 転送しない!");
+        runToEnd([this] { return m_controller->sendClock(); });
+    }
+
+    void busyLineRefusesBothCommands()
+    {
+        setLengths({16});
+        QVERIFY(m_line.open());
+        QVERIFY(m_controller->transferInProgress());
+        QVERIFY(!m_controller->send());
+        QVERIFY(!m_controller->sendClock());
+        QCOMPARE(m_dialogs.told.size(), 2);
+        for (const FakeDialogs::Shown& shown : m_dialogs.told) {
+            QCOMPARE(shown.title, "少待");
+            QCOMPARE(shown.text, "現在転送中。");
+        }
+        QVERIFY(m_line.written.isEmpty());
+    }
+
+    void clockSetSendsSixteenBytes()
+    {
+        m_clock.time = QTime(7, 5, 9);
+        QSignalSpy progress(m_controller.get(), &Controller::progressBar2Changed);
+        runToEnd([this] { return m_controller->sendClock(); });
+        QCOMPARE(m_line.written,
+                 QByteArray("HelloC2") + bytes({0x09, 0x05, 0x07, 0x03, 0xE7, 0x07, 0x00, 0x13, 0x80}));
+        QCOMPARE(progressOf(progress), (Progress{{4, 1}, {4, 2}, {4, 3}, {4, 4}, {4, 0}}));
+        QVERIFY(m_dialogs.told.isEmpty());
+    }
+
+    void clockSetReadsTheScheduleLast()
+    {
+        QSignalSpy progress(m_controller.get(), &Controller::progressBar2Changed);
+        connect(m_controller.get(), &Controller::progressBar2Changed, this, [this](int, int value) {
+            if (value == 3) {
+                m_controller->setCountdownDays("12");
+                m_controller->setWorkTimeEnabled(false);
+            }
+        });
+        runToEnd([this] { return m_controller->sendClock(); });
+        QCOMPARE(m_line.written.mid(10), bytes({0x00, 0x0C, 0x07, 0x00, 0x13, 0x00}));
+    }
+
+    void uploadOfTheWorkedExample()
+    {
+        setLengths({16});
+        for (int row = 0; row < 16; ++row) {
+            for (int col = 0; col < 16; ++col)
+                project().dispData().set(col, row, 0, static_cast<std::uint8_t>(16 * row + col));
+        }
+        QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
+        runToEnd([this] { return m_controller->send(); });
+
+        QByteArray expected = "Hello32";
+        expected +=
+            bytes({0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x10, 0x11, 0x04, 0x09, 0x11, 0x05, 0xFF, 0xFF, 0xFF});
+        expected += QByteArray(16, '\x30') + bytes({0x00, 0x00, 0x00, 0x10});
+        for (int m = 1; m < kMessageCount; ++m)
+            expected += bytes({0x00, 0x10, 0x00, 0x00});
+        for (int i = 0; i < 256; ++i)
+            expected.append(static_cast<char>(i));
+        QCOMPARE(m_line.written, expected);
+
+        Progress steps{{19, 1}, {19, 2}, {19, 3}};
+        for (int row = 0; row < 16; ++row)
+            steps.append({19, row + 4});
+        steps.append({19, 0});
+        QCOMPARE(progressOf(progress), steps);
+    }
+
+    void headerIsBuiltAfterTheHandshake()
+    {
+        setLengths({16});
+        QTimer::singleShot(1500, m_controller.get(),
+                           [this] { m_controller->typeText(GlobalList::Brightness, "1"); });
+        runToEnd([this] { return m_controller->send(); });
+        QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(kHeaderStart + 2)), 3);
+    }
+
+    void rowsAreReadWhenSentWithTheHeadersLengths()
+    {
+        setLengths({16});
+        connect(m_controller.get(), &Controller::progressBar1Changed, this, [this](int, int value) {
+            if (value == 4 + 5) { // row 5 is next: new bytes, and a length the card was not told
+                project().dispData().set(0, 5, 0, 0xAB);
+                project().dispData().set(0, 4, 0, 0xCD);
+                project().setMsgLen(0, 40);
+            }
+        });
+        runToEnd([this] { return m_controller->send(); });
+        const qsizetype rows = kHeaderStart + 95;
+        QCOMPARE(m_line.written.size(), rows + 16 * 16);
+        QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(rows + 4 * 16)), 0);
+        QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(rows + 5 * 16)), 0xAB);
+    }
+
+    void clippedUploadKeepsTheProjectLengths()
+    {
+        setLengths({2047, 2047, 5});
+        runToEnd([this] { return m_controller->send(); });
+        const QByteArray header = m_line.written.mid(kHeaderStart, 95);
+        QCOMPARE(header.mid(5, 2), bytes({0x0E, 0x00}));
+        QCOMPARE(header.mid(33, 2), bytes({0x07, 0xFF}));
+        QCOMPARE(header.mid(37, 2), bytes({0x06, 0x01}));
+        QCOMPARE(header.mid(41, 2), bytes({0x00, 0x00}));
+        QCOMPARE(m_line.written.size(), 7 + 95 + 16 * 3584);
+        QCOMPARE(project().msgLen()[1], 2047);
+        QCOMPARE(project().msgLen()[2], 5);
+
+        // A later 32-dot upload still offers the card everything the messages hold.
+        m_line.written.clear();
+        m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
+        runToEnd([this] { return m_controller->send(); });
+        QCOMPARE(m_line.written.mid(kHeaderStart + 33, 2), bytes({0x07, 0x00})); // 1792
+        QCOMPARE(m_line.written.size(), 7 + 95 + 32 * 1792);
+    }
+
+    void singleAlternationBoxIsNoGroup()
+    {
+        setLengths({16});
+        m_controller->setAltTicked(4, true);
+        m_controller->findAltGroup();
+        QCOMPARE(project().altMsgNum(), 1);
+        runToEnd([this] { return m_controller->send(); });
+        QCOMPARE(m_line.written.mid(kHeaderStart + 3, 2), bytes({0, 0}));
+        QCOMPARE(project().altBeginMsg(), 0);
+        QCOMPARE(project().altMsgNum(), 0);
+    }
+
+    void alternationGroupIsSent()
+    {
+        setLengths({16});
+        m_controller->setAltTicked(2, true);
+        m_controller->setAltTicked(3, true);
+        runToEnd([this] { return m_controller->send(); });
+        QCOMPARE(m_line.written.mid(kHeaderStart + 3, 2), bytes({2, 2}));
+    }
+
+    void secondTransferWhileBusyIsRefused()
+    {
+        setLengths({16});
+        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        QVERIFY(m_controller->send());
+        QTest::qWait(200);
+        QVERIFY(!m_controller->send());
+        QVERIFY(!m_controller->sendClock());
+        QCOMPARE(m_dialogs.told.size(), 2);
+        QCOMPARE(m_dialogs.told.first().text, "現在転送中。");
+        QVERIFY(finished.wait(kExchangeTimeoutMs));
+        QVERIFY(finished.first().first().toBool());
+        QCOMPARE(m_line.written.size(), 7 + 95 + 16 * 16);
+    }
+
+    void stalledLineGivesUp()
+    {
+        m_line.queued = 100;
+        QElapsedTimer timer;
+        timer.start();
+        runToEnd([this] { return m_controller->sendClock(); }, false);
+        // The time frame went out but never left: the schedule never follows.
+        QCOMPARE(m_line.written.size(), 10);
+        QVERIFY(timer.elapsed() >= 2000);
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().title, "エラー発生");
+        QCOMPARE(m_dialogs.told.first().text, LinkTexts::kLineStalled);
+    }
+
+    void brokenLineStopsTheUpload()
+    {
+        setLengths({16});
+        QTimer::singleShot(500, &m_line, [this] { emit m_line.failed("device gone"); });
+        QElapsedTimer timer;
+        timer.start();
+        runToEnd([this] { return m_controller->send(); }, false);
+        QVERIFY(timer.elapsed() < 2000);
+        QCOMPARE(m_line.written, QByteArray("Hello32"));
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().title, "エラー発生");
+        QCOMPARE(m_dialogs.told.first().text, LinkTexts::kLineFailed);
+    }
+
+    void abortClosesTheLineAtOnce()
+    {
+        setLengths({16});
+        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        QVERIFY(m_controller->send());
+        m_controller->abortTransfer();
+        QVERIFY(!m_controller->transferInProgress());
+        QVERIFY(finished.wait(1000));
+        QVERIFY(!finished.first().first().toBool());
+        QCOMPARE(m_line.written, QByteArray("Hello32"));
+        QVERIFY(m_dialogs.told.isEmpty());
+
+        // The line is free again for the next command.
+        runToEnd([this] { return m_controller->sendClock(); });
+    }
+
+    void clockDisplay()
+    {
+        m_clock.time = QTime(7, 5, 59);
+        QCOMPARE(m_controller->timeText(), "07:05");
+        m_clock.time = QTime(23, 59, 0);
+        QCOMPARE(m_controller->timeText(), "23:59");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTransferCommands)
+#include "tst_transfercommands.moc"
