@@ -1,9 +1,11 @@
 #include "imaging/picturefiles.h"
 
+#include "imaging/bmpcrop.h"
 #include "imaging/imagingconstants.h"
 #include "imaging/messagecanvas.h"
 #include "model/limits.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -24,13 +26,12 @@ qint64 decodedBytes(const QSize& size) {
 
 // The size a BMP header claims, read directly: the decoder reports no size at all for headers it
 // rejects, and the operator should hear that the picture is too large rather than not a picture.
-QSize claimedBmpSize(const QString& path) {
+QSize claimedBmpSize(QIODevice& file) {
     constexpr int kWidthOffset = 18;
     constexpr int kHeightOffset = 22;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.seek(0))
         return {};
-    const QByteArray header = file.read(kHeightOffset + 4);
+    const QByteArray header = file.peek(kHeightOffset + 4);
     if (header.size() < kHeightOffset + 4 || !header.startsWith("BM"))
         return {};
     const auto width = qFromLittleEndian<qint32>(header.constData() + kWidthOffset);
@@ -46,7 +47,19 @@ PictureFiles::Loaded PictureFiles::read(const QString& path) {
     if (!info.exists() || !info.isFile())
         return {{}, kMissing};
 
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, kUnreadable};
+    // An uncompressed BMP is cut before decoding, so only the kept part is ever decoded.
+    QBuffer cropped;
+    if (const auto bytes = BmpCrop::crop(file, QSize(kCanvasWidth, kRows))) {
+        cropped.setData(*bytes);
+        cropped.open(QIODevice::ReadOnly);
+    }
+    const QSize claimed = claimedBmpSize(file);
+    if (!file.seek(0))
+        return {{}, kUnreadable};
+    QImageReader reader(cropped.isOpen() ? static_cast<QIODevice*>(&cropped) : &file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
     reader.setAllocationLimit(Imaging::kDecodeBudgetMegabytes);
@@ -56,11 +69,8 @@ PictureFiles::Loaded PictureFiles::read(const QString& path) {
     // The declared size is checked before anything is decoded, so a forged header cannot make
     // the decoder allocate gigabytes; where the format allows, only the kept part is decoded.
     const QSize declared = reader.size();
-    if (!declared.isValid()) {
-        const QSize claimed = claimedBmpSize(path);
-        if (claimed.isValid() && decodedBytes(claimed) > Imaging::kDecodeBudgetBytes)
-            return {{}, kTooLarge};
-    }
+    if (!declared.isValid() && claimed.isValid() && decodedBytes(claimed) > Imaging::kDecodeBudgetBytes)
+        return {{}, kTooLarge};
     if (declared.isValid()) {
         if (declared.isEmpty())
             return {{}, kNotAPicture};

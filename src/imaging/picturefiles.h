@@ -21,6 +21,7 @@ public:
         QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico");
     static inline const QString kExportFilter = QStringLiteral("Picture(*.bmp)|*.bmp");
     static inline const QString kMissing = QStringLiteral("画像ファイルが見つかりません。");
+    static inline const QString kUnreadable = QStringLiteral("画像ファイルを開けません。");
     static inline const QString kNotAPicture = QStringLiteral("画像ファイルとして読み込めません。");
     static inline const QString kTooLarge = QStringLiteral("画像が大きすぎるため読み込めません。");
     static inline const QString kNotWritten = QStringLiteral("画像ファイルを保存できませんでした。");

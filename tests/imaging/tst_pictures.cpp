@@ -118,6 +118,33 @@ private slots:
         QCOMPARE(m_controller->images().canvas(0).background().size(), QSize(kCanvasWidth, kRows));
     }
 
+    void tallPictureIsCutBeforeDecoding() {
+        // 16376 x 6000 at one bit per pixel: 12 MB on disk, 390 MB if decoded whole.
+        constexpr int rows = 6000;
+        constexpr int stride = kColumns + 1;
+        QByteArray bmp(62 + qsizetype(stride) * rows, '\0');
+        auto put32 = [&](int at, qint32 value) { qToLittleEndian(value, bmp.data() + at); };
+        bmp[0] = 'B';
+        bmp[1] = 'M';
+        put32(2, qint32(bmp.size()));
+        put32(10, 62);
+        put32(14, 40);
+        put32(18, kCanvasWidth);
+        put32(22, rows);
+        qToLittleEndian<qint16>(1, bmp.data() + 26);
+        qToLittleEndian<qint16>(1, bmp.data() + 28);
+        put32(58, qint32(0x00FFFFFF)); // colour 1 is white
+        auto rowAt = [&](int y) { return 62 + qsizetype(stride) * (rows - 1 - y); };
+        bmp[rowAt(0) + kColumns - 1] = 0x01; // x = 16375, top row
+        bmp[rowAt(31)] = char(0x80);         // x = 0, row 31
+        bmp[rowAt(32)] = char(0xFF);         // below the canvas
+        QVERIFY(m_controller->importPictureFrom(writeBytes("tall.bmp", bmp)));
+        QCOMPARE(project().msgLen()[0], kColumns);
+        QCOMPARE(int(byteAt(*m_controller, 0, kColumns - 1, 0)), 0x01);
+        QCOMPARE(int(byteAt(*m_controller, 0, 0, 31)), 0x80);
+        QCOMPARE(litCount(image(0)), 2);
+    }
+
     void transparentIconPixelsStayBlack() {
         QImage icon(32, 32, QImage::Format_ARGB32);
         icon.fill(qRgba(255, 255, 255, 0));
