@@ -26,6 +26,7 @@ public:
     // text drawn in red at the left edge, one pixel above the adjust position.
     static void renderMessage(MessageCanvas& canvas, const MessageSettings& message);
 
+private:
     // Where the text's cell top lies for a top adjust text.
     [[nodiscard]] static int textTop(const QString& topAdj);
 };
