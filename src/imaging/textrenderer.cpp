@@ -23,10 +23,15 @@ QFont TextRenderer::fontFor(const QString& fontName, double points, bool bold) {
 
 void TextRenderer::drawLine(QPainter& painter, const QString& text, const QFont& font, QPoint topLeft) {
     QString line = text;
-    std::replace_if(
-        line.begin(), line.end(), [](QChar c) { return c.category() == QChar::Other_Control; }, QChar(u' '));
+    std::replace_if(line.begin(), line.end(), &TextRenderer::breaksLines, QChar(u' '));
     painter.setFont(font);
     painter.drawText(QPoint(topLeft.x(), topLeft.y() + QFontMetrics(font).ascent()), line);
+}
+
+bool TextRenderer::breaksLines(QChar c) {
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line ||
+           category == QChar::Separator_Paragraph;
 }
 
 void TextRenderer::renderMessage(MessageCanvas& canvas, const MessageSettings& message) {

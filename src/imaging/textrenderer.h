@@ -27,6 +27,7 @@ public:
     static void renderMessage(MessageCanvas& canvas, const MessageSettings& message);
 
 private:
+    [[nodiscard]] static bool breaksLines(QChar c);
     // Where the text's cell top lies for a top adjust text.
     [[nodiscard]] static int textTop(const QString& topAdj);
 };

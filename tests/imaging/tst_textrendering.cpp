@@ -127,6 +127,8 @@ private slots:
         const QImage one = adopted("Message0");
         const int oneLength = project().msgLen()[0];
         QCOMPARE(adopted("Message0\r\n"), one); // the trailing blanks light nothing
+        QCOMPARE(adopted(QStringLiteral("Message0\u2028Message0")), adopted("Message0 Message0"));
+        QCOMPARE(adopted("Message0\tMessage0"), adopted("Message0 Message0"));
         const QImage two = adopted("Message0\r\nMessage0");
         QCOMPARE(litBounds(two).top(), litBounds(one).top());
         QCOMPARE(litBounds(two).bottom(), litBounds(one).bottom());
