@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QList>
+#include <QStringList>
 
 namespace {
 
@@ -11,31 +13,40 @@ const QString kPropGothic = QStringLiteral("IPAPGothic");
 const QString kMonoMincho = QStringLiteral("IPAMincho");
 const QString kPropMincho = QStringLiteral("IPAPMincho");
 
+struct Kind {
+    QString family;
+    QStringList names; // lower case
+};
+
 const QHash<QString, QString>& table() {
-    // Keys are compared case-insensitively; Windows spells the Japanese names with full-width
-    // letters and an ideographic or full-width space, and older files use the English names.
-    static const QHash<QString, QString> substitutes{
-        {QStringLiteral("ｍｓ ゴシック"), kMonoGothic},    {QStringLiteral("ｍｓ　ゴシック"), kMonoGothic},
-        {QStringLiteral("ms ゴシック"), kMonoGothic},      {QStringLiteral("ms gothic"), kMonoGothic},
-        {QStringLiteral("system"), kMonoGothic},           {QStringLiteral("fixedsys"), kMonoGothic},
-        {QStringLiteral("terminal"), kMonoGothic},         {QStringLiteral("ｍｓ ｐゴシック"), kPropGothic},
-        {QStringLiteral("ｍｓ　ｐゴシック"), kPropGothic}, {QStringLiteral("ms pゴシック"), kPropGothic},
-        {QStringLiteral("ms pgothic"), kPropGothic},       {QStringLiteral("ms ui gothic"), kPropGothic},
-        {QStringLiteral("メイリオ"), kPropGothic},         {QStringLiteral("meiryo"), kPropGothic},
-        {QStringLiteral("meiryo ui"), kPropGothic},        {QStringLiteral("游ゴシック"), kPropGothic},
-        {QStringLiteral("yu gothic"), kPropGothic},        {QStringLiteral("yu gothic ui"), kPropGothic},
-        {QStringLiteral("ｍｓ 明朝"), kMonoMincho},        {QStringLiteral("ｍｓ　明朝"), kMonoMincho},
-        {QStringLiteral("ms 明朝"), kMonoMincho},          {QStringLiteral("ms mincho"), kMonoMincho},
-        {QStringLiteral("ｍｓ ｐ明朝"), kPropMincho},      {QStringLiteral("ｍｓ　ｐ明朝"), kPropMincho},
-        {QStringLiteral("ms p明朝"), kPropMincho},         {QStringLiteral("ms pmincho"), kPropMincho},
-        {QStringLiteral("游明朝"), kPropMincho},           {QStringLiteral("yu mincho"), kPropMincho},
-    };
+    // Windows spells the Japanese names with full-width letters and a half-width or ideographic
+    // space; older files use the English names.
+    static const QHash<QString, QString> substitutes = [] {
+        const QList<Kind> kinds{
+            {kMonoGothic,
+             {"ｍｓ ゴシック", "ｍｓ　ゴシック", "ms ゴシック", "ms gothic", "fixedsys", "terminal"}},
+            // "System" is the start-up font of every page. Its Latin letters are proportional,
+            // which also keeps "M" and "W" legible at 12 points.
+            {kPropGothic,
+             {"ｍｓ ｐゴシック", "ｍｓ　ｐゴシック", "ms pゴシック", "ms pgothic", "ms ui gothic", "system",
+              "メイリオ", "meiryo", "meiryo ui", "游ゴシック", "yu gothic", "yu gothic ui"}},
+            {kMonoMincho, {"ｍｓ 明朝", "ｍｓ　明朝", "ms 明朝", "ms mincho"}},
+            {kPropMincho, {"ｍｓ ｐ明朝", "ｍｓ　ｐ明朝", "ms p明朝", "ms pmincho", "游明朝", "yu mincho"}},
+        };
+        QHash<QString, QString> byName;
+        for (const Kind& kind : kinds) {
+            for (const QString& name : kind.names)
+                byName.insert(name, kind.family);
+        }
+        return byName;
+    }();
     return substitutes;
 }
 
 } // namespace
 
 QString FontSubstitution::substituteFor(const QString& name) {
+    // Compared without regard to case, as Windows compares font names.
     return table().value(name.trimmed().toLower());
 }
 

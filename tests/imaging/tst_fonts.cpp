@@ -14,28 +14,20 @@ private slots:
     void substitutes_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("family");
-        QTest::newRow("ＭＳ ゴシック") << "ＭＳ ゴシック"
-                                       << "IPAGothic";
-        QTest::newRow("ideographic space") << "ＭＳ　ゴシック"
-                                           << "IPAGothic";
-        QTest::newRow("MS Gothic") << "MS Gothic"
-                                   << "IPAGothic";
-        QTest::newRow("ＭＳ Ｐゴシック") << "ＭＳ Ｐゴシック"
-                                         << "IPAPGothic";
-        QTest::newRow("MS PGothic") << "ms pgothic"
-                                    << "IPAPGothic";
-        QTest::newRow("MS UI Gothic") << "MS UI Gothic"
-                                      << "IPAPGothic";
-        QTest::newRow("メイリオ") << "メイリオ"
-                                  << "IPAPGothic";
-        QTest::newRow("System") << "System"
-                                << "IPAGothic";
-        QTest::newRow("ＭＳ 明朝") << "ＭＳ 明朝"
-                                   << "IPAMincho";
-        QTest::newRow("ＭＳ Ｐ明朝") << "ＭＳ Ｐ明朝"
-                                     << "IPAPMincho";
-        QTest::newRow("unknown") << "Nonexistent Face"
-                                 << "";
+        auto row = [](const char* name, const char* family) {
+            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(family);
+        };
+        row("ＭＳ ゴシック", "IPAGothic");
+        row("ＭＳ　ゴシック", "IPAGothic");
+        row("MS Gothic", "IPAGothic");
+        row("ＭＳ Ｐゴシック", "IPAPGothic");
+        row("ms pgothic", "IPAPGothic");
+        row("MS UI Gothic", "IPAPGothic");
+        row("メイリオ", "IPAPGothic");
+        row("System", "IPAPGothic");
+        row("ＭＳ 明朝", "IPAMincho");
+        row("ＭＳ Ｐ明朝", "IPAPMincho");
+        row("Nonexistent Face", "");
     }
     void substitutes() {
         QFETCH(QString, name);
