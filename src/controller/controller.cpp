@@ -101,7 +101,7 @@ void Controller::chooseEntry(int m, MessageList list, int index)
     m_project.editMessage(m, [&](MessageSettings& message) { message.list(list).setIndex(index); });
     // Message 0's show mode decides the animation rounding, so its data is brought up to date.
     if (list == MessageList::Mode && m == 0)
-        reencodeMessageZero();
+        reencodeMessageZero(m_project.curMsg());
 }
 
 void Controller::typeText(int m, MessageList list, const QString& text)
@@ -116,7 +116,7 @@ void Controller::chooseEntry(GlobalList list, int index)
     m_project.editGlobals([&](GlobalSettings& globals) { globals.list(list).setIndex(index); });
     switch (list) {
     case GlobalList::ScreenWidth:
-        reencodeMessageZero();
+        reencodeMessageZero(m_selectedTab);
         break;
     case GlobalList::ScreenHeight:
     case GlobalList::Brightness:
@@ -145,13 +145,13 @@ void Controller::typeText(GlobalList list, const QString& text)
         m_project.setModified(true);
 }
 
-void Controller::reencodeMessageZero()
+void Controller::reencodeMessageZero(int thenCurrent)
 {
     // The width and message 0's mode decide its animation rounding, so message 0 is read again
-    // from its image, whichever page is showing.
+    // from its image, whichever message is current.
     m_project.setCurMsg(0);
     encodeMessage();
-    m_project.setCurMsg(m_selectedTab);
+    m_project.setCurMsg(thenCurrent);
 }
 
 void Controller::clockChoiceChanged()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/settingscommands.h"
 #include "imaging/marklayout.h"
 #include "imaging/messageencoder.h"
 #include "imaging/messageimages.h"
@@ -78,6 +79,13 @@ public:
     // An exchange with the card holds the serial line open.
     [[nodiscard]] bool transferInProgress() const;
 
+    // Settings files. save() and load() ask through the dialogs; saveTo and loadFrom take the path
+    // (command line, tests). A save answers true only when both files were written.
+    bool save() { return m_settings.save(); }
+    bool saveTo(const QString& path) { return m_settings.saveTo(path); }
+    void load() { m_settings.load(); }
+    bool loadFrom(const QString& path) { return m_settings.loadFrom(path); }
+
 signals:
     // The progress bar under the global settings (upload, saving, loading) and the one of the
     // clock set. A value of 0 shows it empty.
@@ -87,7 +95,7 @@ signals:
 private:
     // Shows "現在転送中。" and answers true while a transfer runs.
     [[nodiscard]] bool refusedWhileBusy();
-    void reencodeMessageZero();
+    void reencodeMessageZero(int thenCurrent);
     void clockChoiceChanged();
     void daysChoiceChanged();
     void showMarks(MarkKind kind, const std::optional<MarkLayout::Placement>& placement);
@@ -100,4 +108,5 @@ private:
     MessageImages m_images;
     MessageEncoder m_encoder{m_project, m_images};
     int m_selectedTab = 0;
+    SettingsCommands m_settings{*this, m_dialogs};
 };

@@ -1,0 +1,201 @@
+#include "controller/settingscommands.h"
+
+#include "controller/controller.h"
+#include "controller/dialogs.h"
+#include "controller/messagetexts.h"
+#include "controller/settingstexts.h"
+#include "model/textnumbers.h"
+#include "settings/datarepaint.h"
+#include "settings/settingsformat.h"
+
+#include <QStringList>
+#include <algorithm>
+
+using SettingsFormat::kLoadProgressMax;
+using SettingsFormat::kSaveProgressMax;
+
+namespace {
+
+QString messageNames(const QList<int>& messages) {
+    QStringList names;
+    for (const int m : messages)
+        names << SettingsTexts::kMessageName + QString::number(m);
+    return names.join(SettingsTexts::kListSeparator);
+}
+
+int adjustBarFor(const QString& adjust) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(roundHalfEven(numericValue(adjust)), kAdjustMin, kAdjustMax));
+}
+
+} // namespace
+
+SettingsCommands::SettingsCommands(Controller& controller, Dialogs& dialogs)
+    : m_controller(controller)
+    , m_dialogs(dialogs) {}
+
+bool SettingsCommands::save() {
+    const QString path = m_dialogs.chooseSaveFile(SettingsFormat::kFileFilter);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool SettingsCommands::saveTo(const QString& path) {
+    Project& project = m_controller.project();
+    m_controller.findAltGroup();
+    ProjectFile::Losses losses;
+    const ProjectFile file = ProjectFile::capture(project, &losses);
+    if (losses.any())
+        tellLosses(losses);
+    const auto error = ProjectStorage::write(path, file, project.dispData(), [this](int value) {
+        emit m_controller.progressBar1Changed(kSaveProgressMax, value);
+    });
+    emit m_controller.progressBar1Changed(kSaveProgressMax, 0);
+    if (error != ProjectStorage::Error::None) {
+        tellError(error, path);
+        return false;
+    }
+    project.setFileLabel(ProjectStorage::fileLabel(path));
+    project.setModified(false);
+    return true;
+}
+
+void SettingsCommands::load() {
+    // Yes with a cancelled or failed save must not throw the unsaved work away.
+    if (m_controller.project().modified() &&
+        m_dialogs.askYesNo(MessageTexts::kWarningTitle, SettingsTexts::kAskSave) && !save())
+        return;
+    if (m_controller.transferInProgress()) {
+        m_dialogs.tell(MessageTexts::kBusyTitle, MessageTexts::kBusy);
+        return;
+    }
+    const QString path = m_dialogs.chooseOpenFile(SettingsFormat::kFileFilter);
+    if (!path.isEmpty())
+        loadFrom(path);
+}
+
+bool SettingsCommands::loadFrom(const QString& path) {
+    if (m_controller.transferInProgress()) {
+        m_dialogs.tell(MessageTexts::kBusyTitle, MessageTexts::kBusy);
+        return false;
+    }
+    const ProjectStorage::ReadResult result = ProjectStorage::read(path);
+    if (!result.project) {
+        tellError(result.error, path);
+        return false;
+    }
+    apply(*result.project, path);
+    return true;
+}
+
+void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString& path) {
+    Controller& controller = m_controller;
+    Project& project = controller.project();
+    const ProjectFile& file = stored.settings;
+
+    controller.chooseEntry(GlobalList::ScreenWidth, file.screenWidth);
+    controller.chooseEntry(GlobalList::ScreenHeight, file.screenHeight);
+    for (int m = 0; m < kMessageCount; ++m)
+        applyMessage(m, stored);
+    project.setCurMsg(controller.selectedTab());
+
+    applyAlternation(file.altBegin, file.altCount);
+
+    controller.chooseEntry(GlobalList::ClockMessage, file.timeMessage);
+    controller.chooseEntry(GlobalList::DaysMessage, file.daysMessage);
+    controller.chooseEntry(GlobalList::HourPosition, file.hourPosition);
+    controller.chooseEntry(GlobalList::MinutePosition, file.minutePosition);
+    controller.chooseEntry(GlobalList::DaysPosition, file.daysPosition);
+    controller.setCountdownDays(file.countdownDays);
+
+    controller.setStartMinutes(file.startMinutes);
+    controller.setEndMinutes(file.endMinutes);
+    // The switch rule runs once, changed or not, after the minutes are in place.
+    controller.setWorkTimeEnabled(file.workTimeEnabled != 0);
+
+    project.setFileLabel(ProjectStorage::fileLabel(path));
+    emit controller.progressBar1Changed(kLoadProgressMax, 0);
+    project.setModified(false);
+}
+
+void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored) {
+    Controller& controller = m_controller;
+    Project& project = controller.project();
+    const ProjectFile::Message& message = stored.settings.messages[m];
+
+    emit controller.progressBar1Changed(kLoadProgressMax, m);
+    // Message 0's show mode re-encodes the current message, which must be message 0 itself and
+    // not the page that happens to be selected.
+    project.setCurMsg(m);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(stored.dispData.constData());
+    const std::span<const std::uint8_t, kMessageBytes> loaded(bytes + DisplayData::offset(0, 0, m),
+                                                              kMessageBytes);
+    if (DataRepaint::repaintMessage(m, loaded, project.dispData(), controller.images().canvas(m))) {
+        controller.images().announce(m);
+        project.announceDisplayData(m);
+    }
+    controller.typeText(m, MessageList::FontSize, message.fontSize);
+    controller.setBold(m, message.bold != 0);
+    controller.setFontName(m, message.fontName);
+    controller.chooseEntry(m, MessageList::Mode, message.direction);
+    controller.setFlash(m, message.flash != 0);
+    controller.setLoopLamp(m, message.loopLamp != 0);
+    controller.chooseEntry(m, MessageList::Speed, message.speed - 1);
+    controller.setMessageText(m, message.text);
+    controller.recountMessage();
+    controller.setTopAdjText(m, message.adjust);
+    controller.setAdjustBar(m, adjustBarFor(message.adjust));
+}
+
+void SettingsCommands::applyAlternation(int begin, int count) {
+    for (int m = 0; m < kMessageCount; ++m)
+        m_controller.setAltTicked(m, false);
+    // A stored group reaching past the last message keeps the part that exists.
+    const int end = std::min(begin + count, kMessageCount);
+    for (int m = begin; m < end; ++m)
+        m_controller.setAltTicked(m, true);
+    m_controller.findAltGroup();
+}
+
+void SettingsCommands::tellLosses(const ProjectFile::Losses& losses) {
+    QStringList parts;
+    if (!losses.cutAtLineBreak.isEmpty())
+        parts << SettingsTexts::kCutAtLineBreak + messageNames(losses.cutAtLineBreak);
+    if (!losses.unencodable.isEmpty())
+        parts << SettingsTexts::kUnencodable + messageNames(losses.unencodable);
+    if (losses.daysUnencodable)
+        parts << SettingsTexts::kDaysUnencodable;
+    m_dialogs.tell(MessageTexts::kWarningTitle, parts.join(u'\n'));
+}
+
+void SettingsCommands::tellError(ProjectStorage::Error error, const QString& path) {
+    using ProjectStorage::Error;
+    QString text;
+    QString file = path;
+    switch (error) {
+    case Error::None:
+        return;
+    case Error::SettingsUnreadable:
+        text = SettingsTexts::kSettingsUnreadable;
+        break;
+    case Error::DataMissing:
+        text = SettingsTexts::kDataMissing;
+        file = ProjectStorage::dataFilePath(path);
+        break;
+    case Error::DataWrongSize:
+        text = SettingsTexts::kDataWrongSize;
+        file = ProjectStorage::dataFilePath(path);
+        break;
+    case Error::DataUnreadable:
+        text = SettingsTexts::kDataUnreadable;
+        file = ProjectStorage::dataFilePath(path);
+        break;
+    case Error::DataUnwritable:
+        text = SettingsTexts::kDataUnwritable;
+        file = ProjectStorage::dataFilePath(path);
+        break;
+    case Error::SettingsUnwritable:
+        text = SettingsTexts::kSettingsUnwritable;
+        break;
+    }
+    m_dialogs.tell(MessageTexts::kWarningTitle, text + u'\n' + file);
+}

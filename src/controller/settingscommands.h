@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/projectfile.h"
+#include "settings/projectstorage.h"
+
+#include <QString>
+
+class Controller;
+class Dialogs;
+
+// Saving and loading a project. Loading reads and checks both files first and then sets every
+// value through the controller's own handlers, so the rules an operator's change runs (width,
+// show mode, marks, alternation chain, work time) run for a loaded file too.
+class SettingsCommands {
+public:
+    SettingsCommands(Controller& controller, Dialogs& dialogs);
+
+    // True only when the project was written; false on a cancelled dialog or a failed write.
+    bool save();
+    bool saveTo(const QString& path);
+    void load();
+    bool loadFrom(const QString& path);
+
+private:
+    void apply(const ProjectStorage::Stored& stored, const QString& path);
+    void applyMessage(int m, const ProjectStorage::Stored& stored);
+    void applyAlternation(int begin, int count);
+    void tellLosses(const ProjectFile::Losses& losses);
+    void tellError(ProjectStorage::Error error, const QString& path);
+
+    Controller& m_controller;
+    Dialogs& m_dialogs;
+};

@@ -1,0 +1,26 @@
+#include "ctl/consoledialogs.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+void printError(const QString& title, const QString& text) {
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+}
+
+} // namespace
+
+bool ConsoleDialogs::askYesNo(const QString& title, const QString& text) {
+    printError(title, text + QStringLiteral(" → いいえ"));
+    return false;
+}
+
+void ConsoleDialogs::tell(const QString& title, const QString& text) {
+    printError(title, text);
+    m_told = true;
+}
+
+bool ConsoleDialogs::takeTold() {
+    return std::exchange(m_told, false);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "controller/dialogs.h"
+
+#include <QStringList>
+
+// The dialogs of a run without a window: messages go to standard error, questions are answered
+// No and file choices are cancelled, so nothing waits for an operator who is not there.
+class ConsoleDialogs : public Dialogs {
+public:
+    [[nodiscard]] bool askYesNo(const QString& title, const QString& text) override;
+    void tell(const QString& title, const QString& text) override;
+    [[nodiscard]] QString chooseOpenFile(const QString&) override { return {}; }
+    [[nodiscard]] QString chooseSaveFile(const QString&) override { return {}; }
+
+    // Whether anything was told since the last call; a told message means the work was refused.
+    [[nodiscard]] bool takeTold();
+
+private:
+    bool m_told = false;
+};

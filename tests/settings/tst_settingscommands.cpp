@@ -1,0 +1,448 @@
+#include "controller/controller.h"
+#include "controller/settingstexts.h"
+#include "settings/profiledocument.h"
+#include "support/fakedialogs.h"
+#include "support/fakeserialline.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QString testData(const QString& name) {
+    return QStringLiteral(P10_TEST_DATA "/") + name;
+}
+
+// Everything loading may change, to prove that a refused load changed nothing.
+struct Snapshot {
+    explicit Snapshot(const Controller& controller)
+        : globals(controller.project().globals())
+        , workTime(controller.project().workTime())
+        , dispData(controller.project().dispData())
+        , modified(controller.project().modified())
+        , label(controller.project().fileLabel())
+        , canvas0(controller.images().canvas(0).image()) {
+        for (int m = 0; m < kMessageCount; ++m)
+            messages.append(controller.project().message(m));
+    }
+    GlobalSettings globals;
+    WorkTime workTime;
+    QList<MessageSettings> messages;
+    DisplayData dispData;
+    bool modified;
+    QString label;
+    QImage canvas0;
+
+    friend bool operator==(const Snapshot&, const Snapshot&) = default;
+};
+
+} // namespace
+
+class TestSettingsCommands : public QObject {
+    Q_OBJECT
+
+private:
+    FakeDialogs m_dialogs;
+    FakeSerialLine m_line;
+    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    Controller& controller() { return *m_controller; }
+    Project& project() { return m_controller->project(); }
+    QString temp(const QString& name) const { return m_dir->filePath(name); }
+
+    // A copy of the golden pair, so that tests may save over it.
+    QString goldenCopy(const QString& base = QStringLiteral("windows")) {
+        const QString ini = temp(base + QStringLiteral(".ini"));
+        writeFile(ini, readFile(testData(QStringLiteral("windows.ini"))));
+        writeFile(temp(base + QStringLiteral(".bin")), readFile(testData(QStringLiteral("windows.bin"))));
+        return ini;
+    }
+
+    // A pair whose settings file holds the given lines and whose display data are dark.
+    QString pairWith(const QByteArray& settings, const QString& base = QStringLiteral("made")) {
+        const QString ini = temp(base + QStringLiteral(".ini"));
+        writeFile(ini, settings);
+        writeFile(temp(base + QStringLiteral(".bin")), QByteArray(kDispDataSize, '\0'));
+        return ini;
+    }
+
+    void drawSomething() {
+        for (int m = 0; m < kMessageCount; ++m) {
+            MessageCanvas& canvas = controller().images().canvas(m);
+            for (int x = m; x < 200 + 50 * m; x += 3)
+                canvas.setPixel(x, (x + m) % kRows, MessageCanvas::kRed);
+            controller().selectTab(m);
+            controller().encodeMessage();
+            controller().setMessageText(m, QStringLiteral("テキスト%1").arg(m));
+        }
+        controller().selectTab(0);
+    }
+
+private slots:
+    void init() {
+        m_dialogs = FakeDialogs();
+        m_controller = std::make_unique<Controller>(m_dialogs, m_line);
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+    void cleanup() {
+        if (m_line.isOpen())
+            m_line.close();
+    }
+
+    void saveWritesBothFilesAndClearsModified() {
+        drawSomething();
+        QVERIFY(project().modified());
+        QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
+        QVERIFY(controller().saveTo(temp(QStringLiteral("shop.ini"))));
+        QVERIFY(!project().modified());
+        QCOMPARE(project().fileLabel(), QStringLiteral("shop"));
+        const QByteArray data = readFile(temp(QStringLiteral("shop.bin")));
+        QCOMPARE(data.size(), kDispDataSize);
+        QVERIFY(std::equal(data.begin(), data.end(), project().dispData().bytes().begin(),
+                           [](char a, std::uint8_t b) { return std::uint8_t(a) == b; }));
+        QList<int> values;
+        for (const QList<QVariant>& call : progress) {
+            QCOMPARE(call.at(0).toInt(), 17);
+            values << call.at(1).toInt();
+        }
+        QCOMPARE(values, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 0}));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2); // no temporary left behind
+    }
+
+    void saveCommandAsksForThePath() {
+        m_dialogs.savePaths << temp(QStringLiteral("asked.ini"));
+        QVERIFY(controller().save());
+        QCOMPARE(m_dialogs.saveFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
+        QVERIFY(QFile::exists(temp(QStringLiteral("asked.bin"))));
+        project().setModified(true);
+        QVERIFY(!controller().save()); // cancelled
+        QVERIFY(project().modified());
+    }
+
+    void roundTripRestoresEverythingAndPaintsNothing() {
+        drawSomething();
+        controller().chooseEntry(GlobalList::ScreenWidth, 9);
+        controller().chooseEntry(0, MessageList::Mode, kAnimationMode);
+        controller().chooseEntry(3, MessageList::Speed, 6);
+        controller().setBold(3, true);
+        controller().setAdjustBar(5, -4);
+        controller().setAltTicked(6, true);
+        controller().setAltTicked(7, true);
+        controller().chooseEntry(GlobalList::ClockMessage, 4);
+        controller().chooseEntry(GlobalList::MinutePosition, 200);
+        controller().setCountdownDays(QStringLiteral("①②"));
+        controller().setWorkTimeEnabled(false);
+        controller().setStartMinutes(5);
+        const QString path = temp(QStringLiteral("trip.ini"));
+        QVERIFY(controller().saveTo(path));
+        const Snapshot saved(controller());
+        const auto lengths = project().msgLen();
+
+        QSignalSpy painted(&controller().images(), &MessageImages::imageChanged);
+        QSignalSpy data(&project(), &Project::displayDataChanged);
+        QVERIFY(controller().loadFrom(path));
+        QCOMPARE(painted.size(), 0);
+        // The width and message 0's show mode re-encode message 0, as an operator's choice would.
+        QCOMPARE(data.size(), 2);
+        QCOMPARE(data.at(0).at(0).toInt(), 0);
+        QCOMPARE(data.at(1).at(0).toInt(), 0);
+        QVERIFY(Snapshot(controller()) == saved);
+        QCOMPARE(project().msgLen(), lengths);
+        QVERIFY(project().altBoxes()[6].ticked && project().altBoxes()[7].ticked);
+    }
+
+    void goldenFileLoadsItsValues() {
+        controller().selectTab(5);
+        QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
+        QVERIFY(controller().loadFrom(goldenCopy()));
+        QVERIFY(m_dialogs.told.isEmpty());
+        QCOMPARE(project().globals().screenWidth.text(), QStringLiteral("32"));
+        QCOMPARE(project().globals().screenHeight.text(), QStringLiteral("32"));
+        const MessageSettings& first = project().message(0);
+        QCOMPARE(first.text, QStringLiteral("営業中①～㈱髙橋商店"));
+        QCOMPARE(first.fontName, QStringLiteral("ＭＳ ゴシック"));
+        QCOMPARE(first.fontSize.text(), QStringLiteral("16"));
+        QVERIFY(first.bold && first.flash && first.loopLamp);
+        QCOMPARE(first.mode.index(), kAnimationMode);
+        QCOMPARE(first.speed.text(), QStringLiteral("8"));
+        QCOMPARE(first.topAdj, QStringLiteral("-3"));
+        QCOMPARE(first.adjustBar, -3);
+        QCOMPARE(project().message(2).text, QStringLiteral("ＬＥＤ表示 ﾃｽﾄ"));
+        QCOMPARE(project().message(2).mode.text(), QStringLiteral("固定"));
+        QCOMPARE(project().message(15).adjustBar, 10);
+        for (int m = 0; m < kMessageCount; ++m)
+            QCOMPARE(project().altBoxes()[m].ticked, m >= 3 && m <= 5);
+        QCOMPARE(project().altBeginMsg(), 3);
+        QCOMPARE(project().altMsgNum(), 3);
+        QCOMPARE(project().globals().clockMessage.text(), QStringLiteral("3"));
+        QCOMPARE(project().globals().daysMessage.text(), QStringLiteral("15"));
+        QCOMPARE(project().globals().minutePosition.index(), 130);
+        QCOMPARE(project().globals().countdownDays, QStringLiteral("365"));
+        QCOMPARE(project().workTime(), (WorkTime{false, 450, 1200, "07:30", "20:00"}));
+        // 40 lit columns in animation mode at a width of 32 bytes make two screens.
+        QCOMPARE(project().msgLen()[0], 64);
+        QCOMPARE(project().msgLen()[2], 101);
+        QCOMPARE(project().msgLen()[4], 3);
+        QCOMPARE(project().msgLen()[15], 2047);
+        QCOMPARE(project().curMsg(), 5);
+        QCOMPARE(project().fileLabel(), QStringLiteral("windows"));
+        QVERIFY(!project().modified());
+        QVERIFY(project().totalLen() > 0);
+        QList<int> values;
+        for (const QList<QVariant>& call : progress)
+            values << call.at(1).toInt();
+        QCOMPARE(values, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0}));
+    }
+
+    void differingByteIsPaintedBitByBit() {
+        controller().images().canvas(4).setPixel(17, 7, MessageCanvas::kRed);
+        controller().selectTab(4);
+        controller().encodeMessage();
+        controller().selectTab(0);
+        QVERIFY(controller().loadFrom(goldenCopy()));
+        const MessageCanvas& canvas = controller().images().canvas(4);
+        for (const int x : {16, 18, 21, 23})
+            QCOMPARE(canvas.pixel(x, 7), MessageCanvas::kRed);
+        for (const int x : {17, 19, 20, 22})
+            QCOMPARE(canvas.pixel(x, 7), MessageCanvas::kBlack);
+        QCOMPARE(project().dispData().at(2, 7, 4), 0xA5);
+    }
+
+    void savingOverTheGoldenFileKeepsEveryByte() {
+        const QString path = goldenCopy();
+        QVERIFY(controller().loadFrom(path));
+        QVERIFY(controller().saveTo(path));
+        QCOMPARE(readFile(path), readFile(testData(QStringLiteral("windows.ini"))));
+        QCOMPARE(readFile(temp(QStringLiteral("windows.bin"))),
+                 readFile(testData(QStringLiteral("windows.bin"))));
+    }
+
+    void fileWithoutKeysLoadsTheFileDefaults() {
+        QVERIFY(controller().loadFrom(pairWith(QByteArray())));
+        QCOMPARE(project().globals().screenWidth.text(), QStringLiteral("20"));
+        QCOMPARE(project().globals().screenHeight.text(), QStringLiteral("16"));
+        QCOMPARE(project().message(9).text, QStringLiteral("Message9"));
+        QCOMPARE(project().message(9).speed.text(), QStringLiteral("3"));
+        QCOMPARE(project().message(9).fontName, QStringLiteral("System"));
+        QCOMPARE(project().globals().clockMessage.text(), QStringLiteral("None"));
+        QCOMPARE(project().globals().hourPosition.index(), 0);
+        QCOMPARE(project().globals().minutePosition.index(), 3);
+        QCOMPARE(project().globals().daysPosition.index(), 8);
+        QCOMPARE(project().workTime(), (WorkTime{false, 450, 1200, "07:30", "20:00"}));
+        QVERIFY(!project().modified());
+    }
+
+    void saveThatCannotWriteTellsAndKeepsModified_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing folder") << QStringLiteral("missing/x.ini");
+        QTest::newRow("display data path is a folder") << QStringLiteral("folder.ini");
+        QTest::newRow("settings path is a folder") << QStringLiteral("taken.ini");
+    }
+    void saveThatCannotWriteTellsAndKeepsModified() {
+        QFETCH(QString, name);
+        QDir(m_dir->path()).mkdir(QStringLiteral("folder.bin"));
+        QDir(m_dir->path()).mkdir(QStringLiteral("taken.ini"));
+        project().setModified(true);
+        QVERIFY(!controller().saveTo(temp(name)));
+        QVERIFY(project().modified());
+        QVERIFY(project().fileLabel().isEmpty());
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().title, QStringLiteral("警告"));
+        QVERIFY(m_dialogs.told.first().text.contains(QStringLiteral("書き込めません")));
+    }
+
+    void writeProtectedFileIsNotReplaced() {
+        const QString path = goldenCopy();
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        if (QFileInfo(path).isWritable())
+            QSKIP("running with rights that ignore write protection");
+        project().setModified(true);
+        QVERIFY(!controller().saveTo(path));
+        QVERIFY(project().modified());
+        QCOMPARE(readFile(path), readFile(testData(QStringLiteral("windows.ini"))));
+    }
+
+    void refusedLoadChangesNothing_data() {
+        QTest::addColumn<QString>("bin");  // what to put beside the settings file
+        QTest::addColumn<QString>("text"); // what the operator is told
+        QTest::newRow("display data missing") << QString() << SettingsTexts::kDataMissing;
+        QTest::newRow("display data short") << QStringLiteral("short") << SettingsTexts::kDataWrongSize;
+        QTest::newRow("display data long") << QStringLiteral("long") << SettingsTexts::kDataWrongSize;
+        QTest::newRow("settings missing")
+            << QStringLiteral("no settings") << SettingsTexts::kSettingsUnreadable;
+    }
+    void refusedLoadChangesNothing() {
+        QFETCH(QString, bin);
+        QFETCH(QString, text);
+        drawSomething();
+        const QString ini = temp(QStringLiteral("bad.ini"));
+        const QString data = temp(QStringLiteral("bad.bin"));
+        if (bin != QStringLiteral("no settings"))
+            writeFile(ini, readFile(testData(QStringLiteral("windows.ini"))));
+        if (bin == QStringLiteral("short"))
+            writeFile(data, QByteArray(1000, '\x55'));
+        if (bin == QStringLiteral("long") || bin == QStringLiteral("no settings"))
+            writeFile(data, QByteArray(kDispDataSize + 1, '\x55'));
+        const QStringList filesBefore = QDir(m_dir->path()).entryList(QDir::Files);
+        const QByteArray dataBefore = readFile(data);
+        const Snapshot before(controller());
+
+        QVERIFY(!controller().loadFrom(ini));
+        QVERIFY(Snapshot(controller()) == before);
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().title, QStringLiteral("警告"));
+        QVERIFY(m_dialogs.told.first().text.startsWith(text));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), filesBefore);
+        QCOMPARE(readFile(data), dataBefore);
+    }
+
+    void yesWithoutASaveStopsTheLoad_data() {
+        QTest::addColumn<QString>("savePath");
+        QTest::newRow("save dialog cancelled") << QString();
+        QTest::newRow("save failed") << QStringLiteral("missing/x.ini");
+    }
+    void yesWithoutASaveStopsTheLoad() {
+        QFETCH(QString, savePath);
+        drawSomething();
+        const Snapshot before(controller());
+        m_dialogs.yesNoAnswers << true;
+        if (!savePath.isEmpty())
+            m_dialogs.savePaths << temp(savePath);
+        m_dialogs.openPaths << goldenCopy();
+        controller().load();
+        QCOMPARE(m_dialogs.questions.size(), 1);
+        QCOMPARE(m_dialogs.questions.first().text,
+                 QStringLiteral("設定内容が変更されています。保存しますか？"));
+        QCOMPARE(m_dialogs.questions.first().title, QStringLiteral("警告"));
+        QVERIFY(m_dialogs.openFilters.isEmpty());
+        QVERIFY(Snapshot(controller()) == before);
+    }
+
+    void yesWithASaveGoesOnToLoad() {
+        drawSomething();
+        m_dialogs.yesNoAnswers << true;
+        m_dialogs.savePaths << temp(QStringLiteral("kept.ini"));
+        m_dialogs.openPaths << goldenCopy();
+        controller().load();
+        QVERIFY(QFile::exists(temp(QStringLiteral("kept.bin"))));
+        QCOMPARE(project().fileLabel(), QStringLiteral("windows"));
+    }
+
+    void noLoadsWithoutSaving() {
+        drawSomething();
+        m_dialogs.openPaths << goldenCopy();
+        controller().load();
+        QCOMPARE(m_dialogs.questions.size(), 1);
+        QVERIFY(m_dialogs.saveFilters.isEmpty());
+        QCOMPARE(project().fileLabel(), QStringLiteral("windows"));
+        QCOMPARE(m_dialogs.openFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
+    }
+
+    void loadIsRefusedDuringATransferAfterTheQuestion() {
+        project().setModified(true);
+        QVERIFY(m_line.open());
+        m_dialogs.openPaths << goldenCopy();
+        controller().load();
+        QCOMPARE(m_dialogs.questions.size(), 1);
+        QCOMPARE(m_dialogs.told.size(), 1);
+        QCOMPARE(m_dialogs.told.first().title, QStringLiteral("少待"));
+        QCOMPARE(m_dialogs.told.first().text, QStringLiteral("現在転送中。"));
+        QVERIFY(m_dialogs.openFilters.isEmpty());
+        QVERIFY(!controller().loadFrom(goldenCopy()));
+        QVERIFY(project().fileLabel().isEmpty());
+    }
+
+    void cancelledOpenDialogLoadsNothing() {
+        const Snapshot before(controller());
+        controller().load();
+        QCOMPARE(m_dialogs.openFilters.size(), 1);
+        QVERIFY(Snapshot(controller()) == before);
+    }
+
+    void lossesAreToldWhenSaving() {
+        controller().setMessageText(3, QStringLiteral("上\r\n下"));
+        controller().setMessageText(6, QStringLiteral("😀"));
+        const QString path = temp(QStringLiteral("loss.ini"));
+        QVERIFY(controller().saveTo(path));
+        QCOMPARE(m_dialogs.told.size(), 1);
+        const QString told = m_dialogs.told.first().text;
+        QVERIFY(told.contains(SettingsTexts::kCutAtLineBreak + QStringLiteral("表示 3")));
+        QVERIFY(told.contains(SettingsTexts::kUnencodable + QStringLiteral("表示 6")));
+        const ProfileDocument document(readFile(path));
+        QCOMPARE(document.value("MessageText", "Message3Text"), std::optional<QByteArray>("\x8f\xe3"));
+        QCOMPARE(document.value("MessageText", "Message6Text"), std::optional<QByteArray>("?"));
+        QVERIFY(controller().loadFrom(path));
+        QCOMPARE(project().message(3).text, QStringLiteral("上"));
+    }
+
+    void valuesOutOfRangeLoadSensibly_data() {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<std::function<bool(const Project&)>>("check");
+        using F = std::function<bool(const Project&)>;
+        QTest::newRow("width beyond its list")
+            << QByteArray("[Screen Width]\r\nByteNumbers=99\r\n")
+            << F([](const Project& p) { return p.globals().screenWidth.index() == -1; });
+        QTest::newRow("huge number") << QByteArray("[Screen Height]\r\nPixels=99999999999999999999999\r\n")
+                                     << F([](const Project& p) {
+                                            return p.globals().screenHeight.index() == -1;
+                                        });
+        QTest::newRow("animation on message 3")
+            << QByteArray("[Message3ShowMode]\r\nMoveDirection=7\r\n")
+            << F([](const Project& p) { return p.message(3).mode.index() == -1; });
+        QTest::newRow("check value 5")
+            << QByteArray("[Message3ShowMode]\r\nFlash=5\r\nLoopLamp=-1\r\n")
+            << F([](const Project& p) { return p.message(3).flash && p.message(3).loopLamp; });
+        QTest::newRow("speed 0") << QByteArray("[Message3ShowMode]\r\nMoveSpeed=0\r\n")
+                                 << F([](const Project& p) { return p.message(3).speed.index() == -1; });
+        QTest::newRow("minutes outside the day")
+            << QByteArray("[WorkTime]\r\nStartWorkTime=5000\r\nEndWorkTime=-20\r\n")
+            << F([](const Project& p) { return p.workTime().start == 1439 && p.workTime().end == 0; });
+        QTest::newRow("adjust beyond the bar")
+            << QByteArray("[TopLocationAdjustSet]\r\nAdjust2=999\r\n")
+            << F([](const Project& p) { return p.message(2).adjustBar == 10; });
+        QTest::newRow("group past message 15")
+            << QByteArray("[Alternate]\r\nAlternateBeginMsg=14\r\nAlternateMsgNum=200\r\n")
+            << F([](const Project& p) {
+                   return p.altBoxes()[14].ticked && p.altBoxes()[15].ticked && p.altBeginMsg() == 14 &&
+                          p.altMsgNum() == 2;
+               });
+        QTest::newRow("group beyond every message")
+            << QByteArray("[Alternate]\r\nAlternateBeginMsg=300\r\nAlternateMsgNum=-5\r\n")
+            << F([](const Project& p) { return p.altMsgNum() == 0; });
+        QTest::newRow("group of message 15 alone")
+            << QByteArray("[Alternate]\r\nAlternateBeginMsg=15\r\nAlternateMsgNum=1\r\n")
+            << F([](const Project& p) { return !p.altBoxes()[15].ticked && p.altMsgNum() == 0; });
+        QTest::newRow("clock message beyond its list")
+            << QByteArray("[ClockPosition]\r\nTimeMessage=17\r\nHourPosition=-4\r\n")
+            << F([](const Project& p) {
+                   return p.globals().clockMessage.index() == -1 && p.globals().hourPosition.index() == -1;
+               });
+    }
+    void valuesOutOfRangeLoadSensibly() {
+        QFETCH(QByteArray, settings);
+        QFETCH(std::function<bool(const Project&)>, check);
+        QVERIFY(controller().loadFrom(pairWith(settings)));
+        QVERIFY(check(project()));
+        QVERIFY(!project().modified());
+        QVERIFY(controller().saveTo(temp(QStringLiteral("again.ini"))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsCommands)
+#include "tst_settingscommands.moc"

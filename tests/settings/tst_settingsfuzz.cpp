@@ -1,0 +1,148 @@
+#include "controller/controller.h"
+#include "settings/profiledocument.h"
+#include "settings/projectfile.h"
+#include "support/fakedialogs.h"
+#include "support/fakeserialline.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Mutated settings files must never crash the reader or the loader, nor leave a project that
+// cannot be saved and loaded again. Each run is bounded in time; the seed is printed so that a
+// failure can be replayed with P10_FUZZ_SEED.
+class TestSettingsFuzz : public QObject {
+    Q_OBJECT
+
+private:
+    QRandomGenerator m_random;
+    QByteArray m_golden;
+
+    int below(int n) { return int(m_random.bounded(std::max(n, 1))); }
+
+    QByteArray randomBytes(int size) {
+        QByteArray bytes(size, '\0');
+        for (char& c : bytes)
+            c = char(m_random.bounded(256));
+        return bytes;
+    }
+
+    QByteArray mutate(QByteArray bytes) {
+        const int steps = 1 + below(6);
+        for (int i = 0; i < steps; ++i) {
+            const int at = below(int(bytes.size()) + 1);
+            switch (below(8)) {
+            case 0: // random bytes, NUL and line ends among them
+                bytes.insert(at, randomBytes(1 + below(40)));
+                break;
+            case 1: // cut the file
+                bytes.truncate(at);
+                break;
+            case 2: // a very long line
+                bytes.insert(at, QByteArray(10000 + below(100000), "x=\"; ["[below(6)]));
+                break;
+            case 3: // a line without "="
+                bytes.insert(at, QByteArray("\r\nno equals sign here\r\n"));
+                break;
+            case 4: { // duplicate a run of lines: sections and keys twice
+                const int length = below(600);
+                bytes.insert(at, bytes.mid(below(int(bytes.size())), length));
+                break;
+            }
+            case 5:
+                if (!bytes.isEmpty())
+                    bytes[std::min<qsizetype>(at, bytes.size() - 1)] = '\0';
+                break;
+            case 6: // numbers at their limits
+                bytes.insert(at,
+                             QByteArray("\r\nAlternateMsgNum=-99999999999999999999\r\nMoveSpeed=65536\r\n"));
+                break;
+            default:
+                if (!bytes.isEmpty())
+                    bytes[std::min<qsizetype>(at, bytes.size() - 1)] = char(m_random.bounded(256));
+                break;
+            }
+        }
+        return bytes;
+    }
+
+    static qint64 budgetMs() {
+        const int seconds = qEnvironmentVariableIntValue("P10_FUZZ_SECONDS");
+        return 1000LL * (seconds > 0 ? seconds : 2);
+    }
+
+private slots:
+    void initTestCase() {
+        const quint32 seed = qEnvironmentVariableIsSet("P10_FUZZ_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("P10_FUZZ_SEED"))
+                                 : QRandomGenerator::global()->generate();
+        qInfo("fuzz seed %u", seed);
+        m_random.seed(seed);
+        QFile golden(QStringLiteral(P10_TEST_DATA "/windows.ini"));
+        QVERIFY(golden.open(QIODevice::ReadOnly));
+        m_golden = golden.readAll();
+    }
+
+    void readerSurvivesMutatedFiles() {
+        QElapsedTimer clock;
+        clock.start();
+        int runs = 0;
+        while (clock.elapsed() < budgetMs()) {
+            ProfileDocument document(mutate(m_golden));
+            const ProjectFile file = ProjectFile::read(document);
+            QVERIFY(file.altBegin >= 0 && file.altBegin <= 255);
+            QVERIFY(file.messages[0].text.size() <= 2047);
+            // Whatever the file held, writing keeps every key line one line.
+            const std::size_t lines = document.lineCount();
+            document.writeString(randomBytes(8), "key", randomBytes(below(64)));
+            QVERIFY(document.lineCount() <= lines + 2);
+            file.write(document);
+            QCOMPARE(ProjectFile::read(ProfileDocument(document.toBytes())), ProjectFile::read(document));
+            ++runs;
+        }
+        qInfo("%d mutated files read", runs);
+    }
+
+    void loaderSurvivesMutatedFiles() {
+        FakeDialogs dialogs;
+        FakeSerialLine line;
+        Controller controller(dialogs, line);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString ini = dir.filePath(QStringLiteral("fuzz.ini"));
+        const QString bin = dir.filePath(QStringLiteral("fuzz.bin"));
+        const QString saved = dir.filePath(QStringLiteral("saved.ini"));
+        QElapsedTimer clock;
+        clock.start();
+        int runs = 0;
+        while (clock.elapsed() < budgetMs()) {
+            QFile settings(ini);
+            QVERIFY(settings.open(QIODevice::WriteOnly));
+            settings.write(mutate(m_golden));
+            settings.close();
+            QFile data(bin);
+            QVERIFY(data.open(QIODevice::WriteOnly));
+            data.write(randomBytes(below(8) == 0 ? below(kDispDataSize) : kDispDataSize));
+            data.close();
+
+            const bool loaded = controller.loadFrom(ini);
+            const Project& project = controller.project();
+            QVERIFY(isMessageIndex(project.curMsg()));
+            if (loaded)
+                QVERIFY(!project.modified());
+            // The project stays usable: it saves, and what it saved loads back unchanged.
+            QVERIFY(controller.saveTo(saved));
+            QVERIFY(controller.loadFrom(saved));
+            QFile written(saved);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(ProjectFile::capture(project), ProjectFile::read(ProfileDocument(written.readAll())));
+            ++runs;
+        }
+        qInfo("%d mutated files loaded", runs);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsFuzz)
+#include "tst_settingsfuzz.moc"
