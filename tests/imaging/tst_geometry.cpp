@@ -53,6 +53,10 @@ private slots:
         QCOMPARE(project().curMsg(), 3);
         m_controller->chooseEntry(0, MessageList::Mode, 4);
         QCOMPARE(project().msgLen()[0], 33);
+        // Loading walks the current message through the messages: it stays where loading put it.
+        project().setCurMsg(0);
+        m_controller->chooseEntry(0, MessageList::Mode, kAnimationMode);
+        QCOMPARE(project().curMsg(), 0);
     }
 
     void modeOfAnotherMessageChangesNoData() {
