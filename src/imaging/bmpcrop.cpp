@@ -3,6 +3,8 @@
 #include <QIODevice>
 #include <QtEndian>
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -22,8 +24,11 @@ constexpr quint32 kUncompressed = 0;
 constexpr quint32 kBitFields = 3;
 constexpr quint32 kAlphaBitFields = 6;
 
-template <typename T> T read(const QByteArray& bytes, int offset) {
-    return qFromLittleEndian<T>(bytes.constData() + offset);
+// The headers are read into a fixed array, so that every field offset is known to lie inside.
+using Headers = std::array<char, kFileHeaderSize + kInfoHeaderSize>;
+
+template <typename T> T read(const Headers& bytes, int offset) {
+    return qFromLittleEndian<T>(bytes.data() + offset);
 }
 
 template <typename T> void write(QByteArray& bytes, int offset, T value) {
@@ -39,8 +44,9 @@ qint64 rowStride(qint64 width, int bits) {
 std::optional<QByteArray> BmpCrop::crop(QIODevice& file, QSize keep) {
     if (!file.seek(0))
         return std::nullopt;
-    const QByteArray start = file.peek(kFileHeaderSize + kInfoHeaderSize);
-    if (start.size() < kFileHeaderSize + kInfoHeaderSize || !start.startsWith("BM"))
+    Headers start{};
+    if (file.peek(start.data(), qint64(start.size())) != qint64(start.size()) || start[0] != 'B' ||
+        start[1] != 'M')
         return std::nullopt;
     const auto pixelsAt = read<quint32>(start, kPixelsOffset);
     const auto headerSize = read<quint32>(start, kHeaderSizeOffset);

@@ -7,6 +7,7 @@
 #include "model/textnumbers.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 

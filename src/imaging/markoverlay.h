@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <cstddef>
+#include <utility>
 
 // One mark: a text in the marks' font, with its character cell's top-left corner at topLeft.
 struct Mark {

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QtEndian>
+#include <array>
 #include <cstdlib>
 #include <limits>
 
@@ -29,13 +30,12 @@ qint64 decodedBytes(const QSize& size) {
 QSize claimedBmpSize(QIODevice& file) {
     constexpr int kWidthOffset = 18;
     constexpr int kHeightOffset = 22;
-    if (!file.seek(0))
+    std::array<char, kHeightOffset + 4> header{};
+    if (!file.seek(0) || file.peek(header.data(), qint64(header.size())) != qint64(header.size()) ||
+        header[0] != 'B' || header[1] != 'M')
         return {};
-    const QByteArray header = file.peek(kHeightOffset + 4);
-    if (header.size() < kHeightOffset + 4 || !header.startsWith("BM"))
-        return {};
-    const auto width = qFromLittleEndian<qint32>(header.constData() + kWidthOffset);
-    const auto height = qFromLittleEndian<qint32>(header.constData() + kHeightOffset);
+    const auto width = qFromLittleEndian<qint32>(header.data() + kWidthOffset);
+    const auto height = qFromLittleEndian<qint32>(header.data() + kHeightOffset);
     // Bottom-up pictures have a positive height, top-down ones a negative one.
     return QSize(width, height == std::numeric_limits<qint32>::min() ? -1 : std::abs(height));
 }

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cstdint>
 
 QFont TextRenderer::fontFor(const QString& fontName, double points, bool bold) {
     QFont font(FontSubstitution::renderFamily(fontName));
