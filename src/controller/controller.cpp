@@ -2,9 +2,13 @@
 
 #include "controller/dialogs.h"
 #include "controller/messagetexts.h"
+#include "imaging/fontcatalogue.h"
 #include "link/clock.h"
 #include "link/portcatalogue.h"
 #include "link/portnames.h"
+#include "imaging/messagepainter.h"
+#include "imaging/picturefiles.h"
+#include "imaging/textrenderer.h"
 #include "link/serialline.h"
 #include "link/systemclock.h"
 #include "link/systemportcatalogue.h"
@@ -13,7 +17,7 @@
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
 
-#include <QFontDatabase>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -109,7 +113,7 @@ void Controller::chooseEntry(int m, MessageList list, int index)
     m_project.editMessage(m, [&](MessageSettings& message) { message.list(list).setIndex(index); });
     // Message 0's show mode decides the animation rounding, so its data is brought up to date.
     if (list == MessageList::Mode && m == 0)
-        encodeMessage();
+        reencodeMessageZero(m_project.curMsg());
 }
 
 void Controller::typeText(int m, MessageList list, const QString& text)
@@ -124,7 +128,7 @@ void Controller::chooseEntry(GlobalList list, int index)
     m_project.editGlobals([&](GlobalSettings& globals) { globals.list(list).setIndex(index); });
     switch (list) {
     case GlobalList::ScreenWidth:
-        chooseScreenWidth();
+        reencodeMessageZero(m_selectedTab);
         break;
     case GlobalList::ScreenHeight:
     case GlobalList::Brightness:
@@ -153,17 +157,26 @@ void Controller::typeText(GlobalList list, const QString& text)
         m_project.setModified(true);
 }
 
-void Controller::chooseScreenWidth()
+void Controller::reencodeMessageZero(int thenCurrent)
 {
-    // The width decides message 0's animation rounding, so message 0 is read again from its image.
+    // The width and message 0's mode decide its animation rounding, so message 0 is read again
+    // from its image, whichever message is current.
     m_project.setCurMsg(0);
     encodeMessage();
-    m_project.setCurMsg(m_selectedTab);
+    m_project.setCurMsg(thenCurrent);
 }
 
-void Controller::clockChoiceChanged() { m_project.setModified(true); }
+void Controller::clockChoiceChanged()
+{
+    m_project.setModified(true);
+    showMarks(MarkKind::Clock, MarkLayout::clockMarks(m_project.globals()));
+}
 
-void Controller::daysChoiceChanged() { m_project.setModified(true); }
+void Controller::daysChoiceChanged()
+{
+    m_project.setModified(true);
+    showMarks(MarkKind::Days, MarkLayout::daysMark(m_project.globals()));
+}
 
 void Controller::setShowMarks(bool show)
 {
@@ -282,6 +295,73 @@ QString Controller::timeText() const { return m_clock->timeOfDay().toString(QStr
 
 QString Controller::portDevice() const { return m_ports->device(m_project.globals().port.text()); }
 
+// Message images.
+
+void Controller::showMarks(MarkKind kind, const std::optional<MarkLayout::Placement>& placement)
+{
+    // Marks appear only on the page that is showing, and only while the operator wants them.
+    if (!placement || placement->message != m_project.curMsg() || !m_project.globals().showMarks)
+        return;
+    m_images.overlay(placement->message).setMarks(kind, placement->marks);
+    m_images.announce(placement->message);
+}
+
+void Controller::adoptText()
+{
+    if (refusedWhileBusy())
+        return;
+    const int m = m_project.curMsg();
+    TextRenderer::renderMessage(m_images.canvas(m), m_project.message(m));
+    m_images.overlay(m).clear();
+    m_images.announce(m);
+    encodeMessage();
+}
+
+void Controller::importPicture()
+{
+    if (refusedWhileBusy())
+        return;
+    const QString path = m_dialogs.chooseOpenFile(PictureFiles::kImportFilter);
+    if (!path.isEmpty())
+        importPictureFrom(path);
+}
+
+bool Controller::importPictureFrom(const QString& path)
+{
+    if (refusedWhileBusy())
+        return false;
+    const PictureFiles::Loaded loaded = PictureFiles::read(path);
+    if (!loaded.problem.isEmpty()) {
+        m_dialogs.tell(MessageTexts::kWarningTitle, loaded.problem);
+        return false;
+    }
+    const int m = m_project.curMsg();
+    m_images.canvas(m).setBackground(loaded.picture);
+    m_images.canvas(m).clear();
+    m_images.overlay(m).clear();
+    m_images.announce(m);
+    encodeMessage();
+    return true;
+}
+
+void Controller::exportPicture()
+{
+    QString path = m_dialogs.chooseSaveFile(PictureFiles::kExportFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".bmp");
+    exportPictureTo(path);
+}
+
+bool Controller::exportPictureTo(const QString& path)
+{
+    if (PictureFiles::writeBmp(MessagePainter::composed(m_images, m_project.curMsg()), path))
+        return true;
+    m_dialogs.tell(MessageTexts::kWarningTitle, PictureFiles::kNotWritten);
+    return false;
+}
+
 // Window: start-up and closing.
 
 namespace {
@@ -294,9 +374,7 @@ const QString kSaveChanges = QStringLiteral("設定内容が変更されてい�
 
 void Controller::startUp()
 {
-    QStringList families = QFontDatabase::families();
-    families.sort(Qt::CaseInsensitive);
-    m_project.setFontFamilies(families);
+    m_project.setFontFamilies(FontCatalogue::installedFamilies());
     for (int m = 0; m < kMessageCount; ++m)
         setFontName(m, QStringLiteral("System"));
     selectTab(0);

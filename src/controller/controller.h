@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/settingscommands.h"
+#include "imaging/marklayout.h"
 #include "imaging/messageencoder.h"
 #include "imaging/messageimages.h"
 #include "model/globalsettings.h"
@@ -74,6 +75,15 @@ public:
     void encodeMessage() { m_encoder.encodeMessage(); }
     void recountMessage() { m_encoder.recountMessage(); }
 
+    // Message images: adopting the text, importing and exporting pictures, on the current
+    // message. The path-taking variants serve front ends without file dialogs; they tell the
+    // operator what went wrong and answer false.
+    void adoptText();
+    void importPicture();
+    bool importPictureFrom(const QString& path);
+    void exportPicture();
+    bool exportPictureTo(const QString& path);
+
     // An exchange with the card holds the serial line open.
     [[nodiscard]] bool transferInProgress() const;
 
@@ -115,9 +125,10 @@ signals:
 private:
     // Shows "現在転送中。" and answers true while a transfer runs.
     [[nodiscard]] bool refusedWhileBusy();
-    void chooseScreenWidth();
+    void reencodeMessageZero(int thenCurrent);
     void clockChoiceChanged();
     void daysChoiceChanged();
+    void showMarks(MarkKind kind, const std::optional<MarkLayout::Placement>& placement);
     void setWorkMinutes(bool start, int minutes);
     void finishTimeText(bool start);
     void setUpLink();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "imaging/markoverlay.h"
 #include "imaging/messagecanvas.h"
 #include "model/limits.h"
 
@@ -7,7 +8,8 @@
 
 #include <array>
 
-// The sixteen message canvases. Whoever draws into one announces it, so that previews repaint.
+// The sixteen message canvases and the marks shown over them. Whoever changes either announces
+// it, so that previews repaint.
 class MessageImages : public QObject {
     Q_OBJECT
 
@@ -16,6 +18,8 @@ public:
 
     [[nodiscard]] const MessageCanvas& canvas(int m) const { return m_canvases.at(m); }
     [[nodiscard]] MessageCanvas& canvas(int m) { return m_canvases.at(m); }
+    [[nodiscard]] const MarkOverlay& overlay(int m) const { return m_overlays.at(m); }
+    [[nodiscard]] MarkOverlay& overlay(int m) { return m_overlays.at(m); }
     void announce(int m) { emit imageChanged(m); }
 
 signals:
@@ -23,4 +27,5 @@ signals:
 
 private:
     std::array<MessageCanvas, kMessageCount> m_canvases;
+    std::array<MarkOverlay, kMessageCount> m_overlays;
 };

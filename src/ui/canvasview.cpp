@@ -1,6 +1,7 @@
 #include "ui/canvasview.h"
 
 #include "imaging/messageimages.h"
+#include "imaging/messagepainter.h"
 #include "model/limits.h"
 #include "ui/windowlayout.h"
 
@@ -22,5 +23,6 @@ CanvasView::CanvasView(const MessageImages& images, int message, QWidget* parent
 
 void CanvasView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_images.canvas(m_message).image(), event->rect());
+    painter.translate(event->rect().topLeft());
+    MessagePainter::paint(painter, m_images, m_message, event->rect());
 }

@@ -97,13 +97,21 @@ void MainWindow::buildTabs() {
     for (int m = 0; m < kMessageCount; ++m)
         m_pages->addWidget(new MessagePage(m_controller, m, m_pages));
 
+    // These act on the current message, the page that is showing.
+    auto* adopt = pushButton(QStringLiteral("CmdUpText"), QStringLiteral("テキスト採用"), content);
+    connect(adopt, &QPushButton::clicked, this, [this] { m_controller.adoptText(); });
+    auto* import = pushButton(QStringLiteral("CmdLdPic"), QStringLiteral("画像参照"), content);
+    connect(import, &QPushButton::clicked, this, [this] { m_controller.importPicture(); });
+    auto* exportButton = pushButton(QStringLiteral("CmdSvPic"), QStringLiteral("画像保存"), content);
+    connect(exportButton, &QPushButton::clicked, this, [this] { m_controller.exportPicture(); });
+
     auto* buttons = new QHBoxLayout;
     buttons->addSpacing(kMargin);
-    buttons->addWidget(pushButton(QStringLiteral("CmdUpText"), QStringLiteral("テキスト採用"), content));
+    buttons->addWidget(adopt);
     buttons->addStretch();
-    buttons->addWidget(pushButton(QStringLiteral("CmdLdPic"), QStringLiteral("画像参照"), content));
+    buttons->addWidget(import);
     buttons->addStretch();
-    buttons->addWidget(pushButton(QStringLiteral("CmdSvPic"), QStringLiteral("画像保存"), content));
+    buttons->addWidget(exportButton);
     buttons->addSpacing(kMargin);
 
     auto* layout = new QVBoxLayout(content);

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// The installed font families, sorted by name without regard to case, as the font lists of the
+// message pages offer them. Start-up hands them to the project.
+class FontCatalogue {
+public:
+    [[nodiscard]] static QStringList installedFamilies();
+};

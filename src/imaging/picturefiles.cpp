@@ -1,0 +1,107 @@
+#include "imaging/picturefiles.h"
+
+#include "imaging/bmpcrop.h"
+#include "imaging/imagingconstants.h"
+#include "imaging/messagecanvas.h"
+#include "model/limits.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QtEndian>
+#include <array>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr qint64 kBytesPerPixel = 4;
+
+qint64 decodedBytes(const QSize& size) {
+    return qint64(size.width()) * size.height() * kBytesPerPixel;
+}
+
+// The size a BMP header claims, read directly: the decoder reports no size at all for headers it
+// rejects, and the operator should hear that the picture is too large rather than not a picture.
+QSize claimedBmpSize(QIODevice& file) {
+    constexpr int kWidthOffset = 18;
+    constexpr int kHeightOffset = 22;
+    std::array<char, kHeightOffset + 4> header{};
+    if (!file.seek(0) || file.peek(header.data(), qint64(header.size())) != qint64(header.size()) ||
+        header[0] != 'B' || header[1] != 'M')
+        return {};
+    const auto width = qFromLittleEndian<qint32>(header.data() + kWidthOffset);
+    const auto height = qFromLittleEndian<qint32>(header.data() + kHeightOffset);
+    // Bottom-up pictures have a positive height, top-down ones a negative one.
+    return QSize(width, height == std::numeric_limits<qint32>::min() ? -1 : std::abs(height));
+}
+
+} // namespace
+
+PictureFiles::Loaded PictureFiles::read(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return {{}, kMissing};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, kUnreadable};
+    // An uncompressed BMP is cut before decoding, so only the kept part is ever decoded.
+    QBuffer cropped;
+    if (const auto bytes = BmpCrop::crop(file, QSize(kCanvasWidth, kRows))) {
+        cropped.setData(*bytes);
+        cropped.open(QIODevice::ReadOnly);
+    }
+    const QSize claimed = claimedBmpSize(file);
+    if (!file.seek(0))
+        return {{}, kUnreadable};
+    QImageReader reader(cropped.isOpen() ? static_cast<QIODevice*>(&cropped) : &file);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(false);
+    reader.setAllocationLimit(Imaging::kDecodeBudgetMegabytes);
+    if (!reader.canRead())
+        return {{}, kNotAPicture};
+
+    // The declared size is checked before anything is decoded, so a forged header cannot make
+    // the decoder allocate gigabytes; where the format allows, only the kept part is decoded.
+    const QSize declared = reader.size();
+    if (!declared.isValid() && claimed.isValid() && decodedBytes(claimed) > Imaging::kDecodeBudgetBytes)
+        return {{}, kTooLarge};
+    if (declared.isValid()) {
+        if (declared.isEmpty())
+            return {{}, kNotAPicture};
+        const QRect kept(0, 0, std::min(declared.width(), kCanvasWidth), std::min(declared.height(), kRows));
+        const bool clips = reader.supportsOption(QImageIOHandler::ClipRect);
+        if (decodedBytes(clips ? kept.size() : declared) > Imaging::kDecodeBudgetBytes)
+            return {{}, kTooLarge};
+        if (clips && kept.size() != declared)
+            reader.setClipRect(kept);
+    }
+
+    const QImage decoded = reader.read();
+    if (decoded.isNull())
+        return {{}, kNotAPicture};
+    const QSize keptSize(std::min(decoded.width(), kCanvasWidth), std::min(decoded.height(), kRows));
+    QImage picture(keptSize, QImage::Format_RGB32);
+    picture.fill(MessageCanvas::kBlack);
+    QPainter painter(&picture);
+    painter.drawImage(QPoint(0, 0), decoded, QRect(QPoint(0, 0), keptSize));
+    painter.end();
+    return {picture, {}};
+}
+
+bool PictureFiles::writeBmp(const QImage& picture, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "bmp");
+    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32))) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Picture files of a message. Reading takes a BMP, GIF, JPEG or icon pixel for pixel, only the
+// part the canvas keeps, transparent pixels black, and refuses what is missing, not a picture or
+// would need unreasonable memory to decode. Writing stores an image as a 24-bit BMP.
+class PictureFiles {
+public:
+    struct Loaded {
+        QImage picture;  // RGB32, at most 16376 x 32
+        QString problem; // what to tell the operator when nothing could be read; empty on success
+    };
+
+    [[nodiscard]] static Loaded read(const QString& path);
+    // Replaces the file only when the whole picture was written.
+    [[nodiscard]] static bool writeBmp(const QImage& picture, const QString& path);
+
+    static inline const QString kImportFilter =
+        QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico");
+    static inline const QString kExportFilter = QStringLiteral("Picture(*.bmp)|*.bmp");
+    static inline const QString kMissing = QStringLiteral("画像ファイルが見つかりません。");
+    static inline const QString kUnreadable = QStringLiteral("画像ファイルを開けません。");
+    static inline const QString kNotAPicture = QStringLiteral("画像ファイルとして読み込めません。");
+    static inline const QString kTooLarge = QStringLiteral("画像が大きすぎるため読み込めません。");
+    static inline const QString kNotWritten = QStringLiteral("画像ファイルを保存できませんでした。");
+};

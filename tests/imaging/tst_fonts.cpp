@@ -1,0 +1,83 @@
+#include "imaging/fontcatalogue.h"
+#include "imaging/fontsubstitution.h"
+#include "imaging/textrenderer.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QTest>
+
+class TestFonts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void substitutes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        auto row = [](const char* name, const char* family) {
+            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(family);
+        };
+        row("ＭＳ ゴシック", "IPAGothic");
+        row("ＭＳ　ゴシック", "IPAGothic");
+        row("MS Gothic", "IPAGothic");
+        row("ＭＳ Ｐゴシック", "IPAPGothic");
+        row("ms pgothic", "IPAPGothic");
+        row("MS UI Gothic", "IPAPGothic");
+        row("メイリオ", "IPAPGothic");
+        row("System", "IPAPGothic");
+        row("ＭＳ 明朝", "IPAMincho");
+        row("ＭＳ Ｐ明朝", "IPAPMincho");
+        row("Nonexistent Face", "");
+    }
+    void substitutes() {
+        QFETCH(QString, name);
+        QTEST(FontSubstitution::substituteFor(name), "family");
+    }
+
+    void renderingUsesTheSubstituteWhileTheNameIsKept() {
+        const QString name = QStringLiteral("ＭＳ ゴシック");
+        QCOMPARE(FontSubstitution::renderFamily(name), "IPAGothic");
+        QCOMPARE(QFontInfo(TextRenderer::fontFor(name, 12, false)).family(), "IPAGothic");
+        QCOMPARE(FontSubstitution::renderFamily("IPAPGothic"), "IPAPGothic");
+        QCOMPARE(FontSubstitution::renderFamily("Nonexistent Face"), "Nonexistent Face");
+    }
+
+    void monospacedSubstituteGivesTheMarkGeometry() {
+        // Full-width characters one em wide, half-width ones half an em: a clock mark covers four
+        // byte columns at either height.
+        const QFontMetrics small(TextRenderer::fontFor("ＭＳ ゴシック", 12, false));
+        QCOMPARE(small.horizontalAdvance("ＨＨ"), 32);
+        QCOMPARE(small.horizontalAdvance("ＤＤＤ"), 48);
+        const QFontMetrics large(TextRenderer::fontFor("ＭＳ ゴシック", 24, false));
+        QCOMPARE(large.horizontalAdvance("HH"), 32);
+        QCOMPARE(large.horizontalAdvance("DDD"), 48);
+    }
+
+    void pointsBecomePixelsAt96Dpi_data() {
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("12") << 12.0 << 16;
+        QTest::newRow("24") << 24.0 << 32;
+        QTest::newRow("36") << 36.0 << 48;
+        QTest::newRow("9") << 9.0 << 12;
+        QTest::newRow("0 draws at the smallest size") << 0.0 << 1;
+        QTest::newRow("absurd size is capped") << 1e9 << 1000;
+    }
+    void pointsBecomePixelsAt96Dpi() {
+        QFETCH(double, points);
+        QTEST(TextRenderer::fontFor("IPAGothic", points, false).pixelSize(), "pixels");
+    }
+
+    void catalogueIsSortedAndHasTheJapaneseFaces() {
+        const QStringList families = FontCatalogue::installedFamilies();
+        QVERIFY(families.contains("IPAGothic"));
+        QVERIFY(families.contains("IPAPGothic"));
+        QStringList unique = families;
+        QCOMPARE(unique.removeDuplicates(), 0);
+        for (qsizetype i = 1; i < families.size(); ++i)
+            QVERIFY2(families[i - 1].compare(families[i], Qt::CaseInsensitive) <= 0, qPrintable(families[i]));
+    }
+};
+
+QTEST_MAIN(TestFonts)
+#include "tst_fonts.moc"
