@@ -18,7 +18,8 @@ namespace {
 const QString kStartMode = QStringLiteral("--start-child");
 const QString kFullMode = QStringLiteral("--full-child");
 
-qint64 residentKilobytes() {
+qint64 residentKilobytes()
+{
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -27,7 +28,8 @@ qint64 residentKilobytes() {
 }
 
 // Every message lit over its whole canvas, in a pattern that no compression could shrink.
-void fillEveryMessage(Controller& controller) {
+void fillEveryMessage(Controller& controller)
+{
     for (int m = 0; m < kMessageCount; ++m) {
         MessageCanvas& canvas = controller.images().canvas(m);
         for (int y = 0; y < kRows; ++y) {
@@ -41,7 +43,8 @@ void fillEveryMessage(Controller& controller) {
     }
 }
 
-int runChild(int argc, char* argv[], bool full) {
+int runChild(int argc, char* argv[], bool full)
+{
     QApplication app(argc, argv);
     QApplication::setFont(WindowFonts::caption());
     WindowApp program;
@@ -60,7 +63,8 @@ int runChild(int argc, char* argv[], bool full) {
     return 0;
 }
 
-QByteArray runSelf(const QString& mode) {
+QByteArray runSelf(const QString& mode)
+{
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {mode});
     if (!child.waitForFinished(30000) || child.exitCode() != 0)
@@ -75,14 +79,17 @@ class BenchStartup : public QObject {
 
 private slots:
     // Target: median of at most 600 ms.
-    void processStartToWindowIdle() {
-        QBENCHMARK {
+    void processStartToWindowIdle()
+    {
+        QBENCHMARK
+        {
             runSelf(kStartMode);
         }
     }
 
     // Target: at most 120 MB with all sixteen messages full.
-    void residentMemoryWithEveryMessageFull() {
+    void residentMemoryWithEveryMessageFull()
+    {
         const qint64 kilobytes = runSelf(kFullMode).trimmed().toLongLong();
         QVERIFY(kilobytes > 0);
         qInfo("resident memory: %.1f MB", kilobytes / 1024.0);
@@ -90,7 +97,8 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     if (argc > 1 &&
         (QString::fromLocal8Bit(argv[1]) == kStartMode || QString::fromLocal8Bit(argv[1]) == kFullMode))
         return runChild(argc, argv, QString::fromLocal8Bit(argv[1]) == kFullMode);

@@ -4,10 +4,61 @@
 
 #include <QPainter>
 
-MessageCanvas::MessageCanvas()
-    : m_image(kCanvasWidth, kRows, QImage::Format_RGB32)
+#include <cstdlib>
+#include <cstring>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
+namespace {
+
+// Every canvas starts as this one black picture and gets a copy of its own when first drawn on,
+// so that a project using few of its sixteen messages keeps few canvases in memory.
+const QImage& blankCanvas()
 {
-    m_image.fill(kBlack);
+    static const QImage blank = [] {
+        QImage image(kCanvasWidth, kRows, QImage::Format_RGB32);
+        image.fill(MessageCanvas::kBlack);
+        return image;
+    }();
+    return blank;
+}
+
+// The memory of one canvas, asked for in huge pages where the system offers them: a loaded
+// project fills all sixteen canvases at once, and 4 KiB pages would cost thousands of faults.
+QImage ownCanvas()
+{
+    constexpr std::size_t bytesPerLine = std::size_t(kCanvasWidth) * sizeof(QRgb);
+    constexpr std::size_t hugePage = 2u << 20;
+    constexpr std::size_t size = (bytesPerLine * kRows + hugePage - 1) / hugePage * hugePage;
+    auto* memory = static_cast<uchar*>(std::aligned_alloc(hugePage, size));
+    if (!memory)
+        return blankCanvas().copy();
+#if defined(__linux__)
+    madvise(memory, size, MADV_HUGEPAGE);
+#endif
+    std::memcpy(memory, blankCanvas().constBits(), bytesPerLine * kRows);
+    return QImage(memory, kCanvasWidth, kRows, qsizetype(bytesPerLine), QImage::Format_RGB32, std::free, memory);
+}
+
+} // namespace
+
+MessageCanvas::MessageCanvas()
+    : m_image(blankCanvas())
+{
+}
+
+QImage& MessageCanvas::image()
+{
+    ensureOwnImage();
+    return m_image;
+}
+
+void MessageCanvas::ensureOwnImage()
+{
+    if (m_image.constBits() == blankCanvas().constBits())
+        m_image = ownCanvas();
 }
 
 QRgb MessageCanvas::pixel(int x, int y) const
@@ -17,13 +68,16 @@ QRgb MessageCanvas::pixel(int x, int y) const
 
 void MessageCanvas::setPixel(int x, int y, QRgb colour)
 {
+    ensureOwnImage();
     reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = colour | 0xFF000000u;
 }
 
 void MessageCanvas::clear()
 {
-    m_image.fill(kBlack);
+    if (m_image.constBits() != blankCanvas().constBits())
+        m_image.fill(kBlack);
     if (hasBackground()) {
+        ensureOwnImage();
         QPainter painter(&m_image);
         painter.drawImage(0, 0, m_background);
     }

@@ -11,7 +11,7 @@ public:
 
     [[nodiscard]] const QImage& image() const { return m_image; }
     // For drawing into the canvas; the format stays RGB32.
-    [[nodiscard]] QImage& image() { return m_image; }
+    [[nodiscard]] QImage& image();
 
     [[nodiscard]] QRgb pixel(int x, int y) const;
     void setPixel(int x, int y, QRgb colour);
@@ -31,6 +31,9 @@ public:
     static constexpr QRgb kGreen = 0xFF00FF00u;
 
 private:
+    // Canvases share one black picture until first drawn on; then each gets its own memory.
+    void ensureOwnImage();
+
     QImage m_image;
     QImage m_background;
 };

@@ -11,7 +11,8 @@
 CanvasView::CanvasView(const MessageImages& images, int message, QWidget* parent)
     : QWidget(parent)
     , m_images(images)
-    , m_message(message) {
+    , m_message(message)
+{
     setObjectName(WindowLayout::arrayName(QStringLiteral("PicBox"), message));
     setFixedSize(kCanvasWidth, kRows);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -21,7 +22,8 @@ CanvasView::CanvasView(const MessageImages& images, int message, QWidget* parent
     });
 }
 
-void CanvasView::paintEvent(QPaintEvent* event) {
+void CanvasView::paintEvent(QPaintEvent* event)
+{
     QPainter painter(this);
     painter.translate(event->rect().topLeft());
     MessagePainter::paint(painter, m_images, m_message, event->rect());

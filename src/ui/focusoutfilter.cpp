@@ -2,13 +2,15 @@
 
 #include <QFocusEvent>
 
-FocusOutFilter* FocusOutFilter::watch(QObject* watched) {
+FocusOutFilter* FocusOutFilter::watch(QObject* watched)
+{
     auto* filter = new FocusOutFilter(watched);
     watched->installEventFilter(filter);
     return filter;
 }
 
-bool FocusOutFilter::eventFilter(QObject* watched, QEvent* event) {
+bool FocusOutFilter::eventFilter(QObject* watched, QEvent* event)
+{
     if (event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
         emit focusLeft();

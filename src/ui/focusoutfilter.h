@@ -19,5 +19,7 @@ protected:
 
 private:
     explicit FocusOutFilter(QObject* parent)
-        : QObject(parent) {}
+        : QObject(parent)
+    {
+    }
 };

@@ -27,7 +27,8 @@ constexpr int kProgressWidth = 230;
 
 GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
     : QGroupBox(parent)
-    , m_controller(controller) {
+    , m_controller(controller)
+{
     setObjectName(QStringLiteral("Frame3"));
     setFixedSize(kTabStripWidth, kGlobalFrameHeight);
 
@@ -104,7 +105,8 @@ GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
     refresh();
 }
 
-ListCombo* GlobalPanel::globalList(const QString& name, int width, GlobalList list) {
+ListCombo* GlobalPanel::globalList(const QString& name, int width, GlobalList list)
+{
     auto* combo = new ListCombo(name, width, this);
     connect(combo, &QComboBox::editTextChanged, this,
             [this, list](const QString& text) { m_controller.typeText(list, text); });
@@ -114,14 +116,16 @@ ListCombo* GlobalPanel::globalList(const QString& name, int width, GlobalList li
     return combo;
 }
 
-QPushButton* GlobalPanel::button(const QString& name, const QString& caption) {
+QPushButton* GlobalPanel::button(const QString& name, const QString& caption)
+{
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
     button->setFixedSize(kButtonWidth, kButtonHeight);
     return button;
 }
 
-void GlobalPanel::refresh() {
+void GlobalPanel::refresh()
+{
     const GlobalSettings& globals = m_controller.project().globals();
     for (const auto& [list, combo] : m_lists)
         combo->showList(globals.list(list));

@@ -6,7 +6,8 @@
 #include <QSignalBlocker>
 
 ListCombo::ListCombo(const QString& name, int width, QWidget* parent)
-    : QComboBox(parent) {
+    : QComboBox(parent)
+{
     setObjectName(name);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -15,15 +16,18 @@ ListCombo::ListCombo(const QString& name, int width, QWidget* parent)
     setFixedSize(width, WindowLayout::kControlHeight);
 }
 
-void ListCombo::showList(const EditableList& list) {
+void ListCombo::showList(const EditableList& list)
+{
     display(list.items(), list.index(), list.text());
 }
 
-void ListCombo::showItems(const QStringList& items, const QString& text) {
+void ListCombo::showItems(const QStringList& items, const QString& text)
+{
     display(items, static_cast<int>(items.indexOf(text)), text);
 }
 
-void ListCombo::display(const QStringList& items, int index, const QString& text) {
+void ListCombo::display(const QStringList& items, int index, const QString& text)
+{
     const QSignalBlocker blocker(this);
     bool same = count() == items.size();
     for (int i = 0; same && i < count(); ++i)

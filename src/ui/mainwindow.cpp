@@ -27,7 +27,8 @@ constexpr int kExitButtonHeight = 50;
 constexpr int kGaugeLabelWidth = 160;
 constexpr int kRegionGap = 4;
 
-QPushButton* pushButton(const QString& name, const QString& caption, QWidget* parent) {
+QPushButton* pushButton(const QString& name, const QString& caption, QWidget* parent)
+{
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setFixedSize(kPageButtonWidth, kButtonHeight);
@@ -38,7 +39,8 @@ QPushButton* pushButton(const QString& name, const QString& caption, QWidget* pa
 
 MainWindow::MainWindow(Controller& controller, QWidget* parent)
     : QWidget(parent)
-    , m_controller(controller) {
+    , m_controller(controller)
+{
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(title());
     setFont(WindowFonts::caption());
@@ -48,12 +50,14 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     buildLowerRegions();
 }
 
-QString MainWindow::title() {
+QString MainWindow::title()
+{
     return QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72") + QString(kTitleBlanks, u' ') +
            QStringLiteral("Vorel");
 }
 
-QStringList MainWindow::tabCaptions() {
+QStringList MainWindow::tabCaptions()
+{
     // The first eight are padded so that both rows of tabs read alike.
     QStringList captions;
     for (int m = 0; m < kMessageCount; ++m) {
@@ -72,7 +76,8 @@ QStringList MainWindow::tabCaptions() {
     return captions;
 }
 
-void MainWindow::buildFileBox() {
+void MainWindow::buildFileBox()
+{
     auto* box = new QFrame(this);
     box->setObjectName(QStringLiteral("Picture3"));
     box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -86,7 +91,8 @@ void MainWindow::buildFileBox() {
     connect(&m_controller.project(), &Project::fileLabelChanged, m_fileLabel, &QLabel::setText);
 }
 
-void MainWindow::buildTabs() {
+void MainWindow::buildTabs()
+{
     m_tabs = new TabStrip(tabCaptions(), kTabsPerRow, this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     m_tabs->setGeometry(kMargin, kFileBoxHeight + 2 * kRegionGap, kTabStripWidth, kTabStripHeight);
@@ -127,7 +133,8 @@ void MainWindow::buildTabs() {
     showSelectedPage();
 }
 
-void MainWindow::buildLowerRegions() {
+void MainWindow::buildLowerRegions()
+{
     int top = m_tabs->geometry().bottom() + 1 + kRegionGap;
     auto* globals = new GlobalPanel(m_controller, this);
     globals->move(kMargin, top);
@@ -150,11 +157,13 @@ void MainWindow::buildLowerRegions() {
     gauge->move(kWindowWidth - kMargin - kGaugeFrameWidth, top);
 }
 
-void MainWindow::showSelectedPage() {
+void MainWindow::showSelectedPage()
+{
     m_pages->setCurrentIndex(m_controller.selectedTab());
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event)
+{
     if (!m_controller.confirmClose()) {
         event->ignore();
         return;

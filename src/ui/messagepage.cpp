@@ -32,14 +32,17 @@ constexpr int kScreenWidthWidth = 70;
 constexpr int kAdjustFieldWidth = 50;
 
 // The text box keeps line breaks as the operator's system writes them; the model keeps CR LF.
-QString modelText(const QString& shown) {
+QString modelText(const QString& shown)
+{
     return QString(shown).replace(u'\n', QStringLiteral("\r\n"));
 }
-QString shownText(const QString& model) {
+QString shownText(const QString& model)
+{
     return QString(model).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
+QLabel* label(const QString& name, const QString& caption, QWidget* parent)
+{
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     return label;
@@ -50,7 +53,8 @@ QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
 MessagePage::MessagePage(Controller& controller, int message, QWidget* parent)
     : QGroupBox(QStringLiteral("表示 %1  イメージ").arg(message), parent)
     , m_controller(controller)
-    , m_message(message) {
+    , m_message(message)
+{
     setObjectName(name(QStringLiteral("Frame1")));
     m_preview = new PreviewView(controller.images(), message, this);
 
@@ -90,11 +94,13 @@ MessagePage::MessagePage(Controller& controller, int message, QWidget* parent)
     showChosenFont();
 }
 
-QString MessagePage::name(const QString& base) const {
+QString MessagePage::name(const QString& base) const
+{
     return arrayName(base, m_message);
 }
 
-QWidget* MessagePage::buildTextFrame() {
+QWidget* MessagePage::buildTextFrame()
+{
     auto* frame = new QGroupBox(this);
     frame->setObjectName(name(QStringLiteral("Frame2")));
     m_text = new QPlainTextEdit(frame);
@@ -130,7 +136,8 @@ QWidget* MessagePage::buildTextFrame() {
     return frame;
 }
 
-QWidget* MessagePage::buildShowFrame() {
+QWidget* MessagePage::buildShowFrame()
+{
     auto* frame = new QGroupBox(this);
     frame->setObjectName(name(QStringLiteral("Frame4")));
     m_mode = messageList(name(QStringLiteral("ComMod")), kModeWidth, MessageList::Mode);
@@ -171,7 +178,8 @@ QWidget* MessagePage::buildShowFrame() {
     return frame;
 }
 
-QLayout* MessagePage::buildAdjustRow() {
+QLayout* MessagePage::buildAdjustRow()
+{
     m_topAdj = new QLineEdit(this);
     m_topAdj->setObjectName(name(QStringLiteral("TopAdj")));
     m_topAdj->setFixedSize(kAdjustFieldWidth, kControlHeight);
@@ -197,7 +205,8 @@ QLayout* MessagePage::buildAdjustRow() {
     return row;
 }
 
-ListCombo* MessagePage::messageList(const QString& name, int width, MessageList list) {
+ListCombo* MessagePage::messageList(const QString& name, int width, MessageList list)
+{
     auto* combo = new ListCombo(name, width, this);
     connect(combo, &QComboBox::editTextChanged, this,
             [this, list](const QString& text) { m_controller.typeText(m_message, list, text); });
@@ -207,7 +216,8 @@ ListCombo* MessagePage::messageList(const QString& name, int width, MessageList 
 }
 
 QCheckBox* MessagePage::checkBox(const QString& name, const QString& caption,
-                                 void (Controller::*set)(int, bool)) {
+                                 void (Controller::*set)(int, bool))
+{
     auto* box = new QCheckBox(caption, this);
     box->setObjectName(name);
     connect(box, &QCheckBox::toggled, this,
@@ -215,7 +225,8 @@ QCheckBox* MessagePage::checkBox(const QString& name, const QString& caption,
     return box;
 }
 
-void MessagePage::refresh() {
+void MessagePage::refresh()
+{
     const MessageSettings& message = m_controller.project().message(m_message);
     if (modelText(m_text->toPlainText()) != message.text) {
         const QSignalBlocker blocker(m_text);
@@ -248,23 +259,27 @@ void MessagePage::refresh() {
     m_preview->setScroll(message.scroll);
 }
 
-void MessagePage::refreshFontList() {
+void MessagePage::refreshFontList()
+{
     m_fontName->showItems(m_controller.project().fontFamilies(),
                           m_controller.project().message(m_message).fontName);
 }
 
-void MessagePage::refreshScreenWidth() {
+void MessagePage::refreshScreenWidth()
+{
     m_screenWidth->showList(m_controller.project().globals().screenWidth);
 }
 
-void MessagePage::refreshAltBox() {
+void MessagePage::refreshAltBox()
+{
     const AltBox& box = m_controller.project().altBoxes()[m_message];
     const QSignalBlocker blocker(m_alt);
     m_alt->setChecked(box.ticked);
     m_alt->setEnabled(box.enabled);
 }
 
-void MessagePage::showChosenFont() {
+void MessagePage::showChosenFont()
+{
     const QFont font = WindowFonts::textBox(m_controller.project().message(m_message).fontName);
     if (m_text->font() != font)
         m_text->setFont(font);

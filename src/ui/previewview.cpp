@@ -6,7 +6,8 @@
 using namespace WindowLayout;
 
 PreviewView::PreviewView(const MessageImages& images, int message, QWidget* parent)
-    : QFrame(parent) {
+    : QFrame(parent)
+{
     setObjectName(arrayName(QStringLiteral("Picture1"), message));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kViewportFrame);
@@ -16,6 +17,7 @@ PreviewView::PreviewView(const MessageImages& images, int message, QWidget* pare
     m_canvas = new CanvasView(images, message, viewport);
 }
 
-void PreviewView::setScroll(int firstColumn) {
+void PreviewView::setScroll(int firstColumn)
+{
     m_canvas->move(-firstColumn, 0);
 }

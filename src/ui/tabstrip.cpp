@@ -17,15 +17,18 @@ constexpr int kFrameInset = 2;
 TabStrip::TabStrip(QStringList captions, int tabsPerRow, QWidget* parent)
     : QWidget(parent)
     , m_captions(std::move(captions))
-    , m_tabsPerRow(std::max(1, tabsPerRow)) {
+    , m_tabsPerRow(std::max(1, tabsPerRow))
+{
     setFocusPolicy(Qt::StrongFocus);
 }
 
-int TabStrip::rowHeight() const {
+int TabStrip::rowHeight() const
+{
     return fontMetrics().height() + kTabPadding;
 }
 
-QRect TabStrip::tabRect(int index) const {
+QRect TabStrip::tabRect(int index) const
+{
     if (index < 0 || index >= count())
         return {};
     const int row = index / m_tabsPerRow;
@@ -35,13 +38,15 @@ QRect TabStrip::tabRect(int index) const {
     return {left, row * rowHeight(), right - left, rowHeight()};
 }
 
-QRect TabStrip::pageArea() const {
+QRect TabStrip::pageArea() const
+{
     const int top = rowCount() * rowHeight();
     return QRect(0, top, width(), height() - top)
         .adjusted(kFrameInset, kFrameInset, -kFrameInset, -kFrameInset);
 }
 
-void TabStrip::setCurrentIndex(int index) {
+void TabStrip::setCurrentIndex(int index)
+{
     if (index < 0 || index >= count() || index == m_current)
         return;
     m_current = index;
@@ -49,7 +54,8 @@ void TabStrip::setCurrentIndex(int index) {
     emit currentChanged(index);
 }
 
-void TabStrip::paintEvent(QPaintEvent*) {
+void TabStrip::paintEvent(QPaintEvent*)
+{
     QStylePainter painter(this);
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(this);
@@ -78,7 +84,8 @@ void TabStrip::paintEvent(QPaintEvent*) {
     }
 }
 
-void TabStrip::mousePressEvent(QMouseEvent* event) {
+void TabStrip::mousePressEvent(QMouseEvent* event)
+{
     for (int i = 0; i < count(); ++i) {
         if (tabRect(i).contains(event->position().toPoint())) {
             setCurrentIndex(i);
@@ -88,7 +95,8 @@ void TabStrip::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-void TabStrip::keyPressEvent(QKeyEvent* event) {
+void TabStrip::keyPressEvent(QKeyEvent* event)
+{
     switch (event->key()) {
     case Qt::Key_Left:
         setCurrentIndex(m_current - 1);

@@ -26,7 +26,8 @@ constexpr int kDaysFieldWidth = 50;
 constexpr int kProgressWidth = 90;
 constexpr int kButtonWidth = 100;
 
-QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
+QLabel* label(const QString& name, const QString& caption, QWidget* parent)
+{
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     return label;
@@ -36,7 +37,8 @@ QLabel* label(const QString& name, const QString& caption, QWidget* parent) {
 
 TimePanel::TimePanel(Controller& controller, QWidget* parent)
     : QGroupBox(QStringLiteral("時間、日付 "), parent)
-    , m_controller(controller) {
+    , m_controller(controller)
+{
     setObjectName(QStringLiteral("Frame6"));
     setFixedSize(kTimeFrameWidth, kTimeFrameHeight);
 
@@ -111,7 +113,8 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
 }
 
 QLineEdit* TimePanel::timeField(const QString& name, void (Controller::*edit)(const QString&),
-                                void (Controller::*finish)()) {
+                                void (Controller::*finish)())
+{
     auto* field = new QLineEdit(this);
     field->setObjectName(name);
     field->setMaxLength(kTimeFieldLength);
@@ -123,7 +126,8 @@ QLineEdit* TimePanel::timeField(const QString& name, void (Controller::*edit)(co
     return field;
 }
 
-QScrollBar* TimePanel::minutesBar(const QString& name, void (Controller::*set)(int)) {
+QScrollBar* TimePanel::minutesBar(const QString& name, void (Controller::*set)(int))
+{
     // The bar holds minus the minutes, so that its upper arrow and the upper part of its track
     // make the time later and its top end is 23:59.
     auto* bar = new QScrollBar(Qt::Vertical, this);
@@ -136,7 +140,8 @@ QScrollBar* TimePanel::minutesBar(const QString& name, void (Controller::*set)(i
     return bar;
 }
 
-void TimePanel::refresh() {
+void TimePanel::refresh()
+{
     const WorkTime& workTime = m_controller.project().workTime();
     const QString& days = m_controller.project().globals().countdownDays;
     for (const auto& [field, text] : {std::pair{m_days, days}, std::pair{m_startText, workTime.startText},

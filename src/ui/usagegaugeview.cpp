@@ -12,7 +12,8 @@ using namespace WindowLayout;
 
 UsageGaugeView::UsageGaugeView(const Project& project, QWidget* parent)
     : QFrame(parent)
-    , m_project(project) {
+    , m_project(project)
+{
     setObjectName(QStringLiteral("Picture2"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kViewportFrame);
@@ -20,13 +21,15 @@ UsageGaugeView::UsageGaugeView(const Project& project, QWidget* parent)
     connect(&project, &Project::gaugeChanged, this, qOverload<>(&QWidget::update));
 }
 
-QRect UsageGaugeView::segmentRect(const GaugeSegment& segment) {
+QRect UsageGaugeView::segmentRect(const GaugeSegment& segment)
+{
     const int left = static_cast<int>(std::lround(segment.left));
     const int right = static_cast<int>(std::lround(segment.right));
     return QRect(QPoint(std::min(left, right), 0), QPoint(std::max(left, right), UsageGauge::kHeight - 1));
 }
 
-void UsageGaugeView::paintEvent(QPaintEvent* event) {
+void UsageGaugeView::paintEvent(QPaintEvent* event)
+{
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect bar(kViewportFrame, kViewportFrame, UsageGauge::kWidth, UsageGauge::kHeight);

@@ -13,7 +13,8 @@ const QStringList kProportionalGothic{QStringLiteral("ＭＳ Ｐゴシック"), 
 const QStringList kMonospacedGothic{QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
                                     QStringLiteral("IPAexGothic"), QStringLiteral("Noto Sans Mono CJK JP")};
 
-QFont face(const QStringList& families, int pixels, bool bold) {
+QFont face(const QStringList& families, int pixels, bool bold)
+{
     QFont font;
     font.setFamilies(families);
     font.setPixelSize(pixels);
@@ -23,23 +24,28 @@ QFont face(const QStringList& families, int pixels, bool bold) {
 
 } // namespace
 
-QFont caption() {
+QFont caption()
+{
     return face(kProportionalGothic, WindowLayout::kCaptionPixels, true);
 }
 
-QFont exitButton() {
+QFont exitButton()
+{
     return face(kProportionalGothic, WindowLayout::kLargePixels, true);
 }
 
-QFont fileLabel() {
+QFont fileLabel()
+{
     return face(kMonospacedGothic, WindowLayout::kLargePixels, true);
 }
 
-QFont smallLabel() {
+QFont smallLabel()
+{
     return face(kProportionalGothic, WindowLayout::kSmallPixels, true);
 }
 
-QFont textBox(const QString& family) {
+QFont textBox(const QString& family)
+{
     return face(QStringList{family} + kProportionalGothic, WindowLayout::kCaptionPixels, true);
 }
 

@@ -43,7 +43,8 @@ inline constexpr int kSmallPixels = 13;
 
 inline constexpr int kClockIntervalMs = 1000;
 
-[[nodiscard]] inline QString arrayName(const QString& base, int index) {
+[[nodiscard]] inline QString arrayName(const QString& base, int index)
+{
     const bool endsInDigit = !base.isEmpty() && base.back().isDigit();
     return base + (endsInDigit ? QStringLiteral("_") : QString()) + QString::number(index);
 }

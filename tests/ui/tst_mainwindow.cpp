@@ -34,14 +34,16 @@ private:
 
     Project& project() { return m_controller->project(); }
 
-    template <typename T = QWidget> T* find(const QString& name) {
+    template <typename T = QWidget> T* find(const QString& name)
+    {
         auto* widget = m_window->findChild<T*>(name);
         if (!widget)
             qWarning() << "no control" << name;
         return widget;
     }
 
-    void clickTab(int index) {
+    void clickTab(int index)
+    {
         auto* tabs = find<TabStrip>("TabStrip1");
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
     }
@@ -50,7 +52,8 @@ private:
     void leave(QWidget* to) { to->setFocus(Qt::TabFocusReason); }
 
 private slots:
-    void init() {
+    void init()
+    {
         m_dialogs = FakeDialogs();
         if (m_line.isOpen())
             m_line.close();
@@ -63,12 +66,14 @@ private slots:
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
-    void cleanup() {
+    void cleanup()
+    {
         m_window.reset();
         m_controller.reset();
     }
 
-    void titleAndFixedSize() {
+    void titleAndFixedSize()
+    {
         const QString title = m_window->windowTitle();
         QCOMPARE(title.size(), 148);
         QVERIFY(title.startsWith(QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72 ")));
@@ -77,7 +82,8 @@ private slots:
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     }
 
-    void tabCaptions_data() {
+    void tabCaptions_data()
+    {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("caption");
         QTest::newRow("tab 1") << 0 << "    表示 0   ";
@@ -88,7 +94,8 @@ private slots:
         QTest::newRow("tab 15") << 14 << "表示 14";
         QTest::newRow("tab 16") << 15 << "表示 15 ";
     }
-    void tabCaptions() {
+    void tabCaptions()
+    {
         QFETCH(int, tab);
         QFETCH(QString, caption);
         auto* tabs = find<TabStrip>("TabStrip1");
@@ -96,7 +103,8 @@ private slots:
         QCOMPARE(tabs->tabText(tab), caption);
     }
 
-    void startUpValues_data() {
+    void startUpValues_data()
+    {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QVariant>("expected");
@@ -175,7 +183,8 @@ private slots:
             row("Label6_" + i, "text", "表示位置調整");
         }
     }
-    void startUpValues() {
+    void startUpValues()
+    {
         QFETCH(QString, control);
         QFETCH(QByteArray, property);
         QFETCH(QVariant, expected);
@@ -186,7 +195,8 @@ private slots:
         QCOMPARE(actual.toString(), expected.toString());
     }
 
-    void startUpStateOfTheProject() {
+    void startUpStateOfTheProject()
+    {
         QCOMPARE(project().curMsg(), 0);
         QVERIFY(!project().modified());
         QVERIFY(!project().fontFamilies().isEmpty());
@@ -196,7 +206,8 @@ private slots:
         QVERIFY(!find("ChkAlt0")->isVisible());
     }
 
-    void onlyThePageOfTheSelectedTabShows() {
+    void onlyThePageOfTheSelectedTabShows()
+    {
         QVERIFY(find("Frame1_0")->isVisible());
         QVERIFY(find("ComScrW")->isVisible());
         clickTab(15);
@@ -209,7 +220,8 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void clickingTheSelectedTabChangesNothing() {
+    void clickingTheSelectedTabChangesNothing()
+    {
         clickTab(2);
         QSignalSpy spy(&project(), &Project::currentMessageChanged);
         clickTab(2);
@@ -217,7 +229,8 @@ private slots:
         QCOMPARE(project().curMsg(), 2);
     }
 
-    void arrowKeysMoveBetweenTabs() {
+    void arrowKeysMoveBetweenTabs()
+    {
         auto* tabs = find<TabStrip>("TabStrip1");
         tabs->setFocus();
         QTest::keyClick(tabs, Qt::Key_Right);
@@ -228,14 +241,16 @@ private slots:
         QCOMPARE(project().curMsg(), 0);
     }
 
-    void showModes_data() {
+    void showModes_data()
+    {
         QTest::addColumn<int>("message");
         QTest::addColumn<int>("modes");
         QTest::newRow("page 0") << 0 << 8;
         QTest::newRow("page 1") << 1 << 7;
         QTest::newRow("page 15") << 15 << 7;
     }
-    void showModes() {
+    void showModes()
+    {
         QFETCH(int, message);
         QFETCH(int, modes);
         auto* combo = find<QComboBox>(QStringLiteral("ComMod%1").arg(message));
@@ -245,7 +260,8 @@ private slots:
                  modes == 8 ? QStringLiteral("アニメーション") : QStringLiteral("中心振分け"));
     }
 
-    void pagesKeepTheirOwnValues() {
+    void pagesKeepTheirOwnValues()
+    {
         clickTab(2);
         auto* text = find<QPlainTextEdit>("TxtBox2");
         text->setFocus();
@@ -263,7 +279,8 @@ private slots:
         QVERIFY(!find<QCheckBox>("ChkBold5")->isChecked());
     }
 
-    void lineBreaksOfTheTextBoxAreCrLf() {
+    void lineBreaksOfTheTextBoxAreCrLf()
+    {
         auto* text = find<QPlainTextEdit>("TxtBox0");
         text->setFocus();
         text->moveCursor(QTextCursor::End);
@@ -271,7 +288,8 @@ private slots:
         QCOMPARE(project().message(0).text, QStringLiteral("Message0\r\nx"));
     }
 
-    void programChangesShowWithoutEcho() {
+    void programChangesShowWithoutEcho()
+    {
         QSignalSpy spy(&project(), &Project::messageChanged);
         m_controller->setMessageText(1, QStringLiteral("A\r\nB"));
         QCOMPARE(find<QPlainTextEdit>("TxtBox1")->toPlainText(), QStringLiteral("A\nB"));
@@ -284,7 +302,8 @@ private slots:
         QCOMPARE(find<QLabel>("LabFile")->text(), QStringLiteral("shop"));
     }
 
-    void choosingAWidthReencodesMessageZero() {
+    void choosingAWidthReencodesMessageZero()
+    {
         auto* width = find<QComboBox>("ComScrW");
         width->setFocus();
         QTest::keyClick(width, Qt::Key_Down);
@@ -293,7 +312,8 @@ private slots:
         QVERIFY(project().modified());
     }
 
-    void typingInAListKeepsTheTypedText() {
+    void typingInAListKeepsTheTypedText()
+    {
         auto* position = find<QComboBox>("ComDSide");
         position->setFocus();
         position->lineEdit()->selectAll();
@@ -304,7 +324,8 @@ private slots:
         QCOMPARE(position->count(), 356);
     }
 
-    void heightTypedMarksTheProject() {
+    void heightTypedMarksTheProject()
+    {
         auto* height = find<QComboBox>("ComScrH");
         height->setFocus();
         height->lineEdit()->selectAll();
@@ -313,7 +334,8 @@ private slots:
         QVERIFY(project().modified());
     }
 
-    void workTimeControlsGreyWithTheSwitch() {
+    void workTimeControlsGreyWithTheSwitch()
+    {
         auto* enabled = find<QCheckBox>("ChkWEn");
         const QStringList controls{"TxtSTime", "VScSTime", "TxtETime", "VScETime"};
         enabled->click();
@@ -327,7 +349,8 @@ private slots:
             QVERIFY2(find(name)->isEnabled(), qPrintable(name));
     }
 
-    void upperArrowMakesTheTimeLater() {
+    void upperArrowMakesTheTimeLater()
+    {
         auto* bar = find<QScrollBar>("VScSTime");
         bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
         QCOMPARE(project().workTime().start, 421);
@@ -342,7 +365,8 @@ private slots:
         QCOMPARE(find<QLineEdit>("TxtETime")->text(), QStringLiteral("00:00"));
     }
 
-    void typedTimeCountsWhenTheFieldIsLeft_data() {
+    void typedTimeCountsWhenTheFieldIsLeft_data()
+    {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("minutes");
@@ -355,7 +379,8 @@ private slots:
         QTest::newRow("empty") << ""
                                << "00:00" << 0;
     }
-    void typedTimeCountsWhenTheFieldIsLeft() {
+    void typedTimeCountsWhenTheFieldIsLeft()
+    {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(int, minutes);
@@ -371,7 +396,8 @@ private slots:
         QCOMPARE(find<QScrollBar>("VScSTime")->value(), -minutes);
     }
 
-    void adjustBarWritesTheAdjustText() {
+    void adjustBarWritesTheAdjustText()
+    {
         auto* bar = find<QScrollBar>("VScAdj0");
         bar->triggerAction(QAbstractSlider::SliderToMinimum);
         QCOMPARE(find<QLineEdit>("TopAdj0")->text(), QStringLiteral("-10"));
@@ -385,7 +411,8 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void scrollingMovesTheImage() {
+    void scrollingMovesTheImage()
+    {
         auto* bar = find<QScrollBar>("HScroll1_0");
         bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(project().message(0).scroll, 750);
@@ -398,7 +425,8 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void textBoxShowsTheChosenFontWhenTheListIsLeft() {
+    void textBoxShowsTheChosenFontWhenTheListIsLeft()
+    {
         clickTab(1);
         auto* fonts = find<QComboBox>("FntName1");
         auto* text = find<QPlainTextEdit>("TxtBox1");
@@ -414,7 +442,8 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void alternationBoxesFollowTheChainRuleUnseen() {
+    void alternationBoxesFollowTheChainRuleUnseen()
+    {
         m_controller->setAltTicked(3, true);
         QVERIFY(find<QCheckBox>("ChkAlt3")->isChecked());
         QVERIFY(find("ChkAlt4")->isEnabled());
@@ -423,7 +452,8 @@ private slots:
         QVERIFY(!find("ChkAlt3")->isVisible());
     }
 
-    void progressBarsFollowTheController() {
+    void progressBarsFollowTheController()
+    {
         emit m_controller->progressBar1Changed(19, 5);
         QCOMPARE(find<QProgressBar>("ProgressBar1")->maximum(), 19);
         QCOMPARE(find<QProgressBar>("ProgressBar1")->value(), 5);
@@ -431,7 +461,8 @@ private slots:
         QCOMPARE(find<QProgressBar>("ProgressBar2")->value(), 2);
     }
 
-    void fonts() {
+    void fonts()
+    {
         QCOMPARE(m_window->font().pixelSize(), 15);
         QVERIFY(m_window->font().bold());
         QCOMPARE(find("CmdExit")->font().pixelSize(), 19);
@@ -441,7 +472,8 @@ private slots:
         QCOMPARE(find("TxtBox0")->font().families().first(), QStringLiteral("System"));
     }
 
-    void closing_data() {
+    void closing_data()
+    {
         QTest::addColumn<bool>("busy");
         QTest::addColumn<bool>("modified");
         QTest::addColumn<QList<bool>>("answers");
@@ -469,7 +501,8 @@ private slots:
         QTest::newRow("changes, yes, save cancelled")
             << false << true << QList<bool>{true} << QStringList{save} << false << false;
     }
-    void closing() {
+    void closing()
+    {
         QFETCH(bool, busy);
         QFETCH(bool, modified);
         QFETCH(QList<bool>, answers);
@@ -494,7 +527,8 @@ private slots:
         QCOMPARE(QFile::exists(dir.filePath("closing.ini")), saveChosen);
     }
 
-    void closingKeepsTheWindowWhenTheSaveFails() {
+    void closingKeepsTheWindowWhenTheSaveFails()
+    {
         project().setModified(true);
         m_dialogs.yesNoAnswers = {true};
         m_dialogs.savePaths << QStringLiteral("/nonexistent-folder/shop.ini");
@@ -503,7 +537,8 @@ private slots:
         QVERIFY(project().modified());
     }
 
-    void saveChangeLoadThroughTheButtons() {
+    void saveChangeLoadThroughTheButtons()
+    {
         QTemporaryDir dir;
         const QString path = dir.filePath("shop.ini");
         clickTab(4);
@@ -593,7 +628,8 @@ private slots:
         QCOMPARE(find<QProgressBar>("ProgressBar1")->value(), 0);
     }
 
-    void choosingAPortShowsItsDevice() {
+    void choosingAPortShowsItsDevice()
+    {
         auto* ports = find<QComboBox>("ComSele");
         ports->setFocus();
         QTest::keyClick(ports, Qt::Key_Up);
@@ -605,7 +641,8 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void clockDisplayTicksEverySecond() {
+    void clockDisplayTicksEverySecond()
+    {
         auto* clock = find<QLineEdit>("TxtTime");
         QCOMPARE(clock->text(), QStringLiteral("12:00"));
         QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("09:41"), 2000);
@@ -613,21 +650,24 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("23:05"), 2000);
     }
 
-    void emptyProjectIsNotSent() {
+    void emptyProjectIsNotSent()
+    {
         find<QPushButton>("CmdSend")->click();
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().text, QStringLiteral("テキストなし! 転送しない!"));
         QVERIFY(!m_line.isOpen());
     }
 
-    void closingDuringATransferReleasesThePort() {
+    void closingDuringATransferReleasesThePort()
+    {
         QVERIFY(m_line.open());
         m_dialogs.yesNoAnswers = {true};
         QVERIFY(m_window->close());
         QVERIFY(!m_line.isOpen());
     }
 
-    void exitButtonAsksTheWindowToClose() {
+    void exitButtonAsksTheWindowToClose()
+    {
         project().setModified(true);
         find<QPushButton>("CmdExit")->click();
         QCOMPARE(m_dialogs.questions.size(), 1);

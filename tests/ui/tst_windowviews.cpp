@@ -12,7 +12,8 @@ class TestWindowViews : public QObject {
     Q_OBJECT
 
 private slots:
-    void segmentRect_data() {
+    void segmentRect_data()
+    {
         QTest::addColumn<double>("left");
         QTest::addColumn<double>("right");
         QTest::addColumn<QRect>("rect");
@@ -20,14 +21,16 @@ private slots:
         QTest::newRow("whole") << 23.0 << 40.0 << QRect(QPoint(23, 0), QPoint(40, 10));
         QTest::newRow("narrower than a pixel") << 23.0 << 22.225 << QRect(QPoint(22, 0), QPoint(23, 10));
     }
-    void segmentRect() {
+    void segmentRect()
+    {
         QFETCH(double, left);
         QFETCH(double, right);
         QFETCH(QRect, rect);
         QCOMPARE(UsageGaugeView::segmentRect({0, left, right, 0}), rect);
     }
 
-    void gaugePaintsTheProjectsSegments() {
+    void gaugePaintsTheProjectsSegments()
+    {
         Project project;
         UsageGaugeView view(project, nullptr);
         QCOMPARE(view.size(), QSize(810, 15));
@@ -45,7 +48,8 @@ private slots:
         QCOMPARE(at(805, 10), 0x000000u);
     }
 
-    void previewShowsTheImageFromTheScrolledColumn() {
+    void previewShowsTheImageFromTheScrolledColumn()
+    {
         MessageImages images;
         images.canvas(4).setPixel(1000, 5, MessageCanvas::kRed);
         PreviewView view(images, 4, nullptr);
@@ -56,7 +60,8 @@ private slots:
         QCOMPARE(shot.pixel(2 + 251, 2 + 5) & 0xFFFFFFu, 0x000000u);
     }
 
-    void previewRepaintsWhenItsImageChanges() {
+    void previewRepaintsWhenItsImageChanges()
+    {
         MessageImages images;
         PreviewView view(images, 2, nullptr);
         view.grab();
@@ -65,7 +70,8 @@ private slots:
         QCOMPARE(view.grab().toImage().pixel(2, 2) & 0xFFFFFFu, 0xFF0000u);
     }
 
-    void tabsWrapIntoRows() {
+    void tabsWrapIntoRows()
+    {
         TabStrip tabs({"a", "b", "c", "d", "e"}, 3, nullptr);
         tabs.resize(300, 200);
         QCOMPARE(tabs.tabRect(0).topLeft(), QPoint(0, 0));
