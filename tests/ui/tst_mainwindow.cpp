@@ -1,4 +1,5 @@
 #include "controller/controller.h"
+#include "imaging/usagegauge.h"
 #include "support/fakeclock.h"
 #include "support/fakedialogs.h"
 #include "support/fakeportcatalogue.h"
@@ -664,6 +665,47 @@ private slots:
         m_dialogs.yesNoAnswers = {true};
         QVERIFY(m_window->close());
         QVERIFY(!m_line.isOpen());
+    }
+
+    void adoptingWorksOnThePageShowing()
+    {
+        clickTab(2);
+        find<QPushButton>("CmdUpText")->click();
+        QVERIFY(project().msgLen()[2] > 0);
+        QCOMPARE(project().msgLen()[0], 0);
+        QVERIFY(project().totalLen() > 0);
+        const QImage preview = find("Picture1_2")->grab().toImage();
+        bool red = false;
+        for (int x = 2; x < 200 && !red; ++x) {
+            for (int y = 2; y < 34 && !red; ++y)
+                red = (preview.pixel(x, y) & 0xFFFFFFu) == 0xFF0000u;
+        }
+        QVERIFY(red);
+        const QImage gauge = find("Picture2")->grab().toImage();
+        QCOMPARE(gauge.pixel(2, 2) & 0xFFFFFFu, UsageGauge::barColour(2) & 0xFFFFFFu);
+    }
+
+    void picturesGoInAndOutOfTheMessageShowing()
+    {
+        QTemporaryDir dir;
+        QImage picture(100, 16, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const QString in = dir.filePath("in.bmp");
+        QVERIFY(picture.save(in));
+        clickTab(6);
+        m_dialogs.openPaths << in;
+        find<QPushButton>("CmdLdPic")->click();
+        QCOMPARE(m_dialogs.openFilters,
+                 QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico"});
+        QCOMPARE(project().msgLen()[6], 13);
+        QVERIFY(project().modified());
+
+        const QString out = dir.filePath("out.bmp");
+        m_dialogs.savePaths << out;
+        find<QPushButton>("CmdSvPic")->click();
+        QCOMPARE(m_dialogs.saveFilters, QStringList{"Picture(*.bmp)|*.bmp"});
+        QCOMPARE(QImage(out).size(), QSize(16376, 32));
+        QCOMPARE(QImage(out).pixel(99, 15) & 0xFFFFFFu, 0xFF0000u);
     }
 
     void exitButtonAsksTheWindowToClose()
