@@ -106,6 +106,8 @@ QWidget* MessagePage::buildTextFrame()
     m_text = new QPlainTextEdit(frame);
     m_text->setObjectName(name(QStringLiteral("TxtBox")));
     m_text->setTabChangesFocus(true);
+    // The text is drawn as one line, so the box stays a plain field without scroll bars.
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int lines = m_message == 0 ? kTextLinesPage0 : kTextLines;
     m_text->setFixedHeight(lines * m_text->fontMetrics().lineSpacing() + 2 * kMargin);
     connect(m_text, &QPlainTextEdit::textChanged, this,
