@@ -659,6 +659,21 @@ private slots:
         QVERIFY(!m_line.isOpen());
     }
 
+    void clockSetButtonStartsTheExchangeOnce()
+    {
+        auto* button = find<QPushButton>("CmdSendClk");
+        button->click();
+        QVERIFY(m_line.isOpen());
+        QCOMPARE(m_line.portName, QStringLiteral("/dev/ttyUSB1"));
+        button->click();
+        find<QPushButton>("CmdSend")->click();
+        QCOMPARE(m_dialogs.told.size(), 2);
+        for (const FakeDialogs::Shown& shown : m_dialogs.told) {
+            QCOMPARE(shown.title, QStringLiteral("少待"));
+            QCOMPARE(shown.text, QStringLiteral("現在転送中。"));
+        }
+    }
+
     void closingDuringATransferReleasesThePort()
     {
         QVERIFY(m_line.open());
