@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 
 using namespace WindowLayout;
 

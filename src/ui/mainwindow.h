@@ -16,13 +16,12 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(Controller& controller, QWidget* parent = nullptr);
 
-    [[nodiscard]] static QString title();
-    [[nodiscard]] static QStringList tabCaptions();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    [[nodiscard]] static QString title();
+    [[nodiscard]] static QStringList tabCaptions();
     void buildFileBox();
     void buildTabs();
     void buildLowerRegions();

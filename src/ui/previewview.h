@@ -14,7 +14,6 @@ public:
     PreviewView(const MessageImages& images, int message, QWidget* parent);
 
     void setScroll(int firstColumn);
-    [[nodiscard]] CanvasView* canvas() const { return m_canvas; }
 
 private:
     CanvasView* m_canvas = nullptr;
