@@ -22,16 +22,19 @@ private slots:
     void initTestCase()
     {
         for (int m = 0; m < 16; ++m) {
-            const QString text = QStringLiteral("表示 %1: 本日のおすすめは焼き魚定食と季節の天ぷらです").arg(m);
-            QCOMPARE(ctl({QStringLiteral("set-text"), m_project, QStringLiteral("--message"), QString::number(m),
-                          QStringLiteral("--text"), text, QStringLiteral("--size"), QStringLiteral("24")}),
-                     0);
+            const QString text =
+                QStringLiteral("表示 %1: 本日のおすすめは焼き魚定食と季節の天ぷらです").arg(m);
+            QCOMPARE(
+                ctl({QStringLiteral("set-text"), m_project, QStringLiteral("--message"), QString::number(m),
+                     QStringLiteral("--text"), text, QStringLiteral("--size"), QStringLiteral("24")}),
+                0);
         }
     }
 
     void infoOnAFullProject()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QCOMPARE(ctl({QStringLiteral("info"), m_project}), 0);
         }
     }

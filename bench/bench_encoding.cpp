@@ -25,14 +25,16 @@ private slots:
 
     void encodeMessage()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             m_encoder.encodeMessage();
         }
     }
 
     void recountMessage()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             m_encoder.recountMessage();
         }
     }
@@ -40,7 +42,8 @@ private slots:
     void recountEmptyMessage()
     {
         m_project.setCurMsg(1);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             m_encoder.recountMessage();
         }
     }

@@ -15,7 +15,8 @@ namespace {
 class SilentDialogs : public Dialogs {
 public:
     bool askYesNo(const QString&, const QString&) override { return false; }
-    void tell(const QString& title, const QString& text) override {
+    void tell(const QString& title, const QString& text) override
+    {
         qWarning("%s: %s", qPrintable(title), qPrintable(text));
     }
     QString chooseOpenFile(const QString&) override { return {}; }
@@ -33,7 +34,8 @@ public:
     qint64 bytesQueued() const override { return 0; }
 };
 
-template <typename Work> double medianMilliseconds(int runs, Work&& work) {
+template <typename Work> double medianMilliseconds(int runs, Work&& work)
+{
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
@@ -59,7 +61,8 @@ private:
     QTemporaryDir m_dir;
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         m_controller.setMessageText(0, QStringLiteral("営業中 Message0 ようこそ"));
         m_controller.setFontName(0, QStringLiteral("ＭＳ ゴシック"));
         QImage picture(kCanvasWidth, kRows, QImage::Format_RGB32);
@@ -70,36 +73,44 @@ private slots:
         QVERIFY(picture.save(m_dir.filePath("full.bmp")));
     }
 
-    void adoptText() {
-        QBENCHMARK {
+    void adoptText()
+    {
+        QBENCHMARK
+        {
             m_controller.adoptText();
         }
         QVERIFY(m_controller.project().totalLen() > 0);
     }
 
-    void adoptTextMedian() {
+    void adoptTextMedian()
+    {
         const double median = medianMilliseconds(101, [this] { m_controller.adoptText(); });
         qInfo("adopt text: median %.2f ms (target 5 ms)", median);
         QVERIFY(median <= 5.0);
     }
 
-    void importFullWidthBmp() {
+    void importFullWidthBmp()
+    {
         const QString path = m_dir.filePath("full.bmp");
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QVERIFY(m_controller.importPictureFrom(path));
         }
         QCOMPARE(m_controller.project().msgLen()[0], kColumns);
     }
 
-    void importFullWidthBmpMedian() {
+    void importFullWidthBmpMedian()
+    {
         const QString path = m_dir.filePath("full.bmp");
         const double median = medianMilliseconds(21, [&] { (void)m_controller.importPictureFrom(path); });
         qInfo("import 16376 x 32 BMP: median %.2f ms (target 30 ms)", median);
         QVERIFY(median <= 30.0);
     }
 
-    void composeForExport() {
-        QBENCHMARK {
+    void composeForExport()
+    {
+        QBENCHMARK
+        {
             const QImage picture = MessagePainter::composed(m_controller.images(), 0);
             QVERIFY(!picture.isNull());
         }

@@ -19,7 +19,8 @@ private:
     QString m_pathA;
     QString m_pathB; // every display data byte the inverse of A's
 
-    void fill(bool inverse) {
+    void fill(bool inverse)
+    {
         for (int m = 0; m < kMessageCount; ++m) {
             QImage& image = m_controller.images().canvas(m).image();
             for (int y = 0; y < kRows; ++y) {
@@ -36,7 +37,8 @@ private:
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         QVERIFY(m_dir.isValid());
         m_pathA = m_dir.filePath(QStringLiteral("a.ini"));
         m_pathB = m_dir.filePath(QStringLiteral("b.ini"));
@@ -46,25 +48,31 @@ private slots:
         QVERIFY(m_controller.saveTo(m_pathA));
     }
 
-    void saveFullProject() {
-        QBENCHMARK {
+    void saveFullProject()
+    {
+        QBENCHMARK
+        {
             QVERIFY(m_controller.saveTo(m_pathA));
         }
     }
 
-    void loadWhereEveryByteDiffers() {
+    void loadWhereEveryByteDiffers()
+    {
         // Alternating between A and B makes every byte differ on every load.
         bool toB = true;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QVERIFY(m_controller.loadFrom(toB ? m_pathB : m_pathA));
             toB = !toB;
         }
     }
 
-    void loadTheFileAlreadyLoaded() {
+    void loadTheFileAlreadyLoaded()
+    {
         QVERIFY(m_controller.loadFrom(m_pathA));
         QSignalSpy painted(&m_controller.images(), &MessageImages::imageChanged);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QVERIFY(m_controller.loadFrom(m_pathA));
         }
         QCOMPARE(painted.size(), 0);

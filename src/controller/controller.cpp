@@ -3,12 +3,12 @@
 #include "controller/dialogs.h"
 #include "controller/messagetexts.h"
 #include "imaging/fontcatalogue.h"
-#include "link/clock.h"
-#include "link/portcatalogue.h"
-#include "link/portnames.h"
 #include "imaging/messagepainter.h"
 #include "imaging/picturefiles.h"
 #include "imaging/textrenderer.h"
+#include "link/clock.h"
+#include "link/portcatalogue.h"
+#include "link/portnames.h"
 #include "link/serialline.h"
 #include "link/systemclock.h"
 #include "link/systemportcatalogue.h"
@@ -18,7 +18,6 @@
 #include "schedule/worktimerules.h"
 
 #include <QFileInfo>
-
 #include <algorithm>
 
 Controller::Controller(Dialogs& dialogs, SerialLine& line, QObject* parent)
@@ -33,7 +32,10 @@ Controller::Controller(Dialogs& dialogs, SerialLine& line, QObject* parent)
     setUpLink();
 }
 
-bool Controller::transferInProgress() const { return m_line.isOpen(); }
+bool Controller::transferInProgress() const
+{
+    return m_line.isOpen();
+}
 
 bool Controller::refusedWhileBusy()
 {
@@ -103,7 +105,8 @@ void Controller::setAdjustBar(int m, int value)
 void Controller::setScroll(int m, int value)
 {
     if (isMessageIndex(m))
-        m_project.editMessage(m, [&](MessageSettings& message) { message.scroll = std::clamp(value, 0, kScrollMax); });
+        m_project.editMessage(
+            m, [&](MessageSettings& message) { message.scroll = std::clamp(value, 0, kScrollMax); });
 }
 
 void Controller::chooseEntry(int m, MessageList list, int index)
@@ -194,9 +197,15 @@ void Controller::setWorkTimeEnabled(bool enabled)
     m_project.setModified(true);
 }
 
-void Controller::setStartMinutes(int minutes) { setWorkMinutes(true, minutes); }
+void Controller::setStartMinutes(int minutes)
+{
+    setWorkMinutes(true, minutes);
+}
 
-void Controller::setEndMinutes(int minutes) { setWorkMinutes(false, minutes); }
+void Controller::setEndMinutes(int minutes)
+{
+    setWorkMinutes(false, minutes);
+}
 
 void Controller::setWorkMinutes(bool start, int minutes)
 {
@@ -221,9 +230,15 @@ void Controller::editEndTimeText(const QString& text)
     m_project.editWorkTime([&](WorkTime& workTime) { workTime.endText = text; });
 }
 
-void Controller::finishStartTimeText() { finishTimeText(true); }
+void Controller::finishStartTimeText()
+{
+    finishTimeText(true);
+}
 
-void Controller::finishEndTimeText() { finishTimeText(false); }
+void Controller::finishEndTimeText()
+{
+    finishTimeText(false);
+}
 
 void Controller::finishTimeText(bool start)
 {
@@ -231,8 +246,8 @@ void Controller::finishTimeText(bool start)
     if (const auto typed = WorkTimeRules::parseTypedTime(start ? current.startText : current.endText))
         setWorkMinutes(start, *typed);
     m_project.editWorkTime([&](WorkTime& workTime) {
-        (start ? workTime.startText : workTime.endText)
-            = WorkTimeRules::minutesToHhMm(start ? workTime.start : workTime.end);
+        (start ? workTime.startText : workTime.endText) =
+            WorkTimeRules::minutesToHhMm(start ? workTime.start : workTime.end);
     });
 }
 
@@ -254,7 +269,8 @@ void Controller::findAltGroup()
 
 // Device link.
 
-Controller::Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock, QObject* parent)
+Controller::Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock,
+                       QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
     , m_line(line)
@@ -269,18 +285,32 @@ Controller::~Controller() = default;
 void Controller::setUpLink()
 {
     m_transfers = std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_ports, *m_clock);
-    connect(m_transfers.get(), &TransferCommands::uploadProgressChanged, this, &Controller::progressBar1Changed);
-    connect(m_transfers.get(), &TransferCommands::clockProgressChanged, this, &Controller::progressBar2Changed);
+    connect(m_transfers.get(), &TransferCommands::uploadProgressChanged, this,
+            &Controller::progressBar1Changed);
+    connect(m_transfers.get(), &TransferCommands::clockProgressChanged, this,
+            &Controller::progressBar2Changed);
     connect(m_transfers.get(), &TransferCommands::finished, this, &Controller::transferFinished);
 }
 
-bool Controller::send() { return m_transfers->send(); }
+bool Controller::send()
+{
+    return m_transfers->send();
+}
 
-bool Controller::sendClock() { return m_transfers->sendClock(); }
+bool Controller::sendClock()
+{
+    return m_transfers->sendClock();
+}
 
-bool Controller::readComSet() { return m_transfers->readComSet(); }
+bool Controller::readComSet()
+{
+    return m_transfers->readComSet();
+}
 
-void Controller::abortTransfer() { m_transfers->abort(); }
+void Controller::abortTransfer()
+{
+    m_transfers->abort();
+}
 
 void Controller::scanPorts()
 {
@@ -291,9 +321,15 @@ void Controller::scanPorts()
     });
 }
 
-QString Controller::timeText() const { return m_clock->timeOfDay().toString(QStringLiteral("hh:mm")); }
+QString Controller::timeText() const
+{
+    return m_clock->timeOfDay().toString(QStringLiteral("hh:mm"));
+}
 
-QString Controller::portDevice() const { return m_ports->device(m_project.globals().port.text()); }
+QString Controller::portDevice() const
+{
+    return m_ports->device(m_project.globals().port.text());
+}
 
 // Message images.
 
@@ -366,8 +402,8 @@ bool Controller::exportPictureTo(const QString& path)
 
 namespace {
 
-const QString kCloseDuringTransfer
-    = QStringLiteral("現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
+const QString kCloseDuringTransfer =
+    QStringLiteral("現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
 const QString kSaveChanges = QStringLiteral("設定内容が変更されています。保存しますか？");
 
 } // namespace
@@ -385,7 +421,8 @@ void Controller::startUp()
 bool Controller::confirmClose()
 {
     // Both questions are always asked; a No to the first keeps the window open whatever the second.
-    bool mayClose = !transferInProgress() || m_dialogs.askYesNo(MessageTexts::kWarningTitle, kCloseDuringTransfer);
+    bool mayClose =
+        !transferInProgress() || m_dialogs.askYesNo(MessageTexts::kWarningTitle, kCloseDuringTransfer);
     if (m_project.modified() && m_dialogs.askYesNo(MessageTexts::kWarningTitle, kSaveChanges) && !save())
         mayClose = false;
     return mayClose;

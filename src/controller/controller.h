@@ -10,7 +10,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <memory>
 
 class Clock;
@@ -28,7 +27,8 @@ class Controller : public QObject {
 public:
     // Uses the computer's clock and its own serial ports.
     Controller(Dialogs& dialogs, SerialLine& line, QObject* parent = nullptr);
-    Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock, QObject* parent = nullptr);
+    Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock,
+               QObject* parent = nullptr);
     ~Controller() override;
 
     [[nodiscard]] Project& project() { return m_project; }

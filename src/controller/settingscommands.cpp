@@ -16,14 +16,16 @@ using SettingsFormat::kSaveProgressMax;
 
 namespace {
 
-QString messageNames(const QList<int>& messages) {
+QString messageNames(const QList<int>& messages)
+{
     QStringList names;
     for (const int m : messages)
         names << SettingsTexts::kMessageName + QString::number(m);
     return names.join(SettingsTexts::kListSeparator);
 }
 
-int adjustBarFor(const QString& adjust) {
+int adjustBarFor(const QString& adjust)
+{
     return static_cast<int>(
         std::clamp<std::int64_t>(roundHalfEven(numericValue(adjust)), kAdjustMin, kAdjustMax));
 }
@@ -32,14 +34,18 @@ int adjustBarFor(const QString& adjust) {
 
 SettingsCommands::SettingsCommands(Controller& controller, Dialogs& dialogs)
     : m_controller(controller)
-    , m_dialogs(dialogs) {}
+    , m_dialogs(dialogs)
+{
+}
 
-bool SettingsCommands::save() {
+bool SettingsCommands::save()
+{
     const QString path = m_dialogs.chooseSaveFile(SettingsFormat::kFileFilter);
     return !path.isEmpty() && saveTo(path);
 }
 
-bool SettingsCommands::saveTo(const QString& path) {
+bool SettingsCommands::saveTo(const QString& path)
+{
     Project& project = m_controller.project();
     m_controller.findAltGroup();
     ProjectFile::Losses losses;
@@ -59,7 +65,8 @@ bool SettingsCommands::saveTo(const QString& path) {
     return true;
 }
 
-void SettingsCommands::load() {
+void SettingsCommands::load()
+{
     // Yes with a cancelled or failed save must not throw the unsaved work away.
     if (m_controller.project().modified() &&
         m_dialogs.askYesNo(MessageTexts::kWarningTitle, SettingsTexts::kAskSave) && !save())
@@ -73,7 +80,8 @@ void SettingsCommands::load() {
         loadFrom(path);
 }
 
-bool SettingsCommands::loadFrom(const QString& path) {
+bool SettingsCommands::loadFrom(const QString& path)
+{
     if (m_controller.transferInProgress()) {
         m_dialogs.tell(MessageTexts::kBusyTitle, MessageTexts::kBusy);
         return false;
@@ -87,7 +95,8 @@ bool SettingsCommands::loadFrom(const QString& path) {
     return true;
 }
 
-void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString& path) {
+void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString& path)
+{
     Controller& controller = m_controller;
     Project& project = controller.project();
     const ProjectFile& file = stored.settings;
@@ -117,7 +126,8 @@ void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString
     project.setModified(false);
 }
 
-void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored) {
+void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored)
+{
     Controller& controller = m_controller;
     Project& project = controller.project();
     const ProjectFile::Message& message = stored.settings.messages[m];
@@ -146,7 +156,8 @@ void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored)
     controller.setAdjustBar(m, adjustBarFor(message.adjust));
 }
 
-void SettingsCommands::applyAlternation(int begin, int count) {
+void SettingsCommands::applyAlternation(int begin, int count)
+{
     for (int m = 0; m < kMessageCount; ++m)
         m_controller.setAltTicked(m, false);
     // A stored group reaching past the last message keeps the part that exists.
@@ -156,7 +167,8 @@ void SettingsCommands::applyAlternation(int begin, int count) {
     m_controller.findAltGroup();
 }
 
-void SettingsCommands::tellLosses(const ProjectFile::Losses& losses) {
+void SettingsCommands::tellLosses(const ProjectFile::Losses& losses)
+{
     QStringList parts;
     if (!losses.cutAtLineBreak.isEmpty())
         parts << SettingsTexts::kCutAtLineBreak + messageNames(losses.cutAtLineBreak);
@@ -167,7 +179,8 @@ void SettingsCommands::tellLosses(const ProjectFile::Losses& losses) {
     m_dialogs.tell(MessageTexts::kWarningTitle, parts.join(u'\n'));
 }
 
-void SettingsCommands::tellError(ProjectStorage::Error error, const QString& path) {
+void SettingsCommands::tellError(ProjectStorage::Error error, const QString& path)
+{
     using ProjectStorage::Error;
     QString text;
     QString file = path;

@@ -17,6 +17,12 @@ ChosenPort::ChosenPort(const QString& port)
     m_device = port;
 }
 
-QStringList ChosenPort::scan() { return m_comName.isEmpty() ? QStringList{} : QStringList{m_comName}; }
+QStringList ChosenPort::scan()
+{
+    return m_comName.isEmpty() ? QStringList{} : QStringList{m_comName};
+}
 
-QString ChosenPort::device(const QString& comName) const { return comName == m_comName ? m_device : QString(); }
+QString ChosenPort::device(const QString& comName) const
+{
+    return comName == m_comName ? m_device : QString();
+}

@@ -5,22 +5,26 @@
 
 namespace {
 
-void printError(const QString& title, const QString& text) {
+void printError(const QString& title, const QString& text)
+{
     std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
 }
 
 } // namespace
 
-bool ConsoleDialogs::askYesNo(const QString& title, const QString& text) {
+bool ConsoleDialogs::askYesNo(const QString& title, const QString& text)
+{
     printError(title, text + QStringLiteral(" → いいえ"));
     return false;
 }
 
-void ConsoleDialogs::tell(const QString& title, const QString& text) {
+void ConsoleDialogs::tell(const QString& title, const QString& text)
+{
     printError(title, text);
     m_told = true;
 }
 
-bool ConsoleDialogs::takeTold() {
+bool ConsoleDialogs::takeTold()
+{
     return std::exchange(m_told, false);
 }

@@ -27,7 +27,8 @@ constexpr VerbInfo kVerbs[] = {
     {CtlArguments::Verb::Info, "info", "info PROJECT.ini [--json]", "プロジェクトの概要を表示します。"},
 };
 
-QString overallUsage() {
+QString overallUsage()
+{
     QString usage = QStringLiteral("使い方:\n");
     for (const VerbInfo& verb : kVerbs)
         usage += QStringLiteral("  p10signctl %1\n").arg(QString::fromUtf8(verb.synopsis));
@@ -35,7 +36,8 @@ QString overallUsage() {
     return usage;
 }
 
-const VerbInfo* findVerb(const QString& name) {
+const VerbInfo* findVerb(const QString& name)
+{
     for (const VerbInfo& verb : kVerbs) {
         if (name == QLatin1String(verb.name))
             return &verb;
@@ -43,15 +45,18 @@ const VerbInfo* findVerb(const QString& name) {
     return nullptr;
 }
 
-CtlExit usageError(const QString& message, const QString& help) {
+CtlExit usageError(const QString& message, const QString& help)
+{
     return {kExitUsage, {}, message + u'\n' + help};
 }
 
-CtlExit badValue(const QString& message) {
+CtlExit badValue(const QString& message)
+{
     return {kExitFailed, {}, message + u'\n'};
 }
 
-std::optional<int> messageNumber(const QString& text) {
+std::optional<int> messageNumber(const QString& text)
+{
     bool ok = false;
     const int m = text.toInt(&ok);
     return ok && isMessageIndex(m) ? std::optional<int>(m) : std::nullopt;
@@ -59,7 +64,8 @@ std::optional<int> messageNumber(const QString& text) {
 
 } // namespace
 
-std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& arguments) {
+std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& arguments)
+{
     if (arguments.size() < 2)
         return usageError(QStringLiteral("コマンドがありません。"), overallUsage());
     if (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))

@@ -7,12 +7,14 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
-
 #include <cstdio>
 
 namespace {
 
-void printError(const QString& text) { std::fprintf(stderr, "%s\n", qUtf8Printable(text)); }
+void printError(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
 
 } // namespace
 
@@ -43,7 +45,10 @@ int CtlRun::exec()
     return kExitFailed;
 }
 
-bool CtlRun::loadProject() { return m_controller.loadFrom(m_arguments.project); }
+bool CtlRun::loadProject()
+{
+    return m_controller.loadFrom(m_arguments.project);
+}
 
 bool CtlRun::choosePort()
 {
@@ -118,8 +123,8 @@ int CtlRun::render()
         return kExitFailed;
     }
     QSaveFile file(m_arguments.out);
-    if (!file.open(QIODevice::WriteOnly) || !renderLit(m_controller.project(), m).save(&file, "PNG")
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !renderLit(m_controller.project(), m).save(&file, "PNG") ||
+        !file.commit()) {
         printError(QStringLiteral("書き出せません: %1").arg(m_arguments.out));
         return kExitFailed;
     }

@@ -8,7 +8,10 @@
 // The time a clock set sends: the one the script gave, else this computer's.
 class FixedClock : public Clock {
 public:
-    explicit FixedClock(std::optional<QTime> at) : m_at(at) {}
+    explicit FixedClock(std::optional<QTime> at)
+        : m_at(at)
+    {
+    }
 
     [[nodiscard]] QTime timeOfDay() const override { return m_at ? *m_at : m_system.timeOfDay(); }
 

@@ -2,7 +2,8 @@
 
 #include "model/project.h"
 
-QImage renderLit(const Project& project, int message) {
+QImage renderLit(const Project& project, int message)
+{
     const int rows = project.globals().screenHeight.text() == QLatin1String("16") ? 16 : 32;
     const int columns = project.msgLen()[message];
     QImage image(columns * kPixelsPerByte, rows, QImage::Format_RGB32);

@@ -2,7 +2,6 @@
 #include "ctl/ctlrun.h"
 
 #include <QGuiApplication>
-
 #include <cstdio>
 #include <memory>
 

@@ -7,12 +7,14 @@
 #include "schedule/alternation.h"
 
 #include <QJsonArray>
-
 #include <cmath>
 
 namespace {
 
-double tenths(double value) { return std::round(value * 10) / 10; }
+double tenths(double value)
+{
+    return std::round(value * 10) / 10;
+}
 
 } // namespace
 
@@ -71,8 +73,8 @@ QJsonObject ProjectSummary::json() const
                                         {QStringLiteral("speed"), message.speed}});
     }
     return QJsonObject{
-        {QStringLiteral("screen"),
-         QJsonObject{{QStringLiteral("widthBytes"), screenWidth}, {QStringLiteral("heightDots"), screenHeight}}},
+        {QStringLiteral("screen"), QJsonObject{{QStringLiteral("widthBytes"), screenWidth},
+                                               {QStringLiteral("heightDots"), screenHeight}}},
         {QStringLiteral("messages"), messageArray},
         {QStringLiteral("memory"),
          QJsonObject{{QStringLiteral("bytes"), memoryBytes}, {QStringLiteral("gaugePercent"), gaugePercent}}},

@@ -11,8 +11,8 @@ class Project;
 struct ProjectSummary {
     struct Message {
         int index = 0;
-        int length = 0;      // byte columns
-        int modeIndex = 0;   // -1 when the mode was typed
+        int length = 0;    // byte columns
+        int modeIndex = 0; // -1 when the mode was typed
         QString mode;
         QString speed;
     };

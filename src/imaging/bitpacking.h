@@ -3,7 +3,6 @@
 #include "model/limits.h"
 
 #include <QImage>
-
 #include <cstdint>
 #include <span>
 

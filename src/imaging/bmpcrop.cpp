@@ -27,21 +27,25 @@ constexpr quint32 kAlphaBitFields = 6;
 // The headers are read into a fixed array, so that every field offset is known to lie inside.
 using Headers = std::array<char, kFileHeaderSize + kInfoHeaderSize>;
 
-template <typename T> T read(const Headers& bytes, int offset) {
+template <typename T> T read(const Headers& bytes, int offset)
+{
     return qFromLittleEndian<T>(bytes.data() + offset);
 }
 
-template <typename T> void write(QByteArray& bytes, int offset, T value) {
+template <typename T> void write(QByteArray& bytes, int offset, T value)
+{
     qToLittleEndian(value, bytes.data() + offset);
 }
 
-qint64 rowStride(qint64 width, int bits) {
+qint64 rowStride(qint64 width, int bits)
+{
     return (width * bits + 31) / 32 * 4;
 }
 
 } // namespace
 
-std::optional<QByteArray> BmpCrop::crop(QIODevice& file, QSize keep) {
+std::optional<QByteArray> BmpCrop::crop(QIODevice& file, QSize keep)
+{
     if (!file.seek(0))
         return std::nullopt;
     Headers start{};

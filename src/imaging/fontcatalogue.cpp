@@ -3,7 +3,8 @@
 #include <QFontDatabase>
 #include <algorithm>
 
-QStringList FontCatalogue::installedFamilies() {
+QStringList FontCatalogue::installedFamilies()
+{
     QStringList families = QFontDatabase::families();
     families.removeIf([](const QString& family) { return QFontDatabase::isPrivateFamily(family); });
     std::sort(families.begin(), families.end(), [](const QString& a, const QString& b) {

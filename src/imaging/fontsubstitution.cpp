@@ -18,7 +18,8 @@ struct Kind {
     QStringList names; // lower case
 };
 
-const QHash<QString, QString>& table() {
+const QHash<QString, QString>& table()
+{
     // Windows spells the Japanese names with full-width letters and a half-width or ideographic
     // space; older files use the English names.
     static const QHash<QString, QString> substitutes = [] {
@@ -45,12 +46,14 @@ const QHash<QString, QString>& table() {
 
 } // namespace
 
-QString FontSubstitution::substituteFor(const QString& name) {
+QString FontSubstitution::substituteFor(const QString& name)
+{
     // Compared without regard to case, as Windows compares font names.
     return table().value(name.trimmed().toLower());
 }
 
-QString FontSubstitution::renderFamily(const QString& name) {
+QString FontSubstitution::renderFamily(const QString& name)
+{
     if (QFontDatabase::hasFamily(name))
         return name;
     const QString substitute = substituteFor(name);

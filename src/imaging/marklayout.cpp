@@ -12,26 +12,31 @@
 namespace {
 
 // "16" selects the full-width marks in 12 points; any other height the half-width ones in 24.
-bool smallSign(const GlobalSettings& globals) {
+bool smallSign(const GlobalSettings& globals)
+{
     return globals.screenHeight.text() == u"16";
 }
 
-double markPoints(const GlobalSettings& globals) {
+double markPoints(const GlobalSettings& globals)
+{
     return smallSign(globals) ? Imaging::kMarkPointsSmall : Imaging::kMarkPointsLarge;
 }
 
-QString markText(const GlobalSettings& globals, const QString& fullWidth, const QString& halfWidth) {
+QString markText(const GlobalSettings& globals, const QString& fullWidth, const QString& halfWidth)
+{
     return smallSign(globals) ? fullWidth : halfWidth;
 }
 
-int markLeft(const EditableList& position) {
+int markLeft(const EditableList& position)
+{
     const auto left = roundHalfEven(kPixelsPerByte * numericValue(position.text()));
     return int(std::clamp<std::int64_t>(left, -kCanvasWidth, kCanvasWidth));
 }
 
 } // namespace
 
-std::optional<int> MarkLayout::chosenMessage(const QString& choiceText) {
+std::optional<int> MarkLayout::chosenMessage(const QString& choiceText)
+{
     if (choiceText == ListItems::kNone)
         return std::nullopt;
     const double value = numericValue(choiceText);
@@ -41,7 +46,8 @@ std::optional<int> MarkLayout::chosenMessage(const QString& choiceText) {
     return message;
 }
 
-std::optional<MarkLayout::Placement> MarkLayout::clockMarks(const GlobalSettings& globals) {
+std::optional<MarkLayout::Placement> MarkLayout::clockMarks(const GlobalSettings& globals)
+{
     const auto message = chosenMessage(globals.clockMessage.text());
     if (!message)
         return std::nullopt;
@@ -54,7 +60,8 @@ std::optional<MarkLayout::Placement> MarkLayout::clockMarks(const GlobalSettings
                            QPoint(markLeft(globals.minutePosition), top), points}}};
 }
 
-std::optional<MarkLayout::Placement> MarkLayout::daysMark(const GlobalSettings& globals) {
+std::optional<MarkLayout::Placement> MarkLayout::daysMark(const GlobalSettings& globals)
+{
     const auto message = chosenMessage(globals.daysMessage.text());
     if (!message)
         return std::nullopt;

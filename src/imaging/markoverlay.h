@@ -28,7 +28,8 @@ public:
     void clear() { m_marks = {}; }
 
     [[nodiscard]] const QList<Mark>& marks(MarkKind kind) const { return m_marks.at(index(kind)); }
-    [[nodiscard]] bool isEmpty() const {
+    [[nodiscard]] bool isEmpty() const
+    {
         return marks(MarkKind::Clock).isEmpty() && marks(MarkKind::Days).isEmpty();
     }
 

@@ -3,7 +3,6 @@
 #include "model/limits.h"
 
 #include <QPainter>
-
 #include <cstdlib>
 #include <cstring>
 
@@ -39,7 +38,8 @@ QImage ownCanvas()
     madvise(memory, size, MADV_HUGEPAGE);
 #endif
     std::memcpy(memory, blankCanvas().constBits(), bytesPerLine * kRows);
-    return QImage(memory, kCanvasWidth, kRows, qsizetype(bytesPerLine), QImage::Format_RGB32, std::free, memory);
+    return QImage(memory, kCanvasWidth, kRows, qsizetype(bytesPerLine), QImage::Format_RGB32, std::free,
+                  memory);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "model/limits.h"
 
 #include <QObject>
-
 #include <array>
 
 // The sixteen message canvases and the marks shown over them. Whoever changes either announces

@@ -6,7 +6,8 @@
 
 #include <QPainter>
 
-void MessagePainter::paint(QPainter& painter, const MessageImages& images, int m, const QRect& region) {
+void MessagePainter::paint(QPainter& painter, const MessageImages& images, int m, const QRect& region)
+{
     painter.drawImage(QPoint(0, 0), images.canvas(m).image(), region);
     const MarkOverlay& overlay = images.overlay(m);
     if (overlay.isEmpty())
@@ -25,7 +26,8 @@ void MessagePainter::paint(QPainter& painter, const MessageImages& images, int m
     painter.restore();
 }
 
-QImage MessagePainter::composed(const MessageImages& images, int m) {
+QImage MessagePainter::composed(const MessageImages& images, int m)
+{
     QImage picture(images.canvas(m).image().size(), QImage::Format_RGB32);
     QPainter painter(&picture);
     paint(painter, images, m, picture.rect());

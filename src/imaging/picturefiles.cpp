@@ -21,13 +21,15 @@ namespace {
 
 constexpr qint64 kBytesPerPixel = 4;
 
-qint64 decodedBytes(const QSize& size) {
+qint64 decodedBytes(const QSize& size)
+{
     return qint64(size.width()) * size.height() * kBytesPerPixel;
 }
 
 // The size a BMP header claims, read directly: the decoder reports no size at all for headers it
 // rejects, and the operator should hear that the picture is too large rather than not a picture.
-QSize claimedBmpSize(QIODevice& file) {
+QSize claimedBmpSize(QIODevice& file)
+{
     constexpr int kWidthOffset = 18;
     constexpr int kHeightOffset = 22;
     std::array<char, kHeightOffset + 4> header{};
@@ -42,7 +44,8 @@ QSize claimedBmpSize(QIODevice& file) {
 
 } // namespace
 
-PictureFiles::Loaded PictureFiles::read(const QString& path) {
+PictureFiles::Loaded PictureFiles::read(const QString& path)
+{
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         return {{}, kMissing};
@@ -94,7 +97,8 @@ PictureFiles::Loaded PictureFiles::read(const QString& path) {
     return {picture, {}};
 }
 
-bool PictureFiles::writeBmp(const QImage& picture, const QString& path) {
+bool PictureFiles::writeBmp(const QImage& picture, const QString& path)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

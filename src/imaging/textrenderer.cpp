@@ -11,7 +11,8 @@
 #include <algorithm>
 #include <cstdint>
 
-QFont TextRenderer::fontFor(const QString& fontName, double points, bool bold) {
+QFont TextRenderer::fontFor(const QString& fontName, double points, bool bold)
+{
     QFont font(FontSubstitution::renderFamily(fontName));
     const auto pixels = roundHalfEven(points * Imaging::kPixelsPerPoint);
     font.setPixelSize(int(std::clamp<std::int64_t>(pixels, 1, Imaging::kMaxFontPixels)));
@@ -22,20 +23,23 @@ QFont TextRenderer::fontFor(const QString& fontName, double points, bool bold) {
     return font;
 }
 
-void TextRenderer::drawLine(QPainter& painter, const QString& text, const QFont& font, QPoint topLeft) {
+void TextRenderer::drawLine(QPainter& painter, const QString& text, const QFont& font, QPoint topLeft)
+{
     QString line = text;
     std::replace_if(line.begin(), line.end(), &TextRenderer::breaksLines, QChar(u' '));
     painter.setFont(font);
     painter.drawText(QPoint(topLeft.x(), topLeft.y() + QFontMetrics(font).ascent()), line);
 }
 
-bool TextRenderer::breaksLines(QChar c) {
+bool TextRenderer::breaksLines(QChar c)
+{
     const QChar::Category category = c.category();
     return category == QChar::Other_Control || category == QChar::Separator_Line ||
            category == QChar::Separator_Paragraph;
 }
 
-void TextRenderer::renderMessage(MessageCanvas& canvas, const MessageSettings& message) {
+void TextRenderer::renderMessage(MessageCanvas& canvas, const MessageSettings& message)
+{
     canvas.dropBackground();
     canvas.clear();
     QPainter painter(&canvas.image());
@@ -44,7 +48,8 @@ void TextRenderer::renderMessage(MessageCanvas& canvas, const MessageSettings& m
     drawLine(painter, message.text, font, QPoint(0, textTop(message.topAdj)));
 }
 
-int TextRenderer::textTop(const QString& topAdj) {
+int TextRenderer::textTop(const QString& topAdj)
+{
     const auto top = roundHalfEven(numericValue(topAdj) - 1.0);
     return int(std::clamp<std::int64_t>(top, -Imaging::kMaxTextOffset, Imaging::kMaxTextOffset));
 }

@@ -10,7 +10,10 @@ constexpr std::array<QRgb, kMessageCount> kBarColors{
 
 } // namespace
 
-QRgb UsageGauge::barColour(int message) { return 0xFF000000u | kBarColors.at(message); }
+QRgb UsageGauge::barColour(int message)
+{
+    return 0xFF000000u | kBarColors.at(message);
+}
 
 UsageGauge UsageGauge::compute(const std::array<int, kMessageCount>& msgLen, const QString& screenHeightText)
 {

@@ -5,13 +5,12 @@
 
 #include <QList>
 #include <QString>
-
 #include <array>
 
 // The memory usage gauge under the message pages: one coloured segment per non-empty message,
 // scaled so that the full bar stands for the card's memory at either screen height.
 struct UsageGauge {
-    static constexpr int kWidth = 806;   // pixels 0 .. 805
+    static constexpr int kWidth = 806; // pixels 0 .. 805
     static constexpr int kHeight = 11;
     static constexpr int kLastPixel = kWidth - 1;
 

@@ -10,16 +10,25 @@
 // file: message outermost, then pixel row, then byte column. Bit 7 is the leftmost pixel.
 class DisplayData {
 public:
-    DisplayData() : m_bytes(kDispDataSize, 0) {}
+    DisplayData()
+        : m_bytes(kDispDataSize, 0)
+    {
+    }
 
     [[nodiscard]] static constexpr std::size_t offset(int col, int row, int message)
     {
-        return static_cast<std::size_t>(col) + static_cast<std::size_t>(kColumns) * row
-               + static_cast<std::size_t>(kMessageBytes) * message;
+        return static_cast<std::size_t>(col) + static_cast<std::size_t>(kColumns) * row +
+               static_cast<std::size_t>(kMessageBytes) * message;
     }
 
-    [[nodiscard]] std::uint8_t at(int col, int row, int message) const { return m_bytes[offset(col, row, message)]; }
-    void set(int col, int row, int message, std::uint8_t value) { m_bytes[offset(col, row, message)] = value; }
+    [[nodiscard]] std::uint8_t at(int col, int row, int message) const
+    {
+        return m_bytes[offset(col, row, message)];
+    }
+    void set(int col, int row, int message, std::uint8_t value)
+    {
+        m_bytes[offset(col, row, message)] = value;
+    }
 
     [[nodiscard]] std::span<std::uint8_t, kMessageBytes> message(int m)
     {

@@ -18,15 +18,24 @@ GlobalSettings::GlobalSettings()
 EditableList& GlobalSettings::list(GlobalList which)
 {
     switch (which) {
-    case GlobalList::ScreenWidth: return screenWidth;
-    case GlobalList::ScreenHeight: return screenHeight;
-    case GlobalList::Brightness: return brightness;
-    case GlobalList::Port: return port;
-    case GlobalList::ClockMessage: return clockMessage;
-    case GlobalList::HourPosition: return hourPosition;
-    case GlobalList::MinutePosition: return minutePosition;
-    case GlobalList::DaysMessage: return daysMessage;
-    case GlobalList::DaysPosition: return daysPosition;
+    case GlobalList::ScreenWidth:
+        return screenWidth;
+    case GlobalList::ScreenHeight:
+        return screenHeight;
+    case GlobalList::Brightness:
+        return brightness;
+    case GlobalList::Port:
+        return port;
+    case GlobalList::ClockMessage:
+        return clockMessage;
+    case GlobalList::HourPosition:
+        return hourPosition;
+    case GlobalList::MinutePosition:
+        return minutePosition;
+    case GlobalList::DaysMessage:
+        return daysMessage;
+    case GlobalList::DaysPosition:
+        return daysPosition;
     }
     Q_UNREACHABLE();
 }

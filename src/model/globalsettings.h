@@ -1,11 +1,9 @@
 #pragma once
 
 #include "model/editablelist.h"
-
-#include <QString>
-
 #include "model/limits.h"
 
+#include <QString>
 #include <array>
 
 // The sign-wide lists, named so that one handler can serve every list of the window.
@@ -28,17 +26,17 @@ struct GlobalSettings {
     [[nodiscard]] EditableList& list(GlobalList which);
     [[nodiscard]] const EditableList& list(GlobalList which) const;
 
-    EditableList screenWidth;      // bytes; the sign is 8 x width pixels wide
-    EditableList screenHeight;     // dots; tested as text: "16" or anything else
-    EditableList brightness;       // not stored in project files
-    EditableList port;             // COM name; not stored in project files
-    EditableList clockMessage;     // "None" or the message showing hour and minute digits
-    EditableList hourPosition;     // byte columns
+    EditableList screenWidth;  // bytes; the sign is 8 x width pixels wide
+    EditableList screenHeight; // dots; tested as text: "16" or anything else
+    EditableList brightness;   // not stored in project files
+    EditableList port;         // COM name; not stored in project files
+    EditableList clockMessage; // "None" or the message showing hour and minute digits
+    EditableList hourPosition; // byte columns
     EditableList minutePosition;
-    EditableList daysMessage;      // "None" or the message showing the countdown digits
+    EditableList daysMessage; // "None" or the message showing the countdown digits
     EditableList daysPosition;
     QString countdownDays = QStringLiteral("999");
-    bool showMarks = true;         // not stored in project files
+    bool showMarks = true; // not stored in project files
 
     friend bool operator==(const GlobalSettings&, const GlobalSettings&) = default;
 };

@@ -68,10 +68,10 @@ const QStringList& fontSizes()
 
 const QStringList& showModes(int message)
 {
-    static const QStringList common{
-        QStringLiteral("左に移動"), QStringLiteral("右に移動"), QStringLiteral("上向け"),
-        QStringLiteral("下向け"),   QStringLiteral("固定"),     QStringLiteral("積み重ね"),
-        QStringLiteral("中心振分け")};
+    static const QStringList common{QStringLiteral("左に移動"),  QStringLiteral("右に移動"),
+                                    QStringLiteral("上向け"),    QStringLiteral("下向け"),
+                                    QStringLiteral("固定"),      QStringLiteral("積み重ね"),
+                                    QStringLiteral("中心振分け")};
     static const QStringList withAnimation = common + QStringList{QStringLiteral("アニメーション")};
     return message == 0 ? withAnimation : common;
 }

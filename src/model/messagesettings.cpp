@@ -13,9 +13,12 @@ MessageSettings::MessageSettings(int message)
 EditableList& MessageSettings::list(MessageList which)
 {
     switch (which) {
-    case MessageList::FontSize: return fontSize;
-    case MessageList::Mode: return mode;
-    case MessageList::Speed: return speed;
+    case MessageList::FontSize:
+        return fontSize;
+    case MessageList::Mode:
+        return mode;
+    case MessageList::Speed:
+        return speed;
     }
     Q_UNREACHABLE();
 }

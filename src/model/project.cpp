@@ -9,9 +9,11 @@ Project::Project(QObject* parent)
 
 std::array<MessageSettings, kMessageCount> Project::startUpMessages()
 {
-    return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return [&]<std::size_t... I>(std::index_sequence<I...>)
+    {
         return std::array<MessageSettings, kMessageCount>{MessageSettings(static_cast<int>(I))...};
-    }(std::make_index_sequence<kMessageCount>());
+    }
+    (std::make_index_sequence<kMessageCount>());
 }
 
 void Project::setFontFamilies(QStringList families)

@@ -9,7 +9,6 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
-
 #include <array>
 #include <cstdint>
 

@@ -1,13 +1,15 @@
 #include "model/textnumbers.h"
 
 #include <QString>
-
 #include <cmath>
 #include <limits>
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 
 std::optional<int> readRounded(QStringView text, int low, int high)
 {
@@ -48,9 +50,15 @@ double numericValue(QStringView text)
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-std::optional<int> readByte(QStringView text) { return readRounded(text, 0, 255); }
+std::optional<int> readByte(QStringView text)
+{
+    return readRounded(text, 0, 255);
+}
 
-std::optional<int> readInt16(QStringView text) { return readRounded(text, -32768, 32767); }
+std::optional<int> readInt16(QStringView text)
+{
+    return readRounded(text, -32768, 32767);
+}
 
 std::int64_t roundHalfEven(double value)
 {

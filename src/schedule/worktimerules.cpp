@@ -15,7 +15,10 @@ QString minutesToHhMm(int minutes)
         .arg(clamped % 60, 2, 10, QLatin1Char('0'));
 }
 
-int clampMinutes(long long minutes) { return static_cast<int>(std::clamp<long long>(minutes, 0, kMinuteOfDayMax)); }
+int clampMinutes(long long minutes)
+{
+    return static_cast<int>(std::clamp<long long>(minutes, 0, kMinuteOfDayMax));
+}
 
 std::optional<int> parseTypedTime(QStringView typed)
 {

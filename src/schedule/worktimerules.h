@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-
 #include <optional>
 
 // The daily work-time window is kept as minutes after midnight and shown as "hh:mm".

@@ -10,7 +10,8 @@ namespace {
 constexpr char kCodecName[] = "windows-31j";
 constexpr char kUnknown = '?';
 
-QStringEncoder makeEncoder() {
+QStringEncoder makeEncoder()
+{
     return QStringEncoder(kCodecName, QStringConverter::Flag::Stateless);
 }
 
@@ -18,7 +19,8 @@ QStringEncoder makeEncoder() {
 
 namespace CodePage932 {
 
-QByteArray encode(QStringView text) {
+QByteArray encode(QStringView text)
+{
     QStringEncoder encoder = makeEncoder();
     QByteArray bytes = encoder.encode(text);
     if (!encoder.hasError())
@@ -38,19 +40,22 @@ QByteArray encode(QStringView text) {
     return bytes;
 }
 
-QString decode(QByteArrayView bytes) {
+QString decode(QByteArrayView bytes)
+{
     QStringDecoder decoder(kCodecName, QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 
-bool canEncode(QStringView text) {
+bool canEncode(QStringView text)
+{
     QStringEncoder encoder = makeEncoder();
     // The encoder converts only when its result becomes bytes.
     static_cast<void>(QByteArray(encoder.encode(text)));
     return !encoder.hasError();
 }
 
-QByteArrayView cutToBuffer(QByteArrayView bytes, int bufferSize) {
+QByteArrayView cutToBuffer(QByteArrayView bytes, int bufferSize)
+{
     const qsizetype limit = std::max(bufferSize - 1, 0);
     if (bytes.size() <= limit)
         return bytes;

@@ -17,7 +17,8 @@ namespace CodePage932 {
 // The first bufferSize - 1 bytes at most, never ending in half of a two-byte character.
 [[nodiscard]] QByteArrayView cutToBuffer(QByteArrayView bytes, int bufferSize);
 
-[[nodiscard]] constexpr bool isLeadByte(unsigned char byte) {
+[[nodiscard]] constexpr bool isLeadByte(unsigned char byte)
+{
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 

@@ -8,7 +8,8 @@
 namespace DataRepaint {
 
 bool repaintMessage(int message, std::span<const std::uint8_t, kMessageBytes> loaded, DisplayData& data,
-                    MessageCanvas& canvas) {
+                    MessageCanvas& canvas)
+{
     const std::span<std::uint8_t, kMessageBytes> held = data.message(message);
     bool changed = false;
     QImage& image = canvas.image();

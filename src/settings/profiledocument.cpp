@@ -8,11 +8,13 @@
 
 namespace {
 
-bool isBlank(char c) {
+bool isBlank(char c)
+{
     return c == ' ' || c == '\t';
 }
 
-QByteArrayView trimmed(QByteArrayView text) {
+QByteArrayView trimmed(QByteArrayView text)
+{
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin]))
@@ -22,12 +24,14 @@ QByteArrayView trimmed(QByteArrayView text) {
     return text.sliced(begin, end - begin);
 }
 
-char asciiLower(char c) {
+char asciiLower(char c)
+{
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
 // Only ASCII letters fold: the second byte of a two-byte character must keep its case.
-bool sameName(QByteArrayView a, QByteArrayView b) {
+bool sameName(QByteArrayView a, QByteArrayView b)
+{
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
@@ -42,7 +46,8 @@ bool sameName(QByteArrayView a, QByteArrayView b) {
     return true;
 }
 
-std::optional<QByteArrayView> sectionName(QByteArrayView line) {
+std::optional<QByteArrayView> sectionName(QByteArrayView line)
+{
     const QByteArrayView text = trimmed(line);
     if (!text.startsWith('['))
         return std::nullopt;
@@ -50,19 +55,22 @@ std::optional<QByteArrayView> sectionName(QByteArrayView line) {
     return trimmed(text.sliced(1, (close < 0 ? text.size() : close) - 1));
 }
 
-std::optional<QByteArrayView> keyName(QByteArrayView line) {
+std::optional<QByteArrayView> keyName(QByteArrayView line)
+{
     const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return std::nullopt;
     return trimmed(line.first(equals));
 }
 
-bool isQuote(char c) {
+bool isQuote(char c)
+{
     return c == '"' || c == '\'';
 }
 
 // Windows drops blanks and a pair of quotes around a value; quoting keeps what they would drop.
-QByteArray quotedIfNeeded(QByteArrayView value) {
+QByteArray quotedIfNeeded(QByteArrayView value)
+{
     const bool blankEdge = !value.isEmpty() && (isBlank(value.front()) || isBlank(value.back()));
     const bool quotedEdge = value.size() >= 2 && isQuote(value.front()) && value.front() == value.back();
     if (blankEdge || quotedEdge)
@@ -70,7 +78,8 @@ QByteArray quotedIfNeeded(QByteArrayView value) {
     return value.toByteArray();
 }
 
-QByteArrayView firstLine(QByteArrayView value) {
+QByteArrayView firstLine(QByteArrayView value)
+{
     qsizetype end = 0;
     while (end < value.size() && value[end] != '\r' && value[end] != '\n')
         ++end;
@@ -79,7 +88,8 @@ QByteArrayView firstLine(QByteArrayView value) {
 
 } // namespace
 
-ProfileDocument::ProfileDocument(QByteArrayView bytes) {
+ProfileDocument::ProfileDocument(QByteArrayView bytes)
+{
     qsizetype start = 0;
     while (start < bytes.size()) {
         const qsizetype newline = bytes.indexOf('\n', start);
@@ -94,14 +104,16 @@ ProfileDocument::ProfileDocument(QByteArrayView bytes) {
     }
 }
 
-QByteArray ProfileDocument::toBytes() const {
+QByteArray ProfileDocument::toBytes() const
+{
     QByteArray bytes;
     for (const Line& line : m_lines)
         bytes += line.text + line.end;
     return bytes;
 }
 
-std::optional<ProfileDocument::Range> ProfileDocument::findSection(QByteArrayView section) const {
+std::optional<ProfileDocument::Range> ProfileDocument::findSection(QByteArrayView section) const
+{
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const auto name = sectionName(m_lines[i].text);
         if (!name || !sameName(*name, section))
@@ -114,7 +126,8 @@ std::optional<ProfileDocument::Range> ProfileDocument::findSection(QByteArrayVie
     return std::nullopt;
 }
 
-std::optional<std::size_t> ProfileDocument::findKey(Range range, QByteArrayView key) const {
+std::optional<std::size_t> ProfileDocument::findKey(Range range, QByteArrayView key) const
+{
     for (std::size_t i = range.begin + 1; i < range.end; ++i) {
         const auto name = keyName(m_lines[i].text);
         if (name && sameName(*name, key))
@@ -123,14 +136,16 @@ std::optional<std::size_t> ProfileDocument::findKey(Range range, QByteArrayView 
     return std::nullopt;
 }
 
-void ProfileDocument::insertLine(std::size_t at, QByteArray text) {
+void ProfileDocument::insertLine(std::size_t at, QByteArray text)
+{
     if (at > 0 && m_lines[at - 1].end.isEmpty())
         m_lines[at - 1].end = SettingsFormat::kLineEnd;
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at),
                    Line{std::move(text), SettingsFormat::kLineEnd});
 }
 
-void ProfileDocument::writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value) {
+void ProfileDocument::writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
     const QByteArray stored = quotedIfNeeded(firstLine(value));
     const auto range = findSection(section);
     if (!range) {
@@ -150,11 +165,13 @@ void ProfileDocument::writeString(QByteArrayView section, QByteArrayView key, QB
     insertLine(at, key.toByteArray() + '=' + stored);
 }
 
-void ProfileDocument::writeInt(QByteArrayView section, QByteArrayView key, std::int64_t value) {
+void ProfileDocument::writeInt(QByteArrayView section, QByteArrayView key, std::int64_t value)
+{
     writeString(section, key, QByteArray::number(value));
 }
 
-std::optional<QByteArray> ProfileDocument::value(QByteArrayView section, QByteArrayView key) const {
+std::optional<QByteArray> ProfileDocument::value(QByteArrayView section, QByteArrayView key) const
+{
     const auto range = findSection(section);
     if (!range)
         return std::nullopt;
@@ -169,14 +186,15 @@ std::optional<QByteArray> ProfileDocument::value(QByteArrayView section, QByteAr
 }
 
 QByteArray ProfileDocument::readString(QByteArrayView section, QByteArrayView key, QByteArrayView fallback,
-                                       int bufferSize) const {
+                                       int bufferSize) const
+{
     const auto found = value(section, key);
     const QByteArrayView text = found ? QByteArrayView(*found) : fallback;
     return CodePage932::cutToBuffer(text, bufferSize).toByteArray();
 }
 
-std::int64_t ProfileDocument::readInt(QByteArrayView section, QByteArrayView key,
-                                      std::int64_t fallback) const {
+std::int64_t ProfileDocument::readInt(QByteArrayView section, QByteArrayView key, std::int64_t fallback) const
+{
     const auto found = value(section, key);
     if (!found || found->isEmpty())
         return fallback;

@@ -13,25 +13,30 @@ using namespace SettingsFormat;
 namespace {
 
 // The controls take 16-bit values; anything beyond is held at the nearest end.
-int narrow16(std::int64_t value) {
+int narrow16(std::int64_t value)
+{
     return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int16_t>::min(),
                                                      std::numeric_limits<std::int16_t>::max()));
 }
 
-int narrowByte(std::int64_t value) {
+int narrowByte(std::int64_t value)
+{
     return static_cast<int>(std::clamp<std::int64_t>(value, 0, 255));
 }
 
 QString readText(const ProfileDocument& document, QByteArrayView section, QByteArrayView key,
-                 const QString& fallback, int bufferSize) {
+                 const QString& fallback, int bufferSize)
+{
     return CodePage932::decode(document.readString(section, key, CodePage932::encode(fallback), bufferSize));
 }
 
-int readNumber(const ProfileDocument& document, QByteArrayView section, QByteArrayView key, int fallback) {
+int readNumber(const ProfileDocument& document, QByteArrayView section, QByteArrayView key, int fallback)
+{
     return narrow16(document.readInt(section, key, fallback));
 }
 
-QString withoutTrailingLineBreak(const QString& text) {
+QString withoutTrailingLineBreak(const QString& text)
+{
     return text.endsWith(QStringLiteral("\r\n")) ? text.chopped(2) : text;
 }
 
@@ -44,7 +49,8 @@ ProjectFile::ProjectFile()
     , daysPosition(kDefaultDaysPosition)
     , countdownDays(kDefaultDays)
     , startMinutes(kDefaultStartMinutes)
-    , endMinutes(kDefaultEndMinutes) {
+    , endMinutes(kDefaultEndMinutes)
+{
     for (int m = 0; m < kMessageCount; ++m) {
         Message& message = messages[m];
         message.text = QStringLiteral("Message%1").arg(m);
@@ -55,7 +61,8 @@ ProjectFile::ProjectFile()
     }
 }
 
-ProjectFile ProjectFile::capture(const Project& project, Losses* losses) {
+ProjectFile ProjectFile::capture(const Project& project, Losses* losses)
+{
     ProjectFile file;
     Losses found;
     const GlobalSettings& globals = project.globals();
@@ -104,7 +111,8 @@ ProjectFile ProjectFile::capture(const Project& project, Losses* losses) {
     return file;
 }
 
-ProjectFile ProjectFile::read(const ProfileDocument& document) {
+ProjectFile ProjectFile::read(const ProfileDocument& document)
+{
     ProjectFile file;
     file.screenWidth = readNumber(document, kScreenWidthSection, kScreenWidthKey, file.screenWidth);
     file.screenHeight = readNumber(document, kScreenHeightSection, kScreenHeightKey, file.screenHeight);
@@ -136,7 +144,8 @@ ProjectFile ProjectFile::read(const ProfileDocument& document) {
     return file;
 }
 
-void ProjectFile::write(ProfileDocument& document) const {
+void ProjectFile::write(ProfileDocument& document) const
+{
     using CodePage932::encode;
     document.writeInt(kScreenWidthSection, kScreenWidthKey, screenWidth);
     document.writeInt(kScreenHeightSection, kScreenHeightKey, screenHeight);

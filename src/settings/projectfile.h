@@ -33,7 +33,8 @@ struct ProjectFile {
         QList<int> unencodable;    // messages with characters the code page cannot hold
         bool daysUnencodable = false;
 
-        [[nodiscard]] bool any() const {
+        [[nodiscard]] bool any() const
+        {
             return !cutAtLineBreak.isEmpty() || !unencodable.isEmpty() || daysUnencodable;
         }
     };

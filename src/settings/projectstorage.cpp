@@ -14,12 +14,14 @@ namespace {
 constexpr int kExtensionLength = 3;
 
 // QSaveFile would quietly replace a write-protected file, so protection is checked first.
-bool replaceable(const QString& path) {
+bool replaceable(const QString& path)
+{
     const QFileInfo info(path);
     return !info.exists() || (info.isFile() && info.isWritable());
 }
 
-std::optional<QByteArray> readAll(const QString& path) {
+std::optional<QByteArray> readAll(const QString& path)
+{
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
@@ -35,17 +37,20 @@ std::optional<QByteArray> readAll(const QString& path) {
 
 namespace ProjectStorage {
 
-QString dataFilePath(const QString& settingsPath) {
+QString dataFilePath(const QString& settingsPath)
+{
     return settingsPath.chopped(std::min<qsizetype>(kExtensionLength, settingsPath.size())) +
            SettingsFormat::kDataFileSuffix;
 }
 
-QString fileLabel(const QString& settingsPath) {
+QString fileLabel(const QString& settingsPath)
+{
     const QString name = QFileInfo(settingsPath).fileName();
     return name.chopped(std::min<qsizetype>(SettingsFormat::kLabelCut, name.size()));
 }
 
-ReadResult read(const QString& settingsPath) {
+ReadResult read(const QString& settingsPath)
+{
     const auto settings = readAll(settingsPath);
     if (!settings)
         return {std::nullopt, Error::SettingsUnreadable};
@@ -64,7 +69,8 @@ ReadResult read(const QString& settingsPath) {
 }
 
 Error write(const QString& settingsPath, const ProjectFile& settings, const DisplayData& data,
-            const std::function<void(int)>& progress) {
+            const std::function<void(int)>& progress)
+{
     const QString dataPath = dataFilePath(settingsPath);
     if (!replaceable(dataPath))
         return Error::DataUnwritable;

@@ -43,16 +43,20 @@ inline constexpr char kWorkTimeEnable[] = "WorkTimeEnable";
 inline constexpr char kStartWorkTime[] = "StartWorkTime";
 inline constexpr char kEndWorkTime[] = "EndWorkTime";
 
-[[nodiscard]] inline QByteArray textKey(int m) {
+[[nodiscard]] inline QByteArray textKey(int m)
+{
     return "Message" + QByteArray::number(m) + "Text";
 }
-[[nodiscard]] inline QByteArray fontSection(int m) {
+[[nodiscard]] inline QByteArray fontSection(int m)
+{
     return "Message" + QByteArray::number(m) + "ShowFontSet";
 }
-[[nodiscard]] inline QByteArray modeSection(int m) {
+[[nodiscard]] inline QByteArray modeSection(int m)
+{
     return "Message" + QByteArray::number(m) + "ShowMode";
 }
-[[nodiscard]] inline QByteArray adjustKey(int m) {
+[[nodiscard]] inline QByteArray adjustKey(int m)
+{
     return "Adjust" + QByteArray::number(m);
 }
 

@@ -7,7 +7,10 @@ class QWidget;
 // The operator's dialogs as modal Qt boxes over the main window.
 class WidgetDialogs : public Dialogs {
 public:
-    explicit WidgetDialogs(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit WidgetDialogs(QWidget* parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void setParent(QWidget* parent) { m_parent = parent; }
 
     [[nodiscard]] bool askYesNo(const QString& title, const QString& text) override;

@@ -24,20 +24,31 @@ private slots:
         QTest::addColumn<bool>("marks");
         using F = std::function<void(Controller&)>;
         QTest::newRow("message text") << F([](Controller& c) { c.setMessageText(2, "abc"); }) << true;
-        QTest::newRow("same message text") << F([](Controller& c) { c.setMessageText(2, "Message2\r\n"); }) << false;
-        QTest::newRow("height typed") << F([](Controller& c) { c.typeText(GlobalList::ScreenHeight, "32"); }) << true;
-        QTest::newRow("height chosen") << F([](Controller& c) { c.chooseEntry(GlobalList::ScreenHeight, 1); }) << true;
-        QTest::newRow("brightness typed") << F([](Controller& c) { c.typeText(GlobalList::Brightness, "2"); }) << true;
-        QTest::newRow("clock message") << F([](Controller& c) { c.chooseEntry(GlobalList::ClockMessage, 3); }) << true;
-        QTest::newRow("hour position") << F([](Controller& c) { c.chooseEntry(GlobalList::HourPosition, 7); }) << true;
-        QTest::newRow("days position") << F([](Controller& c) { c.chooseEntry(GlobalList::DaysPosition, 7); }) << true;
+        QTest::newRow("same message text")
+            << F([](Controller& c) { c.setMessageText(2, "Message2\r\n"); }) << false;
+        QTest::newRow("height typed")
+            << F([](Controller& c) { c.typeText(GlobalList::ScreenHeight, "32"); }) << true;
+        QTest::newRow("height chosen")
+            << F([](Controller& c) { c.chooseEntry(GlobalList::ScreenHeight, 1); }) << true;
+        QTest::newRow("brightness typed")
+            << F([](Controller& c) { c.typeText(GlobalList::Brightness, "2"); }) << true;
+        QTest::newRow("clock message")
+            << F([](Controller& c) { c.chooseEntry(GlobalList::ClockMessage, 3); }) << true;
+        QTest::newRow("hour position")
+            << F([](Controller& c) { c.chooseEntry(GlobalList::HourPosition, 7); }) << true;
+        QTest::newRow("days position")
+            << F([](Controller& c) { c.chooseEntry(GlobalList::DaysPosition, 7); }) << true;
         QTest::newRow("work switch") << F([](Controller& c) { c.setWorkTimeEnabled(false); }) << true;
         QTest::newRow("start minutes") << F([](Controller& c) { c.setStartMinutes(421); }) << true;
-        QTest::newRow("screen width") << F([](Controller& c) { c.chooseEntry(GlobalList::ScreenWidth, 0); }) << true;
-        QTest::newRow("mode of message 0") << F([](Controller& c) { c.chooseEntry(0, MessageList::Mode, 2); }) << true;
-        QTest::newRow("mode of message 5") << F([](Controller& c) { c.chooseEntry(5, MessageList::Mode, 5); }) << false;
+        QTest::newRow("screen width")
+            << F([](Controller& c) { c.chooseEntry(GlobalList::ScreenWidth, 0); }) << true;
+        QTest::newRow("mode of message 0")
+            << F([](Controller& c) { c.chooseEntry(0, MessageList::Mode, 2); }) << true;
+        QTest::newRow("mode of message 5")
+            << F([](Controller& c) { c.chooseEntry(5, MessageList::Mode, 5); }) << false;
         QTest::newRow("font name") << F([](Controller& c) { c.setFontName(1, "IPAGothic"); }) << false;
-        QTest::newRow("font size") << F([](Controller& c) { c.chooseEntry(1, MessageList::FontSize, 9); }) << false;
+        QTest::newRow("font size") << F([](Controller& c) { c.chooseEntry(1, MessageList::FontSize, 9); })
+                                   << false;
         QTest::newRow("bold") << F([](Controller& c) { c.setBold(1, true); }) << false;
         QTest::newRow("speed") << F([](Controller& c) { c.chooseEntry(1, MessageList::Speed, 0); }) << false;
         QTest::newRow("flash") << F([](Controller& c) { c.setFlash(1, true); }) << false;

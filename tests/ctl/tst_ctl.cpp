@@ -40,7 +40,10 @@ Run ctl(const QStringList& arguments, int timeoutMs = 30000)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QByteArray headerOf(const QByteArray& stream) { return stream.mid(7, 95); }
+QByteArray headerOf(const QByteArray& stream)
+{
+    return stream.mid(7, 95);
+}
 
 } // namespace
 
@@ -69,7 +72,8 @@ private slots:
         QCOMPARE(run.status, 0);
         QFile golden(QStringLiteral(P10_TEST_DATA "/windows.info.json"));
         QVERIFY(golden.open(QIODevice::ReadOnly));
-        QCOMPARE(QJsonDocument::fromJson(run.output.toUtf8()).object(), QJsonDocument::fromJson(golden.readAll()).object());
+        QCOMPARE(QJsonDocument::fromJson(run.output.toUtf8()).object(),
+                 QJsonDocument::fromJson(golden.readAll()).object());
     }
 
     void infoAsText()
@@ -86,13 +90,15 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::newRow("usage") << QStringList{QStringLiteral("info")} << 2 << QStringLiteral("設定ファイル");
-        QTest::newRow("missing project") << QStringList{QStringLiteral("info"), QStringLiteral("/nowhere/x.ini")} << 1
-                                         << QStringLiteral("警告");
-        QTest::newRow("unknown port") << QStringList{QStringLiteral("upload"), QString(), QStringLiteral("--port"),
-                                                     QStringLiteral("COM32")}
+        QTest::newRow("missing project")
+            << QStringList{QStringLiteral("info"), QStringLiteral("/nowhere/x.ini")} << 1
+            << QStringLiteral("警告");
+        QTest::newRow("unknown port") << QStringList{QStringLiteral("upload"), QString(),
+                                                     QStringLiteral("--port"), QStringLiteral("COM32")}
                                       << 1 << QStringLiteral("COM32");
-        QTest::newRow("empty message") << QStringList{QStringLiteral("render"), QString(), QStringLiteral("--message"),
-                                                      QStringLiteral("1"), QStringLiteral("--out"), QStringLiteral("x.png")}
+        QTest::newRow("empty message") << QStringList{QStringLiteral("render"),    QString(),
+                                                      QStringLiteral("--message"), QStringLiteral("1"),
+                                                      QStringLiteral("--out"),     QStringLiteral("x.png")}
                                        << 1 << QStringLiteral("表示 1");
     }
     void refusals()
@@ -112,7 +118,8 @@ private slots:
         const QString project = copyOfGolden();
         QFile data(path(QStringLiteral("shop.bin")));
         QVERIFY(data.resize(1000));
-        const Run run = ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), QStringLiteral("/dev/null")});
+        const Run run =
+            ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), QStringLiteral("/dev/null")});
         QCOMPARE(run.status, 1);
         QCOMPARE(QFileInfo(data).size(), 1000);
     }
@@ -138,8 +145,8 @@ private slots:
     void renderShowsTheLitPixels()
     {
         const QString png = path(QStringLiteral("m2.png"));
-        const Run run = ctl({QStringLiteral("render"), copyOfGolden(), QStringLiteral("--message"), QStringLiteral("2"),
-                             QStringLiteral("--out"), png});
+        const Run run = ctl({QStringLiteral("render"), copyOfGolden(), QStringLiteral("--message"),
+                             QStringLiteral("2"), QStringLiteral("--out"), png});
         QCOMPARE(run.status, 0);
         const QImage image(png);
         QCOMPARE(image.size(), QSize(101 * 8, 32));
@@ -158,14 +165,15 @@ private slots:
     void setTextThenUpload()
     {
         const QString project = path(QStringLiteral("menu.ini"));
-        const Run set = ctl({QStringLiteral("set-text"), project, QStringLiteral("--message"), QStringLiteral("0"),
-                             QStringLiteral("--text"), QStringLiteral("本日 98円"), QStringLiteral("--size"),
-                             QStringLiteral("12")});
+        const Run set = ctl({QStringLiteral("set-text"), project, QStringLiteral("--message"),
+                             QStringLiteral("0"), QStringLiteral("--text"), QStringLiteral("本日 98円"),
+                             QStringLiteral("--size"), QStringLiteral("12")});
         QCOMPARE(set.status, 0);
         QVERIFY(QFileInfo::exists(path(QStringLiteral("menu.bin"))));
         const Run info = ctl({QStringLiteral("info"), project, QStringLiteral("--json")});
         const QJsonObject summary = QJsonDocument::fromJson(info.output.toUtf8()).object();
-        const int length = summary[QStringLiteral("messages")].toArray().at(0).toObject()[QStringLiteral("length")].toInt();
+        const int length =
+            summary[QStringLiteral("messages")].toArray().at(0).toObject()[QStringLiteral("length")].toInt();
         QVERIFY(length > 0);
 
         PtyPair pty;
@@ -194,8 +202,8 @@ private slots:
         QVERIFY(pty.start());
         CardReader card;
         QVERIFY(card.open(pty.cardPath()));
-        const Run run = ctl({QStringLiteral("set-clock"), copyOfGolden(), QStringLiteral("--port"), pty.hostPath(),
-                             QStringLiteral("--at"), QStringLiteral("07:05:09")});
+        const Run run = ctl({QStringLiteral("set-clock"), copyOfGolden(), QStringLiteral("--port"),
+                             pty.hostPath(), QStringLiteral("--at"), QStringLiteral("07:05:09")});
         QCOMPARE(run.status, 0);
         QTRY_COMPARE_WITH_TIMEOUT(card.received().size(), 16, 3000);
         QCOMPARE(card.received().left(10), QByteArray("HelloC2\x09\x05\x07"));

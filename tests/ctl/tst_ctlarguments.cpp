@@ -7,7 +7,8 @@ using Verb = CtlArguments::Verb;
 
 namespace {
 
-std::variant<CtlArguments, CtlExit> parse(const QString& line) {
+std::variant<CtlArguments, CtlExit> parse(const QString& line)
+{
     QStringList arguments{QStringLiteral("p10signctl")};
     arguments += QProcess::splitCommand(line);
     return parseCtlArguments(arguments);
@@ -19,7 +20,8 @@ class TestCtlArguments : public QObject {
     Q_OBJECT
 
 private slots:
-    void refusals_data() {
+    void refusals_data()
+    {
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("status");
         QTest::newRow("no verb") << "" << 2;
@@ -40,7 +42,8 @@ private slots:
         QTest::newRow("help") << "--help" << 0;
         QTest::newRow("verb help") << "upload --help" << 0;
     }
-    void refusals() {
+    void refusals()
+    {
         QFETCH(QString, line);
         QFETCH(int, status);
         const auto result = parse(line);
@@ -50,13 +53,15 @@ private slots:
         QVERIFY(!(status == 0 ? exit.output : exit.error).isEmpty());
     }
 
-    void verbHelpNamesItsOptions() {
+    void verbHelpNamesItsOptions()
+    {
         const CtlExit exit = std::get<CtlExit>(parse(QStringLiteral("set-text --help")));
         QVERIFY(exit.output.contains(QStringLiteral("--font")));
         QVERIFY(!exit.output.contains(QStringLiteral("--port")));
     }
 
-    void upload() {
+    void upload()
+    {
         const auto parsed =
             std::get<CtlArguments>(parse(QStringLiteral("upload shop.ini --port /dev/ttyUSB0")));
         QCOMPARE(parsed.verb, Verb::Upload);
@@ -68,7 +73,8 @@ private slots:
                  "1");
     }
 
-    void setClock() {
+    void setClock()
+    {
         const auto parsed =
             std::get<CtlArguments>(parse(QStringLiteral("set-clock shop.ini --port COM3 --at 07:05:09")));
         QCOMPARE(parsed.verb, Verb::SetClock);
@@ -76,7 +82,8 @@ private slots:
         QVERIFY(!std::get<CtlArguments>(parse(QStringLiteral("set-clock a.ini --port COM3"))).at);
     }
 
-    void setText() {
+    void setText()
+    {
         const auto parsed =
             std::get<CtlArguments>(parse(QStringLiteral("set-text shop.ini --message 15 --text \"本日 ¥98\" "
                                                         "--font IPAGothic --size 24 --bold --adjust -2")));
@@ -93,7 +100,8 @@ private slots:
         QVERIFY(!plain.font && !plain.size && !plain.adjust && !plain.bold);
     }
 
-    void renderAndInfo() {
+    void renderAndInfo()
+    {
         const auto render =
             std::get<CtlArguments>(parse(QStringLiteral("render a.ini --message 3 --out m3.png")));
         QCOMPARE(render.verb, Verb::Render);

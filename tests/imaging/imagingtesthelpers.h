@@ -11,17 +11,20 @@
 // Small readers of a message's state shared by the imaging tests.
 namespace ImagingTest {
 
-inline QByteArray messageBytes(const Controller& controller, int m) {
+inline QByteArray messageBytes(const Controller& controller, int m)
+{
     const auto bytes = controller.project().dispData().message(m);
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
-inline std::uint8_t byteAt(const Controller& controller, int m, int col, int row) {
+inline std::uint8_t byteAt(const Controller& controller, int m, int col, int row)
+{
     return controller.project().dispData().message(m)[std::size_t(row * kColumns + col)];
 }
 
 // The smallest rectangle holding every pixel for which the predicate holds; empty when none.
-template <typename Predicate> QRect boundsOf(const QImage& image, Predicate&& holds) {
+template <typename Predicate> QRect boundsOf(const QImage& image, Predicate&& holds)
+{
     QRect bounds;
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -33,11 +36,13 @@ template <typename Predicate> QRect boundsOf(const QImage& image, Predicate&& ho
     return bounds;
 }
 
-inline QRect litBounds(const QImage& image) {
+inline QRect litBounds(const QImage& image)
+{
     return boundsOf(image, &MessageCanvas::isLit);
 }
 
-inline int litCount(const QImage& image) {
+inline int litCount(const QImage& image)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));

@@ -11,7 +11,8 @@ class TestBmpCrop : public QObject {
     Q_OBJECT
 
 private:
-    static QByteArray bmpOf(const QImage& picture) {
+    static QByteArray bmpOf(const QImage& picture)
+    {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
@@ -20,14 +21,16 @@ private:
         return bytes;
     }
 
-    static std::optional<QByteArray> crop(const QByteArray& bmp) {
+    static std::optional<QByteArray> crop(const QByteArray& bmp)
+    {
         QBuffer buffer;
         buffer.setData(bmp);
         buffer.open(QIODevice::ReadOnly);
         return BmpCrop::crop(buffer, QSize(kCanvasWidth, kRows));
     }
 
-    static QImage noise(int width, int height, QImage::Format format) {
+    static QImage noise(int width, int height, QImage::Format format)
+    {
         QImage picture(width, height, QImage::Format_RGB32);
         QRandomGenerator random(7);
         for (int y = 0; y < height; ++y) {
@@ -37,19 +40,22 @@ private:
         return picture.convertToFormat(format);
     }
 
-    static QImage decoded(const QByteArray& bmp) {
+    static QImage decoded(const QByteArray& bmp)
+    {
         return QImage::fromData(bmp, "bmp").convertToFormat(QImage::Format_RGB32);
     }
 
 private slots:
-    void keepsTheTopLeftPart_data() {
+    void keepsTheTopLeftPart_data()
+    {
         QTest::addColumn<QImage>("picture");
         QTest::newRow("24 bits, wide and tall") << noise(20001, 64, QImage::Format_RGB32);
         QTest::newRow("8 bits") << noise(16400, 40, QImage::Format_Indexed8);
         QTest::newRow("1 bit") << noise(16390, 33, QImage::Format_Mono);
         QTest::newRow("small") << noise(100, 16, QImage::Format_RGB32);
     }
-    void keepsTheTopLeftPart() {
+    void keepsTheTopLeftPart()
+    {
         QFETCH(QImage, picture);
         const QByteArray bmp = bmpOf(picture);
         const auto cut = crop(bmp);
@@ -64,7 +70,8 @@ private slots:
         QCOMPARE(qint64(cut->size()), qint64(pixelsAt) + stride * kept.height());
     }
 
-    void readsTopDownFiles() {
+    void readsTopDownFiles()
+    {
         const QImage picture = noise(17000, 40, QImage::Format_RGB32);
         QByteArray bmp = bmpOf(picture);
         const auto pixelsAt = qFromLittleEndian<quint32>(bmp.constData() + 10);
@@ -81,7 +88,8 @@ private slots:
         QCOMPARE(decoded(*cut), decoded(bmp).copy(0, 0, kCanvasWidth, kRows));
     }
 
-    void leavesOtherFilesToTheDecoder_data() {
+    void leavesOtherFilesToTheDecoder_data()
+    {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray bmp = bmpOf(noise(64, 8, QImage::Format_RGB32));
         QByteArray compressed = bmp;
@@ -98,7 +106,8 @@ private slots:
         QTest::newRow("not a BMP") << QByteArray("GIF89a and more bytes than a header needs..........");
         QTest::newRow("empty") << QByteArray();
     }
-    void leavesOtherFilesToTheDecoder() {
+    void leavesOtherFilesToTheDecoder()
+    {
         QFETCH(QByteArray, bytes);
         QVERIFY(!crop(bytes));
     }

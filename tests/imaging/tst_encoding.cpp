@@ -106,7 +106,8 @@ private slots:
         QImage& image = m_images.canvas(7).image();
         auto* random = QRandomGenerator::global();
         for (int i = 0; i < 20000; ++i)
-            image.setPixel(random->bounded(kCanvasWidth), random->bounded(kRows), 0xFF000000u | random->generate());
+            image.setPixel(random->bounded(kCanvasWidth), random->bounded(kRows),
+                           0xFF000000u | random->generate());
         encode(7);
         int expectedLength = 0;
         for (int row = 0; row < kRows; ++row) {

@@ -11,7 +11,8 @@ class TestFonts : public QObject {
     Q_OBJECT
 
 private slots:
-    void substitutes_data() {
+    void substitutes_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("family");
         auto row = [](const char* name, const char* family) {
@@ -29,12 +30,14 @@ private slots:
         row("ＭＳ Ｐ明朝", "IPAPMincho");
         row("Nonexistent Face", "");
     }
-    void substitutes() {
+    void substitutes()
+    {
         QFETCH(QString, name);
         QTEST(FontSubstitution::substituteFor(name), "family");
     }
 
-    void renderingUsesTheSubstituteWhileTheNameIsKept() {
+    void renderingUsesTheSubstituteWhileTheNameIsKept()
+    {
         const QString name = QStringLiteral("ＭＳ ゴシック");
         QCOMPARE(FontSubstitution::renderFamily(name), "IPAGothic");
         QCOMPARE(QFontInfo(TextRenderer::fontFor(name, 12, false)).family(), "IPAGothic");
@@ -42,7 +45,8 @@ private slots:
         QCOMPARE(FontSubstitution::renderFamily("Nonexistent Face"), "Nonexistent Face");
     }
 
-    void monospacedSubstituteGivesTheMarkGeometry() {
+    void monospacedSubstituteGivesTheMarkGeometry()
+    {
         // Full-width characters one em wide, half-width ones half an em: a clock mark covers four
         // byte columns at either height.
         const QFontMetrics small(TextRenderer::fontFor("ＭＳ ゴシック", 12, false));
@@ -53,7 +57,8 @@ private slots:
         QCOMPARE(large.horizontalAdvance("DDD"), 48);
     }
 
-    void pointsBecomePixelsAt96Dpi_data() {
+    void pointsBecomePixelsAt96Dpi_data()
+    {
         QTest::addColumn<double>("points");
         QTest::addColumn<int>("pixels");
         QTest::newRow("12") << 12.0 << 16;
@@ -63,12 +68,14 @@ private slots:
         QTest::newRow("0 draws at the smallest size") << 0.0 << 1;
         QTest::newRow("absurd size is capped") << 1e9 << 1000;
     }
-    void pointsBecomePixelsAt96Dpi() {
+    void pointsBecomePixelsAt96Dpi()
+    {
         QFETCH(double, points);
         QTEST(TextRenderer::fontFor("IPAGothic", points, false).pixelSize(), "pixels");
     }
 
-    void catalogueIsSortedAndHasTheJapaneseFaces() {
+    void catalogueIsSortedAndHasTheJapaneseFaces()
+    {
         const QStringList families = FontCatalogue::installedFamilies();
         QVERIFY(families.contains("IPAGothic"));
         QVERIFY(families.contains("IPAPGothic"));

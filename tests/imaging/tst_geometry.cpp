@@ -22,7 +22,8 @@ private:
 private slots:
     void init() { m_controller = std::make_unique<Controller>(m_dialogs, m_line); }
 
-    void widthChoiceInAnotherModeReencodesUnrounded() {
+    void widthChoiceInAnotherModeReencodesUnrounded()
+    {
         canvas(0).setPixel(32 * 8, 4, MessageCanvas::kRed);
         QCOMPARE(project().msgLen()[0], 0); // drawn but not yet encoded
         m_controller->chooseEntry(GlobalList::ScreenWidth, 3);
@@ -31,7 +32,8 @@ private slots:
         QVERIFY(project().modified());
     }
 
-    void widthChoiceReadsMessageZeroWhicheverPageShows() {
+    void widthChoiceReadsMessageZeroWhicheverPageShows()
+    {
         canvas(0).setPixel(0, 0, MessageCanvas::kRed);
         canvas(5).setPixel(0, 0, MessageCanvas::kRed);
         m_controller->selectTab(5);
@@ -41,7 +43,8 @@ private slots:
         QCOMPARE(project().curMsg(), 5);
     }
 
-    void modeOfMessageZeroReencodesMessageZero() {
+    void modeOfMessageZeroReencodesMessageZero()
+    {
         // Whichever page shows (loading sets the mode with another message current), message 0
         // is the one whose rounding the mode decides.
         canvas(0).setPixel(32 * 8, 0, MessageCanvas::kRed);
@@ -59,7 +62,8 @@ private slots:
         QCOMPARE(project().curMsg(), 0);
     }
 
-    void modeOfAnotherMessageChangesNoData() {
+    void modeOfAnotherMessageChangesNoData()
+    {
         canvas(5).setPixel(0, 0, MessageCanvas::kRed);
         m_controller->selectTab(5);
         m_controller->chooseEntry(5, MessageList::Mode, 5);
@@ -69,7 +73,8 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void onlyMessageZeroOffersAnimation() {
+    void onlyMessageZeroOffersAnimation()
+    {
         QCOMPARE(ListItems::showModes(0).size(), 8);
         QCOMPARE(ListItems::showModes(0).at(kAnimationMode), "アニメーション");
         for (int m = 1; m < kMessageCount; ++m)
@@ -78,7 +83,8 @@ private slots:
         QCOMPARE(project().message(4).mode.index(), -1);
     }
 
-    void heightRescalesTheGaugeOnlyFromTheNextEncoding() {
+    void heightRescalesTheGaugeOnlyFromTheNextEncoding()
+    {
         for (int x = 0; x < 100 * 8; x += 8)
             canvas(0).setPixel(x, 0, MessageCanvas::kRed);
         m_controller->encodeMessage();
@@ -90,21 +96,24 @@ private slots:
         QCOMPARE(project().totalLen(), 45);
     }
 
-    void brightnessEditsMarkTheProject() {
+    void brightnessEditsMarkTheProject()
+    {
         m_controller->chooseEntry(GlobalList::Brightness, 1);
         QVERIFY(project().modified());
         QCOMPARE(project().globals().brightness.text(), "2");
         QCOMPARE(project().msgLen()[0], 0);
     }
 
-    void previewRange() {
+    void previewRange()
+    {
         QCOMPARE(kScrollMax, 15467);
         QCOMPARE(kScrollMax + kPreviewVisibleWidth, kCanvasWidth); // the end shows the last columns
         QCOMPARE(kScrollArrowStep, 50);
         QCOMPARE(kScrollPageStep, 750);
     }
 
-    void scrollingIsPerPageAndChangesNoData() {
+    void scrollingIsPerPageAndChangesNoData()
+    {
         canvas(1).setPixel(0, 0, MessageCanvas::kRed);
         m_controller->setScroll(1, 15467);
         m_controller->setScroll(2, 750);
@@ -116,7 +125,8 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void adjustBarFeedsTheNextAdoption() {
+    void adjustBarFeedsTheNextAdoption()
+    {
         m_controller->setMessageText(0, "|");
         m_controller->setFontName(0, "IPAGothic");
         m_controller->setAdjustBar(0, 3);

@@ -24,20 +24,23 @@ private:
     QImage shown(int m) { return MessagePainter::composed(m_controller->images(), m); }
 
     static bool isMark(QRgb colour) { return (colour & 0x00FF00u) == 0x00FF00u; }
-    QRect markBounds(int m, const QRect& area) {
+    QRect markBounds(int m, const QRect& area)
+    {
         const QRect bounds = boundsOf(shown(m).copy(area), &TestMarks::isMark);
         return bounds.isEmpty() ? QRect() : bounds.translated(area.topLeft());
     }
     static int position(const QString& text) { return int(ListItems::markPositions().indexOf(text)); }
     static int message(int m) { return m + 1; } // entry 0 is "None"
 
-    void chooseClock(int m, const QString& hour, const QString& minute) {
+    void chooseClock(int m, const QString& hour, const QString& minute)
+    {
         m_controller->chooseEntry(GlobalList::HourPosition, position(hour));
         m_controller->chooseEntry(GlobalList::MinutePosition, position(minute));
         m_controller->chooseEntry(GlobalList::ClockMessage, message(m));
     }
 
-    void adoptText(int m, const QString& text) {
+    void adoptText(int m, const QString& text)
+    {
         m_controller->selectTab(m);
         m_controller->setMessageText(m, text);
         m_controller->setFontName(m, "IPAGothic");
@@ -47,7 +50,8 @@ private:
 private slots:
     void init() { m_controller = std::make_unique<Controller>(m_dialogs, m_line); }
 
-    void clockMarksOnASixteenDotSign() {
+    void clockMarksOnASixteenDotSign()
+    {
         QSignalSpy changed(&m_controller->images(), &MessageImages::imageChanged);
         chooseClock(0, "4", "9");
         const QImage image = shown(0);
@@ -65,7 +69,8 @@ private slots:
         QVERIFY(project().modified());
     }
 
-    void clockMarksOnAThirtyTwoDotSign() {
+    void clockMarksOnAThirtyTwoDotSign()
+    {
         m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
         chooseClock(0, "4", "9");
         const QRect hour = markBounds(0, QRect(0, 0, 68, kRows));
@@ -80,7 +85,8 @@ private slots:
         QCOMPARE(marks[0].points, 24.0);
     }
 
-    void daysMarkTwoPixelsHigher() {
+    void daysMarkTwoPixelsHigher()
+    {
         m_controller->selectTab(2);
         m_controller->chooseEntry(GlobalList::DaysPosition, position("05"));
         m_controller->chooseEntry(GlobalList::DaysMessage, message(2));
@@ -103,7 +109,8 @@ private slots:
         QCOMPARE(boundsOf(atZero, &TestMarks::isMark).translated(0, -2), days);
     }
 
-    void marksNeverReachTheCanvasOrTheData() {
+    void marksNeverReachTheCanvasOrTheData()
+    {
         adoptText(0, "Message0");
         const QImage canvas = m_controller->images().canvas(0).image().copy();
         const QByteArray bytes = messageBytes(*m_controller, 0);
@@ -120,7 +127,8 @@ private slots:
         QVERIFY(project().modified());
     }
 
-    void reencodingKeepsTheTextUnderTheMarks() {
+    void reencodingKeepsTheTextUnderTheMarks()
+    {
         // Drawing marks once wiped the image, so a later mode or width change lost the text.
         adoptText(0, "Message0");
         const QByteArray bytes = messageBytes(*m_controller, 0);
@@ -133,7 +141,8 @@ private slots:
         QCOMPARE(litCount(shown(0)), litCount(m_controller->images().canvas(0).image()));
     }
 
-    void eachDrawingReplacesItsOwnKindOnly() {
+    void eachDrawingReplacesItsOwnKindOnly()
+    {
         chooseClock(0, "4", "9");
         m_controller->chooseEntry(GlobalList::DaysPosition, position("50"));
         m_controller->chooseEntry(GlobalList::DaysMessage, message(0));
@@ -145,7 +154,8 @@ private slots:
         QCOMPARE(m_controller->images().overlay(0).marks(MarkKind::Clock)[0].topLeft, QPoint(160, 0));
     }
 
-    void marksOnlyOnThePageShowing() {
+    void marksOnlyOnThePageShowing()
+    {
         chooseClock(3, "4", "9");
         QVERIFY(project().modified());
         QVERIFY(m_controller->images().overlay(3).isEmpty());
@@ -155,14 +165,16 @@ private slots:
         QCOMPARE(m_controller->images().overlay(3).marks(MarkKind::Clock).size(), 2);
     }
 
-    void untickedSwitchOnlyMarksTheProject() {
+    void untickedSwitchOnlyMarksTheProject()
+    {
         m_controller->setShowMarks(false);
         chooseClock(0, "4", "9");
         QVERIFY(project().modified());
         QVERIFY(m_controller->images().overlay(0).isEmpty());
     }
 
-    void noneDrawsNothingAndKeepsEarlierMarks() {
+    void noneDrawsNothingAndKeepsEarlierMarks()
+    {
         chooseClock(0, "4", "9");
         project().setModified(false);
         m_controller->chooseEntry(GlobalList::ClockMessage, 0);
@@ -170,7 +182,8 @@ private slots:
         QCOMPARE(m_controller->images().overlay(0).marks(MarkKind::Clock).size(), 2);
     }
 
-    void pictureStaysUnderTheMarks() {
+    void pictureStaysUnderTheMarks()
+    {
         QImage picture(64, 32, QImage::Format_RGB32);
         picture.fill(qRgb(0, 0, 255));
         MessageCanvas& canvas = m_controller->images().canvas(0);
@@ -183,7 +196,8 @@ private slots:
         QVERIFY(!markBounds(0, QRect(32, 0, 32, kRows)).isEmpty());
     }
 
-    void adoptingOrImportingRemovesTheMarks() {
+    void adoptingOrImportingRemovesTheMarks()
+    {
         chooseClock(0, "4", "9");
         adoptText(0, "x");
         QVERIFY(m_controller->images().overlay(0).isEmpty());
@@ -193,7 +207,8 @@ private slots:
         QVERIFY(!m_controller->images().overlay(0).isEmpty()); // a failed import changes nothing
     }
 
-    void paintingARegionMatchesTheWholePicture() {
+    void paintingARegionMatchesTheWholePicture()
+    {
         adoptText(0, "Message0 東京");
         chooseClock(0, "4", "9");
         const QRect region(50, 0, 909, kRows);

@@ -26,28 +26,32 @@ private:
     const QImage& image(int m) { return m_controller->images().canvas(m).image(); }
     QString path(const QString& name) const { return m_dir->filePath(name); }
 
-    QString save(const QImage& picture, const QString& name, const char* format = nullptr) {
+    QString save(const QImage& picture, const QString& name, const char* format = nullptr)
+    {
         const QString file = path(name);
         if (!picture.save(file, format))
             qFatal("cannot write %s", qPrintable(file));
         return file;
     }
 
-    QString writeBytes(const QString& name, const QByteArray& bytes) {
+    QString writeBytes(const QString& name, const QByteArray& bytes)
+    {
         QFile file(path(name));
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(name));
         return file.fileName();
     }
 
-    static QImage filled(int width, int height, QRgb colour) {
+    static QImage filled(int width, int height, QRgb colour)
+    {
         QImage picture(width, height, QImage::Format_RGB32);
         picture.fill(colour);
         return picture;
     }
 
     // A header that claims a picture of the given size, followed by a few bytes of pixels.
-    static QByteArray forgedBmp(qint32 width, qint32 height) {
+    static QByteArray forgedBmp(qint32 width, qint32 height)
+    {
         QByteArray bytes(54 + 16, '\0');
         auto put32 = [&](int at, qint32 value) { qToLittleEndian(value, bytes.data() + at); };
         auto put16 = [&](int at, qint16 value) { qToLittleEndian(value, bytes.data() + at); };
@@ -64,7 +68,8 @@ private:
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         m_controller.reset();
         m_dialogs = std::make_unique<FakeDialogs>();
         m_line.close();
@@ -73,7 +78,8 @@ private slots:
         QVERIFY(m_dir->isValid());
     }
 
-    void redBmpAtTheTopLeft() {
+    void redBmpAtTheTopLeft()
+    {
         m_dialogs->openPaths << save(filled(100, 16, qRgb(255, 0, 0)), "red.bmp");
         m_controller->importPicture();
         QCOMPARE(m_dialogs->openFilters,
@@ -89,7 +95,8 @@ private slots:
         QVERIFY(m_dialogs->told.isEmpty());
     }
 
-    void litRuleDecidesWhatAPictureLights_data() {
+    void litRuleDecidesWhatAPictureLights_data()
+    {
         QTest::addColumn<QRgb>("colour");
         QTest::addColumn<int>("length");
         QTest::newRow("white") << qRgb(255, 255, 255) << 2;
@@ -98,13 +105,15 @@ private slots:
         QTest::newRow("red 128") << qRgb(128, 0, 0) << 2;
         QTest::newRow("red 127") << qRgb(127, 255, 255) << 0;
     }
-    void litRuleDecidesWhatAPictureLights() {
+    void litRuleDecidesWhatAPictureLights()
+    {
         QFETCH(QRgb, colour);
         QVERIFY(m_controller->importPictureFrom(save(filled(16, 8, colour), "picture.bmp")));
         QTEST(project().msgLen()[0], "length");
     }
 
-    void wideAndTallPicturesAreCut() {
+    void wideAndTallPicturesAreCut()
+    {
         QImage picture = filled(20000, 64, qRgb(0, 0, 0));
         picture.setPixel(16375, 31, qRgb(255, 0, 0));
         picture.setPixel(16376, 0, qRgb(255, 0, 0));
@@ -118,7 +127,8 @@ private slots:
         QCOMPARE(m_controller->images().canvas(0).background().size(), QSize(kCanvasWidth, kRows));
     }
 
-    void tallPictureIsCutBeforeDecoding() {
+    void tallPictureIsCutBeforeDecoding()
+    {
         // 16376 x 6000 at one bit per pixel: 12 MB on disk, 390 MB if decoded whole.
         constexpr int rows = 6000;
         constexpr int stride = kColumns + 1;
@@ -145,7 +155,8 @@ private slots:
         QCOMPARE(litCount(image(0)), 2);
     }
 
-    void transparentIconPixelsStayBlack() {
+    void transparentIconPixelsStayBlack()
+    {
         QImage icon(32, 32, QImage::Format_ARGB32);
         icon.fill(qRgba(255, 255, 255, 0));
         for (int y = 8; y < 24; ++y) {
@@ -158,13 +169,15 @@ private slots:
         QCOMPARE(litCount(image(0)), 16 * 16 - 1);
     }
 
-    void transparentGifPixelsStayBlack_data() {
+    void transparentGifPixelsStayBlack_data()
+    {
         QTest::addColumn<char>("flags");
         QTest::addColumn<int>("length");
         QTest::newRow("transparent white") << char(0x01) << 0;
         QTest::newRow("opaque white") << char(0x00) << 1;
     }
-    void transparentGifPixelsStayBlack() {
+    void transparentGifPixelsStayBlack()
+    {
         QFETCH(char, flags);
         // One white pixel, colour 0, which the graphic control extension may make transparent.
         QByteArray gif = QByteArray::fromHex("47494638396101000100800000"
@@ -178,7 +191,8 @@ private slots:
         QTEST(project().msgLen()[0], "length");
     }
 
-    void jpegIsRead() {
+    void jpegIsRead()
+    {
         QImage picture = filled(64, 16, qRgb(0, 0, 0));
         for (int y = 0; y < 16; ++y) {
             for (int x = 0; x < 40; ++x)
@@ -189,7 +203,8 @@ private slots:
         QCOMPARE(project().msgLen()[0], 5);
     }
 
-    void exportThenImportGivesTheSameData() {
+    void exportThenImportGivesTheSameData()
+    {
         m_controller->setMessageText(0, "Message0 東京");
         m_controller->setFontName(0, "ＭＳ ゴシック");
         m_controller->adoptText();
@@ -211,7 +226,8 @@ private slots:
         QCOMPARE(project().msgLen()[3], project().msgLen()[0]);
     }
 
-    void exportChangesNothingInTheProject() {
+    void exportChangesNothingInTheProject()
+    {
         m_controller->importPictureFrom(save(filled(40, 10, qRgb(255, 0, 0)), "red.bmp"));
         project().setModified(false);
         const QByteArray bytes = messageBytes(*m_controller, 0);
@@ -220,7 +236,8 @@ private slots:
         QCOMPARE(messageBytes(*m_controller, 0), bytes);
     }
 
-    void exportedMarksAreGreenAndLightNothing() {
+    void exportedMarksAreGreenAndLightNothing()
+    {
         m_controller->chooseEntry(GlobalList::ClockMessage, 1); // message 0, on the page showing
         QVERIFY(m_controller->exportPictureTo(path("marks.bmp")));
         const QImage exported(path("marks.bmp"));
@@ -232,7 +249,8 @@ private slots:
         QCOMPARE(project().msgLen()[0], 0);
     }
 
-    void busyLineRefusesImportButNotExport() {
+    void busyLineRefusesImportButNotExport()
+    {
         m_controller->importPictureFrom(save(filled(40, 10, qRgb(255, 0, 0)), "red.bmp"));
         project().setModified(false);
         const QByteArray bytes = messageBytes(*m_controller, 0);
@@ -253,7 +271,8 @@ private slots:
         QVERIFY(QFile::exists(path("busy.bmp")));
     }
 
-    void cancelledDialogsChangeNothing() {
+    void cancelledDialogsChangeNothing()
+    {
         m_dialogs->savePaths << path("first.bmp");
         m_controller->exportPicture();
         m_controller->exportPicture(); // cancelled
@@ -264,20 +283,23 @@ private slots:
         QVERIFY(m_dialogs->told.isEmpty());
     }
 
-    void exportedNameGetsTheBmpExtension() {
+    void exportedNameGetsTheBmpExtension()
+    {
         m_dialogs->savePaths << path("picture");
         m_controller->exportPicture();
         QVERIFY(QFile::exists(path("picture.bmp")));
     }
 
-    void unwritableExportIsTold() {
+    void unwritableExportIsTold()
+    {
         QVERIFY(!m_controller->exportPictureTo(path("no/such/folder/out.bmp")));
         QCOMPARE(m_dialogs->told.size(), 1);
         QCOMPARE(m_dialogs->told[0].title, MessageTexts::kWarningTitle);
         QCOMPARE(m_dialogs->told[0].text, PictureFiles::kNotWritten);
     }
 
-    void badInputIsToldAndChangesNothing_data() {
+    void badInputIsToldAndChangesNothing_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
@@ -291,7 +313,8 @@ private slots:
             << "forged2.bmp" << forgedBmp(20000, 1'000'000) << PictureFiles::kTooLarge;
         QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16) << PictureFiles::kNotAPicture;
     }
-    void badInputIsToldAndChangesNothing() {
+    void badInputIsToldAndChangesNothing()
+    {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
@@ -315,7 +338,8 @@ private slots:
         QVERIFY(!m_controller->importPictureFrom(file));
     }
 
-    void importRemovesThePreviousContent() {
+    void importRemovesThePreviousContent()
+    {
         m_controller->setMessageText(0, "Text");
         m_controller->adoptText();
         QVERIFY(m_controller->importPictureFrom(save(filled(8, 8, qRgb(0, 0, 0)), "black.bmp")));

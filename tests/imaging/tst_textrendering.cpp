@@ -23,7 +23,8 @@ private:
     const QImage& image(int m) { return m_controller->images().canvas(m).image(); }
 
     void setUp(int m, const QString& text, const QString& size = "12", const QString& adjust = "0",
-               const QString& font = "IPAGothic", bool bold = false) {
+               const QString& font = "IPAGothic", bool bold = false)
+    {
         m_controller->setMessageText(m, text);
         m_controller->typeText(m, MessageList::FontSize, size);
         m_controller->setTopAdjText(m, adjust);
@@ -32,21 +33,24 @@ private:
     }
 
     QImage adopted(const QString& text, const QString& size = "12", const QString& adjust = "0",
-                   const QString& font = "IPAGothic", bool bold = false) {
+                   const QString& font = "IPAGothic", bool bold = false)
+    {
         setUp(0, text, size, adjust, font, bold);
         m_controller->adoptText();
         return image(0).copy();
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         m_controller.reset();
         m_dialogs = std::make_unique<FakeDialogs>();
         m_line.close();
         m_controller = std::make_unique<Controller>(*m_dialogs, m_line);
     }
 
-    void busyLineRefusesAndChangesNothing() {
+    void busyLineRefusesAndChangesNothing()
+    {
         adopted("abc");
         const QByteArray bytes = messageBytes(*m_controller, 0);
         const QImage before = image(0).copy();
@@ -63,7 +67,8 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void emptyTextGivesABlackImage() {
+    void emptyTextGivesABlackImage()
+    {
         m_controller->images().canvas(0).setPixel(5, 5, MessageCanvas::kRed);
         adopted("");
         QCOMPARE(litBounds(image(0)), QRect());
@@ -73,7 +78,8 @@ private slots:
         QVERIFY(project().modified());
     }
 
-    void textIsDrawnAndEncodedAtOnce() {
+    void textIsDrawnAndEncodedAtOnce()
+    {
         QSignalSpy changed(&m_controller->images(), &MessageImages::imageChanged);
         adopted("Message0\r\n");
         QVERIFY(project().msgLen()[0] > 4);
@@ -85,7 +91,8 @@ private slots:
         QCOMPARE(litBounds(image(0)).right() / 8 + 1, project().msgLen()[0]);
     }
 
-    void cellTopLeftIsOneAboveTheAdjust_data() {
+    void cellTopLeftIsOneAboveTheAdjust_data()
+    {
         QTest::addColumn<QString>("adjust");
         QTest::addColumn<int>("top");
         QTest::newRow("0") << "0" << -1;
@@ -97,7 +104,8 @@ private slots:
         QTest::newRow("3.5 rounds to even") << "3.5" << 2;
         QTest::newRow("leading blanks") << "  4px" << 3;
     }
-    void cellTopLeftIsOneAboveTheAdjust() {
+    void cellTopLeftIsOneAboveTheAdjust()
+    {
         QFETCH(QString, adjust);
         QFETCH(int, top);
         const QString text = QStringLiteral("Mg東|");
@@ -114,7 +122,8 @@ private slots:
         QCOMPARE(drawn, expected);
     }
 
-    void adjustShiftsTheWholeLine() {
+    void adjustShiftsTheWholeLine()
+    {
         const QImage reference = adopted("Message0 東京", "12", "0");
         const QImage lower = adopted("Message0 東京", "12", "3");
         QVERIFY(litCount(reference) > 0);
@@ -123,7 +132,8 @@ private slots:
         QCOMPARE(project().message(0).adjustBar, 0); // typing the adjust does not move the bar
     }
 
-    void lineBreaksNeverStartASecondLine() {
+    void lineBreaksNeverStartASecondLine()
+    {
         const QImage one = adopted("Message0");
         const int oneLength = project().msgLen()[0];
         QCOMPARE(adopted("Message0\r\n"), one); // the trailing blanks light nothing
@@ -135,13 +145,15 @@ private slots:
         QVERIFY(project().msgLen()[0] > 2 * oneLength);
     }
 
-    void twelvePointsFitASixteenDotSign() {
+    void twelvePointsFitASixteenDotSign()
+    {
         const QRect bounds = litBounds(adopted("Message0 東京駅 ようこそ", "12", "0", "ＭＳ ゴシック"));
         QVERIFY(bounds.top() >= 0);
         QVERIFY2(bounds.bottom() <= 15, qPrintable(QString::number(bounds.bottom())));
     }
 
-    void fullWidthAndHalfWidthAsTyped() {
+    void fullWidthAndHalfWidthAsTyped()
+    {
         adopted("AAAA");
         const int half = project().msgLen()[0];
         adopted("ＡＡＡＡ");
@@ -150,24 +162,28 @@ private slots:
         QCOMPARE(full, 8);
     }
 
-    void thirtySixPointsAreCutAtTheBottomRow() {
+    void thirtySixPointsAreCutAtTheBottomRow()
+    {
         const QImage drawn = adopted("||||", "36");
         QCOMPARE(litBounds(drawn).bottom(), kRows - 1);
     }
 
-    void boldLightsMorePixels() {
+    void boldLightsMorePixels()
+    {
         const int regular = litCount(adopted("東京 Message", "12", "0", "IPAGothic", false));
         const int bold = litCount(adopted("東京 Message", "12", "0", "IPAGothic", true));
         QVERIFY2(bold > regular, qPrintable(QStringLiteral("%1 %2").arg(bold).arg(regular)));
     }
 
-    void windowsFontNameIsKeptAndSubstituted() {
+    void windowsFontNameIsKeptAndSubstituted()
+    {
         const QImage substituted = adopted("東京 Message", "12", "0", "ＭＳ ゴシック");
         QCOMPARE(project().message(0).fontName, "ＭＳ ゴシック");
         QCOMPARE(adopted("東京 Message", "12", "0", "IPAGothic"), substituted);
     }
 
-    void worksOnTheCurrentMessage() {
+    void worksOnTheCurrentMessage()
+    {
         m_controller->selectTab(2);
         setUp(2, "Hello");
         m_controller->adoptText();
@@ -176,7 +192,8 @@ private slots:
         QCOMPARE(litBounds(image(0)), QRect());
     }
 
-    void adoptingDropsAnImportedPicture() {
+    void adoptingDropsAnImportedPicture()
+    {
         QImage picture(300, 32, QImage::Format_RGB32);
         picture.fill(MessageCanvas::kRed);
         MessageCanvas& canvas = m_controller->images().canvas(0);
@@ -187,7 +204,8 @@ private slots:
         QCOMPARE(litBounds(image(0)), QRect());
     }
 
-    void typingLeavesImageAndDataAlone() {
+    void typingLeavesImageAndDataAlone()
+    {
         adopted("abc");
         const int length = project().msgLen()[0];
         const QImage before = image(0).copy();

@@ -43,16 +43,20 @@ private slots:
         QTest::addColumn<QString>("expectedEnabled");
         QTest::addColumn<int>("begin");
         QTest::addColumn<int>("count");
-        QTest::newRow("none") << QList<int>{} << "................" << "eeeeeeeeeeeeeeee" << 0 << 0;
-        QTest::newRow("3..5") << QList<int>{3, 4, 5} << "...xxx.........." << "eeeeeee---------" << 3 << 3;
+        QTest::newRow("none") << QList<int>{} << "................"
+                              << "eeeeeeeeeeeeeeee" << 0 << 0;
+        QTest::newRow("3..5") << QList<int>{3, 4, 5} << "...xxx.........."
+                              << "eeeeeee---------" << 3 << 3;
         QTest::newRow("9 after 3..5 is undone") << QList<int>{3, 4, 5, 9} << "...xxx.........."
                                                 << "eeeeeee---------" << 3 << 3;
-        QTest::newRow("0 alone") << QList<int>{0} << "x..............." << "ee--------------" << 0 << 1;
+        QTest::newRow("0 alone") << QList<int>{0} << "x..............."
+                                 << "ee--------------" << 0 << 1;
         QTest::newRow("15 alone is undone") << QList<int>{15} << "................"
                                             << "eeeeeeeeeeeeeee-" << 0 << 0;
-        QTest::newRow("14 and 15") << QList<int>{14, 15} << "..............xx" << "eeeeeeeeeeeeeeee" << 14 << 2;
-        QTest::newRow("gap clears later run") << QList<int>{0, 1, 7} << "xx.............." << "eee-------------"
-                                              << 0 << 2;
+        QTest::newRow("14 and 15") << QList<int>{14, 15} << "..............xx"
+                                   << "eeeeeeeeeeeeeeee" << 14 << 2;
+        QTest::newRow("gap clears later run") << QList<int>{0, 1, 7} << "xx.............."
+                                              << "eee-------------" << 0 << 2;
     }
     void chainRule()
     {

@@ -6,7 +6,8 @@ class TestCodePage932 : public QObject {
     Q_OBJECT
 
 private slots:
-    void vendorCharactersRoundTrip_data() {
+    void vendorCharactersRoundTrip_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("circled one") << QStringLiteral("①") << QByteArray("\x87\x40");
@@ -17,7 +18,8 @@ private slots:
         QTest::newRow("ascii") << QStringLiteral("Message0 ~\\") << QByteArray("Message0 ~\\");
         QTest::newRow("kanji") << QStringLiteral("営業中") << QByteArray("\x89\x63\x8b\xc6\x92\x86");
     }
-    void vendorCharactersRoundTrip() {
+    void vendorCharactersRoundTrip()
+    {
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
         QCOMPARE(CodePage932::encode(text), bytes);
@@ -25,19 +27,22 @@ private slots:
         QVERIFY(CodePage932::canEncode(text));
     }
 
-    void necSelectedRowDecodesToo() {
+    void necSelectedRowDecodesToo()
+    {
         // Windows writes the IBM row for characters that both rows hold, but reads either.
         QCOMPARE(CodePage932::decode("\xee\xe0"), QStringLiteral("髙"));
         QCOMPARE(CodePage932::encode(QStringLiteral("髙")), QByteArray("\xfb\xfc"));
     }
 
-    void lostCharactersBecomeQuestionMarks() {
+    void lostCharactersBecomeQuestionMarks()
+    {
         const QString text = QStringLiteral("a😀b€c");
         QVERIFY(!CodePage932::canEncode(text));
         QCOMPARE(CodePage932::encode(text), QByteArray("a?b?c"));
     }
 
-    void cutKeepsWholeCharacters_data() {
+    void cutKeepsWholeCharacters_data()
+    {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("buffer");
         QTest::addColumn<QByteArray>("expected");
@@ -52,7 +57,8 @@ private slots:
             << QByteArray("12345678\xc3\xbd") << 10 << QByteArray("12345678\xc3");
         QTest::newRow("buffer of one") << QByteArray("abc") << 1 << QByteArray();
     }
-    void cutKeepsWholeCharacters() {
+    void cutKeepsWholeCharacters()
+    {
         QFETCH(QByteArray, bytes);
         QFETCH(int, buffer);
         QFETCH(QByteArray, expected);

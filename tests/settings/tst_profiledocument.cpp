@@ -6,7 +6,8 @@ class TestProfileDocument : public QObject {
     Q_OBJECT
 
 private slots:
-    void writingIntoNothingCreatesSectionsInOrder() {
+    void writingIntoNothingCreatesSectionsInOrder()
+    {
         ProfileDocument document;
         document.writeString("B", "one", "1");
         document.writeString("A", "two", "2");
@@ -14,7 +15,8 @@ private slots:
         QCOMPARE(document.toBytes(), QByteArray("[B]\r\none=1\r\nthree=3\r\n[A]\r\ntwo=2\r\n"));
     }
 
-    void existingKeyIsReplacedInPlaceAndOtherLinesStay() {
+    void existingKeyIsReplacedInPlaceAndOtherLinesStay()
+    {
         const QByteArray before = "; note\r\n[Sec]\r\n  Key = old \r\nother=x\r\n\r\n[Next]\r\nk=v\r\n";
         ProfileDocument document(before);
         document.writeString("sec", "KEY", "new");
@@ -22,34 +24,39 @@ private slots:
                  QByteArray("; note\r\n[Sec]\r\nKey=new\r\nother=x\r\n\r\n[Next]\r\nk=v\r\n"));
     }
 
-    void newKeyGoesAfterTheLastLineOfItsSection() {
+    void newKeyGoesAfterTheLastLineOfItsSection()
+    {
         ProfileDocument document(QByteArray("[A]\r\na=1\r\n\r\n[B]\r\nb=2\r\n"));
         document.writeString("A", "c", "3");
         QCOMPARE(document.toBytes(), QByteArray("[A]\r\na=1\r\nc=3\r\n\r\n[B]\r\nb=2\r\n"));
     }
 
-    void foreignLineEndsAreKept() {
+    void foreignLineEndsAreKept()
+    {
         ProfileDocument document(QByteArray("[A]\na=1\nlast"));
         document.writeString("A", "b", "2");
         document.writeString("C", "d", "4");
         QCOMPARE(document.toBytes(), QByteArray("[A]\na=1\nlast\r\nb=2\r\n[C]\r\nd=4\r\n"));
     }
 
-    void namesMatchRegardlessOfCaseAndFirstDuplicateCounts() {
+    void namesMatchRegardlessOfCaseAndFirstDuplicateCounts()
+    {
         ProfileDocument document(QByteArray("[Work]\r\nx=1\r\nX=2\r\n[WORK]\r\nx=3\r\n"));
         QCOMPARE(document.value("work", "X"), std::optional<QByteArray>("1"));
         document.writeString("wOrK", "x", "9");
         QCOMPARE(document.toBytes(), QByteArray("[Work]\r\nx=9\r\nX=2\r\n[WORK]\r\nx=3\r\n"));
     }
 
-    void twoByteNamesDoNotFoldTheirSecondByte() {
+    void twoByteNamesDoNotFoldTheirSecondByte()
+    {
         // 0x83 0x41 is "ア"; folding the second byte would make it 0x83 0x61, "ャ".
         ProfileDocument document(QByteArray("[\x83\x41]\r\nk=1\r\n"));
         QVERIFY(document.value("\x83\x61", "k") == std::nullopt);
         QCOMPARE(document.value("\x83\x41", "k"), std::optional<QByteArray>("1"));
     }
 
-    void readStringUsesDefaultAndBuffer_data() {
+    void readStringUsesDefaultAndBuffer_data()
+    {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("missing file content") << QByteArray() << QByteArray("dflt");
@@ -64,13 +71,15 @@ private slots:
         QTest::newRow("equals in value") << QByteArray("[S]\r\nk=a=b\r\n") << QByteArray("a=b");
         QTest::newRow("line without equals") << QByteArray("[S]\r\nk\r\n") << QByteArray("dflt");
     }
-    void readStringUsesDefaultAndBuffer() {
+    void readStringUsesDefaultAndBuffer()
+    {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, expected);
         QCOMPARE(ProfileDocument(file).readString("S", "k", "dflt", 10), expected);
     }
 
-    void readIntTakesTheLeadingNumber_data() {
+    void readIntTakesTheLeadingNumber_data()
+    {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<qint64>("expected");
         QTest::newRow("plain") << QByteArray("k=42") << qint64(42);
@@ -83,13 +92,15 @@ private slots:
         QTest::newRow("missing gives default") << QByteArray("other=1") << qint64(55);
         QTest::newRow("blanks") << QByteArray("k =  8 ") << qint64(8);
     }
-    void readIntTakesTheLeadingNumber() {
+    void readIntTakesTheLeadingNumber()
+    {
         QFETCH(QByteArray, value);
         QFETCH(qint64, expected);
         QCOMPARE(ProfileDocument("[S]\r\n" + value + "\r\n").readInt("S", "k", 55), expected);
     }
 
-    void valuesThatWindowsWouldTrimAreQuoted_data() {
+    void valuesThatWindowsWouldTrimAreQuoted_data()
+    {
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("plain") << QByteArray("abc") << QByteArray("k=abc");
@@ -97,7 +108,8 @@ private slots:
         QTest::newRow("quoted") << QByteArray("\"abc\"") << QByteArray("k=\"\"abc\"\"");
         QTest::newRow("quote inside") << QByteArray("a\"b") << QByteArray("k=a\"b");
     }
-    void valuesThatWindowsWouldTrimAreQuoted() {
+    void valuesThatWindowsWouldTrimAreQuoted()
+    {
         QFETCH(QByteArray, value);
         QFETCH(QByteArray, line);
         ProfileDocument document;
@@ -106,7 +118,8 @@ private slots:
         QCOMPARE(ProfileDocument(document.toBytes()).value("S", "k"), std::optional<QByteArray>(value));
     }
 
-    void aLineBreakNeverSplitsAKeyLine() {
+    void aLineBreakNeverSplitsAKeyLine()
+    {
         ProfileDocument document;
         document.writeString("S", "k", "first\r\n[Evil]\r\nx=1");
         QCOMPARE(document.toBytes(), QByteArray("[S]\r\nk=first\r\n"));

@@ -8,14 +8,16 @@
 
 namespace {
 
-QByteArray readData(const QString& name) {
+QByteArray readData(const QString& name)
+{
     QFile file(QStringLiteral(P10_TEST_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing test data %s", qPrintable(name));
     return file.readAll();
 }
 
-int countLines(const QByteArray& bytes, char first) {
+int countLines(const QByteArray& bytes, char first)
+{
     int count = 0;
     for (const QByteArray& line : bytes.split('\n')) {
         if (line.startsWith(first))
@@ -30,7 +32,8 @@ class TestProjectFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void fileWithoutKeysGivesTheFileDefaults() {
+    void fileWithoutKeysGivesTheFileDefaults()
+    {
         const ProjectFile file = ProjectFile::read(ProfileDocument(QByteArray("[Other]\r\nx=1\r\n")));
         QCOMPARE(file.screenWidth, 4);
         QCOMPARE(file.screenHeight, 0);
@@ -59,7 +62,8 @@ private slots:
         QCOMPARE(file.endMinutes, 1200);
     }
 
-    void startUpProjectWrittenFromNothingMatchesTheGoldenFile() {
+    void startUpProjectWrittenFromNothingMatchesTheGoldenFile()
+    {
         const Project project;
         ProfileDocument document;
         ProjectFile::capture(project).write(document);
@@ -69,7 +73,8 @@ private slots:
         QCOMPARE(bytes.count('='), 157);
     }
 
-    void goldenWindowsFileReadsItsValues() {
+    void goldenWindowsFileReadsItsValues()
+    {
         const ProjectFile file = ProjectFile::read(ProfileDocument(readData(QStringLiteral("windows.ini"))));
         QCOMPARE(file.screenWidth, 7);
         QCOMPARE(file.screenHeight, 1);
@@ -93,14 +98,16 @@ private slots:
         QCOMPARE(file.workTimeEnabled, 0);
     }
 
-    void writingOverTheGoldenFileChangesNoByte() {
+    void writingOverTheGoldenFileChangesNoByte()
+    {
         const QByteArray golden = readData(QStringLiteral("windows.ini"));
         ProfileDocument document(golden);
         ProjectFile::read(document).write(document);
         QCOMPARE(document.toBytes(), golden);
     }
 
-    void longValuesComeBackCutToTheirBuffers() {
+    void longValuesComeBackCutToTheirBuffers()
+    {
         ProjectFile file;
         file.messages[1].text = QString(3000, u'x');
         file.messages[1].fontName = QString(100, u'ゴ');
@@ -115,7 +122,8 @@ private slots:
         QCOMPARE(back.countdownDays, QStringLiteral("①②③④"));
     }
 
-    void typedListTextsAreStoredAsNoEntry() {
+    void typedListTextsAreStoredAsNoEntry()
+    {
         Project project;
         project.editMessage(4, [](MessageSettings& message) {
             message.speed.setText(QStringLiteral("9"));
@@ -129,7 +137,8 @@ private slots:
         QCOMPARE(file.screenWidth, -1);
     }
 
-    void captureKeepsKeyLinesWholeAndReportsLosses() {
+    void captureKeepsKeyLinesWholeAndReportsLosses()
+    {
         Project project;
         project.editMessage(1,
                             [](MessageSettings& message) { message.text = QStringLiteral("two\r\n\r\n"); });

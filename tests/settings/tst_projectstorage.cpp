@@ -6,7 +6,8 @@ class TestProjectStorage : public QObject {
     Q_OBJECT
 
 private slots:
-    void namesFollowTheSettingsPath_data() {
+    void namesFollowTheSettingsPath_data()
+    {
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("data");
         QTest::addColumn<QString>("label");
@@ -26,7 +27,8 @@ private slots:
                                        << "/店/看板①.bin"
                                        << "看板①";
     }
-    void namesFollowTheSettingsPath() {
+    void namesFollowTheSettingsPath()
+    {
         QFETCH(QString, settings);
         QFETCH(QString, data);
         QFETCH(QString, label);

@@ -12,18 +12,21 @@
 
 namespace {
 
-QByteArray readFile(const QString& path) {
+QByteArray readFile(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+void writeFile(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
 }
 
-QString testData(const QString& name) {
+QString testData(const QString& name)
+{
     return QStringLiteral(P10_TEST_DATA "/") + name;
 }
 
@@ -35,7 +38,8 @@ struct Snapshot {
         , dispData(controller.project().dispData())
         , modified(controller.project().modified())
         , label(controller.project().fileLabel())
-        , canvas0(controller.images().canvas(0).image()) {
+        , canvas0(controller.images().canvas(0).image())
+    {
         for (int m = 0; m < kMessageCount; ++m)
             messages.append(controller.project().message(m));
     }
@@ -66,7 +70,8 @@ private:
     QString temp(const QString& name) const { return m_dir->filePath(name); }
 
     // A copy of the golden pair, so that tests may save over it.
-    QString goldenCopy(const QString& base = QStringLiteral("windows")) {
+    QString goldenCopy(const QString& base = QStringLiteral("windows"))
+    {
         const QString ini = temp(base + QStringLiteral(".ini"));
         writeFile(ini, readFile(testData(QStringLiteral("windows.ini"))));
         writeFile(temp(base + QStringLiteral(".bin")), readFile(testData(QStringLiteral("windows.bin"))));
@@ -74,14 +79,16 @@ private:
     }
 
     // A pair whose settings file holds the given lines and whose display data are dark.
-    QString pairWith(const QByteArray& settings, const QString& base = QStringLiteral("made")) {
+    QString pairWith(const QByteArray& settings, const QString& base = QStringLiteral("made"))
+    {
         const QString ini = temp(base + QStringLiteral(".ini"));
         writeFile(ini, settings);
         writeFile(temp(base + QStringLiteral(".bin")), QByteArray(kDispDataSize, '\0'));
         return ini;
     }
 
-    void drawSomething() {
+    void drawSomething()
+    {
         for (int m = 0; m < kMessageCount; ++m) {
             MessageCanvas& canvas = controller().images().canvas(m);
             for (int x = m; x < 200 + 50 * m; x += 3)
@@ -94,18 +101,21 @@ private:
     }
 
 private slots:
-    void init() {
+    void init()
+    {
         m_dialogs = FakeDialogs();
         m_controller = std::make_unique<Controller>(m_dialogs, m_line);
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
-    void cleanup() {
+    void cleanup()
+    {
         if (m_line.isOpen())
             m_line.close();
     }
 
-    void saveWritesBothFilesAndClearsModified() {
+    void saveWritesBothFilesAndClearsModified()
+    {
         drawSomething();
         QVERIFY(project().modified());
         QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
@@ -125,7 +135,8 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2); // no temporary left behind
     }
 
-    void saveCommandAsksForThePath() {
+    void saveCommandAsksForThePath()
+    {
         m_dialogs.savePaths << temp(QStringLiteral("asked.ini"));
         QVERIFY(controller().save());
         QCOMPARE(m_dialogs.saveFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
@@ -135,7 +146,8 @@ private slots:
         QVERIFY(project().modified());
     }
 
-    void roundTripRestoresEverythingAndPaintsNothing() {
+    void roundTripRestoresEverythingAndPaintsNothing()
+    {
         drawSomething();
         controller().chooseEntry(GlobalList::ScreenWidth, 9);
         controller().chooseEntry(0, MessageList::Mode, kAnimationMode);
@@ -167,7 +179,8 @@ private slots:
         QVERIFY(project().altBoxes()[6].ticked && project().altBoxes()[7].ticked);
     }
 
-    void goldenFileLoadsItsValues() {
+    void goldenFileLoadsItsValues()
+    {
         controller().selectTab(5);
         QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
         QVERIFY(controller().loadFrom(goldenCopy()));
@@ -210,7 +223,8 @@ private slots:
         QCOMPARE(values, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0}));
     }
 
-    void differingByteIsPaintedBitByBit() {
+    void differingByteIsPaintedBitByBit()
+    {
         controller().images().canvas(4).setPixel(17, 7, MessageCanvas::kRed);
         controller().selectTab(4);
         controller().encodeMessage();
@@ -224,7 +238,8 @@ private slots:
         QCOMPARE(project().dispData().at(2, 7, 4), 0xA5);
     }
 
-    void savingOverTheGoldenFileKeepsEveryByte() {
+    void savingOverTheGoldenFileKeepsEveryByte()
+    {
         const QString path = goldenCopy();
         QVERIFY(controller().loadFrom(path));
         QVERIFY(controller().saveTo(path));
@@ -233,7 +248,8 @@ private slots:
                  readFile(testData(QStringLiteral("windows.bin"))));
     }
 
-    void fileWithoutKeysLoadsTheFileDefaults() {
+    void fileWithoutKeysLoadsTheFileDefaults()
+    {
         QVERIFY(controller().loadFrom(pairWith(QByteArray())));
         QCOMPARE(project().globals().screenWidth.text(), QStringLiteral("20"));
         QCOMPARE(project().globals().screenHeight.text(), QStringLiteral("16"));
@@ -248,13 +264,15 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void saveThatCannotWriteTellsAndKeepsModified_data() {
+    void saveThatCannotWriteTellsAndKeepsModified_data()
+    {
         QTest::addColumn<QString>("name");
         QTest::newRow("missing folder") << QStringLiteral("missing/x.ini");
         QTest::newRow("display data path is a folder") << QStringLiteral("folder.ini");
         QTest::newRow("settings path is a folder") << QStringLiteral("taken.ini");
     }
-    void saveThatCannotWriteTellsAndKeepsModified() {
+    void saveThatCannotWriteTellsAndKeepsModified()
+    {
         QFETCH(QString, name);
         QDir(m_dir->path()).mkdir(QStringLiteral("folder.bin"));
         QDir(m_dir->path()).mkdir(QStringLiteral("taken.ini"));
@@ -267,7 +285,8 @@ private slots:
         QVERIFY(m_dialogs.told.first().text.contains(QStringLiteral("書き込めません")));
     }
 
-    void writeProtectedFileIsNotReplaced() {
+    void writeProtectedFileIsNotReplaced()
+    {
         const QString path = goldenCopy();
         QFile::setPermissions(path, QFileDevice::ReadOwner);
         if (QFileInfo(path).isWritable())
@@ -278,7 +297,8 @@ private slots:
         QCOMPARE(readFile(path), readFile(testData(QStringLiteral("windows.ini"))));
     }
 
-    void refusedLoadChangesNothing_data() {
+    void refusedLoadChangesNothing_data()
+    {
         QTest::addColumn<QString>("bin");  // what to put beside the settings file
         QTest::addColumn<QString>("text"); // what the operator is told
         QTest::newRow("display data missing") << QString() << SettingsTexts::kDataMissing;
@@ -287,7 +307,8 @@ private slots:
         QTest::newRow("settings missing")
             << QStringLiteral("no settings") << SettingsTexts::kSettingsUnreadable;
     }
-    void refusedLoadChangesNothing() {
+    void refusedLoadChangesNothing()
+    {
         QFETCH(QString, bin);
         QFETCH(QString, text);
         drawSomething();
@@ -312,12 +333,14 @@ private slots:
         QCOMPARE(readFile(data), dataBefore);
     }
 
-    void yesWithoutASaveStopsTheLoad_data() {
+    void yesWithoutASaveStopsTheLoad_data()
+    {
         QTest::addColumn<QString>("savePath");
         QTest::newRow("save dialog cancelled") << QString();
         QTest::newRow("save failed") << QStringLiteral("missing/x.ini");
     }
-    void yesWithoutASaveStopsTheLoad() {
+    void yesWithoutASaveStopsTheLoad()
+    {
         QFETCH(QString, savePath);
         drawSomething();
         const Snapshot before(controller());
@@ -334,7 +357,8 @@ private slots:
         QVERIFY(Snapshot(controller()) == before);
     }
 
-    void yesWithASaveGoesOnToLoad() {
+    void yesWithASaveGoesOnToLoad()
+    {
         drawSomething();
         m_dialogs.yesNoAnswers << true;
         m_dialogs.savePaths << temp(QStringLiteral("kept.ini"));
@@ -344,7 +368,8 @@ private slots:
         QCOMPARE(project().fileLabel(), QStringLiteral("windows"));
     }
 
-    void noLoadsWithoutSaving() {
+    void noLoadsWithoutSaving()
+    {
         drawSomething();
         m_dialogs.openPaths << goldenCopy();
         controller().load();
@@ -354,7 +379,8 @@ private slots:
         QCOMPARE(m_dialogs.openFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
     }
 
-    void loadIsRefusedDuringATransferAfterTheQuestion() {
+    void loadIsRefusedDuringATransferAfterTheQuestion()
+    {
         project().setModified(true);
         QVERIFY(m_line.open());
         m_dialogs.openPaths << goldenCopy();
@@ -368,14 +394,16 @@ private slots:
         QVERIFY(project().fileLabel().isEmpty());
     }
 
-    void cancelledOpenDialogLoadsNothing() {
+    void cancelledOpenDialogLoadsNothing()
+    {
         const Snapshot before(controller());
         controller().load();
         QCOMPARE(m_dialogs.openFilters.size(), 1);
         QVERIFY(Snapshot(controller()) == before);
     }
 
-    void lossesAreToldWhenSaving() {
+    void lossesAreToldWhenSaving()
+    {
         controller().setMessageText(3, QStringLiteral("上\r\n下"));
         controller().setMessageText(6, QStringLiteral("😀"));
         const QString path = temp(QStringLiteral("loss.ini"));
@@ -391,7 +419,8 @@ private slots:
         QCOMPARE(project().message(3).text, QStringLiteral("上"));
     }
 
-    void valuesOutOfRangeLoadSensibly_data() {
+    void valuesOutOfRangeLoadSensibly_data()
+    {
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<std::function<bool(const Project&)>>("check");
         using F = std::function<bool(const Project&)>;
@@ -434,7 +463,8 @@ private slots:
                    return p.globals().clockMessage.index() == -1 && p.globals().hourPosition.index() == -1;
                });
     }
-    void valuesOutOfRangeLoadSensibly() {
+    void valuesOutOfRangeLoadSensibly()
+    {
         QFETCH(QByteArray, settings);
         QFETCH(std::function<bool(const Project&)>, check);
         QVERIFY(controller().loadFrom(pairWith(settings)));

@@ -22,14 +22,16 @@ private:
 
     int below(int n) { return int(m_random.bounded(std::max(n, 1))); }
 
-    QByteArray randomBytes(int size) {
+    QByteArray randomBytes(int size)
+    {
         QByteArray bytes(size, '\0');
         for (char& c : bytes)
             c = char(m_random.bounded(256));
         return bytes;
     }
 
-    QByteArray mutate(QByteArray bytes) {
+    QByteArray mutate(QByteArray bytes)
+    {
         const int steps = 1 + below(6);
         for (int i = 0; i < steps; ++i) {
             const int at = below(int(bytes.size()) + 1);
@@ -68,13 +70,15 @@ private:
         return bytes;
     }
 
-    static qint64 budgetMs() {
+    static qint64 budgetMs()
+    {
         const int seconds = qEnvironmentVariableIntValue("P10_FUZZ_SECONDS");
         return 1000LL * (seconds > 0 ? seconds : 2);
     }
 
 private slots:
-    void initTestCase() {
+    void initTestCase()
+    {
         const quint32 seed = qEnvironmentVariableIsSet("P10_FUZZ_SEED")
                                  ? quint32(qEnvironmentVariableIntValue("P10_FUZZ_SEED"))
                                  : QRandomGenerator::global()->generate();
@@ -85,7 +89,8 @@ private slots:
         m_golden = golden.readAll();
     }
 
-    void readerSurvivesMutatedFiles() {
+    void readerSurvivesMutatedFiles()
+    {
         QElapsedTimer clock;
         clock.start();
         int runs = 0;
@@ -105,7 +110,8 @@ private slots:
         qInfo("%d mutated files read", runs);
     }
 
-    void loaderSurvivesMutatedFiles() {
+    void loaderSurvivesMutatedFiles()
+    {
         FakeDialogs dialogs;
         FakeSerialLine line;
         Controller controller(dialogs, line);

@@ -14,8 +14,8 @@ public:
         QString text;
     };
 
-    QList<bool> yesNoAnswers;    // taken from the front; No when empty
-    QStringList openPaths;       // taken from the front; cancelled when empty
+    QList<bool> yesNoAnswers; // taken from the front; No when empty
+    QStringList openPaths;    // taken from the front; cancelled when empty
     QStringList savePaths;
     QList<Shown> questions;
     QList<Shown> told;
