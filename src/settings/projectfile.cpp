@@ -72,7 +72,8 @@ ProjectFile ProjectFile::capture(const Project& project, Losses* losses)
         const MessageSettings& settings = project.message(m);
         Message& message = file.messages[m];
         message.text = withoutTrailingLineBreak(settings.text);
-        // A key line holds one line; the original tool rendered only the first line anyway.
+        // A key holds one line, and a reader of the file on Windows would get back only the first
+        // one: the text is cut there and the operator is told which messages lost their rest.
         const auto lineBreak = std::find_if(message.text.cbegin(), message.text.cend(),
                                             [](QChar c) { return c == u'\r' || c == u'\n'; });
         if (lineBreak != message.text.cend()) {
