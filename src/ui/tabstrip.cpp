@@ -31,7 +31,10 @@ QRect TabStrip::tabRect(int index) const
 {
     if (index < 0 || index >= count())
         return {};
-    const int row = index / m_tabsPerRow;
+    // As in a Windows tab strip of several rows, the row holding the selected tab moves next to
+    // the page, so that the selected tab joins the page it shows; the rows keep their cyclic order.
+    const int rows = rowCount();
+    const int row = (index / m_tabsPerRow - m_current / m_tabsPerRow - 1 + 2 * rows) % rows;
     const int column = index % m_tabsPerRow;
     const int left = column * width() / m_tabsPerRow;
     const int right = (column + 1) * width() / m_tabsPerRow;
