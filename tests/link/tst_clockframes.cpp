@@ -1,20 +1,9 @@
 #include "link/clockframes.h"
+#include "support/bytes.h"
 
 #include <QTest>
 
 using namespace ClockFrames;
-
-namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (const int v : values)
-        result.append(static_cast<char>(v));
-    return result;
-}
-
-} // namespace
 
 class TestClockFrames : public QObject {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "controller/controller.h"
 #include "link/linktexts.h"
+#include "support/bytes.h"
 #include "support/fakeclock.h"
 #include "support/fakedialogs.h"
 #include "support/fakeportcatalogue.h"
@@ -10,14 +11,6 @@
 #include <QTimer>
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (const int v : values)
-        result.append(static_cast<char>(v));
-    return result;
-}
 
 using Progress = QList<QPair<int, int>>;
 

@@ -1,19 +1,12 @@
 #include "link/uploadframes.h"
 #include "model/displaydata.h"
+#include "support/bytes.h"
 
 #include <QTest>
 
 using namespace UploadFrames;
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray result;
-    for (const int v : values)
-        result.append(static_cast<char>(v));
-    return result;
-}
 
 std::array<int, kMessageCount> lengths(std::initializer_list<int> first)
 {
