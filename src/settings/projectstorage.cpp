@@ -95,14 +95,20 @@ Error write(const QString& settingsPath, const ProjectFile& settings, const Disp
         const auto bytes = data.message(m);
         dataFile.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
     }
-    if (!dataFile.commit())
-        return Error::DataUnwritable;
-    progress(SettingsFormat::kSaveProgressMax);
-
     QSaveFile settingsFile(settingsPath);
     if (!settingsFile.open(QIODevice::WriteOnly))
         return Error::SettingsUnwritable;
     settingsFile.write(document.toBytes());
+
+    // Both temporaries hold all their bytes before either replaces its file, so a full disk or a
+    // refused write leaves the old pair as it was rather than new data beside old settings.
+    if (!dataFile.flush())
+        return Error::DataUnwritable;
+    if (!settingsFile.flush())
+        return Error::SettingsUnwritable;
+    if (!dataFile.commit())
+        return Error::DataUnwritable;
+    progress(SettingsFormat::kSaveProgressMax);
     return settingsFile.commit() ? Error::None : Error::SettingsUnwritable;
 }
 
