@@ -2,6 +2,7 @@
 
 #include "controller/controller.h"
 #include "ui/listcombo.h"
+#include "ui/namedwidgets.h"
 #include "ui/windowfonts.h"
 #include "ui/windowlayout.h"
 
@@ -37,9 +38,7 @@ GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
     grid->setVerticalSpacing(kMargin);
     const auto place = [&](int row, int column, const QString& labelName, const QString& caption,
                            QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setObjectName(labelName);
-        grid->addWidget(label, row, column, Qt::AlignRight);
+        grid->addWidget(namedLabel(labelName, caption, this), row, column, Qt::AlignRight);
         grid->addWidget(field, row, column + 1);
     };
     place(0, 0, QStringLiteral("Label19"), QStringLiteral("高さ(Dots)"),
@@ -85,13 +84,16 @@ GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kMargin / 2);
-    QPushButton* load = button(QStringLiteral("CmdLoad"), QStringLiteral("参 照"));
+    QPushButton* load = namedButton(QStringLiteral("CmdLoad"), QStringLiteral("参 照"),
+                                    QSize(kButtonWidth, kButtonHeight), this);
     connect(load, &QPushButton::clicked, this, [this] { m_controller.load(); });
-    QPushButton* save = button(QStringLiteral("CmdSave"), QStringLiteral("保 存"));
+    QPushButton* save = namedButton(QStringLiteral("CmdSave"), QStringLiteral("保 存"),
+                                    QSize(kButtonWidth, kButtonHeight), this);
     connect(save, &QPushButton::clicked, this, [this] { m_controller.save(); });
     buttons->addWidget(load);
     buttons->addWidget(save);
-    QPushButton* send = button(QStringLiteral("CmdSend"), QStringLiteral("転 送"));
+    QPushButton* send = namedButton(QStringLiteral("CmdSend"), QStringLiteral("転 送"),
+                                    QSize(kButtonWidth, kButtonHeight), this);
     connect(send, &QPushButton::clicked, this, [this] { m_controller.send(); });
     buttons->addWidget(send);
 
@@ -114,14 +116,6 @@ ListCombo* GlobalPanel::globalList(const QString& name, int width, GlobalList li
             [this, list](int index) { m_controller.chooseEntry(list, index); });
     m_lists.emplace(list, combo);
     return combo;
-}
-
-QPushButton* GlobalPanel::button(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setFixedSize(kButtonWidth, kButtonHeight);
-    return button;
 }
 
 void GlobalPanel::refresh()

@@ -22,7 +22,6 @@ public:
 
 private:
     [[nodiscard]] ListCombo* globalList(const QString& name, int width, GlobalList list);
-    [[nodiscard]] QPushButton* button(const QString& name, const QString& caption);
     void refresh();
 
     Controller& m_controller;

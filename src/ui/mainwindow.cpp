@@ -4,6 +4,7 @@
 #include "model/limits.h"
 #include "ui/globalpanel.h"
 #include "ui/messagepage.h"
+#include "ui/namedwidgets.h"
 #include "ui/tabstrip.h"
 #include "ui/timepanel.h"
 #include "ui/usagegaugeview.h"
@@ -27,14 +28,7 @@ constexpr int kExitButtonWidth = 150;
 constexpr int kExitButtonHeight = 50;
 constexpr int kGaugeLabelWidth = 160;
 constexpr int kRegionGap = 4;
-
-QPushButton* pushButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setFixedSize(kPageButtonWidth, kButtonHeight);
-    return button;
-}
+constexpr QSize kPageButton(kPageButtonWidth, kButtonHeight);
 
 } // namespace
 
@@ -105,11 +99,13 @@ void MainWindow::buildTabs()
         m_pages->addWidget(new MessagePage(m_controller, m, m_pages));
 
     // These act on the current message, the page that is showing.
-    auto* adopt = pushButton(QStringLiteral("CmdUpText"), QStringLiteral("テキスト採用"), content);
+    auto* adopt =
+        namedButton(QStringLiteral("CmdUpText"), QStringLiteral("テキスト採用"), kPageButton, content);
     connect(adopt, &QPushButton::clicked, this, [this] { m_controller.adoptText(); });
-    auto* import = pushButton(QStringLiteral("CmdLdPic"), QStringLiteral("画像参照"), content);
+    auto* import = namedButton(QStringLiteral("CmdLdPic"), QStringLiteral("画像参照"), kPageButton, content);
     connect(import, &QPushButton::clicked, this, [this] { m_controller.importPicture(); });
-    auto* exportButton = pushButton(QStringLiteral("CmdSvPic"), QStringLiteral("画像保存"), content);
+    auto* exportButton =
+        namedButton(QStringLiteral("CmdSvPic"), QStringLiteral("画像保存"), kPageButton, content);
     connect(exportButton, &QPushButton::clicked, this, [this] { m_controller.exportPicture(); });
 
     auto* buttons = new QHBoxLayout;

@@ -4,6 +4,7 @@
 #include "model/limits.h"
 #include "ui/focusoutfilter.h"
 #include "ui/listcombo.h"
+#include "ui/namedwidgets.h"
 #include "ui/previewview.h"
 #include "ui/windowfonts.h"
 #include "ui/windowlayout.h"
@@ -39,13 +40,6 @@ QString modelText(const QString& shown)
 QString shownText(const QString& model)
 {
     return QString(model).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QLabel* label(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 } // namespace
@@ -122,10 +116,10 @@ QWidget* MessagePage::buildTextFrame()
     m_bold = checkBox(name(QStringLiteral("ChkBold")), QStringLiteral("太文字"), &Controller::setBold);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(label(name(QStringLiteral("Label5")), QStringLiteral("フォント"), frame));
+    row->addWidget(namedLabel(name(QStringLiteral("Label5")), QStringLiteral("フォント"), frame));
     row->addWidget(m_fontName);
     row->addSpacing(2 * kMargin);
-    row->addWidget(label(name(QStringLiteral("Label7")), QStringLiteral("フォントサイズ"), frame));
+    row->addWidget(namedLabel(name(QStringLiteral("Label7")), QStringLiteral("フォントサイズ"), frame));
     row->addWidget(m_fontSize);
     row->addStretch();
     row->addWidget(m_bold);
@@ -153,9 +147,9 @@ QWidget* MessagePage::buildShowFrame()
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(kMargin, kMargin / 2, kMargin, kMargin / 2);
     grid->setVerticalSpacing(kMargin / 2);
-    grid->addWidget(label(name(QStringLiteral("Label3")), QStringLiteral("移動モード"), frame), 0, 0);
+    grid->addWidget(namedLabel(name(QStringLiteral("Label3")), QStringLiteral("移動モード"), frame), 0, 0);
     grid->addWidget(m_mode, 0, 1);
-    grid->addWidget(label(name(QStringLiteral("Label2")), QStringLiteral("移動速度"), frame), 0, 2);
+    grid->addWidget(namedLabel(name(QStringLiteral("Label2")), QStringLiteral("移動速度"), frame), 0, 2);
     grid->addWidget(m_speed, 0, 3);
     grid->addWidget(m_flash, 0, 4);
     if (m_message == 0) {
@@ -164,11 +158,11 @@ QWidget* MessagePage::buildShowFrame()
                 [this](const QString& text) { m_controller.typeText(GlobalList::ScreenWidth, text); });
         connect(m_screenWidth, &QComboBox::activated, this,
                 [this](int index) { m_controller.chooseEntry(GlobalList::ScreenWidth, index); });
-        grid->addWidget(label(QStringLiteral("Label10"), QStringLiteral("表示画面長さ（Bytes)"), frame), 1,
-                        0);
+        grid->addWidget(namedLabel(QStringLiteral("Label10"), QStringLiteral("表示画面長さ（Bytes)"), frame),
+                        1, 0);
         grid->addWidget(m_screenWidth, 1, 1);
-        grid->addWidget(label(QStringLiteral("Label12"), QStringLiteral("(1 Byte = 8 Pixels)"), frame), 1, 2,
-                        1, 2);
+        grid->addWidget(namedLabel(QStringLiteral("Label12"), QStringLiteral("(1 Byte = 8 Pixels)"), frame),
+                        1, 2, 1, 2);
         grid->addWidget(m_loopLamp, 1, 4);
         grid->addWidget(m_alt, 1, 5);
     } else {
@@ -200,7 +194,7 @@ QLayout* MessagePage::buildAdjustRow()
 
     auto* row = new QHBoxLayout;
     row->setSpacing(kMargin / 2);
-    row->addWidget(label(name(QStringLiteral("Label6")), QStringLiteral("表示位置調整"), this));
+    row->addWidget(namedLabel(name(QStringLiteral("Label6")), QStringLiteral("表示位置調整"), this));
     row->addWidget(m_topAdj);
     row->addWidget(m_adjust);
     row->addStretch();

@@ -4,6 +4,7 @@
 #include "model/limits.h"
 #include "schedule/worktimerules.h"
 #include "ui/focusoutfilter.h"
+#include "ui/namedwidgets.h"
 #include "ui/windowlayout.h"
 
 #include <QCheckBox>
@@ -25,13 +26,6 @@ constexpr int kTimeFieldLength = 5;
 constexpr int kDaysFieldWidth = 50;
 constexpr int kProgressWidth = 90;
 constexpr int kButtonWidth = 100;
-
-QLabel* label(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 } // namespace
 
@@ -74,9 +68,8 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
         m_progress->setValue(value);
     });
 
-    auto* send = new QPushButton(QStringLiteral("転   送"), this);
-    send->setObjectName(QStringLiteral("CmdSendClk"));
-    send->setFixedSize(kButtonWidth, kControlHeight + 2);
+    auto* send = namedButton(QStringLiteral("CmdSendClk"), QStringLiteral("転   送"),
+                             QSize(kButtonWidth, kControlHeight + 2), this);
     connect(send, &QPushButton::clicked, this, [this] { m_controller.sendClock(); });
 
     auto* tick = new QTimer(this);
@@ -90,15 +83,15 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     layout->setSpacing(kMargin / 2);
     layout->addWidget(m_clock);
     layout->addSpacing(kMargin);
-    layout->addWidget(label(QStringLiteral("Label18"), QStringLiteral("日数"), this));
+    layout->addWidget(namedLabel(QStringLiteral("Label18"), QStringLiteral("日数"), this));
     layout->addWidget(m_days);
     layout->addSpacing(kMargin);
     layout->addWidget(m_enabled);
-    layout->addWidget(label(QStringLiteral("Label20"), QStringLiteral("開始"), this));
+    layout->addWidget(namedLabel(QStringLiteral("Label20"), QStringLiteral("開始"), this));
     layout->addWidget(m_startText);
     layout->addWidget(m_start);
     layout->addSpacing(kMargin / 2);
-    layout->addWidget(label(QStringLiteral("Label21"), QStringLiteral("終了"), this));
+    layout->addWidget(namedLabel(QStringLiteral("Label21"), QStringLiteral("終了"), this));
     layout->addWidget(m_endText);
     layout->addWidget(m_end);
     layout->addSpacing(kMargin);
