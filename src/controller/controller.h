@@ -86,6 +86,9 @@ public:
 
     // An exchange with the card holds the serial line open.
     [[nodiscard]] bool transferInProgress() const;
+    // Shows "現在転送中。" and answers true while a transfer runs: the guard of every command
+    // that changes the data.
+    [[nodiscard]] bool refusedWhileBusy();
 
     // Settings files. save() and load() ask through the dialogs; saveTo and loadFrom take the path
     // (command line, tests). A save answers true only when both files were written.
@@ -123,8 +126,6 @@ signals:
     void transferFinished(bool completed);
 
 private:
-    // Shows "現在転送中。" and answers true while a transfer runs.
-    [[nodiscard]] bool refusedWhileBusy();
     void reencodeMessageZero(int thenCurrent);
     void clockChoiceChanged();
     void daysChoiceChanged();

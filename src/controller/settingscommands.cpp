@@ -71,10 +71,8 @@ void SettingsCommands::load()
     if (m_controller.project().modified() &&
         m_dialogs.askYesNo(MessageTexts::kWarningTitle, SettingsTexts::kAskSave) && !save())
         return;
-    if (m_controller.transferInProgress()) {
-        m_dialogs.tell(MessageTexts::kBusyTitle, MessageTexts::kBusy);
+    if (m_controller.refusedWhileBusy())
         return;
-    }
     const QString path = m_dialogs.chooseOpenFile(SettingsFormat::kFileFilter);
     if (!path.isEmpty())
         loadFrom(path);
@@ -82,10 +80,8 @@ void SettingsCommands::load()
 
 bool SettingsCommands::loadFrom(const QString& path)
 {
-    if (m_controller.transferInProgress()) {
-        m_dialogs.tell(MessageTexts::kBusyTitle, MessageTexts::kBusy);
+    if (m_controller.refusedWhileBusy())
         return false;
-    }
     const ProjectStorage::ReadResult result = ProjectStorage::read(path);
     if (!result.project) {
         tellError(result.error, path);
