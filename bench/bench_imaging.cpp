@@ -1,5 +1,5 @@
 #include "controller/controller.h"
-#include "controller/dialogs.h"
+#include "dialogs/dialogs.h"
 #include "imaging/messagepainter.h"
 #include "link/serialline.h"
 
@@ -15,7 +15,8 @@ namespace {
 class SilentDialogs : public Dialogs {
 public:
     bool askYesNo(const QString&, const QString&) override { return false; }
-    void tell(const QString& title, const QString& text) override
+    Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
+    void tell(const QString& title, const QString& text, const QString& = {}) override
     {
         qWarning("%s: %s", qPrintable(title), qPrintable(text));
     }

@@ -1,7 +1,7 @@
 #include "controller/controller.h"
 
-#include "controller/dialogs.h"
-#include "controller/messagetexts.h"
+#include "dialogs/dialogs.h"
+#include "dialogs/messagetexts.h"
 #include "imaging/fontcatalogue.h"
 #include "imaging/messagepainter.h"
 #include "imaging/picturefiles.h"
@@ -41,7 +41,7 @@ bool Controller::refusedWhileBusy()
 {
     if (!transferInProgress())
         return false;
-    m_dialogs.tell(MessageTexts::kBusyTitle, MessageTexts::kBusy);
+    m_dialogs.tell(MessageTexts::busyTitle(), MessageTexts::busy());
     return true;
 }
 
@@ -368,7 +368,7 @@ bool Controller::importPictureFrom(const QString& path)
         return false;
     const PictureFiles::Loaded loaded = PictureFiles::read(path);
     if (!loaded.problem.isEmpty()) {
-        m_dialogs.tell(MessageTexts::kWarningTitle, loaded.problem);
+        m_dialogs.tell(MessageTexts::warningTitle(), loaded.problem);
         return false;
     }
     const int m = m_project.curMsg();
@@ -394,7 +394,7 @@ bool Controller::exportPictureTo(const QString& path)
 {
     if (PictureFiles::writeBmp(MessagePainter::composed(m_images, m_project.curMsg()), path))
         return true;
-    m_dialogs.tell(MessageTexts::kWarningTitle, PictureFiles::kNotWritten);
+    m_dialogs.tell(MessageTexts::warningTitle(), PictureFiles::kNotWritten);
     return false;
 }
 
@@ -422,8 +422,8 @@ bool Controller::confirmClose()
 {
     // Both questions are always asked; a No to the first keeps the window open whatever the second.
     bool mayClose =
-        !transferInProgress() || m_dialogs.askYesNo(MessageTexts::kWarningTitle, kCloseDuringTransfer);
-    if (m_project.modified() && m_dialogs.askYesNo(MessageTexts::kWarningTitle, kSaveChanges) && !save())
+        !transferInProgress() || m_dialogs.askYesNo(MessageTexts::warningTitle(), kCloseDuringTransfer);
+    if (m_project.modified() && m_dialogs.askYesNo(MessageTexts::warningTitle(), kSaveChanges) && !save())
         mayClose = false;
     return mayClose;
 }

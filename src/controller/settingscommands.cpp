@@ -1,9 +1,9 @@
 #include "controller/settingscommands.h"
 
 #include "controller/controller.h"
-#include "controller/dialogs.h"
-#include "controller/messagetexts.h"
-#include "controller/settingstexts.h"
+#include "dialogs/dialogs.h"
+#include "dialogs/messagetexts.h"
+#include "dialogs/settingstexts.h"
 #include "model/textnumbers.h"
 #include "settings/datarepaint.h"
 #include "settings/settingsformat.h"
@@ -20,8 +20,8 @@ QString messageNames(const QList<int>& messages)
 {
     QStringList names;
     for (const int m : messages)
-        names << SettingsTexts::kMessageName + QString::number(m);
-    return names.join(SettingsTexts::kListSeparator);
+        names << SettingsTexts::messageName() + QString::number(m);
+    return names.join(SettingsTexts::listSeparator());
 }
 
 int adjustBarFor(const QString& adjust)
@@ -69,7 +69,7 @@ void SettingsCommands::load()
 {
     // Yes with a cancelled or failed save must not throw the unsaved work away.
     if (m_controller.project().modified() &&
-        m_dialogs.askYesNo(MessageTexts::kWarningTitle, SettingsTexts::kAskSave) && !save())
+        m_dialogs.askYesNo(MessageTexts::warningTitle(), SettingsTexts::askSave()) && !save())
         return;
     if (m_controller.refusedWhileBusy())
         return;
@@ -167,12 +167,12 @@ void SettingsCommands::tellLosses(const ProjectFile::Losses& losses)
 {
     QStringList parts;
     if (!losses.cutAtLineBreak.isEmpty())
-        parts << SettingsTexts::kCutAtLineBreak + messageNames(losses.cutAtLineBreak);
+        parts << SettingsTexts::cutAtLineBreak() + messageNames(losses.cutAtLineBreak);
     if (!losses.unencodable.isEmpty())
-        parts << SettingsTexts::kUnencodable + messageNames(losses.unencodable);
+        parts << SettingsTexts::unencodable() + messageNames(losses.unencodable);
     if (losses.daysUnencodable)
-        parts << SettingsTexts::kDaysUnencodable;
-    m_dialogs.tell(MessageTexts::kWarningTitle, parts.join(u'\n'));
+        parts << SettingsTexts::daysUnencodable();
+    m_dialogs.tell(MessageTexts::warningTitle(), parts.join(u'\n'));
 }
 
 void SettingsCommands::tellError(ProjectStorage::Error error, const QString& path)
@@ -184,27 +184,27 @@ void SettingsCommands::tellError(ProjectStorage::Error error, const QString& pat
     case Error::None:
         return;
     case Error::SettingsUnreadable:
-        text = SettingsTexts::kSettingsUnreadable;
+        text = SettingsTexts::settingsUnreadable();
         break;
     case Error::DataMissing:
-        text = SettingsTexts::kDataMissing;
+        text = SettingsTexts::dataMissing();
         file = ProjectStorage::dataFilePath(path);
         break;
     case Error::DataWrongSize:
-        text = SettingsTexts::kDataWrongSize;
+        text = SettingsTexts::dataWrongSize();
         file = ProjectStorage::dataFilePath(path);
         break;
     case Error::DataUnreadable:
-        text = SettingsTexts::kDataUnreadable;
+        text = SettingsTexts::dataUnreadable();
         file = ProjectStorage::dataFilePath(path);
         break;
     case Error::DataUnwritable:
-        text = SettingsTexts::kDataUnwritable;
+        text = SettingsTexts::dataUnwritable();
         file = ProjectStorage::dataFilePath(path);
         break;
     case Error::SettingsUnwritable:
-        text = SettingsTexts::kSettingsUnwritable;
+        text = SettingsTexts::settingsUnwritable();
         break;
     }
-    m_dialogs.tell(MessageTexts::kWarningTitle, text + u'\n' + file);
+    m_dialogs.tell(MessageTexts::warningTitle(), text + u'\n' + file);
 }

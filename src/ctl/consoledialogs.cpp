@@ -18,9 +18,15 @@ bool ConsoleDialogs::askYesNo(const QString& title, const QString& text)
     return false;
 }
 
-void ConsoleDialogs::tell(const QString& title, const QString& text)
+Dialogs::Answer ConsoleDialogs::askYesNoCancel(const QString& title, const QString& text)
 {
-    printError(title, text);
+    printError(title, text + QStringLiteral(" → キャンセル"));
+    return Answer::Cancel;
+}
+
+void ConsoleDialogs::tell(const QString& title, const QString& text, const QString& detail)
+{
+    printError(title, detail.isEmpty() ? text : text + u'\n' + detail);
     m_told = true;
 }
 

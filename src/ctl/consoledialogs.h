@@ -1,15 +1,17 @@
 #pragma once
 
-#include "controller/dialogs.h"
+#include "dialogs/dialogs.h"
 
 #include <QStringList>
 
 // The dialogs of a run without a window: messages go to standard error, questions are answered
-// No and file choices are cancelled, so nothing waits for an operator who is not there.
+// No (or Cancel where offered) and file choices are cancelled, so nothing waits for an operator who is not
+// there.
 class ConsoleDialogs : public Dialogs {
 public:
     [[nodiscard]] bool askYesNo(const QString& title, const QString& text) override;
-    void tell(const QString& title, const QString& text) override;
+    [[nodiscard]] Answer askYesNoCancel(const QString& title, const QString& text) override;
+    void tell(const QString& title, const QString& text, const QString& detail = {}) override;
     [[nodiscard]] QString chooseOpenFile(const QString&) override { return {}; }
     [[nodiscard]] QString chooseSaveFile(const QString&) override { return {}; }
 

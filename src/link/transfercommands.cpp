@@ -1,9 +1,9 @@
 #include "link/transfercommands.h"
 
-#include "controller/dialogs.h"
-#include "controller/messagetexts.h"
+#include "dialogs/dialogs.h"
+#include "dialogs/linktexts.h"
+#include "dialogs/messagetexts.h"
 #include "link/clockexchange.h"
-#include "link/linktexts.h"
 #include "link/portcatalogue.h"
 #include "link/portnames.h"
 #include "link/serialline.h"
@@ -26,7 +26,7 @@ bool TransferCommands::send()
     if (refusedWhileBusy())
         return false;
     if (m_project.totalLen() < 1) {
-        m_dialogs.tell(LinkTexts::kNoTextTitle, LinkTexts::kNoText);
+        m_dialogs.tell(LinkTexts::noTextTitle(), LinkTexts::noText());
         return false;
     }
     if (!readComSet())
@@ -51,7 +51,7 @@ bool TransferCommands::readComSet()
 {
     const QString name = m_project.globals().port.text();
     if (!PortNames::comPortNumber(name)) {
-        m_dialogs.tell(MessageTexts::kErrorTitle, LinkTexts::kBadPortName);
+        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::badPortName());
         return false;
     }
     m_line.setPortName(m_catalogue.device(name));
@@ -69,7 +69,7 @@ bool TransferCommands::refusedWhileBusy()
 {
     if (!m_line.isOpen())
         return false;
-    m_dialogs.tell(MessageTexts::kBusyTitle, MessageTexts::kBusy);
+    m_dialogs.tell(MessageTexts::busyTitle(), MessageTexts::busy());
     return true;
 }
 
@@ -97,16 +97,16 @@ void TransferCommands::report(ExchangeOutcome outcome)
 {
     switch (outcome) {
     case ExchangeOutcome::PortUnavailable:
-        m_dialogs.tell(MessageTexts::kWarningTitle, LinkTexts::kPortUnavailable);
+        m_dialogs.tell(MessageTexts::warningTitle(), LinkTexts::portUnavailable());
         break;
     case ExchangeOutcome::NotOpened:
-        m_dialogs.tell(MessageTexts::kErrorTitle, LinkTexts::kNotOpened);
+        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::notOpened());
         break;
     case ExchangeOutcome::LineFailed:
-        m_dialogs.tell(MessageTexts::kErrorTitle, LinkTexts::kLineFailed);
+        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::lineFailed());
         break;
     case ExchangeOutcome::LineStalled:
-        m_dialogs.tell(MessageTexts::kErrorTitle, LinkTexts::kLineStalled);
+        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::lineStalled());
         break;
     case ExchangeOutcome::Completed:
     case ExchangeOutcome::Aborted:

@@ -10,9 +10,25 @@ bool WidgetDialogs::askYesNo(const QString& title, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-void WidgetDialogs::tell(const QString& title, const QString& text)
+Dialogs::Answer WidgetDialogs::askYesNoCancel(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void WidgetDialogs::tell(const QString& title, const QString& text, const QString& detail)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, m_parent);
+    box.setDetailedText(detail);
     box.exec();
 }
 

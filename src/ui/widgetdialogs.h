@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/dialogs.h"
+#include "dialogs/dialogs.h"
 
 class QWidget;
 
@@ -14,7 +14,8 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     [[nodiscard]] bool askYesNo(const QString& title, const QString& text) override;
-    void tell(const QString& title, const QString& text) override;
+    [[nodiscard]] Answer askYesNoCancel(const QString& title, const QString& text) override;
+    void tell(const QString& title, const QString& text, const QString& detail = {}) override;
     [[nodiscard]] QString chooseOpenFile(const QString& filter) override;
     [[nodiscard]] QString chooseSaveFile(const QString& filter) override;
 

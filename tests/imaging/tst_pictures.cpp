@@ -1,4 +1,4 @@
-#include "controller/messagetexts.h"
+#include "dialogs/messagetexts.h"
 #include "imaging/picturefiles.h"
 #include "imagingtesthelpers.h"
 #include "support/fakedialogs.h"
@@ -259,8 +259,8 @@ private slots:
         m_dialogs->openPaths << save(filled(100, 16, qRgb(255, 255, 255)), "white.bmp");
         m_controller->importPicture();
         QCOMPARE(m_dialogs->told.size(), 1);
-        QCOMPARE(m_dialogs->told[0].title, MessageTexts::kBusyTitle);
-        QCOMPARE(m_dialogs->told[0].text, MessageTexts::kBusy);
+        QCOMPARE(m_dialogs->told[0].title, MessageTexts::busyTitle());
+        QCOMPARE(m_dialogs->told[0].text, MessageTexts::busy());
         QVERIFY(m_dialogs->openFilters.isEmpty()); // refused before the dialog
         QCOMPARE(image(0), before);
         QCOMPARE(messageBytes(*m_controller, 0), bytes);
@@ -294,7 +294,7 @@ private slots:
     {
         QVERIFY(!m_controller->exportPictureTo(path("no/such/folder/out.bmp")));
         QCOMPARE(m_dialogs->told.size(), 1);
-        QCOMPARE(m_dialogs->told[0].title, MessageTexts::kWarningTitle);
+        QCOMPARE(m_dialogs->told[0].title, MessageTexts::warningTitle());
         QCOMPARE(m_dialogs->told[0].text, PictureFiles::kNotWritten);
     }
 

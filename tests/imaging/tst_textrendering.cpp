@@ -1,4 +1,4 @@
-#include "controller/messagetexts.h"
+#include "dialogs/messagetexts.h"
 #include "imaging/textrenderer.h"
 #include "imagingtesthelpers.h"
 #include "support/fakedialogs.h"
@@ -60,7 +60,7 @@ private slots:
 
         m_controller->adoptText();
         QCOMPARE(m_dialogs->told.size(), 1);
-        QCOMPARE(m_dialogs->told[0].title, MessageTexts::kBusyTitle);
+        QCOMPARE(m_dialogs->told[0].title, MessageTexts::busyTitle());
         QCOMPARE(m_dialogs->told[0].text, "現在転送中。");
         QCOMPARE(image(0), before);
         QCOMPARE(messageBytes(*m_controller, 0), bytes);

@@ -1,6 +1,6 @@
 #include "cardreader.h"
 #include "controller/controller.h"
-#include "link/linktexts.h"
+#include "dialogs/linktexts.h"
 #include "link/serialportline.h"
 #include "ptypair.h"
 #include "support/fakeclock.h"
@@ -142,7 +142,7 @@ private slots:
         QVERIFY(!m_controller->transferInProgress());
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "エラー発生");
-        QCOMPARE(m_dialogs.told.first().text, LinkTexts::kLineFailed);
+        QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineFailed());
     }
 
     void missingPortSendsNothing()

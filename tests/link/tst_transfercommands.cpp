@@ -1,5 +1,5 @@
 #include "controller/controller.h"
-#include "link/linktexts.h"
+#include "dialogs/linktexts.h"
 #include "support/bytes.h"
 #include "support/fakeclock.h"
 #include "support/fakedialogs.h"
@@ -306,7 +306,7 @@ private slots:
         QVERIFY(timer.elapsed() >= 2000);
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "エラー発生");
-        QCOMPARE(m_dialogs.told.first().text, LinkTexts::kLineStalled);
+        QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineStalled());
     }
 
     void brokenLineStopsTheUpload()
@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(m_line.written, QByteArray("Hello32"));
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "エラー発生");
-        QCOMPARE(m_dialogs.told.first().text, LinkTexts::kLineFailed);
+        QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineFailed());
     }
 
     void abortClosesTheLineAtOnce()

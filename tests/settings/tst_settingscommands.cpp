@@ -1,5 +1,5 @@
 #include "controller/controller.h"
-#include "controller/settingstexts.h"
+#include "dialogs/settingstexts.h"
 #include "settings/profiledocument.h"
 #include "support/fakedialogs.h"
 #include "support/fakeserialline.h"
@@ -301,11 +301,11 @@ private slots:
     {
         QTest::addColumn<QString>("bin");  // what to put beside the settings file
         QTest::addColumn<QString>("text"); // what the operator is told
-        QTest::newRow("display data missing") << QString() << SettingsTexts::kDataMissing;
-        QTest::newRow("display data short") << QStringLiteral("short") << SettingsTexts::kDataWrongSize;
-        QTest::newRow("display data long") << QStringLiteral("long") << SettingsTexts::kDataWrongSize;
+        QTest::newRow("display data missing") << QString() << SettingsTexts::dataMissing();
+        QTest::newRow("display data short") << QStringLiteral("short") << SettingsTexts::dataWrongSize();
+        QTest::newRow("display data long") << QStringLiteral("long") << SettingsTexts::dataWrongSize();
         QTest::newRow("settings missing")
-            << QStringLiteral("no settings") << SettingsTexts::kSettingsUnreadable;
+            << QStringLiteral("no settings") << SettingsTexts::settingsUnreadable();
     }
     void refusedLoadChangesNothing()
     {
@@ -410,8 +410,8 @@ private slots:
         QVERIFY(controller().saveTo(path));
         QCOMPARE(m_dialogs.told.size(), 1);
         const QString told = m_dialogs.told.first().text;
-        QVERIFY(told.contains(SettingsTexts::kCutAtLineBreak + QStringLiteral("表示 3")));
-        QVERIFY(told.contains(SettingsTexts::kUnencodable + QStringLiteral("表示 6")));
+        QVERIFY(told.contains(SettingsTexts::cutAtLineBreak() + QStringLiteral("表示 3")));
+        QVERIFY(told.contains(SettingsTexts::unencodable() + QStringLiteral("表示 6")));
         const ProfileDocument document(readFile(path));
         QCOMPARE(document.value("MessageText", "Message3Text"), std::optional<QByteArray>("\x8f\xe3"));
         QCOMPARE(document.value("MessageText", "Message6Text"), std::optional<QByteArray>("?"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/dialogs.h"
+#include "dialogs/dialogs.h"
 
 #include <QList>
 #include <QString>
@@ -12,10 +12,12 @@ public:
     struct Shown {
         QString title;
         QString text;
+        QString detail;
     };
 
-    QList<bool> yesNoAnswers; // taken from the front; No when empty
-    QStringList openPaths;    // taken from the front; cancelled when empty
+    QList<bool> yesNoAnswers;         // taken from the front; No when empty
+    QList<Answer> yesNoCancelAnswers; // taken from the front; Cancel when empty
+    QStringList openPaths;            // taken from the front; cancelled when empty
     QStringList savePaths;
     QList<Shown> questions;
     QList<Shown> told;
@@ -24,10 +26,18 @@ public:
 
     bool askYesNo(const QString& title, const QString& text) override
     {
-        questions.append({title, text});
+        questions.append({title, text, {}});
         return yesNoAnswers.isEmpty() ? false : yesNoAnswers.takeFirst();
     }
-    void tell(const QString& title, const QString& text) override { told.append({title, text}); }
+    Answer askYesNoCancel(const QString& title, const QString& text) override
+    {
+        questions.append({title, text, {}});
+        return yesNoCancelAnswers.isEmpty() ? Answer::Cancel : yesNoCancelAnswers.takeFirst();
+    }
+    void tell(const QString& title, const QString& text, const QString& detail = {}) override
+    {
+        told.append({title, text, detail});
+    }
     QString chooseOpenFile(const QString& filter) override
     {
         openFilters << filter;

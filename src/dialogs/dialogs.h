@@ -7,12 +7,18 @@
 // "shown text|pattern", as the project files' dialogs have always been described.
 class Dialogs {
 public:
+    enum class Answer { Yes, No, Cancel };
+
     virtual ~Dialogs() = default;
 
-    // A question with Yes and No; true for Yes.
+    // A question with Yes and No; true for Yes. Escape or closing the box answers No.
     [[nodiscard]] virtual bool askYesNo(const QString& title, const QString& text) = 0;
-    // A message with an OK button.
-    virtual void tell(const QString& title, const QString& text) = 0;
+    // A question with Yes, No and Cancel, for questions where No throws work away: Escape or
+    // closing the box answers Cancel, never No.
+    [[nodiscard]] virtual Answer askYesNoCancel(const QString& title, const QString& text) = 0;
+    // A message with an OK button. The detail (the system's reason, the path or port concerned)
+    // is shown apart from the fixed first text.
+    virtual void tell(const QString& title, const QString& text, const QString& detail = {}) = 0;
     // The chosen path, or an empty string when the operator cancels.
     [[nodiscard]] virtual QString chooseOpenFile(const QString& filter) = 0;
     [[nodiscard]] virtual QString chooseSaveFile(const QString& filter) = 0;

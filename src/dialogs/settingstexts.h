@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// Texts of the settings file commands. The question also guards closing the window.
+namespace SettingsTexts {
+
+[[nodiscard]] inline QString askSave()
+{
+    return QCoreApplication::translate("SettingsTexts", "設定内容が変更されています。保存しますか？");
+}
+[[nodiscard]] inline QString settingsUnreadable()
+{
+    return QCoreApplication::translate("SettingsTexts",
+                                       "設定ファイルを読み込めません。読み込みを中止しました。");
+}
+[[nodiscard]] inline QString dataMissing()
+{
+    return QCoreApplication::translate("SettingsTexts",
+                                       "表示データファイルが見つかりません。読み込みを中止しました。");
+}
+[[nodiscard]] inline QString dataWrongSize()
+{
+    return QCoreApplication::translate("SettingsTexts", "表示データファイルの大きさが正しくありません（1,048,"
+                                                        "064 バイトが必要です）。読み込みを中止しました。");
+}
+[[nodiscard]] inline QString dataUnreadable()
+{
+    return QCoreApplication::translate("SettingsTexts",
+                                       "表示データファイルを読み込めません。読み込みを中止しました。");
+}
+[[nodiscard]] inline QString dataUnwritable()
+{
+    return QCoreApplication::translate("SettingsTexts",
+                                       "表示データファイルを書き込めません。保存されていません。");
+}
+[[nodiscard]] inline QString settingsUnwritable()
+{
+    return QCoreApplication::translate("SettingsTexts", "設定ファイルを書き込めません。保存されていません。");
+}
+[[nodiscard]] inline QString cutAtLineBreak()
+{
+    return QCoreApplication::translate(
+        "SettingsTexts", "次のメッセージのテキストは改行を含むため、最初の行だけを保存します：");
+}
+[[nodiscard]] inline QString unencodable()
+{
+    return QCoreApplication::translate(
+        "SettingsTexts",
+        "次のメッセージには設定ファイルに書けない文字があり、その文字は「?」として保存されます：");
+}
+[[nodiscard]] inline QString daysUnencodable()
+{
+    return QCoreApplication::translate(
+        "SettingsTexts", "日数に設定ファイルに書けない文字があり、その文字は「?」として保存されます。");
+}
+// Followed by the message index, as on the tabs.
+[[nodiscard]] inline QString messageName()
+{
+    return QCoreApplication::translate("SettingsTexts", "表示 ");
+}
+[[nodiscard]] inline QString listSeparator()
+{
+    return QCoreApplication::translate("SettingsTexts", "、");
+}
+
+} // namespace SettingsTexts
