@@ -11,6 +11,7 @@
 #include "link/portnames.h"
 #include "link/serialline.h"
 #include "link/systemclock.h"
+#include "link/systemlinktime.h"
 #include "link/systemportcatalogue.h"
 #include "link/transfercommands.h"
 #include "model/limits.h"
@@ -26,8 +27,10 @@ Controller::Controller(Dialogs& dialogs, SerialLine& line, QObject* parent)
     , m_line(line)
     , m_systemPorts(std::make_unique<SystemPortCatalogue>())
     , m_systemClock(std::make_unique<SystemClock>())
+    , m_systemTime(std::make_unique<SystemLinkTime>())
     , m_ports(m_systemPorts.get())
     , m_clock(m_systemClock.get())
+    , m_time(m_systemTime.get())
 {
     setUpLink();
 }
@@ -269,13 +272,15 @@ void Controller::findAltGroup()
 
 // Device link.
 
-Controller::Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock,
+Controller::Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock, LinkTime* time,
                        QObject* parent)
     : QObject(parent)
     , m_dialogs(dialogs)
     , m_line(line)
+    , m_systemTime(time ? nullptr : std::make_unique<SystemLinkTime>())
     , m_ports(&ports)
     , m_clock(&clock)
+    , m_time(time ? time : m_systemTime.get())
 {
     setUpLink();
 }
@@ -284,7 +289,8 @@ Controller::~Controller() = default;
 
 void Controller::setUpLink()
 {
-    m_transfers = std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_ports, *m_clock);
+    m_transfers =
+        std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_ports, *m_clock, *m_time);
     connect(m_transfers.get(), &TransferCommands::uploadProgressChanged, this,
             &Controller::progressBar1Changed);
     connect(m_transfers.get(), &TransferCommands::clockProgressChanged, this,

@@ -14,6 +14,7 @@
 
 class Clock;
 class Dialogs;
+class LinkTime;
 class PortCatalogue;
 class SerialLine;
 class TransferCommands;
@@ -25,10 +26,11 @@ class Controller : public QObject {
     Q_OBJECT
 
 public:
-    // Uses the computer's clock and its own serial ports.
+    // Uses the computer's clocks and its own serial ports.
     Controller(Dialogs& dialogs, SerialLine& line, QObject* parent = nullptr);
+    // The exchanges run on the given time, or on the computer's steady clock without one.
     Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock,
-               QObject* parent = nullptr);
+               LinkTime* time = nullptr, QObject* parent = nullptr);
     ~Controller() override;
 
     [[nodiscard]] Project& project() { return m_project; }
@@ -145,7 +147,9 @@ private:
     // Device link.
     std::unique_ptr<PortCatalogue> m_systemPorts;
     std::unique_ptr<Clock> m_systemClock;
+    std::unique_ptr<LinkTime> m_systemTime;
     PortCatalogue* m_ports = nullptr;
     Clock* m_clock = nullptr;
+    LinkTime* m_time = nullptr;
     std::unique_ptr<TransferCommands> m_transfers;
 };

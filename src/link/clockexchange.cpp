@@ -5,8 +5,9 @@
 #include "link/linkconstants.h"
 #include "model/project.h"
 
-ClockExchange::ClockExchange(Project& project, const Clock& clock, SerialLine& line, QObject* parent)
-    : LinkExchange(line, parent)
+ClockExchange::ClockExchange(Project& project, const Clock& clock, SerialLine& line, LinkTime& time,
+                             QObject* parent)
+    : LinkExchange(line, time, parent)
     , m_project(project)
     , m_clock(clock)
 {

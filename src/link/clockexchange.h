@@ -12,7 +12,8 @@ class ClockExchange : public LinkExchange {
     Q_OBJECT
 
 public:
-    ClockExchange(Project& project, const Clock& clock, SerialLine& line, QObject* parent = nullptr);
+    ClockExchange(Project& project, const Clock& clock, SerialLine& line, LinkTime& time,
+                  QObject* parent = nullptr);
 
 protected:
     QCoro::Task<> steps() override;

@@ -1,11 +1,11 @@
 #include "link/linkexchange.h"
 
 #include "link/linkconstants.h"
+#include "link/linktime.h"
+#include "link/linktimer.h"
 #include "link/serialline.h"
 
-#include <QCoroTimer>
-#include <QDeadlineTimer>
-#include <QTimer>
+#include <QCoroSignal>
 #include <algorithm>
 
 namespace {
@@ -17,14 +17,12 @@ namespace {
 
 } // namespace
 
-LinkExchange::LinkExchange(SerialLine& line, QObject* parent)
+LinkExchange::LinkExchange(SerialLine& line, LinkTime& time, QObject* parent)
     : QObject(parent)
     , m_line(line)
-    , m_timer(new QTimer(this))
+    , m_time(time)
+    , m_timer(time.newTimer(this))
 {
-    m_clock.start();
-    m_timer->setSingleShot(true);
-    m_timer->setTimerType(Qt::PreciseTimer);
     connect(&m_line, &SerialLine::bytesSent, this, &LinkExchange::wakeSoon);
     connect(&m_line, &SerialLine::failed, this, [this] { end(ExchangeOutcome::LineFailed); });
 }
@@ -70,17 +68,15 @@ void LinkExchange::send(const QByteArray& bytes)
         end(ExchangeOutcome::LineFailed);
         return;
     }
-    m_lineDueMs = std::max(m_lineDueMs, m_clock.elapsed()) + lineTimeMs(bytes.size());
+    m_lineDueMs = std::max(m_lineDueMs, m_time.elapsedMs()) + lineTimeMs(bytes.size());
 }
 
 QCoro::Task<bool> LinkExchange::waitMs(int ms)
 {
-    const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
+    const qint64 deadline = m_time.elapsedMs() + ms;
     // Other wake-ups (bytes leaving the line) come through the same timer; they only re-check.
-    while (!m_outcome && !deadline.hasExpired()) {
-        m_timer->start(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
-        co_await m_timer;
-    }
+    while (!m_outcome && m_time.elapsedMs() < deadline)
+        co_await sleep(deadline - m_time.elapsedMs());
     co_return !m_outcome;
 }
 
@@ -88,16 +84,21 @@ QCoro::Task<bool> LinkExchange::drain()
 {
     qint64 queued = m_line.bytesQueued();
     while (!m_outcome && queued > 0) {
-        if (m_clock.elapsed() > m_lineDueMs + Link::kStallMarginMs) {
+        if (m_time.elapsedMs() > m_lineDueMs + Link::kStallMarginMs) {
             end(ExchangeOutcome::LineStalled);
             break;
         }
         // Look again about when the line should have sent what is queued, or when bytes leave.
-        m_timer->start(static_cast<int>(std::clamp<qint64>(lineTimeMs(queued), 1, Link::kDrainRecheckMaxMs)));
-        co_await m_timer;
+        co_await sleep(std::clamp<qint64>(lineTimeMs(queued), 1, Link::kDrainRecheckMaxMs));
         queued = m_line.bytesQueued();
     }
     co_return !m_outcome;
+}
+
+QCoro::Task<> LinkExchange::sleep(qint64 ms)
+{
+    m_timer->start(ms);
+    co_await qCoro(m_timer, &LinkTimer::timeout);
 }
 
 void LinkExchange::end(ExchangeOutcome outcome)

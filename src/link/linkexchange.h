@@ -3,11 +3,11 @@
 #include "link/exchangeoutcome.h"
 
 #include <QCoroTask>
-#include <QElapsedTimer>
 #include <QObject>
 #include <optional>
 
-class QTimer;
+class LinkTime;
+class LinkTimer;
 class SerialLine;
 
 // One exchange with the control card: opens the line, raises DTR and runs the steps of its
@@ -17,7 +17,7 @@ class LinkExchange : public QObject {
     Q_OBJECT
 
 public:
-    explicit LinkExchange(SerialLine& line, QObject* parent = nullptr);
+    LinkExchange(SerialLine& line, LinkTime& time, QObject* parent = nullptr);
 
     // finished() may come before start() returns, when the port cannot be opened.
     void start();
@@ -47,10 +47,12 @@ private:
     void end(ExchangeOutcome outcome);
     void wakeSoon();
 
+    [[nodiscard]] QCoro::Task<> sleep(qint64 ms);
+
     SerialLine& m_line;
-    QTimer* m_timer = nullptr;
+    LinkTime& m_time;
+    LinkTimer* m_timer = nullptr;
     std::optional<ExchangeOutcome> m_outcome; // set once the exchange must end early
     int m_progressMaximum = 0;
-    QElapsedTimer m_clock;
     qint64 m_lineDueMs = 0; // when 9600 baud would have sent everything written so far
 };

@@ -11,13 +11,15 @@
 #include "model/project.h"
 
 TransferCommands::TransferCommands(Project& project, SerialLine& line, Dialogs& dialogs,
-                                   const PortCatalogue& catalogue, const Clock& clock, QObject* parent)
+                                   const PortCatalogue& catalogue, const Clock& clock, LinkTime& time,
+                                   QObject* parent)
     : QObject(parent)
     , m_project(project)
     , m_line(line)
     , m_dialogs(dialogs)
     , m_catalogue(catalogue)
     , m_clock(clock)
+    , m_time(time)
 {
 }
 
@@ -31,7 +33,7 @@ bool TransferCommands::send()
     }
     if (!readComSet())
         return false;
-    auto* exchange = new UploadExchange(m_project, m_line, this);
+    auto* exchange = new UploadExchange(m_project, m_line, m_time, this);
     connect(exchange, &LinkExchange::progressChanged, this, &TransferCommands::uploadProgressChanged);
     start(exchange);
     return true;
@@ -41,7 +43,7 @@ bool TransferCommands::sendClock()
 {
     if (refusedWhileBusy() || !readComSet())
         return false;
-    auto* exchange = new ClockExchange(m_project, m_clock, m_line, this);
+    auto* exchange = new ClockExchange(m_project, m_clock, m_line, m_time, this);
     connect(exchange, &LinkExchange::progressChanged, this, &TransferCommands::clockProgressChanged);
     start(exchange);
     return true;

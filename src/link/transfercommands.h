@@ -7,6 +7,7 @@
 class Clock;
 class Dialogs;
 class LinkExchange;
+class LinkTime;
 class PortCatalogue;
 class Project;
 class SerialLine;
@@ -19,7 +20,7 @@ class TransferCommands : public QObject {
 
 public:
     TransferCommands(Project& project, SerialLine& line, Dialogs& dialogs, const PortCatalogue& catalogue,
-                     const Clock& clock, QObject* parent = nullptr);
+                     const Clock& clock, LinkTime& time, QObject* parent = nullptr);
 
     // Both answer whether an exchange has started; finished() follows when it has ended.
     bool send();
@@ -46,5 +47,6 @@ private:
     Dialogs& m_dialogs;
     const PortCatalogue& m_catalogue;
     const Clock& m_clock;
+    LinkTime& m_time;
     LinkExchange* m_exchange = nullptr;
 };

@@ -4,8 +4,8 @@
 #include "model/project.h"
 #include "schedule/alternation.h"
 
-UploadExchange::UploadExchange(Project& project, SerialLine& line, QObject* parent)
-    : LinkExchange(line, parent)
+UploadExchange::UploadExchange(Project& project, SerialLine& line, LinkTime& time, QObject* parent)
+    : LinkExchange(line, time, parent)
     , m_project(project)
 {
 }

@@ -12,7 +12,7 @@ class UploadExchange : public LinkExchange {
     Q_OBJECT
 
 public:
-    UploadExchange(Project& project, SerialLine& line, QObject* parent = nullptr);
+    UploadExchange(Project& project, SerialLine& line, LinkTime& time, QObject* parent = nullptr);
 
 protected:
     QCoro::Task<> steps() override;

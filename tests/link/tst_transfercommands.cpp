@@ -5,10 +5,10 @@
 #include "support/fakedialogs.h"
 #include "support/fakeportcatalogue.h"
 #include "support/fakeserialline.h"
+#include "support/virtualtime.h"
 
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -27,8 +27,8 @@ constexpr int kExchangeTimeoutMs = 10000;
 
 } // namespace
 
-// The commands and the exchanges on a line that sends at once (or never), with the operator's
-// answers faked. The bytes on a real line are checked over a pseudo-terminal elsewhere.
+// The commands and the exchanges on a line that sends at once (or never), in virtual time, with the
+// operator's answers faked. The bytes on a real line are checked over a pseudo-terminal elsewhere.
 class TestTransferCommands : public QObject {
     Q_OBJECT
 
@@ -37,6 +37,7 @@ private:
     FakeSerialLine m_line;
     FakePortCatalogue m_ports;
     FakeClock m_clock;
+    VirtualTime m_time;
     std::unique_ptr<Controller> m_controller;
 
     Project& project() { return m_controller->project(); }
@@ -68,7 +69,7 @@ private slots:
         m_line.written.clear();
         m_line.queued = 0;
         m_ports.devices = {{"COM1", "/dev/ttyS0"}, {"COM3", "/dev/ttyUSB0"}};
-        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock);
+        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock, &m_time);
         m_controller->scanPorts();
     }
 
@@ -165,7 +166,9 @@ private slots:
     {
         m_clock.time = QTime(7, 5, 9);
         QSignalSpy progress(m_controller.get(), &Controller::progressBar2Changed);
+        const qint64 start = m_time.elapsedMs();
         runToEnd([this] { return m_controller->sendClock(); });
+        QCOMPARE(m_time.elapsedMs() - start, 3 * 200);
         QCOMPARE(m_line.written,
                  QByteArray("HelloC2") + bytes({0x09, 0x05, 0x07, 0x03, 0xE7, 0x07, 0x00, 0x13, 0x80}));
         QCOMPARE(progressOf(progress), (Progress{{4, 1}, {4, 2}, {4, 3}, {4, 4}, {4, 0}}));
@@ -193,7 +196,9 @@ private slots:
                 project().dispData().set(col, row, 0, static_cast<std::uint8_t>(16 * row + col));
         }
         QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
+        const qint64 start = m_time.elapsedMs();
         runToEnd([this] { return m_controller->send(); });
+        QCOMPARE(m_time.elapsedMs() - start, 3 * 1000 + 300); // a line that takes its bytes at once
 
         QByteArray expected = "Hello32";
         expected +=
@@ -215,8 +220,10 @@ private slots:
     void headerIsBuiltAfterTheHandshake()
     {
         setLengths({16});
-        QTimer::singleShot(1500, m_controller.get(),
-                           [this] { m_controller->typeText(GlobalList::Brightness, "1"); });
+        connect(m_controller.get(), &Controller::progressBar1Changed, this, [this](int, int value) {
+            if (value == 2) // a second into the handshake
+                m_controller->typeText(GlobalList::Brightness, "1");
+        });
         runToEnd([this] { return m_controller->send(); });
         QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(kHeaderStart + 2)), 3);
     }
@@ -285,7 +292,6 @@ private slots:
         setLengths({16});
         QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
         QVERIFY(m_controller->send());
-        QTest::qWait(200);
         QVERIFY(!m_controller->send());
         QVERIFY(!m_controller->sendClock());
         QCOMPARE(m_dialogs.told.size(), 2);
@@ -298,12 +304,11 @@ private slots:
     void stalledLineGivesUp()
     {
         m_line.queued = 100;
-        QElapsedTimer timer;
-        timer.start();
+        const qint64 start = m_time.elapsedMs();
         runToEnd([this] { return m_controller->sendClock(); }, false);
         // The time frame went out but never left: the schedule never follows.
         QCOMPARE(m_line.written.size(), 10);
-        QVERIFY(timer.elapsed() >= 2000);
+        QVERIFY(m_time.elapsedMs() - start >= 2000);
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "エラー発生");
         QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineStalled());
@@ -312,11 +317,13 @@ private slots:
     void brokenLineStopsTheUpload()
     {
         setLengths({16});
-        QTimer::singleShot(500, &m_line, [this] { emit m_line.failed("device gone"); });
-        QElapsedTimer timer;
-        timer.start();
+        connect(m_controller.get(), &Controller::progressBar1Changed, this, [this](int, int value) {
+            if (value == 2)
+                emit m_line.failed("device gone");
+        });
+        const qint64 start = m_time.elapsedMs();
         runToEnd([this] { return m_controller->send(); }, false);
-        QVERIFY(timer.elapsed() < 2000);
+        QVERIFY(m_time.elapsedMs() - start < 2000);
         QCOMPARE(m_line.written, QByteArray("Hello32"));
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "エラー発生");
