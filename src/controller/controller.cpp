@@ -298,9 +298,9 @@ void Controller::setUpLink()
     connect(m_transfers.get(), &TransferCommands::finished, this, &Controller::transferFinished);
 }
 
-bool Controller::send()
+bool Controller::send(TransferCommands::Overflow overflow)
 {
-    return m_transfers->send();
+    return m_transfers->send(overflow);
 }
 
 bool Controller::sendClock()

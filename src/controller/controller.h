@@ -4,6 +4,7 @@
 #include "imaging/marklayout.h"
 #include "imaging/messageencoder.h"
 #include "imaging/messageimages.h"
+#include "link/transfercommands.h"
 #include "model/globalsettings.h"
 #include "model/messagesettings.h"
 #include "model/project.h"
@@ -17,7 +18,6 @@ class Dialogs;
 class LinkTime;
 class PortCatalogue;
 class SerialLine;
-class TransferCommands;
 
 // One method per operator action. The window calls these with its widgets' values, loading and
 // the command line call the same ones, so a change made by the program runs exactly the rules an
@@ -101,7 +101,7 @@ public:
 
     // Device link. The two commands answer whether an exchange has started; transferFinished()
     // follows when it has ended and the line is closed again.
-    bool send();
+    bool send(TransferCommands::Overflow overflow = TransferCommands::Overflow::Ask);
     bool sendClock();
     [[nodiscard]] bool readComSet();
     // Stops a running exchange and closes the line at once (the window closing).

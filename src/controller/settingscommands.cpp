@@ -16,14 +16,6 @@ using SettingsFormat::kSaveProgressMax;
 
 namespace {
 
-QString messageNames(const QList<int>& messages)
-{
-    QStringList names;
-    for (const int m : messages)
-        names << SettingsTexts::messageName() + QString::number(m);
-    return names.join(SettingsTexts::listSeparator());
-}
-
 int adjustBarFor(const QString& adjust)
 {
     return static_cast<int>(
@@ -167,9 +159,9 @@ void SettingsCommands::tellLosses(const ProjectFile::Losses& losses)
 {
     QStringList parts;
     if (!losses.cutAtLineBreak.isEmpty())
-        parts << SettingsTexts::cutAtLineBreak() + messageNames(losses.cutAtLineBreak);
+        parts << SettingsTexts::cutAtLineBreak() + MessageTexts::messageNames(losses.cutAtLineBreak);
     if (!losses.unencodable.isEmpty())
-        parts << SettingsTexts::unencodable() + messageNames(losses.unencodable);
+        parts << SettingsTexts::unencodable() + MessageTexts::messageNames(losses.unencodable);
     if (losses.daysUnencodable)
         parts << SettingsTexts::daysUnencodable();
     m_dialogs.tell(MessageTexts::warningTitle(), parts.join(u'\n'));

@@ -1,8 +1,7 @@
 #include "ctl/projectsummary.h"
 
 #include "imaging/usagegauge.h"
-#include "link/linkconstants.h"
-#include "link/uploadframes.h"
+#include "link/uploadplan.h"
 #include "model/project.h"
 #include "schedule/alternation.h"
 
@@ -14,6 +13,14 @@ namespace {
 double tenths(double value)
 {
     return std::round(value * 10) / 10;
+}
+
+QJsonArray indices(const QList<int>& messages)
+{
+    QJsonArray array;
+    for (const int m : messages)
+        array.append(m);
+    return array;
 }
 
 } // namespace
@@ -30,18 +37,19 @@ ProjectSummary ProjectSummary::of(const Project& project)
             {m, project.msgLen()[m], message.mode.index(), message.mode.text(), message.speed.text()});
     }
 
-    const auto rows = UploadFrames::screenRows(globals.screenHeight.text());
-    const auto directory = UploadFrames::messageDirectory(project.msgLen(), rows.rowCapacity);
-    summary.memoryBytes = rows.rowCount * directory.totalRowLength;
+    const UploadPlan plan = UploadPlan::of(project);
+    summary.memoryBytes = static_cast<int>(plan.memoryBytes);
     summary.gaugePercent = tenths(100.0 * project.totalLen() / UsageGauge::kLastPixel);
 
     const AltGroup group = Alternation::findAltGroup(project.altBoxes());
     summary.altBegin = group.begin;
     summary.altCount = group.count;
 
-    summary.uploadBytes = Link::kUploadHello.size() + Link::kHeaderSize + summary.memoryBytes;
-    const int waitsMs = Link::kHandshakeSteps * Link::kHandshakeWaitMs + Link::kHeaderSettleMs;
-    summary.uploadSeconds = tenths(double(summary.uploadBytes) / Link::kBytesPerSecond + waitsMs / 1000.0);
+    summary.uploadBytes = plan.streamBytes;
+    summary.uploadSeconds = tenths(plan.durationMs / 1000.0);
+    summary.cut = plan.cut;
+    summary.dropped = plan.dropped;
+    summary.overflow = plan.overflowText();
     return summary;
 }
 
@@ -59,6 +67,8 @@ QString ProjectSummary::text() const
     text += altCount == 0 ? QStringLiteral("交互表示: なし\n")
                           : QStringLiteral("交互表示: 表示 %1 から %2 個\n").arg(altBegin).arg(altCount);
     text += QStringLiteral("転送: %1 バイト, 約 %2 秒\n").arg(uploadBytes).arg(uploadSeconds, 0, 'f', 1);
+    if (!overflow.isEmpty())
+        text += overflow + u'\n';
     return text;
 }
 
@@ -80,7 +90,9 @@ QJsonObject ProjectSummary::json() const
          QJsonObject{{QStringLiteral("bytes"), memoryBytes}, {QStringLiteral("gaugePercent"), gaugePercent}}},
         {QStringLiteral("alternation"),
          QJsonObject{{QStringLiteral("begin"), altBegin}, {QStringLiteral("count"), altCount}}},
-        {QStringLiteral("upload"),
-         QJsonObject{{QStringLiteral("bytes"), uploadBytes}, {QStringLiteral("seconds"), uploadSeconds}}},
+        {QStringLiteral("upload"), QJsonObject{{QStringLiteral("bytes"), uploadBytes},
+                                               {QStringLiteral("seconds"), uploadSeconds},
+                                               {QStringLiteral("cut"), indices(cut)},
+                                               {QStringLiteral("dropped"), indices(dropped)}}},
     };
 }

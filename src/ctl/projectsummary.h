@@ -26,6 +26,9 @@ struct ProjectSummary {
     int altCount = 0;
     qint64 uploadBytes = 0;
     double uploadSeconds = 0; // at 9600 baud, with the fixed waits
+    QList<int> cut;           // messages the card's memory holds only in part
+    QList<int> dropped;       // messages it has no room for
+    QString overflow;         // the same, as the window names them
 
     [[nodiscard]] static ProjectSummary of(const Project& project);
     [[nodiscard]] QString text() const;

@@ -14,6 +14,29 @@ namespace LinkTexts {
 {
     return QCoreApplication::translate("LinkTexts", "テキストなし! 転送しない!");
 }
+// After "テキストなし! 転送しない!" when a message holds a typed text that was never adopted.
+[[nodiscard]] inline QString adoptFirst()
+{
+    return QCoreApplication::translate("LinkTexts",
+                                       "入力したテキストは「テキスト採用」を押してから転送してください。");
+}
+[[nodiscard]] inline QString overCapacity()
+{
+    return QCoreApplication::translate("LinkTexts", "表示データがカードのメモリに入りきりません。");
+}
+// Followed by the names of the messages.
+[[nodiscard]] inline QString cutMessages()
+{
+    return QCoreApplication::translate("LinkTexts", "短く切られる表示：%1");
+}
+[[nodiscard]] inline QString droppedMessages()
+{
+    return QCoreApplication::translate("LinkTexts", "送られない表示：%1");
+}
+[[nodiscard]] inline QString sendAnyway()
+{
+    return QCoreApplication::translate("LinkTexts", "このまま転送しますか？");
+}
 [[nodiscard]] inline QString badPortName()
 {
     return QCoreApplication::translate("LinkTexts", "接続端子位地設定エラー!");

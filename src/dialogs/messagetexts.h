@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // Texts of the message boxes that more than one command shows.
 namespace MessageTexts {
@@ -21,6 +23,14 @@ namespace MessageTexts {
 [[nodiscard]] inline QString errorTitle()
 {
     return QCoreApplication::translate("MessageTexts", "エラー発生");
+}
+// Messages named as on their tabs: "表示 2、表示 5".
+[[nodiscard]] inline QString messageNames(const QList<int>& messages)
+{
+    QStringList names;
+    for (const int m : messages)
+        names << QCoreApplication::translate("MessageTexts", "表示 ") + QString::number(m);
+    return names.join(QCoreApplication::translate("MessageTexts", "、"));
 }
 
 } // namespace MessageTexts

@@ -55,14 +55,4 @@ namespace SettingsTexts {
     return QCoreApplication::translate(
         "SettingsTexts", "日数に設定ファイルに書けない文字があり、その文字は「?」として保存されます。");
 }
-// Followed by the message index, as on the tabs.
-[[nodiscard]] inline QString messageName()
-{
-    return QCoreApplication::translate("SettingsTexts", "表示 ");
-}
-[[nodiscard]] inline QString listSeparator()
-{
-    return QCoreApplication::translate("SettingsTexts", "、");
-}
-
 } // namespace SettingsTexts

@@ -8,6 +8,7 @@
 #include "link/portnames.h"
 #include "link/serialline.h"
 #include "link/uploadexchange.h"
+#include "link/uploadplan.h"
 #include "model/project.h"
 
 TransferCommands::TransferCommands(Project& project, SerialLine& line, Dialogs& dialogs,
@@ -23,15 +24,9 @@ TransferCommands::TransferCommands(Project& project, SerialLine& line, Dialogs& 
 {
 }
 
-bool TransferCommands::send()
+bool TransferCommands::send(Overflow overflow)
 {
-    if (refusedWhileBusy())
-        return false;
-    if (m_project.totalLen() < 1) {
-        m_dialogs.tell(LinkTexts::noTextTitle(), LinkTexts::noText());
-        return false;
-    }
-    if (!readComSet())
+    if (refusedWhileBusy() || refusedAsEmpty() || !readComSet() || refusedAsTooLarge(overflow))
         return false;
     auto* exchange = new UploadExchange(m_project, m_line, m_time, this);
     connect(exchange, &LinkExchange::progressChanged, this, &TransferCommands::uploadProgressChanged);
@@ -73,6 +68,31 @@ bool TransferCommands::refusedWhileBusy()
         return false;
     m_dialogs.tell(MessageTexts::busyTitle(), MessageTexts::busy());
     return true;
+}
+
+bool TransferCommands::refusedAsEmpty()
+{
+    if (m_project.totalLen() >= 1)
+        return false;
+    // A typed text shows on the card only once it is adopted; new operators miss that step.
+    bool typed = false;
+    for (int m = 0; m < kMessageCount; ++m) {
+        const QString text = m_project.message(m).text.trimmed();
+        typed = typed || (!text.isEmpty() && text != MessageSettings(m).text.trimmed());
+    }
+    m_dialogs.tell(LinkTexts::noTextTitle(),
+                   typed ? LinkTexts::noText() + u'\n' + LinkTexts::adoptFirst() : LinkTexts::noText());
+    return true;
+}
+
+bool TransferCommands::refusedAsTooLarge(Overflow overflow)
+{
+    const UploadPlan plan = UploadPlan::of(m_project);
+    if (plan.fits() || overflow == Overflow::Clip)
+        return false;
+    const QString question =
+        LinkTexts::overCapacity() + u'\n' + plan.overflowText() + u'\n' + LinkTexts::sendAnyway();
+    return !m_dialogs.askYesNo(MessageTexts::warningTitle(), question);
 }
 
 void TransferCommands::start(LinkExchange* exchange)

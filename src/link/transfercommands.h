@@ -13,17 +13,24 @@ class Project;
 class SerialLine;
 
 // The operator's two commands that talk to the card, with their guards: nothing while an exchange
-// holds the line open, no upload of an empty project, no exchange without a valid port name. The
-// line is closed after every exchange, however it ended.
+// holds the line open, no upload of an empty project, no exchange without a valid port name, no
+// upload that the card's memory cannot hold without the operator's word. The line is closed after
+// every exchange, however it ended.
 class TransferCommands : public QObject {
     Q_OBJECT
 
 public:
+    // What an upload does with messages that do not fit the card's memory.
+    enum class Overflow {
+        Ask,  // names them and asks whether to go on
+        Clip, // sends what fits, as the card has always been sent
+    };
+
     TransferCommands(Project& project, SerialLine& line, Dialogs& dialogs, const PortCatalogue& catalogue,
                      const Clock& clock, LinkTime& time, QObject* parent = nullptr);
 
     // Both answer whether an exchange has started; finished() follows when it has ended.
-    bool send();
+    bool send(Overflow overflow = Overflow::Ask);
     bool sendClock();
     // Points the line at the device of the chosen port name; tells the operator when the name is
     // not one of "COM1" ... "COM32".
@@ -38,6 +45,8 @@ signals:
 
 private:
     [[nodiscard]] bool refusedWhileBusy();
+    [[nodiscard]] bool refusedAsEmpty();
+    [[nodiscard]] bool refusedAsTooLarge(Overflow overflow);
     void start(LinkExchange* exchange);
     void exchangeFinished(LinkExchange* exchange, ExchangeOutcome outcome);
     void report(ExchangeOutcome outcome);

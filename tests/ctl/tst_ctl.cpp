@@ -82,6 +82,7 @@ private slots:
         QCOMPARE(run.status, 0);
         QVERIFY(run.output.contains(QStringLiteral("画面: 32 バイト × 32 ドット")));
         QVERIFY(run.output.contains(QStringLiteral("交互表示: 表示 3 から 3 個")));
+        QVERIFY(run.output.contains(QStringLiteral("短く切られる表示：表示 15\n")));
     }
 
     void refusals_data()

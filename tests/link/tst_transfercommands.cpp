@@ -145,6 +145,13 @@ private slots:
         QCOMPARE(m_dialogs.told.first().title, "注意");
         QCOMPARE(m_dialogs.told.first().text, "テキストなし! 転送しない!");
         runToEnd([this] { return m_controller->sendClock(); });
+
+        // A text typed but never adopted is the usual reason; the refusal says so.
+        m_controller->setMessageText(3, "SALE\r\n");
+        QVERIFY(!m_controller->send());
+        QCOMPARE(
+            m_dialogs.told.last().text,
+            "テキストなし! 転送しない!\n入力したテキストは「テキスト採用」を押してから転送してください。");
     }
 
     void busyLineRefusesBothCommands()
@@ -245,9 +252,21 @@ private slots:
         QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(rows + 5 * 16)), 0xAB);
     }
 
-    void clippedUploadKeepsTheProjectLengths()
+    void overfullUploadAsksAndKeepsTheProjectLengths()
     {
         setLengths({2047, 2047, 5});
+        QSignalSpy opened(&m_line, &SerialLine::openChanged);
+        QVERIFY(!m_controller->send()); // the operator answers No
+        QCOMPARE(opened.size(), 0);
+        QCOMPARE(m_dialogs.questions.size(), 1);
+        QCOMPARE(m_dialogs.questions.first().title, "警告");
+        QCOMPARE(m_dialogs.questions.first().text, "表示データがカードのメモリに入りきりません。\n"
+                                                   "短く切られる表示：表示 1\n"
+                                                   "送られない表示：表示 2\n"
+                                                   "このまま転送しますか？");
+
+        // Going on sends exactly what fits, as the card has always been sent.
+        m_dialogs.yesNoAnswers = {true, true};
         runToEnd([this] { return m_controller->send(); });
         const QByteArray header = m_line.written.mid(kHeaderStart, 95);
         QCOMPARE(header.mid(5, 2), bytes({0x0E, 0x00}));
