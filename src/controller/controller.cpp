@@ -8,7 +8,7 @@
 #include "imaging/textrenderer.h"
 #include "link/clock.h"
 #include "link/portcatalogue.h"
-#include "link/portnames.h"
+#include "link/portlist.h"
 #include "link/serialline.h"
 #include "link/systemclock.h"
 #include "link/systemlinktime.h"
@@ -289,12 +289,14 @@ Controller::~Controller() = default;
 
 void Controller::setUpLink()
 {
+    m_portList = std::make_unique<PortList>(m_project, *m_ports);
     m_transfers =
-        std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_ports, *m_clock, *m_time);
+        std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_portList, *m_clock, *m_time);
     connect(m_transfers.get(), &TransferCommands::uploadProgressChanged, this,
             &Controller::progressBar1Changed);
     connect(m_transfers.get(), &TransferCommands::clockProgressChanged, this,
             &Controller::progressBar2Changed);
+    connect(m_transfers.get(), &TransferCommands::statusChanged, this, &Controller::transferStatusChanged);
     connect(m_transfers.get(), &TransferCommands::finished, this, &Controller::transferFinished);
 }
 
@@ -320,11 +322,12 @@ void Controller::abortTransfer()
 
 void Controller::scanPorts()
 {
-    const QStringList names = m_ports->scan();
-    m_project.editGlobals([&](GlobalSettings& globals) {
-        globals.port.setItems(names);
-        globals.port.setIndex(PortNames::preselectedIndex(names));
-    });
+    m_portList->rescan(true);
+}
+
+void Controller::refreshPorts()
+{
+    m_portList->rescan(false);
 }
 
 QString Controller::timeText() const
@@ -334,7 +337,19 @@ QString Controller::timeText() const
 
 QString Controller::portDevice() const
 {
-    return m_ports->device(m_project.globals().port.text());
+    const std::optional<PortEntry> entry = m_portList->entry(m_project.globals().port.text());
+    return entry ? entry->device : QString();
+}
+
+QString Controller::portProblem(const QString& name) const
+{
+    const std::optional<PortEntry> entry = m_portList->entry(name);
+    return entry ? entry->problem : QString();
+}
+
+QString Controller::transferStatus() const
+{
+    return m_transfers->status();
 }
 
 // Message images.

@@ -17,6 +17,7 @@ class Clock;
 class Dialogs;
 class LinkTime;
 class PortCatalogue;
+class PortList;
 class SerialLine;
 
 // One method per operator action. The window calls these with its widgets' values, loading and
@@ -106,12 +107,18 @@ public:
     [[nodiscard]] bool readComSet();
     // Stops a running exchange and closes the line at once (the window closing).
     void abortTransfer();
-    // Start-up: the port list becomes the ports that open now, with the usual one selected.
+    // Start-up: the port list becomes the machine's ports, with the usual one selected.
     void scanPorts();
+    // The port list is opened: the machine's ports of now, the choice kept.
+    void refreshPorts();
     // The clock display, "hh:mm".
     [[nodiscard]] QString timeText() const;
     // The device that the chosen port name stands for, shown beside the port list.
     [[nodiscard]] QString portDevice() const;
+    // Why a listed port cannot be opened, with the remedy; empty when it can.
+    [[nodiscard]] QString portProblem(const QString& name) const;
+    // How the last exchange ended and how long it took, or the time a running upload has left.
+    [[nodiscard]] QString transferStatus() const;
 
     // Window: start-up and closing.
     // The font lists, every font set to "System", page 0 and an unchanged project.
@@ -125,6 +132,7 @@ signals:
     // clock set. A value of 0 shows it empty.
     void progressBar1Changed(int maximum, int value);
     void progressBar2Changed(int maximum, int value);
+    void transferStatusChanged(const QString& text);
     void transferFinished(bool completed);
 
 private:
@@ -151,5 +159,6 @@ private:
     PortCatalogue* m_ports = nullptr;
     Clock* m_clock = nullptr;
     LinkTime* m_time = nullptr;
+    std::unique_ptr<PortList> m_portList;
     std::unique_ptr<TransferCommands> m_transfers;
 };

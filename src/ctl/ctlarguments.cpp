@@ -15,8 +15,9 @@ struct VerbInfo {
 };
 
 constexpr VerbInfo kVerbs[] = {
-    {CtlArguments::Verb::Upload, "upload", "upload PROJECT.ini --port PORT [--brightness 1|2|3|4]",
-     "保存したプロジェクトを制御カードへ転送します。"},
+    {CtlArguments::Verb::Upload, "upload",
+     "upload PROJECT.ini --port PORT [--port PORT ...] [--brightness 1|2|3|4] [--clip]",
+     "保存したプロジェクトを制御カードへ転送します。--port を重ねると順に各表示器へ送ります。"},
     {CtlArguments::Verb::SetClock, "set-clock", "set-clock PROJECT.ini --port PORT [--at HH:MM:SS]",
      "制御カードの時計、日数と稼働時間を設定します。"},
     {CtlArguments::Verb::SetText, "set-text",
@@ -25,6 +26,8 @@ constexpr VerbInfo kVerbs[] = {
     {CtlArguments::Verb::Render, "render", "render PROJECT.ini --message N --out FILE.png",
      "表示 N を表示器の点灯どおりに PNG へ書き出します。"},
     {CtlArguments::Verb::Info, "info", "info PROJECT.ini [--json]", "プロジェクトの概要を表示します。"},
+    {CtlArguments::Verb::Ports, "ports", "ports [--json]",
+     "ウィンドウの一覧と同じポートを、開けるかどうかとその理由とともに表示します。"},
 };
 
 QString overallUsage()
@@ -77,11 +80,15 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     using Verb = CtlArguments::Verb;
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(verb->description));
-    parser.addPositionalArgument(QStringLiteral("PROJECT.ini"), QStringLiteral("設定ファイル"));
+    if (verb->verb != Verb::Ports)
+        parser.addPositionalArgument(QStringLiteral("PROJECT.ini"), QStringLiteral("設定ファイル"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("この説明を表示します。"));
-    const QCommandLineOption port(
-        QStringLiteral("port"), QStringLiteral("COM 名 (COM3) またはデバイスのパス"), QStringLiteral("PORT"));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("COM 名 (COM3)、デバイスのパス、または tcp://ホスト:ポート"),
+                                  QStringLiteral("PORT"));
+    const QCommandLineOption clip(QStringLiteral("clip"),
+                                  QStringLiteral("メモリに入りきらない表示を切り詰めて転送します。"));
     const QCommandLineOption brightness(QStringLiteral("brightness"), QStringLiteral("輝度 1〜4 (既定 4)"),
                                         QStringLiteral("1|2|3|4"), QStringLiteral("4"));
     const QCommandLineOption at(QStringLiteral("at"),
@@ -104,7 +111,7 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     parser.addOption(help);
     switch (verb->verb) {
     case Verb::Upload:
-        parser.addOptions({port, brightness});
+        parser.addOptions({port, brightness, clip});
         break;
     case Verb::SetClock:
         parser.addOptions({port, at});
@@ -116,6 +123,7 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
         parser.addOptions({message, out});
         break;
     case Verb::Info:
+    case Verb::Ports:
         parser.addOption(json);
         break;
     }
@@ -129,11 +137,16 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
         return usageError(parser.errorText(), verbHelp);
     if (parser.isSet(help))
         return CtlExit{0, verbHelp, {}};
-    if (parser.positionalArguments().size() != 1)
-        return usageError(QStringLiteral("設定ファイルを一つ指定してください。"), verbHelp);
-
     CtlArguments parsed;
     parsed.verb = verb->verb;
+    if (verb->verb == Verb::Ports) {
+        if (!parser.positionalArguments().isEmpty())
+            return usageError(QStringLiteral("ports は設定ファイルを取りません。"), verbHelp);
+        parsed.json = parser.isSet(json);
+        return parsed;
+    }
+    if (parser.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("設定ファイルを一つ指定してください。"), verbHelp);
     parsed.project = parser.positionalArguments().constFirst();
     const auto optionValue = [&](const QCommandLineOption& option) {
         return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
@@ -142,11 +155,13 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     switch (verb->verb) {
     case Verb::Upload:
     case Verb::SetClock: {
-        const auto portName = optionValue(port);
-        if (!portName)
+        parsed.ports = parser.values(port);
+        if (parsed.ports.isEmpty())
             return usageError(QStringLiteral("--port がありません。"), verbHelp);
-        parsed.port = *portName;
+        if (verb->verb == Verb::SetClock && parsed.ports.size() > 1)
+            return usageError(QStringLiteral("set-clock の --port は一つだけです。"), verbHelp);
         if (verb->verb == Verb::Upload) {
+            parsed.clip = parser.isSet(clip);
             parsed.brightness = parser.value(brightness);
             if (!ListItems::brightnesses().contains(parsed.brightness))
                 return badValue(QStringLiteral("輝度は 1, 2, 3, 4 のどれかです: %1").arg(parsed.brightness));
@@ -193,6 +208,8 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     }
     case Verb::Info:
         parsed.json = parser.isSet(json);
+        break;
+    case Verb::Ports:
         break;
     }
     return parsed;

@@ -8,11 +8,12 @@
 
 // What one run of p10signctl was asked to do, read from its command line.
 struct CtlArguments {
-    enum class Verb { Upload, SetClock, SetText, Render, Info };
+    enum class Verb { Upload, SetClock, SetText, Render, Info, Ports };
 
     Verb verb = Verb::Info;
     QString project;
-    QString port;
+    QStringList ports; // upload sends to each in turn
+    bool clip = false;
     QString brightness = QStringLiteral("4");
     std::optional<QTime> at;
     int message = 0;

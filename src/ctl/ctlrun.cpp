@@ -2,11 +2,16 @@
 
 #include "ctl/litrender.h"
 #include "ctl/projectsummary.h"
+#include "dialogs/linktexts.h"
+#include "link/uploadplan.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -16,13 +21,23 @@ void printError(const QString& text)
     std::fprintf(stderr, "%s\n", qUtf8Printable(text));
 }
 
+void printResult(const QString& port, const QString& result)
+{
+    std::fprintf(stdout, "%s: %s\n", qUtf8Printable(port), qUtf8Printable(result));
+    std::fflush(stdout);
+}
+
+void write(const QByteArray& output)
+{
+    std::fwrite(output.constData(), 1, std::size_t(output.size()), stdout);
+}
+
 } // namespace
 
 CtlRun::CtlRun(CtlArguments arguments)
     : m_arguments(std::move(arguments))
-    , m_port(m_arguments.port)
     , m_clock(m_arguments.at)
-    , m_controller(m_dialogs, m_line, m_port, m_clock)
+    , m_controller(m_dialogs, m_line, m_ports, m_clock)
 {
     // Nobody sees the clock and countdown marks here, and drawing them would need fonts.
     m_controller.setShowMarks(false);
@@ -41,6 +56,8 @@ int CtlRun::exec()
         return render();
     case CtlArguments::Verb::Info:
         return info();
+    case CtlArguments::Verb::Ports:
+        return ports();
     }
     return kExitFailed;
 }
@@ -50,21 +67,8 @@ bool CtlRun::loadProject()
     return m_controller.loadFrom(m_arguments.project);
 }
 
-bool CtlRun::choosePort()
+int CtlRun::runOnEachPort(std::function<bool()> start)
 {
-    if (m_port.comName().isEmpty()) {
-        printError(QStringLiteral("ポートが見つからないか、開けません: %1").arg(m_arguments.port));
-        return false;
-    }
-    m_controller.scanPorts();
-    m_controller.typeText(GlobalList::Port, m_port.comName());
-    return true;
-}
-
-int CtlRun::runExchange(bool started)
-{
-    if (!started)
-        return kExitFailed;
     const auto printProgress = [](int maximum, int value) {
         if (value > 0)
             std::fprintf(stderr, "%d/%d\n", value, maximum);
@@ -72,24 +76,55 @@ int CtlRun::runExchange(bool started)
     QObject::connect(&m_controller, &Controller::progressBar1Changed, &m_controller, printProgress);
     QObject::connect(&m_controller, &Controller::progressBar2Changed, &m_controller, printProgress);
     QObject::connect(&m_controller, &Controller::transferFinished, &m_controller,
-                     [](bool completed) { QCoreApplication::exit(completed ? 0 : kExitFailed); });
+                     [this](bool completed) { portDone(completed); });
+    m_start = std::move(start);
+    m_portsLeft = m_arguments.ports;
+    // Started from the running loop, so that an exchange that ends at once still ends the run.
+    QTimer::singleShot(0, &m_controller, [this] { startOnNextPort(); });
     return QCoreApplication::exec();
+}
+
+void CtlRun::startOnNextPort()
+{
+    while (!m_portsLeft.isEmpty()) {
+        m_port = m_portsLeft.takeFirst();
+        m_controller.typeText(GlobalList::Port, m_port);
+        if (m_start())
+            return;
+        // Refused before anything was sent; the reason has been printed.
+        m_anyFailed = true;
+        printResult(m_port, LinkTexts::notStarted());
+    }
+    QCoreApplication::exit(m_anyFailed ? kExitFailed : 0);
+}
+
+void CtlRun::portDone(bool completed)
+{
+    m_anyFailed = m_anyFailed || !completed;
+    printResult(m_port, m_controller.transferStatus());
+    QTimer::singleShot(0, &m_controller, [this] { startOnNextPort(); });
 }
 
 int CtlRun::upload()
 {
-    if (!loadProject() || !choosePort())
+    if (!loadProject())
         return kExitFailed;
+    const UploadPlan plan = UploadPlan::of(m_controller.project());
+    if (!plan.fits() && !m_arguments.clip) {
+        printError(LinkTexts::overCapacity() + u'\n' + plan.overflowText() + u'\n' +
+                   QStringLiteral("--clip を付けると、入る分だけを転送します。"));
+        return kExitFailed;
+    }
     // Brightness is no part of a project file; the card gets the script's.
     m_controller.typeText(GlobalList::Brightness, m_arguments.brightness);
-    return runExchange(m_controller.send());
+    return runOnEachPort([this] { return m_controller.send(TransferCommands::Overflow::Clip); });
 }
 
 int CtlRun::setClock()
 {
-    if (!loadProject() || !choosePort())
+    if (!loadProject())
         return kExitFailed;
-    return runExchange(m_controller.sendClock());
+    return runOnEachPort([this] { return m_controller.sendClock(); });
 }
 
 int CtlRun::setText()
@@ -136,8 +171,24 @@ int CtlRun::info()
     if (!loadProject())
         return kExitFailed;
     const ProjectSummary summary = ProjectSummary::of(m_controller.project());
-    const QByteArray output = m_arguments.json ? QJsonDocument(summary.json()).toJson(QJsonDocument::Indented)
-                                               : summary.text().toUtf8();
-    std::fwrite(output.constData(), 1, std::size_t(output.size()), stdout);
+    write(m_arguments.json ? QJsonDocument(summary.json()).toJson(QJsonDocument::Indented)
+                           : summary.text().toUtf8());
+    return 0;
+}
+
+int CtlRun::ports()
+{
+    QJsonArray array;
+    QString text;
+    for (const PortEntry& port : m_ports.scan()) {
+        array.append(QJsonObject{{QStringLiteral("name"), port.name},
+                                 {QStringLiteral("device"), port.device},
+                                 {QStringLiteral("description"), port.description},
+                                 {QStringLiteral("canOpen"), port.problem.isEmpty()},
+                                 {QStringLiteral("problem"), port.problem}});
+        const QString state = port.problem.isEmpty() ? QStringLiteral("開けます") : port.problem;
+        text += QStringLiteral("%1\t%2\t%3\t%4\n").arg(port.name, port.device, port.description, state);
+    }
+    write(m_arguments.json ? QJsonDocument(array).toJson(QJsonDocument::Indented) : text.toUtf8());
     return 0;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "controller/controller.h"
-#include "ctl/chosenport.h"
 #include "ctl/consoledialogs.h"
 #include "ctl/ctlarguments.h"
 #include "ctl/fixedclock.h"
-#include "link/serialportline.h"
+#include "link/portline.h"
+#include "link/systemportcatalogue.h"
+
+#include <functional>
 
 // Carries out one p10signctl command through the controller the window uses, so that loading,
 // rendering, saving and the exchanges with the card are exactly the window's.
@@ -22,15 +24,23 @@ private:
     [[nodiscard]] int setText();
     [[nodiscard]] int render();
     [[nodiscard]] int info();
+    [[nodiscard]] int ports();
 
     [[nodiscard]] bool loadProject();
-    [[nodiscard]] bool choosePort();
-    [[nodiscard]] int runExchange(bool started);
+    // Runs the exchange that start() begins on each port of the command line, one after another,
+    // in the event loop; 1 when any of them did not complete.
+    [[nodiscard]] int runOnEachPort(std::function<bool()> start);
+    void startOnNextPort();
+    void portDone(bool completed);
 
     CtlArguments m_arguments;
     ConsoleDialogs m_dialogs;
-    SerialPortLine m_line;
-    ChosenPort m_port;
+    PortLine m_line;
+    SystemPortCatalogue m_ports;
     FixedClock m_clock;
     Controller m_controller;
+    std::function<bool()> m_start;
+    QStringList m_portsLeft;
+    QString m_port; // the one the exchange is running on
+    bool m_anyFailed = false;
 };

@@ -41,6 +41,17 @@ namespace LinkTexts {
 {
     return QCoreApplication::translate("LinkTexts", "接続端子位地設定エラー!");
 }
+// Why a port of the list cannot be opened, with the remedy. Followed by the device's group.
+[[nodiscard]] inline QString joinGroup()
+{
+    return QCoreApplication::translate("LinkTexts",
+                                       "権限がありません。「%1」グループに加えて、再ログインしてください。");
+}
+[[nodiscard]] inline QString noPermission()
+{
+    return QCoreApplication::translate("LinkTexts",
+                                       "権限がありません。管理者に読み書きの許可を求めてください。");
+}
 [[nodiscard]] inline QString portUnavailable()
 {
     return QCoreApplication::translate("LinkTexts", "接続端子がすでに使用中か、存在しません");
@@ -56,6 +67,46 @@ namespace LinkTexts {
 [[nodiscard]] inline QString lineStalled()
 {
     return QCoreApplication::translate("LinkTexts", "接続端子から送信できません。転送を中止しました。");
+}
+
+[[nodiscard]] inline QString noAnswer()
+{
+    return QCoreApplication::translate("LinkTexts", "接続先から応答がありません。");
+}
+[[nodiscard]] inline QString notStarted()
+{
+    return QCoreApplication::translate("LinkTexts", "始められませんでした。");
+}
+[[nodiscard]] inline QString aborted()
+{
+    return QCoreApplication::translate("LinkTexts", "中止しました。");
+}
+
+// The status line. The numbers are seconds.
+[[nodiscard]] inline QString uploadTimeLeft()
+{
+    return QCoreApplication::translate("LinkTexts", "転送中… 残り約 %1 秒");
+}
+[[nodiscard]] inline QString clockSetRunning()
+{
+    return QCoreApplication::translate("LinkTexts", "時計を設定中…");
+}
+[[nodiscard]] inline QString uploadCompleted()
+{
+    return QCoreApplication::translate("LinkTexts", "転送完了（%1 秒）");
+}
+[[nodiscard]] inline QString clockSetCompleted()
+{
+    return QCoreApplication::translate("LinkTexts", "時計の設定完了（%1 秒）");
+}
+// Followed by the reason, then the seconds.
+[[nodiscard]] inline QString uploadFailed()
+{
+    return QCoreApplication::translate("LinkTexts", "転送できませんでした：%1（%2 秒）");
+}
+[[nodiscard]] inline QString clockSetFailed()
+{
+    return QCoreApplication::translate("LinkTexts", "時計を設定できませんでした：%1（%2 秒）");
 }
 
 } // namespace LinkTexts

@@ -58,4 +58,9 @@ inline constexpr int kStallMarginMs = 2000;
 // Longest pause between two looks at the queue while draining.
 inline constexpr int kDrainRecheckMaxMs = 250;
 
+// A serial device server on the local network answers a connection within milliseconds; one that
+// has not answered by then is not there.
+inline constexpr int kConnectTimeoutMs = 3000;
+inline constexpr int kReadyRecheckMs = 1000;
+
 } // namespace Link

@@ -44,6 +44,8 @@ protected:
 
 private:
     QCoro::Task<> run();
+    // True once the line can carry bytes; false when it failed to get there or the exchange stopped.
+    [[nodiscard]] QCoro::Task<bool> lineReady();
     void end(ExchangeOutcome outcome);
     void wakeSoon();
 

@@ -11,6 +11,7 @@ public:
 
     // Fires once, ms milliseconds from now; starting a running timer starts it again.
     virtual void start(qint64 ms) = 0;
+    virtual void stop() = 0;
     [[nodiscard]] virtual bool isActive() const = 0;
 
 signals:

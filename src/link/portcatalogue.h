@@ -1,16 +1,23 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 
-// Which COM names exist and which device each stands for. The port scan at start-up asks for the
-// names; the transfer commands turn the chosen name into the device they open.
+// One port of the port list.
+struct PortEntry {
+    QString name;        // "COM1" ... "COM32"
+    QString device;      // what the line opens: "COM3", "/dev/ttyUSB0"
+    QString description; // what the system calls it, such as the adapter's product name
+    QString problem;     // why it cannot be opened and how to mend that; empty when it can
+};
+
+// Which ports the machine has now. The port list shows them, the transfer commands look again
+// before every exchange and open the device that the chosen name stands for.
 class PortCatalogue {
 public:
     virtual ~PortCatalogue() = default;
 
-    // The names of the ports that can be opened now, "COM1" ... "COM32", in ascending order.
-    [[nodiscard]] virtual QStringList scan() = 0;
-    // The device behind a name; empty when the name stands for none.
-    [[nodiscard]] virtual QString device(const QString& comName) const = 0;
+    // In ascending order of their names: the ports that can be opened now, and those that cannot
+    // for a reason the operator can mend (a missing permission), with that reason.
+    [[nodiscard]] virtual QList<PortEntry> scan() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "link/linkconstants.h"
 
+#include <QUrl>
 #include <algorithm>
 
 namespace PortNames {
@@ -62,6 +63,26 @@ std::optional<int> comPortNumber(const QString& name)
             return n;
     }
     return std::nullopt;
+}
+
+std::optional<NetworkAddress> networkAddress(const QString& text)
+{
+    const QUrl url(text, QUrl::StrictMode);
+    const int port = url.port();
+    if (!url.isValid() || url.scheme() != QLatin1String("tcp") || url.host().isEmpty() || port < 1 ||
+        !url.path().isEmpty() || url.hasQuery() || url.hasFragment() || !url.userInfo().isEmpty())
+        return std::nullopt;
+    return NetworkAddress{url.host(), static_cast<quint16>(port)};
+}
+
+bool isDevicePath(const QString& text)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(text)
+    return false;
+#else
+    return text.startsWith(u'/');
+#endif
 }
 
 QString comName(int number)

@@ -18,16 +18,22 @@ public:
     [[nodiscard]] virtual bool open() = 0;
     virtual void close() = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
+    // Whether written bytes go out now. A network line connects in the background after open()
+    // and says ready() once it has; a port is ready as soon as it is open.
+    [[nodiscard]] virtual bool isReady() const { return isOpen(); }
     virtual void setDtr(bool on) = 0;
     // Queues the bytes and returns at once; false when the line refused them.
     [[nodiscard]] virtual bool write(const QByteArray& bytes) = 0;
     // Bytes not yet sent, including what the operating system still holds for the line.
     [[nodiscard]] virtual qint64 bytesQueued() const = 0;
+    // The system's words for the last failure, for the operator's detail; empty where there are none.
+    [[nodiscard]] virtual QString errorString() const { return {}; }
 
 signals:
     void openChanged(bool open);
+    void ready();
     // Some queued bytes have left; a drain checks bytesQueued() again.
     void bytesSent();
-    // The line broke (device gone, write error); the exchange stops.
+    // The line broke (device gone, write error, connection lost or never made); the exchange stops.
     void failed(const QString& reason);
 };

@@ -74,6 +74,11 @@ qint64 SerialPortLine::bytesQueued() const
     return m_port->bytesToWrite() + driverQueue();
 }
 
+QString SerialPortLine::errorString() const
+{
+    return m_port->error() == QSerialPort::NoError ? QString() : m_port->errorString();
+}
+
 qint64 SerialPortLine::driverQueue() const
 {
     if (!m_port->isOpen())

@@ -19,6 +19,7 @@ public:
     void setDtr(bool on) override;
     [[nodiscard]] bool write(const QByteArray& bytes) override;
     [[nodiscard]] qint64 bytesQueued() const override;
+    [[nodiscard]] QString errorString() const override;
 
 private:
     [[nodiscard]] qint64 driverQueue() const;

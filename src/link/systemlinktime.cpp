@@ -23,6 +23,7 @@ public:
     {
         m_timer->start(static_cast<int>(std::clamp<qint64>(ms, 0, std::numeric_limits<int>::max())));
     }
+    void stop() override { m_timer->stop(); }
     [[nodiscard]] bool isActive() const override { return m_timer->isActive(); }
 
 private:

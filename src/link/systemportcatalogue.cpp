@@ -1,49 +1,57 @@
 #include "link/systemportcatalogue.h"
 
 #include "link/linkconstants.h"
+#include "link/portaccess.h"
 #include "link/portnames.h"
 
+#include <QMap>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
 namespace {
 
-[[nodiscard]] bool canOpen(const QString& device)
+enum class Probe { Opens, Refused, Absent };
+
+// Busy ports and ports without permission both refuse; anything else means no working port.
+[[nodiscard]] Probe probe(const QString& device)
 {
     QSerialPort port;
     port.setPortName(device);
-    return port.open(QIODevice::ReadWrite);
+    if (port.open(QIODevice::ReadWrite))
+        return Probe::Opens;
+    return port.error() == QSerialPort::PermissionError ? Probe::Refused : Probe::Absent;
 }
 
 } // namespace
 
-QStringList SystemPortCatalogue::scan()
+QList<PortEntry> SystemPortCatalogue::scan()
 {
-    m_devices.clear();
+    QList<PortEntry> entries;
 #ifdef Q_OS_WIN
+    QMap<int, PortEntry> byNumber;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
         const std::optional<int> number = PortNames::comPortNumber(info.portName());
-        if (number && canOpen(info.portName()))
-            m_devices.insert(*number, info.portName());
+        if (number && probe(info.portName()) == Probe::Opens)
+            byNumber.insert(*number, {info.portName(), info.portName(), info.description(), {}});
     }
+    entries = byNumber.values();
 #else
-    QStringList paths;
+    QMap<QString, QString> descriptions;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        paths << info.systemLocation();
+        descriptions.insert(info.systemLocation(), info.description());
     int number = 0;
-    for (const QString& path : PortNames::naturalOrder(paths)) {
-        if (number < Link::kPortCount && canOpen(path))
-            m_devices.insert(++number, path);
+    for (const QString& path : PortNames::naturalOrder(descriptions.keys())) {
+        if (number == Link::kPortCount)
+            break;
+        const Probe result = probe(path);
+        if (result == Probe::Absent)
+            continue;
+        const QString name = PortNames::comName(++number);
+        const QString problem = result == Probe::Refused ? PortAccess::permissionProblem(path) : QString();
+        // A busy port is left out until it is free: the list shows only what can be mended.
+        if (result == Probe::Opens || !problem.isEmpty())
+            entries.append({name, path, descriptions.value(path), problem});
     }
 #endif
-    QStringList names;
-    for (const int n : m_devices.keys())
-        names << PortNames::comName(n);
-    return names;
-}
-
-QString SystemPortCatalogue::device(const QString& comName) const
-{
-    const std::optional<int> number = PortNames::comPortNumber(comName);
-    return number ? m_devices.value(*number) : QString();
+    return entries;
 }

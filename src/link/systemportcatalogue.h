@@ -2,16 +2,11 @@
 
 #include "link/portcatalogue.h"
 
-#include <QMap>
-
 // The serial ports of this computer. On Windows they keep their own COM names; elsewhere the
-// devices that can be opened are numbered COM1, COM2 ... in the natural order of their paths,
-// so that a project's port choice reads the same on every system.
+// devices are numbered COM1, COM2 ... in the natural order of their paths, so that a project's port
+// choice reads the same on every system. A port that is busy or not permitted keeps its number,
+// so that the others keep theirs.
 class SystemPortCatalogue : public PortCatalogue {
 public:
-    [[nodiscard]] QStringList scan() override;
-    [[nodiscard]] QString device(const QString& comName) const override;
-
-private:
-    QMap<int, QString> m_devices; // port number -> device, from the last scan
+    [[nodiscard]] QList<PortEntry> scan() override;
 };

@@ -4,24 +4,54 @@
 #include "dialogs/linktexts.h"
 #include "dialogs/messagetexts.h"
 #include "link/clockexchange.h"
-#include "link/portcatalogue.h"
-#include "link/portnames.h"
+#include "link/portaccess.h"
+#include "link/portlist.h"
 #include "link/serialline.h"
+#include "link/transferstatus.h"
 #include "link/uploadexchange.h"
 #include "link/uploadplan.h"
 #include "model/project.h"
 
-TransferCommands::TransferCommands(Project& project, SerialLine& line, Dialogs& dialogs,
-                                   const PortCatalogue& catalogue, const Clock& clock, LinkTime& time,
-                                   QObject* parent)
+namespace {
+
+struct Failure {
+    QString title;
+    QString text;
+};
+
+[[nodiscard]] Failure failureOf(ExchangeOutcome outcome)
+{
+    switch (outcome) {
+    case ExchangeOutcome::PortUnavailable:
+        return {MessageTexts::warningTitle(), LinkTexts::portUnavailable()};
+    case ExchangeOutcome::NotOpened:
+        return {MessageTexts::errorTitle(), LinkTexts::notOpened()};
+    case ExchangeOutcome::LineFailed:
+        return {MessageTexts::errorTitle(), LinkTexts::lineFailed()};
+    case ExchangeOutcome::LineStalled:
+        return {MessageTexts::errorTitle(), LinkTexts::lineStalled()};
+    case ExchangeOutcome::Aborted:
+        return {{}, LinkTexts::aborted()};
+    case ExchangeOutcome::Completed:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+TransferCommands::TransferCommands(Project& project, SerialLine& line, Dialogs& dialogs, PortList& ports,
+                                   const Clock& clock, LinkTime& time, QObject* parent)
     : QObject(parent)
     , m_project(project)
     , m_line(line)
     , m_dialogs(dialogs)
-    , m_catalogue(catalogue)
+    , m_ports(ports)
     , m_clock(clock)
     , m_time(time)
+    , m_status(new TransferStatus(time, this))
 {
+    connect(m_status, &TransferStatus::changed, this, &TransferCommands::statusChanged);
 }
 
 bool TransferCommands::send(Overflow overflow)
@@ -30,6 +60,7 @@ bool TransferCommands::send(Overflow overflow)
         return false;
     auto* exchange = new UploadExchange(m_project, m_line, m_time, this);
     connect(exchange, &LinkExchange::progressChanged, this, &TransferCommands::uploadProgressChanged);
+    m_status->uploadStarted(UploadPlan::of(m_project).durationMs);
     start(exchange);
     return true;
 }
@@ -40,18 +71,23 @@ bool TransferCommands::sendClock()
         return false;
     auto* exchange = new ClockExchange(m_project, m_clock, m_line, m_time, this);
     connect(exchange, &LinkExchange::progressChanged, this, &TransferCommands::clockProgressChanged);
+    m_status->clockSetStarted();
     start(exchange);
     return true;
 }
 
 bool TransferCommands::readComSet()
 {
-    const QString name = m_project.globals().port.text();
-    if (!PortNames::comPortNumber(name)) {
-        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::badPortName());
+    m_ports.rescan(false);
+    const QString text = m_project.globals().port.text();
+    const std::optional<QString> device = m_ports.device(text);
+    if (!device) {
+        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::badPortName(), text);
         return false;
     }
-    m_line.setPortName(m_catalogue.device(name));
+    m_portText = text;
+    m_device = *device;
+    m_line.setPortName(m_device);
     return true;
 }
 
@@ -110,28 +146,26 @@ void TransferCommands::exchangeFinished(LinkExchange* exchange, ExchangeOutcome 
     if (exchange != m_exchange)
         return;
     m_exchange = nullptr;
+    const QString detail = failureDetail();
     m_line.close();
-    report(outcome);
+    const Failure failure = failureOf(outcome);
+    m_status->finished(failure.text);
+    if (!failure.title.isEmpty())
+        m_dialogs.tell(failure.title, failure.text, detail);
     emit finished(outcome == ExchangeOutcome::Completed);
 }
 
-void TransferCommands::report(ExchangeOutcome outcome)
+QString TransferCommands::status() const
 {
-    switch (outcome) {
-    case ExchangeOutcome::PortUnavailable:
-        m_dialogs.tell(MessageTexts::warningTitle(), LinkTexts::portUnavailable());
-        break;
-    case ExchangeOutcome::NotOpened:
-        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::notOpened());
-        break;
-    case ExchangeOutcome::LineFailed:
-        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::lineFailed());
-        break;
-    case ExchangeOutcome::LineStalled:
-        m_dialogs.tell(MessageTexts::errorTitle(), LinkTexts::lineStalled());
-        break;
-    case ExchangeOutcome::Completed:
-    case ExchangeOutcome::Aborted:
-        break;
-    }
+    return m_status->text();
+}
+
+QString TransferCommands::failureDetail() const
+{
+    const QString port = m_device.isEmpty() || m_device == m_portText
+                             ? m_portText
+                             : QStringLiteral("%1 (%2)").arg(m_portText, m_device);
+    const QString permission = PortAccess::permissionProblem(m_device);
+    const QString reason = permission.isEmpty() ? m_line.errorString() : permission;
+    return reason.isEmpty() ? port : port + u'\n' + reason;
 }

@@ -3,14 +3,16 @@
 #include "link/exchangeoutcome.h"
 
 #include <QObject>
+#include <QString>
 
 class Clock;
 class Dialogs;
 class LinkExchange;
 class LinkTime;
-class PortCatalogue;
+class PortList;
 class Project;
 class SerialLine;
+class TransferStatus;
 
 // The operator's two commands that talk to the card, with their guards: nothing while an exchange
 // holds the line open, no upload of an empty project, no exchange without a valid port name, no
@@ -26,21 +28,25 @@ public:
         Clip, // sends what fits, as the card has always been sent
     };
 
-    TransferCommands(Project& project, SerialLine& line, Dialogs& dialogs, const PortCatalogue& catalogue,
+    TransferCommands(Project& project, SerialLine& line, Dialogs& dialogs, PortList& ports,
                      const Clock& clock, LinkTime& time, QObject* parent = nullptr);
 
     // Both answer whether an exchange has started; finished() follows when it has ended.
     bool send(Overflow overflow = Overflow::Ask);
     bool sendClock();
-    // Points the line at the device of the chosen port name; tells the operator when the name is
-    // not one of "COM1" ... "COM32".
+    // Looks at the machine's ports again and points the line at what the chosen or typed port
+    // stands for; tells the operator when the text names no port at all.
     [[nodiscard]] bool readComSet();
     // Stops a running exchange and closes the line at once.
     void abort();
 
+    // What the last exchange did, or how long the running upload has left.
+    [[nodiscard]] QString status() const;
+
 signals:
     void uploadProgressChanged(int maximum, int value);
     void clockProgressChanged(int maximum, int value);
+    void statusChanged(const QString& text);
     void finished(bool completed);
 
 private:
@@ -49,13 +55,17 @@ private:
     [[nodiscard]] bool refusedAsTooLarge(Overflow overflow);
     void start(LinkExchange* exchange);
     void exchangeFinished(LinkExchange* exchange, ExchangeOutcome outcome);
-    void report(ExchangeOutcome outcome);
+    // The port and the system's reason, for the detail of a failure.
+    [[nodiscard]] QString failureDetail() const;
 
     Project& m_project;
     SerialLine& m_line;
     Dialogs& m_dialogs;
-    const PortCatalogue& m_catalogue;
+    PortList& m_ports;
     const Clock& m_clock;
     LinkTime& m_time;
+    TransferStatus* m_status = nullptr;
     LinkExchange* m_exchange = nullptr;
+    QString m_portText; // as chosen or typed for the exchange running or last run
+    QString m_device;   // what the line opened for it
 };

@@ -45,10 +45,13 @@ GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
           globalList(QStringLiteral("ComScrH"), kNumberListWidth, GlobalList::ScreenHeight));
     place(0, 2, QStringLiteral("Label11"), QStringLiteral("輝度"),
           globalList(QStringLiteral("ComBright"), kNumberListWidth, GlobalList::Brightness));
-    place(0, 4, QStringLiteral("Label4"), QStringLiteral("COM ポート"),
-          globalList(QStringLiteral("ComSele"), kPortListWidth, GlobalList::Port));
+    ListCombo* ports = globalList(QStringLiteral("ComSele"), kPortListWidth, GlobalList::Port);
+    ports->setToolTip(tr("COM 名、デバイスのパス (/dev/ttyUSB0) または tcp://ホスト:ポート"));
+    connect(ports, &ListCombo::popupAboutToShow, this, [this] { m_controller.refreshPorts(); });
+    place(0, 4, QStringLiteral("Label4"), QStringLiteral("COM ポート"), ports);
     m_portDevice = new QLabel(this);
     m_portDevice->setObjectName(QStringLiteral("LabPortDevice"));
+    m_portDevice->setWordWrap(true);
     grid->addWidget(m_portDevice, 0, 6, 1, 2);
 
     place(1, 0, QStringLiteral("Label9"), QStringLiteral("表示番号"),
@@ -118,14 +121,28 @@ ListCombo* GlobalPanel::globalList(const QString& name, int width, GlobalList li
     return combo;
 }
 
+void GlobalPanel::showPort()
+{
+    // Where a COM name is not itself the device (Linux, macOS), the device it stands for; for a
+    // port this user may not open, why and what to do.
+    const QString name = m_controller.project().globals().port.text();
+    const QString device = m_controller.portDevice();
+    const QString problem = m_controller.portProblem(name);
+    const QString shown = device == name ? QString() : device;
+    m_portDevice->setText(problem.isEmpty() ? shown : tr("%1：%2").arg(shown, problem));
+    m_portDevice->setFont(problem.isEmpty() ? font() : WindowFonts::smallLabel());
+    m_portDevice->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("color: #c00000"));
+    ListCombo* ports = m_lists.at(GlobalList::Port);
+    for (int i = 0; i < ports->count(); ++i)
+        ports->setItemData(i, m_controller.portProblem(ports->itemText(i)), Qt::ToolTipRole);
+}
+
 void GlobalPanel::refresh()
 {
     const GlobalSettings& globals = m_controller.project().globals();
     for (const auto& [list, combo] : m_lists)
         combo->showList(globals.list(list));
-    // Where a COM name is not itself the device (Linux, macOS), the device it stands for.
-    const QString device = m_controller.portDevice();
-    m_portDevice->setText(device == globals.port.text() ? QString() : device);
+    showPort();
     const QSignalBlocker blocker(m_showMarks);
     m_showMarks->setChecked(globals.showMarks);
 }

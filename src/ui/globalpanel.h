@@ -23,6 +23,7 @@ public:
 private:
     [[nodiscard]] ListCombo* globalList(const QString& name, int width, GlobalList list);
     void refresh();
+    void showPort();
 
     Controller& m_controller;
     std::map<GlobalList, ListCombo*> m_lists;

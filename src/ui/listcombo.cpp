@@ -26,6 +26,12 @@ void ListCombo::showItems(const QStringList& items, const QString& text)
     display(items, static_cast<int>(items.indexOf(text)), text);
 }
 
+void ListCombo::showPopup()
+{
+    emit popupAboutToShow();
+    QComboBox::showPopup();
+}
+
 void ListCombo::display(const QStringList& items, int index, const QString& text)
 {
     const QSignalBlocker blocker(this);

@@ -15,6 +15,11 @@ public:
     // Shows the model's entries, selection and text without announcing any change.
     void showList(const EditableList& list);
     void showItems(const QStringList& items, const QString& text);
+    void showPopup() override;
+
+signals:
+    // Before the entries drop down: a list of things that come and go (ports) looks again.
+    void popupAboutToShow();
 
 private:
     void display(const QStringList& items, int index, const QString& text);

@@ -152,6 +152,15 @@ void MainWindow::buildLowerRegions()
     gaugeLabel->setGeometry(kMargin, top - kRegionGap, kGaugeLabelWidth, kControlHeight);
     auto* gauge = new UsageGaugeView(m_controller.project(), this);
     gauge->move(kWindowWidth - kMargin - kGaugeFrameWidth, top);
+
+    // How the last exchange with the card ended, or how long the running upload has left.
+    top += kGaugeFrameHeight + kRegionGap / 2;
+    auto* status = new QLabel(m_controller.transferStatus(), this);
+    status->setObjectName(QStringLiteral("LabStatus"));
+    status->setFont(WindowFonts::smallLabel());
+    status->setGeometry(kWindowWidth - kMargin - kGaugeFrameWidth, top, kGaugeFrameWidth,
+                        kWindowHeight - top);
+    connect(&m_controller, &Controller::transferStatusChanged, status, &QLabel::setText);
 }
 
 void MainWindow::showSelectedPage()

@@ -1,9 +1,9 @@
 #include "ui/windowapp.h"
 
-#include "link/serialportline.h"
+#include "link/portline.h"
 
 WindowApp::WindowApp()
-    : m_line(std::make_unique<SerialPortLine>())
+    : m_line(std::make_unique<PortLine>())
     , m_controller(std::make_unique<Controller>(m_dialogs, *m_line))
     , m_window(std::make_unique<MainWindow>(*m_controller))
 {

@@ -1,5 +1,6 @@
 #include "link/cardreader.h"
 #include "link/ptypair.h"
+#include "link/tcpcard.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,8 +10,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <grp.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,11 +24,11 @@ struct Run {
     QString error;
 };
 
-// Runs p10signctl to its end while this test's event loop keeps the card reader reading.
-Run ctl(const QStringList& arguments, int timeoutMs = 30000)
+// Runs a program to its end while this test's event loop keeps the card reader reading.
+Run run(const QString& program, const QStringList& arguments, int timeoutMs = 30000)
 {
     QProcess process;
-    process.start(QStringLiteral(P10SIGNCTL), arguments);
+    process.start(program, arguments);
     if (!process.waitForStarted())
         return {};
     QElapsedTimer elapsed;
@@ -38,6 +42,11 @@ Run ctl(const QStringList& arguments, int timeoutMs = 30000)
     }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+Run ctl(const QStringList& arguments)
+{
+    return run(QStringLiteral(P10SIGNCTL), arguments);
 }
 
 QByteArray headerOf(const QByteArray& stream)
@@ -94,9 +103,10 @@ private slots:
         QTest::newRow("missing project")
             << QStringList{QStringLiteral("info"), QStringLiteral("/nowhere/x.ini")} << 1
             << QStringLiteral("警告");
-        QTest::newRow("unknown port") << QStringList{QStringLiteral("upload"), QString(),
-                                                     QStringLiteral("--port"), QStringLiteral("COM32")}
-                                      << 1 << QStringLiteral("COM32");
+        QTest::newRow("unknown port")
+            << QStringList{QStringLiteral("upload"), QString(), QStringLiteral("--clip"),
+                           QStringLiteral("--port"), QStringLiteral("COM32")}
+            << 1 << QStringLiteral("COM32");
         QTest::newRow("empty message") << QStringList{QStringLiteral("render"),    QString(),
                                                       QStringLiteral("--message"), QStringLiteral("1"),
                                                       QStringLiteral("--out"),     QStringLiteral("x.png")}
@@ -112,6 +122,71 @@ private slots:
         const Run run = ctl(arguments);
         QCOMPARE(run.status, status);
         QVERIFY2(run.error.contains(message), qUtf8Printable(run.error));
+    }
+
+    void overfullProjectIsRefusedUnlessClipped()
+    {
+        // The Windows sample holds more than a 32-dot card takes: message 15 is cut short.
+        const QString project = copyOfGolden();
+        const QString missing = path(QStringLiteral("nothing"));
+        const Run refused = ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), missing});
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.error.contains(QStringLiteral("短く切られる表示：表示 15\n")),
+                 qUtf8Printable(refused.error));
+        QVERIFY(refused.error.contains(QStringLiteral("--clip")));
+        const Run clipped = ctl(
+            {QStringLiteral("upload"), project, QStringLiteral("--clip"), QStringLiteral("--port"), missing});
+        QCOMPARE(clipped.status, 1);
+        QVERIFY2(!clipped.error.contains(QStringLiteral("表示 15")), qUtf8Printable(clipped.error));
+        QVERIFY(clipped.error.contains(QStringLiteral("接続端子がすでに使用中か、存在しません\n") + missing));
+    }
+
+    void portsAsTheWindowListsThem()
+    {
+        const Run listed = ctl({QStringLiteral("ports"), QStringLiteral("--json")});
+        QCOMPARE(listed.status, 0);
+        const QJsonDocument ports = QJsonDocument::fromJson(listed.output.toUtf8());
+        QVERIFY(ports.isArray());
+        for (const QJsonValue& port : ports.array()) {
+            QVERIFY(port[QStringLiteral("name")].toString().startsWith(QStringLiteral("COM")));
+            QCOMPARE(port[QStringLiteral("canOpen")].toBool(),
+                     port[QStringLiteral("problem")].toString().isEmpty());
+        }
+        QCOMPARE(ctl({QStringLiteral("ports")}).status, 0);
+    }
+
+    // A new user on Linux is not in the group that owns the serial adapters; the failure names it.
+    void portWithoutPermissionSaysWhyAndWhatToDo()
+    {
+        const group* dialout = ::getgrnam("dialout");
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (::geteuid() != 0 || !dialout || setpriv.isEmpty())
+            QSKIP("needs root, setpriv and a dialout group to stand for a user outside that group");
+        QTemporaryDir dir;
+        const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(dir.path(),
+                                      everyone | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+        for (const char* suffix : {"ini", "bin"}) {
+            const QString target = dir.filePath(QStringLiteral("shop.%1").arg(QLatin1String(suffix)));
+            QVERIFY(
+                QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target));
+            QVERIFY(QFile::setPermissions(target, everyone));
+        }
+        const QString device = dir.filePath(QStringLiteral("ttyUSB0"));
+        QFile node(device);
+        QVERIFY(node.open(QIODevice::WriteOnly));
+        node.close();
+        QCOMPARE(::chown(QFile::encodeName(device).constData(), 0, dialout->gr_gid), 0);
+        QVERIFY(
+            node.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup));
+
+        const Run refused = run(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                          QStringLiteral("--clear-groups"), QStringLiteral(P10SIGNCTL),
+                                          QStringLiteral("upload"), dir.filePath(QStringLiteral("shop.ini")),
+                                          QStringLiteral("--clip"), QStringLiteral("--port"), device});
+        QCOMPARE(refused.status, 1);
+        QVERIFY2(refused.error.contains(QStringLiteral("「dialout」グループ")),
+                 qUtf8Printable(refused.error));
     }
 
     void shortDisplayDataFileIsRefusedAndLeftAlone()
@@ -162,7 +237,8 @@ private slots:
         QVERIFY(lit > 0);
     }
 
-    // A script updating a shop sign: new text, then the upload, byte for byte at the card.
+    // A script updating two shop signs, one of them unreachable: new text, then the upload to
+    // each, byte for byte at the card that is there.
     void setTextThenUpload()
     {
         const QString project = path(QStringLiteral("menu.ini"));
@@ -181,9 +257,19 @@ private slots:
         QVERIFY(pty.start());
         CardReader card;
         QVERIFY(card.open(pty.cardPath()));
-        const Run upload = ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), pty.hostPath(),
-                                QStringLiteral("--brightness"), QStringLiteral("2")});
-        QCOMPARE(upload.status, 0);
+        QString unreachable;
+        {
+            TcpCard closed;
+            QVERIFY(closed.listen());
+            unreachable = closed.address();
+        }
+        const Run upload = ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), unreachable,
+                                QStringLiteral("--port"), pty.hostPath(), QStringLiteral("--brightness"),
+                                QStringLiteral("2")});
+        QCOMPARE(upload.status, 1);
+        QVERIFY2(upload.output.startsWith(unreachable + QStringLiteral(": 転送できませんでした：")),
+                 qUtf8Printable(upload.output));
+        QVERIFY(upload.output.contains(u'\n' + pty.hostPath() + QStringLiteral(": 転送完了（")));
         const qsizetype expected = 7 + 95 + 16 * length;
         QTRY_COMPARE_WITH_TIMEOUT(card.received().size(), expected, 5000);
         const QByteArray stream = card.received();

@@ -66,8 +66,13 @@ private slots:
             std::get<CtlArguments>(parse(QStringLiteral("upload shop.ini --port /dev/ttyUSB0")));
         QCOMPARE(parsed.verb, Verb::Upload);
         QCOMPARE(parsed.project, "shop.ini");
-        QCOMPARE(parsed.port, "/dev/ttyUSB0");
+        QCOMPARE(parsed.ports, QStringList{"/dev/ttyUSB0"});
         QCOMPARE(parsed.brightness, "4");
+        QVERIFY(!parsed.clip);
+        const auto several = std::get<CtlArguments>(
+            parse(QStringLiteral("upload a.ini --port COM3 --clip --port tcp://10.0.0.7:4001")));
+        QCOMPARE(several.ports, (QStringList{"COM3", "tcp://10.0.0.7:4001"}));
+        QVERIFY(several.clip);
         QCOMPARE(std::get<CtlArguments>(parse(QStringLiteral("upload a.ini --port COM3 --brightness 1")))
                      .brightness,
                  "1");

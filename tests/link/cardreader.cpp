@@ -35,13 +35,30 @@ CardReader::~CardReader()
 
 bool CardReader::open(const QString& path)
 {
-    m_fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-    if (m_fd < 0)
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
         return false;
-    m_clock.start();
+    adopt(fd);
+    return true;
+}
+
+void CardReader::adopt(int fd)
+{
+    m_fd = fd;
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) | O_NONBLOCK);
+    if (!m_clock.isValid())
+        m_clock.start();
     m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &CardReader::readAvailable);
-    return true;
+}
+
+void CardReader::hangUp()
+{
+    delete m_notifier;
+    m_notifier = nullptr;
+    m_resume->stop();
+    ::close(m_fd);
+    m_fd = -1;
 }
 
 void CardReader::readAvailable()

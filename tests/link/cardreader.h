@@ -21,6 +21,10 @@ public:
     ~CardReader() override;
 
     [[nodiscard]] bool open(const QString& path);
+    // Reads from a descriptor opened elsewhere, such as an accepted network connection.
+    void adopt(int fd);
+    // Closes the card's end: the program's side sees the line break.
+    void hangUp();
 
     [[nodiscard]] const QByteArray& received() const { return m_received; }
     // Milliseconds since open() at which byte i arrived.

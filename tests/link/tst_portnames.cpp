@@ -60,18 +60,64 @@ private slots:
                  (QStringList{"/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB2", "/dev/ttyUSB10"}));
     }
 
+    void typedPorts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("host"); // empty: no network address
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("devicePath");
+        QTest::newRow("server") << "tcp://10.0.0.7:4001"
+                                << "10.0.0.7" << 4001 << false;
+        QTest::newRow("server by name") << "tcp://sign-2.shop:23"
+                                        << "sign-2.shop" << 23 << false;
+        QTest::newRow("IPv6") << "tcp://[::1]:4001"
+                              << "::1" << 4001 << false;
+        QTest::newRow("no port") << "tcp://10.0.0.7"
+                                 << "" << 0 << false;
+        QTest::newRow("port 0") << "tcp://10.0.0.7:0"
+                                << "" << 0 << false;
+        QTest::newRow("port too high") << "tcp://10.0.0.7:65536"
+                                       << "" << 0 << false;
+        QTest::newRow("other scheme") << "telnet://10.0.0.7:23"
+                                      << "" << 0 << false;
+        QTest::newRow("with a path") << "tcp://10.0.0.7:23/x"
+                                     << "" << 0 << false;
+#ifndef Q_OS_WIN
+        QTest::newRow("device") << "/dev/ttyUSB0"
+                                << "" << 0 << true;
+#endif
+        QTest::newRow("device name alone") << "ttyUSB0"
+                                           << "" << 0 << false;
+        QTest::newRow("COM name") << "COM3"
+                                  << "" << 0 << false;
+    }
+    void typedPorts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        QFETCH(bool, devicePath);
+        const std::optional<NetworkAddress> address = networkAddress(text);
+        QCOMPARE(address.has_value(), !host.isEmpty());
+        if (address) {
+            QCOMPARE(address->host, host);
+            QCOMPARE(int(address->port), port);
+        }
+        QCOMPARE(isDevicePath(text), devicePath);
+    }
+
     void systemCatalogueNumbersWhatItFinds()
     {
-        // Whatever this computer has: consecutive names from COM1, each standing for a device.
+        // Whatever this computer has: ascending names (a busy port keeps its number unlisted),
+        // each standing for a device.
         SystemPortCatalogue catalogue;
-        const QStringList names = catalogue.scan();
-        for (int i = 0; i < names.size(); ++i) {
-#ifndef Q_OS_WIN
-            QCOMPARE(names.at(i), comName(i + 1));
-#endif
-            QVERIFY(!catalogue.device(names.at(i)).isEmpty());
+        int last = 0;
+        for (const PortEntry& port : catalogue.scan()) {
+            const int number = comPortNumber(port.name).value_or(0);
+            QVERIFY2(number > last, qPrintable(port.name));
+            last = number;
+            QVERIFY(!port.device.isEmpty());
         }
-        QVERIFY(catalogue.device("COM33").isEmpty());
     }
 };
 

@@ -1,12 +1,14 @@
 #include "cardreader.h"
 #include "controller/controller.h"
 #include "dialogs/linktexts.h"
-#include "link/serialportline.h"
+#include "link/portline.h"
 #include "ptypair.h"
 #include "support/fakeclock.h"
 #include "support/fakedialogs.h"
 #include "support/fakeportcatalogue.h"
+#include "tcpcard.h"
 
+#include <QElapsedTimer>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +19,8 @@ constexpr qsizetype kHelloSize = 7;
 constexpr qsizetype kHeaderSize = 95;
 constexpr int kRowBytes = 16;
 constexpr int kRows16 = 16;
+constexpr qsizetype kUploadSize = kHelloSize + kHeaderSize + kRows16 * kRowBytes;
+constexpr int kBytesPerSecond = 960;
 constexpr int kTimeoutMs = 15000;
 // Scheduling on a loaded machine may delay a byte's arrival, never bring it forward.
 constexpr qint64 kEarlyToleranceMs = 100;
@@ -24,8 +28,8 @@ constexpr qint64 kLateToleranceMs = 1500;
 
 } // namespace
 
-// The real serial code over a pseudo-terminal, with the card's side read by an independent reader
-// that notes when each byte arrives.
+// The real line code over a pseudo-terminal and over a loopback network connection, with the card's
+// side read by an independent reader that notes when each byte arrives.
 class TestSerialExchange : public QObject {
     Q_OBJECT
 
@@ -34,21 +38,39 @@ private:
     FakePortCatalogue m_ports;
     FakeClock m_clock;
     std::unique_ptr<PtyPair> m_pty;
-    std::unique_ptr<SerialPortLine> m_line;
+    std::unique_ptr<PortLine> m_line;
     std::unique_ptr<Controller> m_controller;
     std::unique_ptr<CardReader> m_card;
 
-    Project& project() { return m_controller->project(); }
-
     // Message 0 holds 16 bytes a row; row r, column c holds 16r + c.
-    void smallProject()
+    static void smallProject(Project& project)
     {
         for (int row = 0; row < kRows16; ++row) {
             for (int col = 0; col < kRowBytes; ++col)
-                project().dispData().set(col, row, 0, static_cast<std::uint8_t>(kRowBytes * row + col));
+                project.dispData().set(col, row, 0, static_cast<std::uint8_t>(kRowBytes * row + col));
         }
-        project().setMsgLen(0, kRowBytes);
-        project().setGauge({}, 1);
+        project.setMsgLen(0, kRowBytes);
+        project.setGauge({}, 1);
+    }
+    void smallProject() { smallProject(m_controller->project()); }
+
+    // The worked example's bytes, with three seconds after the greeting and 300 ms after the header.
+    static void checkUpload(const CardReader& card)
+    {
+        const QByteArray& stream = card.received();
+        QCOMPARE(stream.size(), kUploadSize);
+        QCOMPARE(stream.left(kHelloSize), QByteArray("Hello32"));
+        QCOMPARE(stream.mid(kHelloSize, 15).toHex(), QByteArray("000100000000101104091105ffffff"));
+        QCOMPARE(stream.mid(kHelloSize + 31, 8).toHex(), QByteArray("0000001000100000"));
+        for (int i = 0; i < kRows16 * kRowBytes; ++i)
+            QCOMPARE(static_cast<std::uint8_t>(stream.at(kHelloSize + kHeaderSize + i)), i);
+        const qint64 handshake = card.arrival(kHelloSize) - card.arrival(kHelloSize - 1);
+        QVERIFY2(handshake >= 3000 - kEarlyToleranceMs && handshake < 3000 + kLateToleranceMs,
+                 qPrintable(QString::number(handshake)));
+        const qsizetype firstRow = kHelloSize + kHeaderSize;
+        const qint64 settle = card.arrival(firstRow) - card.arrival(firstRow - 1);
+        QVERIFY2(settle >= 300 - kEarlyToleranceMs && settle < 300 + kLateToleranceMs,
+                 qPrintable(QString::number(settle)));
     }
 
 private slots:
@@ -58,7 +80,7 @@ private slots:
         m_pty = std::make_unique<PtyPair>();
         QVERIFY2(m_pty->start(), "socat did not make the pseudo-terminals");
         m_ports.devices = {{"COM1", m_pty->hostPath()}, {"COM2", m_pty->missingPath()}};
-        m_line = std::make_unique<SerialPortLine>();
+        m_line = std::make_unique<PortLine>();
         m_controller = std::make_unique<Controller>(m_dialogs, *m_line, m_ports, m_clock);
         m_controller->scanPorts();
         m_controller->typeText(GlobalList::Port, "COM1");
@@ -74,10 +96,25 @@ private slots:
         m_pty.reset();
     }
 
+    // The one test that waits the handshake's seconds for real: a pseudo-terminal and a network
+    // line at once. The network's far end reads no faster than the card's 9600-baud line, and the
+    // upload must not end before that line could have sent it all.
     void uploadStreamAndPacing()
     {
         smallProject();
+        TcpCard network(kBytesPerSecond);
+        QVERIFY(network.listen());
+        FakeDialogs otherDialogs;
+        PortLine otherLine;
+        Controller overNetwork(otherDialogs, otherLine, m_ports, m_clock);
+        smallProject(overNetwork.project());
+        overNetwork.typeText(GlobalList::Port, network.address());
+
         QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        QSignalSpy networkFinished(&overNetwork, &Controller::transferFinished);
+        QElapsedTimer networkTime;
+        networkTime.start();
+        QVERIFY(overNetwork.send());
         QVERIFY(m_controller->send());
         QVERIFY(m_controller->transferInProgress());
 
@@ -92,25 +129,18 @@ private slots:
         QVERIFY(finished.wait(kTimeoutMs));
         QVERIFY(finished.first().first().toBool());
         QVERIFY(!m_line->isOpen());
-        const qsizetype total = kHelloSize + kHeaderSize + kRows16 * kRowBytes;
-        QTRY_COMPARE_WITH_TIMEOUT(m_card->received().size(), total, kTimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(m_card->received().size(), kUploadSize, kTimeoutMs);
+        checkUpload(*m_card);
+        QCOMPARE(m_dialogs.told.size(), 2);
 
-        const QByteArray& stream = m_card->received();
-        QCOMPARE(stream.left(kHelloSize), QByteArray("Hello32"));
-        QCOMPARE(stream.mid(kHelloSize, 15).toHex(), QByteArray("000100000000101104091105ffffff"));
-        QCOMPARE(stream.mid(kHelloSize + 31, 8).toHex(), QByteArray("0000001000100000"));
-        for (int i = 0; i < kRows16 * kRowBytes; ++i)
-            QCOMPARE(static_cast<std::uint8_t>(stream.at(kHelloSize + kHeaderSize + i)), i);
-
-        // Three seconds between the handshake and the header, 300 ms between header and rows.
-        const qint64 handshake = m_card->arrival(kHelloSize) - m_card->arrival(kHelloSize - 1);
-        QVERIFY2(handshake >= 3000 - kEarlyToleranceMs && handshake < 3000 + kLateToleranceMs,
-                 qPrintable(QString::number(handshake)));
-        const qsizetype firstRow = kHelloSize + kHeaderSize;
-        const qint64 settle = m_card->arrival(firstRow) - m_card->arrival(firstRow - 1);
-        QVERIFY2(settle >= 300 - kEarlyToleranceMs && settle < 300 + kLateToleranceMs,
-                 qPrintable(QString::number(settle)));
-        QVERIFY(m_dialogs.told.size() == 2);
+        QVERIFY(!networkFinished.isEmpty() || networkFinished.wait(kTimeoutMs));
+        const qint64 lineTimeMs = 3300 + kUploadSize * 1000 / kBytesPerSecond;
+        QVERIFY2(networkTime.elapsed() >= lineTimeMs - kEarlyToleranceMs,
+                 qPrintable(QString::number(networkTime.elapsed())));
+        QVERIFY(networkFinished.first().first().toBool());
+        QTRY_COMPARE_WITH_TIMEOUT(network.reader().received().size(), kUploadSize, kTimeoutMs);
+        checkUpload(network.reader());
+        QVERIFY(otherDialogs.told.isEmpty());
     }
 
     void clockSetStream()
@@ -129,13 +159,28 @@ private slots:
         QVERIFY(m_dialogs.told.isEmpty());
     }
 
+    void vanishingPortEndsTheUpload_data()
+    {
+        QTest::addColumn<bool>("network");
+        QTest::newRow("adapter unplugged") << false;
+        QTest::newRow("connection dropped") << true;
+    }
     void vanishingPortEndsTheUpload()
     {
+        QFETCH(bool, network);
         smallProject();
+        TcpCard server;
+        QVERIFY(server.listen());
+        CardReader& card = network ? server.reader() : *m_card;
+        if (network)
+            m_controller->typeText(GlobalList::Port, server.address());
         QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
         QVERIFY(m_controller->send());
-        QTRY_COMPARE_WITH_TIMEOUT(m_card->received().size(), kHelloSize, kTimeoutMs);
-        m_pty->kill();
+        QTRY_COMPARE_WITH_TIMEOUT(card.received().size(), kHelloSize, kTimeoutMs);
+        if (network)
+            card.hangUp();
+        else
+            m_pty->kill();
         QVERIFY(finished.wait(kTimeoutMs));
         QVERIFY(!finished.first().first().toBool());
         QVERIFY(!m_line->isOpen());
@@ -143,20 +188,38 @@ private slots:
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "エラー発生");
         QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineFailed());
+        QVERIFY(
+            m_controller->transferStatus().startsWith("転送できませんでした：" + LinkTexts::lineFailed()));
     }
 
+    void missingPortSendsNothing_data()
+    {
+        QTest::addColumn<bool>("network");
+        QTest::newRow("no such device") << false;
+        QTest::newRow("connection refused") << true;
+    }
     void missingPortSendsNothing()
     {
+        QFETCH(bool, network);
         smallProject();
-        m_controller->typeText(GlobalList::Port, "COM2");
+        QString port = "COM2";
+        if (network) {
+            TcpCard closed; // a port nobody listens on any more
+            QVERIFY(closed.listen());
+            port = closed.address();
+        }
+        m_controller->typeText(GlobalList::Port, port);
         QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
         QVERIFY(m_controller->send());
-        QCOMPARE(finished.size(), 1); // a port that does not open ends the exchange at once
+        QVERIFY(!finished.isEmpty() || finished.wait(kTimeoutMs));
         QVERIFY(!finished.first().first().toBool());
         QVERIFY(!m_line->isOpen());
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "警告");
         QCOMPARE(m_dialogs.told.first().text, "接続端子がすでに使用中か、存在しません");
+        QVERIFY2(m_dialogs.told.first().detail.startsWith(network ? port
+                                                                  : "COM2 (" + m_pty->missingPath() + ")\n"),
+                 qPrintable(m_dialogs.told.first().detail));
         QTest::qWait(100);
         QVERIFY(m_card->received().isEmpty());
     }

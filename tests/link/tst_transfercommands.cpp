@@ -95,6 +95,47 @@ private slots:
         QCOMPARE(project().globals().port.text(), QString());
     }
 
+    void portListIsTheMachinesPortsOfNow()
+    {
+        // A port this user may not open is listed with the reason; the usual choice is among the
+        // ports that open, or with none such among the others, so that the reason shows at once.
+        const QString reason = "権限がないため開けません。";
+        m_ports.devices = {{"COM1", "/dev/ttyS0"}, {"COM4", "/dev/ttyUSB0"}};
+        m_ports.problems = {{"COM4", reason}};
+        m_controller->scanPorts();
+        QCOMPARE(project().globals().port.items(), (QStringList{"COM1", "COM4"}));
+        QCOMPARE(project().globals().port.text(), "COM1");
+        QCOMPARE(m_controller->portProblem("COM4"), reason);
+        QCOMPARE(m_controller->portProblem("COM1"), QString());
+        m_ports.devices.remove("COM1");
+        m_controller->scanPorts();
+        QCOMPARE(project().globals().port.text(), "COM4");
+
+        // An adapter plugged in later shows when the list is opened, the choice kept, and a
+        // typed name of it works: every transfer looks again.
+        m_ports.devices.insert("COM7", "/dev/ttyUSB3");
+        m_controller->refreshPorts();
+        QCOMPARE(project().globals().port.items(), (QStringList{"COM4", "COM7"}));
+        QCOMPARE(project().globals().port.text(), "COM4");
+        m_ports.devices.insert("COM9", "/dev/ttyUSB5");
+        m_controller->typeText(GlobalList::Port, "COM9");
+        QVERIFY(m_controller->readComSet());
+        QCOMPARE(m_line.portName, "/dev/ttyUSB5");
+        QVERIFY(project().globals().port.items().contains("COM9"));
+
+        // Device paths and network addresses stand for themselves.
+        QStringList typed{"tcp://10.0.0.7:4001"};
+#ifndef Q_OS_WIN
+        typed << "/dev/ttyACM0";
+#endif
+        for (const QString& text : typed) {
+            m_controller->typeText(GlobalList::Port, text);
+            QVERIFY(m_controller->readComSet());
+            QCOMPARE(m_line.portName, text);
+        }
+        QVERIFY(m_dialogs.told.isEmpty());
+    }
+
     void readComSetPointsTheLineAtTheDevice()
     {
         QVERIFY(m_controller->readComSet());
@@ -331,6 +372,9 @@ private slots:
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "エラー発生");
         QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineStalled());
+        QCOMPARE(m_dialogs.told.first().detail, "COM3 (/dev/ttyUSB0)");
+        QCOMPARE(m_controller->transferStatus(),
+                 "時計を設定できませんでした：" + LinkTexts::lineStalled() + "（2.3 秒）");
     }
 
     void brokenLineStopsTheUpload()
@@ -363,6 +407,21 @@ private slots:
 
         // The line is free again for the next command.
         runToEnd([this] { return m_controller->sendClock(); });
+    }
+
+    void statusTellsTheTimeLeftAndHowItEnded()
+    {
+        setLengths({16});
+        QSignalSpy status(m_controller.get(), &Controller::transferStatusChanged);
+        runToEnd([this] { return m_controller->send(); });
+        runToEnd([this] { return m_controller->sendClock(); });
+        QStringList texts;
+        for (const QList<QVariant>& change : status)
+            texts << change.first().toString();
+        // 358 bytes take 0.37 s of line time besides the 3.3 s of waiting.
+        QCOMPARE(texts, (QStringList{"転送中… 残り約 4 秒", "転送中… 残り約 3 秒", "転送中… 残り約 2 秒",
+                                     "転送中… 残り約 1 秒", "転送完了（3.3 秒）", "時計を設定中…",
+                                     "時計の設定完了（0.6 秒）"}));
     }
 
     void clockDisplay()

@@ -39,6 +39,7 @@ private:
             m_active = true;
             m_time.m_step.start(0);
         }
+        void stop() override { m_active = false; }
         [[nodiscard]] bool isActive() const override { return m_active; }
 
         VirtualTime& m_time;

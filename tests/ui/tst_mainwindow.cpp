@@ -4,6 +4,7 @@
 #include "support/fakedialogs.h"
 #include "support/fakeportcatalogue.h"
 #include "support/fakeserialline.h"
+#include "support/virtualtime.h"
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
 
@@ -30,6 +31,7 @@ private:
     FakeSerialLine m_line;
     FakePortCatalogue m_ports;
     FakeClock m_clock;
+    VirtualTime m_time;
     std::unique_ptr<Controller> m_controller;
     std::unique_ptr<MainWindow> m_window;
 
@@ -60,7 +62,8 @@ private slots:
             m_line.close();
         m_ports.devices = {{"COM1", "/dev/ttyUSB0"}, {"COM3", "/dev/ttyUSB1"}};
         m_clock.time = QTime(9, 41, 30);
-        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock);
+        m_ports.problems.clear();
+        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock, &m_time);
         m_window = std::make_unique<MainWindow>(*m_controller);
         m_controller->startUp();
         m_window->show();
@@ -649,6 +652,41 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("09:41"), 2000);
         m_clock.time = QTime(23, 5, 59);
         QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("23:05"), 2000);
+    }
+
+    void portWithoutPermissionShowsWhyAndTheListLooksAgain()
+    {
+        m_ports.problems = {{"COM3", QStringLiteral("権限がないため開けません。")}};
+        m_ports.devices.insert("COM5", "/dev/ttyUSB2");
+        auto* ports = find<QComboBox>("ComSele");
+        ports->showPopup(); // opening the list looks at the machine's ports again
+        ports->hidePopup();
+        QCOMPARE(ports->count(), 3);
+        QCOMPARE(ports->itemText(2), QStringLiteral("COM5"));
+        QCOMPARE(ports->itemData(1, Qt::ToolTipRole).toString(),
+                 QStringLiteral("権限がないため開けません。"));
+        ports->setFocus();
+        ports->lineEdit()->selectAll();
+        QTest::keyClicks(ports->lineEdit(), "COM3");
+        QCOMPARE(find<QLabel>("LabPortDevice")->text(),
+                 QStringLiteral("/dev/ttyUSB1：権限がないため開けません。"));
+    }
+
+    void overfullUploadAsksAndTheStatusTellsTheEnd()
+    {
+        for (int m = 0; m < 3; ++m)
+            project().setMsgLen(m, 2047);
+        project().setGauge({}, 1);
+        find<QPushButton>("CmdSend")->click();
+        QCOMPARE(m_dialogs.questions.size(), 1);
+        QVERIFY(m_dialogs.questions.first().text.contains(QStringLiteral("短く切られる表示：表示 1\n")));
+        QVERIFY(m_dialogs.questions.first().text.contains(QStringLiteral("送られない表示：表示 2\n")));
+        QVERIFY(!m_line.isOpen());
+
+        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        find<QPushButton>("CmdSendClk")->click();
+        QVERIFY(finished.wait());
+        QCOMPARE(find<QLabel>("LabStatus")->text(), QStringLiteral("時計の設定完了（0.6 秒）"));
     }
 
     void emptyProjectIsNotSent()
