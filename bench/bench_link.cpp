@@ -1,7 +1,8 @@
 #include "controller/controller.h"
 #include "link/cardreader.h"
+#include "link/portline.h"
 #include "link/ptypair.h"
-#include "link/serialportline.h"
+#include "link/tcpcard.h"
 #include "support/fakeclock.h"
 #include "support/fakedialogs.h"
 #include "support/fakeportcatalogue.h"
@@ -30,22 +31,30 @@ double cpuSeconds(int who)
 
 } // namespace
 
-// A full-card upload over a pseudo-terminal whose far end takes bytes no faster than a 9600-baud
-// line. Reports the processor time the exchange costs the program's thread and how far the card's
-// last byte lands beyond the line time and the fixed waits. Takes about a minute.
+// A full-card upload over a pseudo-terminal, and over a loopback network connection, whose far end
+// takes bytes no faster than a 9600-baud line. Reports the processor time the exchange costs the
+// program's thread and how far the card's last byte lands beyond the line time and the fixed
+// waits. Takes about a minute for each.
 class BenchLink : public QObject {
     Q_OBJECT
 
 private slots:
+    void fullCardUpload_data()
+    {
+        QTest::addColumn<bool>("network");
+        QTest::newRow("pseudo-terminal") << false;
+        QTest::newRow("network") << true;
+    }
     void fullCardUpload()
     {
+        QFETCH(bool, network);
         PtyPair pty;
         QVERIFY(pty.start());
         FakeDialogs dialogs;
         FakePortCatalogue ports;
         ports.devices = {{"COM1", pty.hostPath()}};
         FakeClock clock;
-        SerialPortLine line;
+        PortLine line;
         Controller controller(dialogs, line, ports, clock);
         controller.scanPorts();
 
@@ -68,22 +77,38 @@ private slots:
                 wait();
             }
         } cardThread;
-        auto* card = new CardReader(kBytesPerSecond);
-        card->moveToThread(&cardThread);
-        connect(&cardThread, &QThread::finished, card, &QObject::deleteLater);
+        auto* cardSide = new QObject;
+        cardSide->moveToThread(&cardThread);
+        connect(&cardThread, &QThread::finished, cardSide, &QObject::deleteLater);
         cardThread.start();
         QElapsedTimer wall;
         bool opened = false;
+        CardReader* card = nullptr;
+        QString address;
         QMetaObject::invokeMethod(
-            card, [&] { opened = card->open(pty.cardPath()); }, Qt::BlockingQueuedConnection);
+            cardSide,
+            [&] {
+                if (network) {
+                    auto* server = new TcpCard(kBytesPerSecond, cardSide);
+                    opened = server->listen();
+                    address = server->address();
+                    card = &server->reader();
+                } else {
+                    card = new CardReader(kBytesPerSecond, cardSide);
+                    opened = card->open(pty.cardPath());
+                }
+            },
+            Qt::BlockingQueuedConnection);
         wall.start();
         QVERIFY(opened);
+        if (network)
+            controller.typeText(GlobalList::Port, address);
 
         QSignalSpy finished(&controller, &Controller::transferFinished);
         // Measured once and reported by hand: repeated or warmed-up runs would take minutes each.
         const double threadBefore = cpuSeconds(RUSAGE_THREAD);
         const double processBefore = cpuSeconds(RUSAGE_SELF);
-        QVERIFY(controller.send());
+        QVERIFY(controller.send(TransferCommands::Overflow::Clip)); // message 1 is cut to fill the card
         QVERIFY(finished.wait(kTimeoutMs));
         const qint64 exchangeMs = wall.elapsed();
         const double threadCpu = cpuSeconds(RUSAGE_THREAD) - threadBefore;

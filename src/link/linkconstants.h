@@ -61,6 +61,10 @@ inline constexpr int kDrainRecheckMaxMs = 250;
 // A serial device server on the local network answers a connection within milliseconds; one that
 // has not answered by then is not there.
 inline constexpr int kConnectTimeoutMs = 3000;
+// A serial port's queue reads empty while its UART still holds this much to send; a network
+// line counts its far end's line the same way, so that the next chunk arrives before that line
+// falls idle.
+inline constexpr int kUartFifoBytes = 16;
 inline constexpr int kReadyRecheckMs = 1000;
 
 } // namespace Link

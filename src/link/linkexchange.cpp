@@ -10,9 +10,10 @@
 
 namespace {
 
+// Rounded up: a look at the queue before the line can have sent it costs another wake-up.
 [[nodiscard]] qint64 lineTimeMs(qint64 bytes)
 {
-    return bytes * 1000 / Link::kBytesPerSecond;
+    return (bytes * 1000 + Link::kBytesPerSecond - 1) / Link::kBytesPerSecond;
 }
 
 // Resumes the waiting coroutine from within the timer's timeout, as a timer's own awaiter does,

@@ -82,7 +82,7 @@ qint64 TcpLine::bytesQueued() const
         return 0;
     const double lineLeftMs = std::max(m_lineDueMs - nowMs(), 0.0);
     const auto onLine = static_cast<qint64>(std::ceil(lineLeftMs * Link::kBytesPerSecond / 1000));
-    return std::max(onLine, socketQueue());
+    return std::max(onLine - Link::kUartFifoBytes, socketQueue());
 }
 
 qint64 TcpLine::socketQueue() const

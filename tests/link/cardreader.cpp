@@ -66,11 +66,14 @@ void CardReader::readAvailable()
     qsizetype allowed = kReadSize;
     if (m_bytesPerSecond > 0) {
         const qint64 now = m_clock.elapsed();
-        m_credit = std::min(kBurstBytes,
-                            m_credit + static_cast<double>(now - m_lastRefill) * m_bytesPerSecond / 1000);
+        const double earned = static_cast<double>(now - m_lastRefill) * m_bytesPerSecond / 1000;
+        // A line with bytes waiting kept sending while this reader was not looking; an idle one
+        // saves up no more than its receive buffer.
+        m_credit = m_backlogged ? m_credit + earned : std::min(kBurstBytes, m_credit + earned);
         m_lastRefill = now;
         allowed = static_cast<qsizetype>(m_credit);
         if (allowed == 0) {
+            m_backlogged = true;
             m_notifier->setEnabled(false);
             m_resume->start(static_cast<int>((kBurstBytes - m_credit) * 1000 / m_bytesPerSecond));
             return;
@@ -78,6 +81,7 @@ void CardReader::readAvailable()
     }
     char buffer[kReadSize];
     const ssize_t n = ::read(m_fd, buffer, static_cast<size_t>(allowed));
+    m_backlogged = n == allowed && m_bytesPerSecond > 0; // more may be waiting
     if (n <= 0)
         return;
     if (m_bytesPerSecond > 0)

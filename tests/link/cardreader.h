@@ -41,7 +41,8 @@ private:
     QSocketNotifier* m_notifier = nullptr;
     QTimer* m_resume = nullptr;
     QElapsedTimer m_clock;
-    double m_credit = 0; // bytes the line could have delivered since the last read
+    double m_credit = 0;       // bytes the line could have delivered since the last read
+    bool m_backlogged = false; // bytes were waiting at the last look
     qint64 m_lastRefill = 0;
     QByteArray m_received;
     QList<qint64> m_arrivals;
