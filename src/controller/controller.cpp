@@ -327,7 +327,9 @@ void Controller::scanPorts()
 
 void Controller::refreshPorts()
 {
-    m_portList->rescan(false);
+    // A look at the ports would find the one in use busy and leave it out of the list.
+    if (!transferInProgress())
+        m_portList->rescan(false);
 }
 
 QString Controller::timeText() const

@@ -109,7 +109,8 @@ public:
     void abortTransfer();
     // Start-up: the port list becomes the machine's ports, with the usual one selected.
     void scanPorts();
-    // The port list is opened: the machine's ports of now, the choice kept.
+    // The port list is opened: the machine's ports of now, the choice kept; not while the line is
+    // in use.
     void refreshPorts();
     // The clock display, "hh:mm".
     [[nodiscard]] QString timeText() const;

@@ -117,6 +117,11 @@ private slots:
         m_controller->refreshPorts();
         QCOMPARE(project().globals().port.items(), (QStringList{"COM4", "COM7"}));
         QCOMPARE(project().globals().port.text(), "COM4");
+        QVERIFY(m_line.open()); // the port in use would look busy and drop out of the list
+        m_ports.devices.remove("COM7");
+        m_controller->refreshPorts();
+        QCOMPARE(project().globals().port.items(), (QStringList{"COM4", "COM7"}));
+        m_line.close();
         m_ports.devices.insert("COM9", "/dev/ttyUSB5");
         m_controller->typeText(GlobalList::Port, "COM9");
         QVERIFY(m_controller->readComSet());
