@@ -261,6 +261,15 @@ void Controller::setAltTicked(int m, bool ticked)
     });
 }
 
+void Controller::setAltRun(int begin, int count)
+{
+    for (int m = 0; m < kMessageCount; ++m)
+        setAltTicked(m, false);
+    const int end = std::min(begin + count, kMessageCount);
+    for (int m = begin; m < end; ++m)
+        setAltTicked(m, true);
+}
+
 void Controller::findAltGroup()
 {
     const AltGroup group = Alternation::findAltGroup(m_project.altBoxes());
@@ -382,16 +391,14 @@ bool Controller::importPictureFrom(const QString& path)
 
 void Controller::exportPicture()
 {
-    QString path = m_dialogs.chooseSaveFile(PictureFiles::kExportFilter);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".bmp");
-    exportPictureTo(path);
+    const QString path = m_dialogs.chooseSaveFile(PictureFiles::kExportFilter);
+    if (!path.isEmpty())
+        exportPictureTo(path);
 }
 
-bool Controller::exportPictureTo(const QString& path)
+bool Controller::exportPictureTo(const QString& chosen)
 {
+    const QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".bmp") : chosen;
     if (PictureFiles::writeBmp(MessagePainter::composed(m_images, m_project.curMsg()), path))
         return true;
     m_dialogs.tell(MessageTexts::warningTitle(), PictureFiles::kNotWritten);

@@ -68,8 +68,12 @@ public:
     void finishStartTimeText();
     void finishEndTimeText();
 
-    // Alternation boxes are never shown; loading ticks them.
+    // Alternation boxes are never shown; loading and the command line tick them.
     void setAltTicked(int m, bool ticked);
+    // Unticks every box, then ticks begin .. begin + count - 1 one after another, each tick
+    // running the chain rule, as loading rebuilds a stored group. Boxes past the last message
+    // are left out.
+    void setAltRun(int begin, int count);
     void findAltGroup();
 
     void encodeMessage() { m_encoder.encodeMessage(); }
@@ -82,6 +86,7 @@ public:
     void importPicture();
     bool importPictureFrom(const QString& path);
     void exportPicture();
+    // A name without an extension gets ".bmp".
     bool exportPictureTo(const QString& path);
 
     // An exchange with the card holds the serial line open.

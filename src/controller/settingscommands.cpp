@@ -103,7 +103,9 @@ void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString
         applyMessage(m, stored);
     project.setCurMsg(controller.selectedTab());
 
-    applyAlternation(file.altBegin, file.altCount);
+    // A stored group reaching past the last message keeps the part that exists.
+    controller.setAltRun(file.altBegin, file.altCount);
+    controller.findAltGroup();
 
     controller.chooseEntry(GlobalList::ClockMessage, file.timeMessage);
     controller.chooseEntry(GlobalList::DaysMessage, file.daysMessage);
@@ -150,17 +152,6 @@ void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored)
     controller.recountMessage();
     controller.setTopAdjText(m, message.adjust);
     controller.setAdjustBar(m, adjustBarFor(message.adjust));
-}
-
-void SettingsCommands::applyAlternation(int begin, int count)
-{
-    for (int m = 0; m < kMessageCount; ++m)
-        m_controller.setAltTicked(m, false);
-    // A stored group reaching past the last message keeps the part that exists.
-    const int end = std::min(begin + count, kMessageCount);
-    for (int m = begin; m < end; ++m)
-        m_controller.setAltTicked(m, true);
-    m_controller.findAltGroup();
 }
 
 void SettingsCommands::tellLosses(const ProjectFile::Losses& losses)

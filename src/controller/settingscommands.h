@@ -24,7 +24,6 @@ public:
 private:
     void apply(const ProjectStorage::Stored& stored, const QString& path);
     void applyMessage(int m, const ProjectStorage::Stored& stored);
-    void applyAlternation(int begin, int count);
     void tellLosses(const ProjectFile::Losses& losses);
     void tellError(ProjectStorage::Error error, const QString& path);
 
