@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -61,10 +62,8 @@ bool CtlRun::choosePort()
     return true;
 }
 
-int CtlRun::runExchange(bool started)
+int CtlRun::runExchange(bool (Controller::*start)())
 {
-    if (!started)
-        return kExitFailed;
     const auto printProgress = [](int maximum, int value) {
         if (value > 0)
             std::fprintf(stderr, "%d/%d\n", value, maximum);
@@ -73,6 +72,10 @@ int CtlRun::runExchange(bool started)
     QObject::connect(&m_controller, &Controller::progressBar2Changed, &m_controller, printProgress);
     QObject::connect(&m_controller, &Controller::transferFinished, &m_controller,
                      [](bool completed) { QCoreApplication::exit(completed ? 0 : kExitFailed); });
+    QTimer::singleShot(0, &m_controller, [this, start] {
+        if (!(m_controller.*start)())
+            QCoreApplication::exit(kExitFailed);
+    });
     return QCoreApplication::exec();
 }
 
@@ -82,14 +85,14 @@ int CtlRun::upload()
         return kExitFailed;
     // Brightness is no part of a project file; the card gets the script's.
     m_controller.typeText(GlobalList::Brightness, m_arguments.brightness);
-    return runExchange(m_controller.send());
+    return runExchange(&Controller::send);
 }
 
 int CtlRun::setClock()
 {
     if (!loadProject() || !choosePort())
         return kExitFailed;
-    return runExchange(m_controller.sendClock());
+    return runExchange(&Controller::sendClock);
 }
 
 int CtlRun::setText()

@@ -25,7 +25,9 @@ private:
 
     [[nodiscard]] bool loadProject();
     [[nodiscard]] bool choosePort();
-    [[nodiscard]] int runExchange(bool started);
+    // Starts the exchange from within the event loop, so that its first progress and a failure
+    // to open the port are seen, and ends the loop with the exchange.
+    [[nodiscard]] int runExchange(bool (Controller::*start)());
 
     CtlArguments m_arguments;
     ConsoleDialogs m_dialogs;

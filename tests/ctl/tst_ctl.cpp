@@ -193,7 +193,28 @@ private slots:
         QCOMPARE(quint8(header[6]), quint8(length));      // total row length, low byte
         // The card is given three seconds after the greeting before the header comes.
         QVERIFY(card.arrival(7) - card.arrival(6) >= 2900);
+        // Progress from the first step on: the greeting is step 1.
+        QVERIFY2(upload.error.startsWith(QStringLiteral("1/19\n")), qUtf8Printable(upload.error));
         QVERIFY(upload.error.contains(QStringLiteral("19/19")));
+    }
+
+    // What a cron job meets when the adapter is unplugged: a prompt failure, not a wait forever.
+    void unopenablePortFailsAtOnce_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::newRow("upload") << "upload";
+        QTest::newRow("set-clock") << "set-clock";
+    }
+    void unopenablePortFailsAtOnce()
+    {
+        QFETCH(QString, verb);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        const Run run =
+            ctl({verb, copyOfGolden(), QStringLiteral("--port"), path(QStringLiteral("ttyUSB7"))}, 10000);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(elapsed.elapsed() < 1000, qPrintable(QString::number(elapsed.elapsed())));
+        QVERIFY2(run.error.contains(QStringLiteral("接続端子")), qUtf8Printable(run.error));
     }
 
     void setClockAtAGivenTime()
