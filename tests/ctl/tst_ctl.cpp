@@ -21,9 +21,11 @@ struct Run {
 };
 
 // Runs p10signctl to its end while this test's event loop keeps the card reader reading.
-Run ctl(const QStringList& arguments, int timeoutMs = 30000)
+Run ctl(const QStringList& arguments, int timeoutMs = 30000,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(P10SIGNCTL), arguments);
     if (!process.waitForStarted())
         return {};
@@ -215,6 +217,19 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(elapsed.elapsed() < 1000, qPrintable(QString::number(elapsed.elapsed())));
         QVERIFY2(run.error.contains(QStringLiteral("接続端子")), qUtf8Printable(run.error));
+    }
+
+    // Scheduled jobs run without a session: nothing but the work's own messages on standard error.
+    void noStrayWarningsWithoutASession()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        const Run run =
+            ctl({QStringLiteral("set-text"), path(QStringLiteral("cron.ini")), QStringLiteral("--message"),
+                 QStringLiteral("0"), QStringLiteral("--text"), QStringLiteral("営業中")},
+                30000, environment);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.error, QString());
     }
 
     void setClockAtAGivenTime()
