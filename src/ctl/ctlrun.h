@@ -20,14 +20,23 @@ private:
     [[nodiscard]] int upload();
     [[nodiscard]] int setClock();
     [[nodiscard]] int setText();
+    [[nodiscard]] int set();
+    [[nodiscard]] int importPicture();
+    [[nodiscard]] int exportPicture();
     [[nodiscard]] int render();
     [[nodiscard]] int info();
 
     [[nodiscard]] bool loadProject();
+    // A project that does not exist yet starts as the window starts.
+    [[nodiscard]] bool loadOrStartProject();
+    [[nodiscard]] int saveProject();
     [[nodiscard]] bool choosePort();
     // Starts the exchange from within the event loop, so that its first progress and a failure
     // to open the port are seen, and ends the loop with the exchange.
     [[nodiscard]] int runExchange(bool (Controller::*start)());
+    void applyMessageChanges();
+    // False when the alternation group could not be made as asked.
+    [[nodiscard]] bool applyGlobalChanges();
 
     CtlArguments m_arguments;
     ConsoleDialogs m_dialogs;

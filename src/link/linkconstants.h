@@ -51,6 +51,7 @@ inline constexpr QByteArrayView kClockHello = "HelloC2";
 inline constexpr int kClockStepWaitMs = 200;
 inline constexpr int kClockProgressMax = 4;
 inline constexpr int kWorkTimeEnabledBit = 128;
+inline constexpr int kCountdownDaysMax = 999; // the card shows three digits
 
 // A drain gives up when the line has fallen this far behind the time 9600 baud needs for every
 // byte written so far: queued bytes that stop leaving mean a stalled line or a hung driver.
