@@ -24,6 +24,10 @@ constexpr VerbInfo kVerbs[] = {
      "表示 N のテキストを設定して採用し、プロジェクトを保存します。"},
     {CtlArguments::Verb::Render, "render", "render PROJECT.ini --message N --out FILE.png",
      "表示 N を表示器の点灯どおりに PNG へ書き出します。"},
+    {CtlArguments::Verb::Preview, "preview",
+     "preview PROJECT.ini --message N (--out FILE.gif | --frames DIR) [--seconds S] [--scale K] [--at "
+     "HH:MM:SS]",
+     "表示 N の動きを表示器の LED のとおりにアニメーション GIF (または連番の PNG) へ書き出します。"},
     {CtlArguments::Verb::Info, "info", "info PROJECT.ini [--json]", "プロジェクトの概要を表示します。"},
 };
 
@@ -53,6 +57,44 @@ CtlExit usageError(const QString& message, const QString& help)
 CtlExit badValue(const QString& message)
 {
     return {kExitFailed, {}, message + u'\n'};
+}
+
+constexpr int kPreviewSecondsMax = 600;
+constexpr int kPreviewScaleMax = 32;
+
+std::optional<int> numberIn(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    return ok && n >= low && n <= high ? std::optional<int>(n) : std::nullopt;
+}
+
+// What only the preview reads: where to write, how long and how large.
+std::optional<CtlExit> readPreview(const QCommandLineParser& parser, const QString& help,
+                                   CtlArguments& parsed)
+{
+    parsed.out = parser.value(QStringLiteral("out"));
+    parsed.frames = parser.value(QStringLiteral("frames"));
+    if (parsed.out.isEmpty() == parsed.frames.isEmpty())
+        return usageError(QStringLiteral("--out か --frames のどちらか一つを指定してください。"), help);
+    const auto seconds = numberIn(parser.value(QStringLiteral("seconds")), 1, kPreviewSecondsMax);
+    if (!seconds)
+        return badValue(QStringLiteral("秒数は 1〜%1 です: %2")
+                            .arg(kPreviewSecondsMax)
+                            .arg(parser.value(QStringLiteral("seconds"))));
+    const auto scale = numberIn(parser.value(QStringLiteral("scale")), 1, kPreviewScaleMax);
+    if (!scale)
+        return badValue(QStringLiteral("拡大率は 1〜%1 です: %2")
+                            .arg(kPreviewScaleMax)
+                            .arg(parser.value(QStringLiteral("scale"))));
+    parsed.seconds = *seconds;
+    parsed.scale = *scale;
+    if (const QString at = parser.value(QStringLiteral("at")); !at.isEmpty()) {
+        parsed.at = QTime::fromString(at, QStringLiteral("HH:mm:ss"));
+        if (!parsed.at->isValid())
+            return badValue(QStringLiteral("時刻は HH:MM:SS で指定してください: %1").arg(at));
+    }
+    return std::nullopt;
 }
 
 std::optional<int> messageNumber(const QString& text)
@@ -101,6 +143,14 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("書き出す PNG ファイル"),
                                  QStringLiteral("FILE.png"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("JSON で出力します。"));
+    const QCommandLineOption gif(QStringLiteral("out"), QStringLiteral("書き出す GIF ファイル"),
+                                 QStringLiteral("FILE.gif"));
+    const QCommandLineOption frames(
+        QStringLiteral("frames"), QStringLiteral("PNG を一枚ずつ書き出すフォルダー"), QStringLiteral("DIR"));
+    const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("長さ (秒、既定 10)"),
+                                     QStringLiteral("S"), QString::number(CtlArguments{}.seconds));
+    const QCommandLineOption scale(QStringLiteral("scale"), QStringLiteral("LED の間隔 (ピクセル、既定 4)"),
+                                   QStringLiteral("K"), QString::number(CtlArguments{}.scale));
     parser.addOption(help);
     switch (verb->verb) {
     case Verb::Upload:
@@ -114,6 +164,9 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
         break;
     case Verb::Render:
         parser.addOptions({message, out});
+        break;
+    case Verb::Preview:
+        parser.addOptions({message, gif, frames, seconds, scale, at});
         break;
     case Verb::Info:
         parser.addOption(json);
@@ -160,7 +213,8 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
         break;
     }
     case Verb::SetText:
-    case Verb::Render: {
+    case Verb::Render:
+    case Verb::Preview: {
         const auto number = optionValue(message);
         if (!number)
             return usageError(QStringLiteral("--message がありません。"), verbHelp);
@@ -168,6 +222,11 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
         if (!m)
             return badValue(QStringLiteral("表示番号は 0〜15 です: %1").arg(*number));
         parsed.message = *m;
+        if (verb->verb == Verb::Preview) {
+            if (auto exit = readPreview(parser, verbHelp, parsed))
+                return *exit;
+            break;
+        }
         if (verb->verb == Verb::Render) {
             const auto file = optionValue(out);
             if (!file)

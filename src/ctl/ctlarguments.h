@@ -8,7 +8,7 @@
 
 // What one run of p10signctl was asked to do, read from its command line.
 struct CtlArguments {
-    enum class Verb { Upload, SetClock, SetText, Render, Info };
+    enum class Verb { Upload, SetClock, SetText, Render, Preview, Info };
 
     Verb verb = Verb::Info;
     QString project;
@@ -22,6 +22,9 @@ struct CtlArguments {
     bool bold = false;
     std::optional<int> adjust;
     QString out;
+    QString frames; // a folder for PNG frames instead of the GIF file `out`
+    int seconds = 10;
+    int scale = 4; // pixels from one LED to the next
     bool json = false;
 };
 

@@ -21,6 +21,7 @@ private:
     [[nodiscard]] int setClock();
     [[nodiscard]] int setText();
     [[nodiscard]] int render();
+    [[nodiscard]] int preview();
     [[nodiscard]] int info();
 
     [[nodiscard]] bool loadProject();
