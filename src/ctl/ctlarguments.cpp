@@ -61,6 +61,9 @@ constexpr OptionInfo kOptions[] = {
      QT_TRANSLATE_NOOP("CtlArguments", "交互表示する表示 FIRST〜LAST (0〜15)、または off")},
     {"picture", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "読み込む画像ファイル")},
     {"out", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "書き出すファイル")},
+    {"frames", "DIR", QT_TRANSLATE_NOOP("CtlArguments", "PNG を一枚ずつ書き出すフォルダー")},
+    {"seconds", "S", QT_TRANSLATE_NOOP("CtlArguments", "長さ 1〜600 秒 (既定 10)")},
+    {"scale", "K", QT_TRANSLATE_NOOP("CtlArguments", "LED の間隔 1〜32 ピクセル (既定 4)")},
     {"json", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "JSON で出力します。")},
 };
 
@@ -94,6 +97,13 @@ constexpr VerbInfo kVerbs[] = {
      QT_TRANSLATE_NOOP("CtlArguments", "表示 N の画像を BMP に書き出します。"), "message out"},
     {Verb::Render, "render", "render PROJECT.ini --message N --out FILE.png",
      QT_TRANSLATE_NOOP("CtlArguments", "表示 N を表示器の点灯どおりに PNG へ書き出します。"), "message out"},
+    {Verb::Preview, "preview",
+     "preview PROJECT.ini --message N (--out FILE.gif | --frames DIR) [--seconds S] [--scale K] [--at "
+     "HH:MM:SS]",
+     QT_TRANSLATE_NOOP(
+         "CtlArguments",
+         "表示 N の動きを表示器の LED のとおりにアニメーション GIF (または連番の PNG) へ書き出します。"),
+     "message out frames seconds scale at"},
     {Verb::Info, "info", "info PROJECT.ini [--json]",
      QT_TRANSLATE_NOOP("CtlArguments", "プロジェクトの概要を表示します。"), "json"},
 };
@@ -228,6 +238,9 @@ private:
     std::optional<CtlExit> m_failure;
 };
 
+constexpr int kPreviewSecondsMax = 600;
+constexpr int kPreviewScaleMax = 32;
+
 auto wholeNumber(int min, int max)
 {
     return [=](const QString& text) { return OptionValues::wholeNumber(text, min, max); };
@@ -246,6 +259,12 @@ auto numberText(int min, int max)
     };
 }
 
+std::optional<QTime> timeOfDay(const QString& text)
+{
+    const QTime time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+}
+
 void readExchange(OptionReader& options, CtlArguments& parsed)
 {
     if (const auto port = options.required(QStringLiteral("port")))
@@ -255,10 +274,21 @@ void readExchange(OptionReader& options, CtlArguments& parsed)
                                 .value_or(parsed.brightness);
         return;
     }
-    parsed.at = options.value(QStringLiteral("at"), [](const QString& text) {
-        const QTime time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
-        return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
-    });
+    parsed.at = options.value(QStringLiteral("at"), timeOfDay);
+}
+
+// Where the preview writes (a GIF file or a folder of frames, one of the two), how long and how large.
+void readPreview(OptionReader& options, CtlArguments& parsed)
+{
+    parsed.out = options.text(QStringLiteral("out")).value_or(QString());
+    parsed.frames = options.text(QStringLiteral("frames")).value_or(QString());
+    if (parsed.out.isEmpty() == parsed.frames.isEmpty())
+        options.fail({kExitUsage, {}, CtlTexts::outOrFrames() + u'\n'});
+    parsed.seconds =
+        options.value(QStringLiteral("seconds"), wholeNumber(1, kPreviewSecondsMax)).value_or(parsed.seconds);
+    parsed.scale =
+        options.value(QStringLiteral("scale"), wholeNumber(1, kPreviewScaleMax)).value_or(parsed.scale);
+    parsed.at = options.value(QStringLiteral("at"), timeOfDay);
 }
 
 void readMessageChanges(OptionReader& options, CtlArguments& parsed)
@@ -329,6 +359,10 @@ void readOptions(OptionReader& options, CtlArguments& parsed)
     case Verb::Render:
         parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
         parsed.out = options.required(QStringLiteral("out")).value_or(QString());
+        break;
+    case Verb::Preview:
+        parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
+        readPreview(options, parsed);
         break;
     case Verb::Info:
         parsed.json = options.isSet(QStringLiteral("json"));

@@ -38,7 +38,7 @@ struct GlobalChanges {
 
 // What one run of p10signctl was asked to do, read from its command line.
 struct CtlArguments {
-    enum class Verb { Upload, SetClock, SetText, Set, Import, Export, Render, Info };
+    enum class Verb { Upload, SetClock, SetText, Set, Import, Export, Render, Preview, Info };
 
     Verb verb = Verb::Info;
     QString project;
@@ -51,6 +51,9 @@ struct CtlArguments {
     GlobalChanges globalChanges;
     QString picture;
     QString out;
+    QString frames; // a folder for PNG frames instead of the GIF file `out`
+    int seconds = 10;
+    int scale = 4; // pixels from one LED to the next
     bool json = false;
 };
 

@@ -1,6 +1,7 @@
 #include "ctl/ctlrun.h"
 
 #include "ctl/litrender.h"
+#include "ctl/previewwriter.h"
 #include "ctl/projectsummary.h"
 #include "dialogs/ctltexts.h"
 #include "schedule/alternation.h"
@@ -48,6 +49,8 @@ int CtlRun::exec()
         return exportPicture();
     case CtlArguments::Verb::Render:
         return render();
+    case CtlArguments::Verb::Preview:
+        return preview();
     case CtlArguments::Verb::Info:
         return info();
     }
@@ -216,6 +219,18 @@ int CtlRun::render()
         return kExitFailed;
     }
     return 0;
+}
+
+int CtlRun::preview()
+{
+    if (!loadProject())
+        return kExitFailed;
+    const auto failure =
+        writePreview(m_controller.project(), {m_arguments.message, m_arguments.seconds, m_arguments.scale,
+                                              m_clock.timeOfDay(), m_arguments.out, m_arguments.frames});
+    if (failure)
+        printError(*failure);
+    return failure ? kExitFailed : 0;
 }
 
 int CtlRun::info()

@@ -24,6 +24,7 @@ private:
     [[nodiscard]] int importPicture();
     [[nodiscard]] int exportPicture();
     [[nodiscard]] int render();
+    [[nodiscard]] int preview();
     [[nodiscard]] int info();
 
     [[nodiscard]] bool loadProject();

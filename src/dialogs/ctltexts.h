@@ -40,6 +40,10 @@ namespace CtlTexts {
 {
     return QCoreApplication::translate("CtlTexts", "--%1 と --%2 は一緒に使えません。").arg(option, opposite);
 }
+[[nodiscard]] inline QString outOrFrames()
+{
+    return QCoreApplication::translate("CtlTexts", "--out か --frames のどちらか一つを指定してください。");
+}
 [[nodiscard]] inline QString needsMessage()
 {
     return QCoreApplication::translate("CtlTexts", "表示ごとの設定には --message で表示を指定してください。");

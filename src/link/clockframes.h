@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTime>
 
+class Project;
+
 // The bytes of the clock set, built from plain values: the time of day in packed BCD and the
 // schedule (countdown days and the work-time window). The clock exchange paces and sends them.
 namespace ClockFrames {
@@ -17,6 +19,8 @@ struct ScheduleValues {
     int endMinutes = 1140;
     bool workTimeEnabled = true;
 };
+[[nodiscard]] ScheduleValues scheduleValues(const Project& project);
+
 // Day count high and low, start hour and minute, end hour and minute with bit 7 as the switch.
 // A byte whose value cannot be formed stays 0.
 [[nodiscard]] QByteArray scheduleFrame(const ScheduleValues& values);
