@@ -400,14 +400,6 @@ bool Controller::exportPictureTo(const QString& path)
 
 // Window: start-up and closing.
 
-namespace {
-
-const QString kCloseDuringTransfer =
-    QStringLiteral("現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
-const QString kSaveChanges = QStringLiteral("設定内容が変更されています。保存しますか？");
-
-} // namespace
-
 void Controller::startUp()
 {
     m_project.setFontFamilies(FontCatalogue::installedFamilies());
@@ -421,9 +413,9 @@ void Controller::startUp()
 bool Controller::confirmClose()
 {
     // Both questions are always asked; a No to the first keeps the window open whatever the second.
-    bool mayClose =
-        !transferInProgress() || m_dialogs.askYesNo(MessageTexts::warningTitle(), kCloseDuringTransfer);
-    if (m_project.modified() && m_dialogs.askYesNo(MessageTexts::warningTitle(), kSaveChanges) && !save())
+    bool mayClose = !transferInProgress() ||
+                    m_dialogs.askYesNo(MessageTexts::warningTitle(), MessageTexts::closeDuringTransfer());
+    if (m_project.modified() && !m_settings.offerToSave())
         mayClose = false;
     return mayClose;
 }

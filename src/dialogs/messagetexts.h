@@ -23,4 +23,11 @@ namespace MessageTexts {
     return QCoreApplication::translate("MessageTexts", "エラー発生");
 }
 
+[[nodiscard]] inline QString closeDuringTransfer()
+{
+    return QCoreApplication::translate(
+        "MessageTexts",
+        "現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
+}
+
 } // namespace MessageTexts
