@@ -6,6 +6,7 @@
 #include "support/fakeserialline.h"
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
+#include "ui/widgetdialogs.h"
 
 #include <QAbstractSlider>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 class TestMainWindow : public QObject {
@@ -378,7 +381,9 @@ private slots:
         QTest::newRow("rejected") << "24:00"
                                   << "07:00" << 420;
         QTest::newRow("empty") << ""
-                               << "00:00" << 0;
+                               << "07:00" << 420;
+        QTest::newRow("no minutes") << "7:"
+                                    << "07:00" << 420;
     }
     void typedTimeCountsWhenTheFieldIsLeft()
     {
@@ -397,6 +402,28 @@ private slots:
         QCOMPARE(find<QScrollBar>("VScSTime")->value(), -minutes);
     }
 
+    void typedTimeWaitsWhileAnotherProgramHasTheFocus()
+    {
+        auto* field = find<QLineEdit>("TxtSTime");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "8:1");
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(field->text(), QStringLiteral("8:1"));
+        QCOMPARE(project().workTime().start, 420);
+
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, "5");
+        leave(find("TxtETime"));
+        QCOMPARE(project().workTime().start, 495);
+        QCOMPARE(field->text(), QStringLiteral("08:15"));
+    }
+
     void adjustBarWritesTheAdjustText()
     {
         auto* bar = find<QScrollBar>("VScAdj0");
@@ -409,7 +436,7 @@ private slots:
         QTest::keyClicks(field, "5");
         QCOMPARE(project().message(0).topAdj, QStringLiteral("5"));
         QCOMPARE(bar->value(), -10);
-        QVERIFY(!project().modified());
+        QVERIFY(project().modified());
     }
 
     void scrollingMovesTheImage()
@@ -440,7 +467,7 @@ private slots:
         leave(text);
         QCOMPARE(text->font().families().first(), QStringLiteral("IPAGothic"));
         QCOMPARE(text->font().pixelSize(), size);
-        QVERIFY(!project().modified());
+        QVERIFY(project().modified());
     }
 
     void alternationBoxesFollowTheChainRuleUnseen()
@@ -475,38 +502,49 @@ private slots:
 
     void closing_data()
     {
+        using Answer = Dialogs::Answer;
         QTest::addColumn<bool>("busy");
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QList<bool>>("transferAnswer");
+        QTest::addColumn<QList<Answer>>("saveAnswer");
         QTest::addColumn<QStringList>("questions");
         QTest::addColumn<bool>("saveChosen");
         QTest::addColumn<bool>("closes");
         const QString transfer = QStringLiteral(
             "現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
         const QString save = QStringLiteral("設定内容が変更されています。保存しますか？");
-        QTest::newRow("nothing to ask") << false << false << QList<bool>{} << QStringList{} << false << true;
+        const QList<bool> none;
+        const QList<Answer> unasked;
+        QTest::newRow("nothing to ask")
+            << false << false << none << unasked << QStringList{} << false << true;
         QTest::newRow("transfer, yes")
-            << true << false << QList<bool>{true} << QStringList{transfer} << false << true;
+            << true << false << QList<bool>{true} << unasked << QStringList{transfer} << false << true;
         QTest::newRow("transfer, no")
-            << true << false << QList<bool>{false} << QStringList{transfer} << false << false;
-        QTest::newRow("changes, no") << false << true << QList<bool>{false} << QStringList{save} << false
-                                     << true;
-        QTest::newRow("both, no then no")
-            << true << true << QList<bool>{false, false} << QStringList{transfer, save} << false << false;
-        QTest::newRow("both, yes then no")
-            << true << true << QList<bool>{true, false} << QStringList{transfer, save} << false << true;
-        QTest::newRow("both, no then yes")
-            << true << true << QList<bool>{false, true} << QStringList{transfer, save} << true << false;
+            << true << false << QList<bool>{false} << unasked << QStringList{transfer} << false << false;
+        QTest::newRow("changes, no") << false << true << none << QList<Answer>{Answer::No}
+                                     << QStringList{save} << false << true;
+        QTest::newRow("changes, cancel")
+            << false << true << none << QList<Answer>{Answer::Cancel} << QStringList{save} << false << false;
+        QTest::newRow("both, no then no") << true << true << QList<bool>{false} << QList<Answer>{Answer::No}
+                                          << QStringList{transfer, save} << false << false;
+        QTest::newRow("both, yes then no") << true << true << QList<bool>{true} << QList<Answer>{Answer::No}
+                                           << QStringList{transfer, save} << false << true;
+        QTest::newRow("both, yes then cancel")
+            << true << true << QList<bool>{true} << QList<Answer>{Answer::Cancel}
+            << QStringList{transfer, save} << false << false;
+        QTest::newRow("both, no then yes") << true << true << QList<bool>{false} << QList<Answer>{Answer::Yes}
+                                           << QStringList{transfer, save} << true << false;
         QTest::newRow("changes, yes, saved")
-            << false << true << QList<bool>{true} << QStringList{save} << true << true;
+            << false << true << none << QList<Answer>{Answer::Yes} << QStringList{save} << true << true;
         QTest::newRow("changes, yes, save cancelled")
-            << false << true << QList<bool>{true} << QStringList{save} << false << false;
+            << false << true << none << QList<Answer>{Answer::Yes} << QStringList{save} << false << false;
     }
     void closing()
     {
         QFETCH(bool, busy);
         QFETCH(bool, modified);
-        QFETCH(QList<bool>, answers);
+        QFETCH(QList<bool>, transferAnswer);
+        QFETCH(QList<Dialogs::Answer>, saveAnswer);
         QFETCH(QStringList, questions);
         QFETCH(bool, saveChosen);
         QFETCH(bool, closes);
@@ -516,7 +554,8 @@ private slots:
         if (busy)
             QVERIFY(m_line.open());
         project().setModified(modified);
-        m_dialogs.yesNoAnswers = answers;
+        m_dialogs.yesNoAnswers = transferAnswer;
+        m_dialogs.yesNoCancelAnswers = saveAnswer;
         QCOMPARE(m_window->close(), closes);
         QStringList asked;
         for (const FakeDialogs::Shown& shown : m_dialogs.questions) {
@@ -528,10 +567,59 @@ private slots:
         QCOMPARE(QFile::exists(dir.filePath("closing.ini")), saveChosen);
     }
 
+    // The real boxes: Escape and the box's own close button answer Cancel, never No.
+    void realSaveQuestion_data()
+    {
+        QTest::addColumn<bool>("loading");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("closing, Escape") << false << "Escape" << true;
+        QTest::newRow("closing, close box") << false << "close" << true;
+        QTest::newRow("closing, No") << false << "No" << false;
+        QTest::newRow("loading, Escape") << true << "Escape" << true;
+    }
+    void realSaveQuestion()
+    {
+        QFETCH(bool, loading);
+        QFETCH(QString, reply);
+        QFETCH(bool, kept);
+        WidgetDialogs dialogs;
+        Controller controller(dialogs, m_line, m_ports, m_clock);
+        MainWindow window(controller);
+        dialogs.setParent(&window);
+        controller.startUp();
+        window.show();
+        controller.setMessageText(0, QStringLiteral("Sale"));
+        QStringList seen;
+        QTimer operatorHand;
+        operatorHand.setInterval(10);
+        connect(&operatorHand, &QTimer::timeout, &window, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            seen << (box ? box->text() : QString::fromLatin1(dialog->metaObject()->className()));
+            if (box && reply == QStringLiteral("No"))
+                box->button(QMessageBox::No)->click();
+            else if (reply == QStringLiteral("close"))
+                dialog->close();
+            else
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        operatorHand.start();
+        if (loading)
+            window.findChild<QPushButton*>("CmdLoad")->click();
+        else
+            QCOMPARE(window.close(), !kept);
+        QCOMPARE(seen, QStringList{QStringLiteral("設定内容が変更されています。保存しますか？")});
+        QCOMPARE(window.isVisible(), kept);
+        QVERIFY(controller.project().modified());
+    }
+
     void closingKeepsTheWindowWhenTheSaveFails()
     {
         project().setModified(true);
-        m_dialogs.yesNoAnswers = {true};
+        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::Yes};
         m_dialogs.savePaths << QStringLiteral("/nonexistent-folder/shop.ini");
         QVERIFY(!m_window->close());
         QVERIFY(m_window->isVisible());
@@ -600,7 +688,7 @@ private slots:
         QTest::keyClick(clock, Qt::Key_Up);
         clickTab(5);
 
-        m_dialogs.yesNoAnswers = {false};
+        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
         m_dialogs.openPaths << path;
         find<QPushButton>("CmdLoad")->click();
         QCOMPARE(m_dialogs.questions.size(), 1);
@@ -726,6 +814,7 @@ private slots:
     void exitButtonAsksTheWindowToClose()
     {
         project().setModified(true);
+        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
         find<QPushButton>("CmdExit")->click();
         QCOMPARE(m_dialogs.questions.size(), 1);
         QVERIFY(!m_window->isVisible());

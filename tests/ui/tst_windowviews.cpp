@@ -46,6 +46,14 @@ private slots:
         QCOMPARE(at(30, 5), UsageGauge::barColour(3) & 0xFFFFFFu);
         QCOMPARE(at(gauge.totalLen, 5), 0x000000u);
         QCOMPARE(at(805, 10), 0x000000u);
+
+        lengths[3] = 3600; // past the full bar: message 4's segment starts at its last pixel
+        lengths[4] = 100;
+        const UsageGauge full = UsageGauge::compute(lengths, QStringLiteral("16"));
+        project.setGauge(full.segments, full.totalLen);
+        const QImage fullShot = view.grab().toImage();
+        QCOMPARE(fullShot.pixel(2 + 804, 2 + 5) & 0xFFFFFFu, UsageGauge::barColour(3) & 0xFFFFFFu);
+        QCOMPARE(fullShot.pixel(2 + 805, 2 + 5) & 0xFFFFFFu, 0x000000u);
     }
 
     void previewShowsTheImageFromTheScrolledColumn()
