@@ -355,11 +355,16 @@ QString Controller::portDevice() const
 
 void Controller::showMarks(MarkKind kind, const std::optional<MarkLayout::Placement>& placement)
 {
-    // Marks appear only on the page that is showing, and only while the operator wants them.
-    if (!placement || placement->message != m_project.curMsg() || !m_project.globals().showMarks)
-        return;
-    m_images.overlay(placement->message).setMarks(kind, placement->marks);
-    m_images.announce(placement->message);
+    // Marks of a kind stand where the card will put those digits now, on whichever page: a choice
+    // moved elsewhere or to "None" takes them away, and nothing is drawn while they are not wanted.
+    const bool shown = placement && m_project.globals().showMarks;
+    for (int m = 0; m < kMessageCount; ++m) {
+        const QList<Mark> marks = shown && placement->message == m ? placement->marks : QList<Mark>();
+        if (m_images.overlay(m).marks(kind) == marks)
+            continue;
+        m_images.overlay(m).setMarks(kind, marks);
+        m_images.announce(m);
+    }
 }
 
 void Controller::adoptText()
