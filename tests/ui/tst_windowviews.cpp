@@ -58,9 +58,10 @@ private slots:
 
     void previewShowsTheImageFromTheScrolledColumn()
     {
+        Project project;
         MessageImages images;
         images.canvas(4).setPixel(1000, 5, MessageCanvas::kRed);
-        PreviewView view(images, 4, nullptr);
+        PreviewView view(project, images, 4, nullptr);
         QCOMPARE(view.size(), QSize(913, 36));
         view.setScroll(750);
         const QImage shot = view.grab().toImage();
@@ -70,8 +71,9 @@ private slots:
 
     void previewRepaintsWhenItsImageChanges()
     {
+        Project project;
         MessageImages images;
-        PreviewView view(images, 2, nullptr);
+        PreviewView view(project, images, 2, nullptr);
         view.grab();
         images.canvas(2).setPixel(0, 0, MessageCanvas::kRed);
         images.announce(2);
