@@ -74,9 +74,30 @@ private slots:
         QTEST(TextRenderer::fontFor("IPAGothic", points, false).pixelSize(), "pixels");
     }
 
+    void plainFamily_data()
+    {
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("foundry") << "C059 [urw]"
+                                 << "C059";
+        QTest::newRow("blank in family") << "Nimbus Sans [URW ]"
+                                         << "Nimbus Sans";
+        QTest::newRow("plain") << "IPAGothic"
+                               << "IPAGothic";
+        QTest::newRow("bracket only") << "[x]"
+                                      << "[x]";
+    }
+    void plainFamily()
+    {
+        QFETCH(QString, listed);
+        QTEST(FontCatalogue::plainFamily(listed), "family");
+    }
+
     void catalogueIsSortedAndHasTheJapaneseFaces()
     {
         const QStringList families = FontCatalogue::installedFamilies();
+        for (const QString& family : families)
+            QCOMPARE(FontCatalogue::plainFamily(family), family);
         QVERIFY(families.contains("IPAGothic"));
         QVERIFY(families.contains("IPAPGothic"));
         QStringList unique = families;
