@@ -3,6 +3,7 @@
 #include "dialogs/dialogs.h"
 #include "dialogs/messagetexts.h"
 #include "imaging/fontcatalogue.h"
+#include "imaging/fontsubstitution.h"
 #include "imaging/messagepainter.h"
 #include "imaging/picturefiles.h"
 #include "imaging/textrenderer.h"
@@ -372,10 +373,14 @@ void Controller::adoptText()
     if (refusedWhileBusy())
         return;
     const int m = m_project.curMsg();
-    TextRenderer::renderMessage(m_images.canvas(m), m_project.message(m));
+    const MessageSettings& message = m_project.message(m);
+    TextRenderer::renderMessage(m_images.canvas(m), message);
     m_images.overlay(m).clear();
     m_images.announce(m);
     encodeMessage();
+    if (const QString missing = TextRenderer::missingCharacters(message); !missing.isEmpty())
+        m_dialogs.tell(MessageTexts::warningTitle(), MessageTexts::missingGlyphs() + missing,
+                       FontSubstitution::renderFamily(message.fontName));
 }
 
 void Controller::importPicture()
