@@ -800,7 +800,7 @@ private slots:
         m_dialogs.openPaths << in;
         find<QPushButton>("CmdLdPic")->click();
         QCOMPARE(m_dialogs.openFilters,
-                 QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico"});
+                 QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png"});
         QCOMPARE(project().msgLen()[6], 13);
         QVERIFY(project().modified());
 
