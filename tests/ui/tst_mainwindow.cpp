@@ -243,6 +243,16 @@ private slots:
         QTest::keyClick(tabs, Qt::Key_Left);
         QTest::keyClick(tabs, Qt::Key_Left);
         QCOMPARE(project().curMsg(), 0);
+
+        // Sixteen tabs, 0 .. 15: nothing lies beyond the last.
+        clickTab(15);
+        QSignalSpy spy(tabs, &TabStrip::currentChanged);
+        QTest::keyClick(tabs, Qt::Key_Right);
+        tabs->setCurrentIndex(16);
+        QCOMPARE(spy.size(), 0);
+        QCOMPARE(tabs->currentIndex(), 15);
+        QCOMPARE(m_controller->selectedTab(), 15);
+        QVERIFY(find("Frame1_15")->isVisible());
     }
 
     void showModes_data()
