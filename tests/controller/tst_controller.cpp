@@ -32,8 +32,6 @@ private slots:
             << F([](Controller& c) { c.chooseEntry(GlobalList::ScreenHeight, 1); }) << true;
         QTest::newRow("brightness typed")
             << F([](Controller& c) { c.typeText(GlobalList::Brightness, "2"); }) << false;
-        QTest::newRow("brightness chosen")
-            << F([](Controller& c) { c.chooseEntry(GlobalList::Brightness, 0); }) << false;
         QTest::newRow("width typed") << F([](Controller& c) { c.typeText(GlobalList::ScreenWidth, "20"); })
                                      << true;
         QTest::newRow("port typed") << F([](Controller& c) { c.typeText(GlobalList::Port, "COM9"); })
@@ -55,8 +53,6 @@ private slots:
         QTest::newRow("font name") << F([](Controller& c) { c.setFontName(1, "IPAGothic"); }) << true;
         QTest::newRow("font size") << F([](Controller& c) { c.chooseEntry(1, MessageList::FontSize, 9); })
                                    << true;
-        QTest::newRow("font size typed")
-            << F([](Controller& c) { c.typeText(1, MessageList::FontSize, "15"); }) << true;
         QTest::newRow("bold") << F([](Controller& c) { c.setBold(1, true); }) << true;
         QTest::newRow("speed") << F([](Controller& c) { c.chooseEntry(1, MessageList::Speed, 0); }) << true;
         QTest::newRow("flash") << F([](Controller& c) { c.setFlash(1, true); }) << true;

@@ -831,43 +831,31 @@ private slots:
         picture.setPixel(11, 5, qRgb(0x7F, 0xFF, 0xFF));
         picture.setPixel(12, 5, qRgb(0xFF, 0xFF, 0xFF));
         picture.setPixel(10, 20, qRgb(0xFF, 0x80, 0));
-        const QString in = dir.filePath("colour.bmp");
-        QVERIFY(picture.save(in));
+        QVERIFY(picture.save(dir.filePath("colour.bmp")));
         clickTab(6);
-        m_dialogs.openPaths << in;
-        find<QPushButton>("CmdLdPic")->click();
+        QVERIFY(m_controller->importPictureFrom(dir.filePath("colour.bmp")));
 
-        const auto shot = [this] { return find("Picture1_6")->grab().toImage(); };
-        const auto at = [](const QImage& image, int x, int y) {
-            return image.pixel(x + 2, y + 2) & 0xFFFFFFu;
+        const auto at = [this](int x, int y) {
+            return find("Picture1_6")->grab().toImage().pixel(x + 2, y + 2) & 0xFFFFFFu;
         };
-        const QRgb frame = at(shot(), 128, 5); // the 16-byte width ends after pixel 127
-        QImage preview = shot();
-        QCOMPARE(at(preview, 10, 5), 0xFF0000u);
-        QCOMPARE(at(preview, 11, 5), 0x000000u);
-        QCOMPARE(at(preview, 12, 5), 0xFF0000u);
-        QCOMPARE(at(preview, 127, 5), 0x000000u);
+        const QRgb frame = at(128, 5); // the 16-byte width ends after pixel 127
         QVERIFY(frame != 0x000000u && frame != 0xFF0000u);
-        QCOMPARE(at(preview, 60, 16), frame); // under the sixteen rows
-        const QRgb veiledDark = at(preview, 30, 20);
-        const QRgb veiledLit = at(preview, 10, 20);
+        QCOMPARE(at(10, 5), 0xFF0000u);
+        QCOMPARE(at(11, 5), 0x000000u);
+        QCOMPARE(at(12, 5), 0xFF0000u);
+        QCOMPARE(at(127, 5), 0x000000u);
+        QCOMPARE(at(60, 16), frame); // under the sixteen rows
+        const QRgb veiledDark = at(30, 20);
+        const QRgb veiledLit = at(10, 20);
         QVERIFY(veiledDark != 0x000000u && qRed(veiledDark) == qBlue(veiledDark));
         QVERIFY(qRed(veiledLit) > qGreen(veiledLit) && veiledLit != 0xFF0000u);
 
-        find<QScrollBar>("HScroll1_6")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        preview = shot();
-        QCOMPARE(at(preview, 128, 5), frame);
-        QCOMPARE(at(preview, 0, 5), 0x000000u);
         m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
         m_controller->chooseEntry(GlobalList::ScreenWidth, 15); // 64 bytes
-        preview = shot();
-        QCOMPARE(at(preview, 60, 16), 0x000000u);
-        QCOMPARE(at(preview, 512, 5), frame);
-
-        const QString out = dir.filePath("out.bmp");
-        m_dialogs.savePaths << out;
-        find<QPushButton>("CmdSvPic")->click();
-        QCOMPARE(QImage(out).pixel(30, 5) & 0xFFFFFFu, 0x0000FFu);
+        QCOMPARE(at(60, 16), 0x000000u);
+        QCOMPARE(at(512, 5), frame);
+        QVERIFY(m_controller->exportPictureTo(dir.filePath("out.bmp")));
+        QCOMPARE(QImage(dir.filePath("out.bmp")).pixel(30, 5) & 0xFFFFFFu, 0x0000FFu);
     }
 
     void exitButtonAsksTheWindowToClose()
