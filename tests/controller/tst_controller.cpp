@@ -111,18 +111,6 @@ private slots:
         QCOMPARE(project().msgLen()[0], 33);
     }
 
-    void gaugeFollowsTheHeight()
-    {
-        m_controller->images().canvas(0).setPixel(99 * 8, 0, MessageCanvas::kRed); // 100 columns
-        m_controller->encodeMessage();
-        QCOMPARE(project().totalLen(), 23);
-        m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
-        QCOMPARE(project().totalLen(), 45);
-        m_controller->typeText(GlobalList::ScreenHeight, "16");
-        QCOMPARE(project().totalLen(), 23);
-        QCOMPARE(project().msgLen()[0], 100);
-    }
-
     void adjustBarWritesItsTextAndStaysInRange()
     {
         m_controller->setTopAdjText(4, "5");
