@@ -131,6 +131,8 @@ signals:
     void transferFinished(bool completed);
 
 private:
+    template <typename Change> void changeMessage(int m, Change&& change);
+    void screenHeightChanged();
     void reencodeMessageZero(int thenCurrent);
     void clockChoiceChanged();
     void daysChoiceChanged();

@@ -65,11 +65,22 @@ bool SettingsCommands::saveTo(const QString& path)
     return true;
 }
 
+bool SettingsCommands::offerToSave()
+{
+    switch (m_dialogs.askYesNoCancel(MessageTexts::warningTitle(), SettingsTexts::askSave())) {
+    case Dialogs::Answer::Yes:
+        return save();
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void SettingsCommands::load()
 {
-    // Yes with a cancelled or failed save must not throw the unsaved work away.
-    if (m_controller.project().modified() &&
-        m_dialogs.askYesNo(MessageTexts::warningTitle(), SettingsTexts::askSave()) && !save())
+    if (m_controller.project().modified() && !offerToSave())
         return;
     if (m_controller.refusedWhileBusy())
         return;

@@ -20,6 +20,9 @@ public:
     bool saveTo(const QString& path);
     void load();
     bool loadFrom(const QString& path);
+    // Asks whether to save the changes first. False when the operator cancels, or says Yes and
+    // the save does not happen: whatever was about to replace the work must not go on.
+    [[nodiscard]] bool offerToSave();
 
 private:
     void apply(const ProjectStorage::Stored& stored, const QString& path);

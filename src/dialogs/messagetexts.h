@@ -23,4 +23,17 @@ namespace MessageTexts {
     return QCoreApplication::translate("MessageTexts", "エラー発生");
 }
 
+[[nodiscard]] inline QString closeDuringTransfer()
+{
+    return QCoreApplication::translate(
+        "MessageTexts",
+        "現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
+}
+
+// Followed by the characters; the face concerned goes into the detail.
+[[nodiscard]] inline QString missingGlyphs()
+{
+    return QCoreApplication::translate("MessageTexts", "次の文字はフォントにないため、表示されません：");
+}
+
 } // namespace MessageTexts

@@ -26,5 +26,5 @@ void CanvasView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.translate(event->rect().topLeft());
-    MessagePainter::paint(painter, m_images, m_message, event->rect());
+    MessagePainter::paint(painter, m_images, m_message, event->rect(), MessagePainter::Look::Lit);
 }
