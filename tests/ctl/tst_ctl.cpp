@@ -126,6 +126,7 @@ private slots:
 
     void emptyProjectIsNotUploaded()
     {
+        SKIP_WITHOUT_SOCAT();
         PtyPair pty;
         QVERIFY(pty.start());
         CardReader card;
@@ -176,6 +177,7 @@ private slots:
             summary[QStringLiteral("messages")].toArray().at(0).toObject()[QStringLiteral("length")].toInt();
         QVERIFY(length > 0);
 
+        SKIP_WITHOUT_SOCAT();
         PtyPair pty;
         QVERIFY(pty.start());
         CardReader card;
@@ -198,6 +200,7 @@ private slots:
 
     void setClockAtAGivenTime()
     {
+        SKIP_WITHOUT_SOCAT();
         PtyPair pty;
         QVERIFY(pty.start());
         CardReader card;
