@@ -62,20 +62,29 @@ bool SettingsCommands::saveTo(const QString& path)
     }
     project.setFileLabel(ProjectStorage::fileLabel(path));
     project.setModified(false);
+    emit m_controller.projectFileChanged(path);
     return true;
+}
+
+bool SettingsCommands::changesSafe()
+{
+    // Yes with a cancelled or failed save must not throw the unsaved work away.
+    return !(m_controller.project().modified() &&
+             m_dialogs.askYesNo(MessageTexts::warningTitle(), SettingsTexts::askSave()) && !save());
 }
 
 void SettingsCommands::load()
 {
-    // Yes with a cancelled or failed save must not throw the unsaved work away.
-    if (m_controller.project().modified() &&
-        m_dialogs.askYesNo(MessageTexts::warningTitle(), SettingsTexts::askSave()) && !save())
-        return;
-    if (m_controller.refusedWhileBusy())
+    if (!changesSafe() || m_controller.refusedWhileBusy())
         return;
     const QString path = m_dialogs.chooseOpenFile(SettingsFormat::kFileFilter);
     if (!path.isEmpty())
         loadFrom(path);
+}
+
+bool SettingsCommands::loadChosen(const QString& path)
+{
+    return changesSafe() && loadFrom(path);
 }
 
 bool SettingsCommands::loadFrom(const QString& path)
@@ -88,6 +97,7 @@ bool SettingsCommands::loadFrom(const QString& path)
         return false;
     }
     apply(*result.project, path);
+    emit m_controller.projectFileChanged(path);
     return true;
 }
 

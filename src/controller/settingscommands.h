@@ -20,8 +20,12 @@ public:
     bool saveTo(const QString& path);
     void load();
     bool loadFrom(const QString& path);
+    // load() after its file dialog: unsaved changes are offered for saving first.
+    bool loadChosen(const QString& path);
 
 private:
+    // False when the operator wanted the changes saved and they were not.
+    [[nodiscard]] bool changesSafe();
     void apply(const ProjectStorage::Stored& stored, const QString& path);
     void applyMessage(int m, const ProjectStorage::Stored& stored);
     void applyAlternation(int begin, int count);

@@ -7,6 +7,7 @@
 
 class Controller;
 class ListCombo;
+class ProjectSession;
 class QCheckBox;
 class QLabel;
 class QProgressBar;
@@ -18,7 +19,8 @@ class GlobalPanel : public QGroupBox {
     Q_OBJECT
 
 public:
-    GlobalPanel(Controller& controller, QWidget* parent);
+    // With a session, the arrow beside the load button offers the recent projects.
+    GlobalPanel(Controller& controller, ProjectSession* session, QWidget* parent);
 
 private:
     [[nodiscard]] ListCombo* globalList(const QString& name, int width, GlobalList list);

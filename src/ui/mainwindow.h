@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class Controller;
+class ProjectSession;
 class QLabel;
 class QStackedWidget;
 class TabStrip;
@@ -14,7 +15,8 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Controller& controller, QWidget* parent = nullptr);
+    // With a session the window offers the recent projects.
+    explicit MainWindow(Controller& controller, ProjectSession* session = nullptr, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -24,7 +26,8 @@ private:
     [[nodiscard]] static QStringList tabCaptions();
     void buildFileBox();
     void buildTabs();
-    void buildLowerRegions();
+    void buildLowerRegions(ProjectSession* session);
+    void buildPageShortcuts();
     void showSelectedPage();
 
     Controller& m_controller;

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// What the desktop program says about itself: its command line, the recent projects, a project
+// open in another window, and the names a screen reader reads for controls without a caption.
+namespace DesktopTexts {
+
+[[nodiscard]] inline QString recentProjects()
+{
+    return QCoreApplication::translate("DesktopTexts", "最近のプロジェクト");
+}
+[[nodiscard]] inline QString recentMissing()
+{
+    return QCoreApplication::translate("DesktopTexts",
+                                       "設定ファイルが見つかりません。最近のプロジェクトから外しました。");
+}
+[[nodiscard]] inline QString openElsewhere()
+{
+    return QCoreApplication::translate("DesktopTexts",
+                                       "このプロジェクトは他のウィンドウでも開かれています。保存すると、"
+                                       "もう一方のウィンドウで保存した内容を上書きします。");
+}
+
+[[nodiscard]] inline QString messageTextName()
+{
+    return QCoreApplication::translate("DesktopTexts", "テキスト");
+}
+[[nodiscard]] inline QString clockName()
+{
+    return QCoreApplication::translate("DesktopTexts", "現在時刻");
+}
+[[nodiscard]] inline QString progressName()
+{
+    return QCoreApplication::translate("DesktopTexts", "進行状況");
+}
+[[nodiscard]] inline QString clockProgressName()
+{
+    return QCoreApplication::translate("DesktopTexts", "時間設定の進行状況");
+}
+
+} // namespace DesktopTexts
