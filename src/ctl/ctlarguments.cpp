@@ -1,5 +1,7 @@
 #include "ctl/ctlarguments.h"
 
+#include "appinfo.h"
+#include "dialogs/desktoptexts.h"
 #include "model/limits.h"
 #include "model/listitems.h"
 
@@ -33,6 +35,7 @@ QString overallUsage()
     for (const VerbInfo& verb : kVerbs)
         usage += QStringLiteral("  p10signctl %1\n").arg(QString::fromUtf8(verb.synopsis));
     usage += QStringLiteral("各コマンドの詳細: p10signctl COMMAND --help\n");
+    usage += QStringLiteral("バージョン: p10signctl --version\n");
     return usage;
 }
 
@@ -70,6 +73,8 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
         return usageError(QStringLiteral("コマンドがありません。"), overallUsage());
     if (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))
         return CtlExit{0, overallUsage(), {}};
+    if (arguments[1] == QLatin1String("--version") || arguments[1] == QLatin1String("-v"))
+        return CtlExit{0, QStringLiteral("p10signctl %1\n").arg(QLatin1String(AppInfo::kVersion)), {}};
     const VerbInfo* verb = findVerb(arguments[1]);
     if (!verb)
         return usageError(QStringLiteral("不明なコマンド: %1").arg(arguments[1]), overallUsage());
@@ -101,7 +106,8 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("書き出す PNG ファイル"),
                                  QStringLiteral("FILE.png"));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("JSON で出力します。"));
-    parser.addOption(help);
+    const QCommandLineOption verbose(QStringLiteral("verbose"), DesktopTexts::verboseOption());
+    parser.addOptions({help, verbose});
     switch (verb->verb) {
     case Verb::Upload:
         parser.addOptions({port, brightness});
@@ -135,6 +141,7 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     CtlArguments parsed;
     parsed.verb = verb->verb;
     parsed.project = parser.positionalArguments().constFirst();
+    parsed.verbose = parser.isSet(verbose);
     const auto optionValue = [&](const QCommandLineOption& option) {
         return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
     };

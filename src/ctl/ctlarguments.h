@@ -23,6 +23,7 @@ struct CtlArguments {
     std::optional<int> adjust;
     QString out;
     bool json = false;
+    bool verbose = false; // the link's and the files' log on standard error
 };
 
 // The run ends here: help asked for, or the command line cannot be used.
@@ -35,6 +36,6 @@ struct CtlExit {
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// Reads the verb, then that verb's options. Usage errors (no verb, an unknown option, a missing
-// argument) end with status 2; values out of their range end with status 1.
+// Reads the verb (or --help, --version), then that verb's options. Usage errors (no verb, an unknown option,
+// a missing argument) end with status 2; values out of their range end with status 1.
 [[nodiscard]] std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& arguments);

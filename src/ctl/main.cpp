@@ -1,3 +1,4 @@
+#include "controller/diagnostics.h"
 #include "ctl/ctlarguments.h"
 #include "ctl/ctlrun.h"
 
@@ -17,9 +18,13 @@ int main(int argc, char* argv[])
         return exit->status;
     }
 
+    const CtlArguments& command = std::get<CtlArguments>(parsed);
+    Diagnostics::setUp();
+    if (command.verbose)
+        Diagnostics::enableAll();
+
     // Only adopting a text draws with fonts, which need a GUI application though never a display.
     // The other commands go without, which spares them the font system's start and teardown.
-    const CtlArguments& command = std::get<CtlArguments>(parsed);
     std::unique_ptr<QCoreApplication> app;
     if (command.verb == CtlArguments::Verb::SetText) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

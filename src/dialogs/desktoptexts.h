@@ -7,6 +7,37 @@
 // open in another window, and the names a screen reader reads for controls without a caption.
 namespace DesktopTexts {
 
+[[nodiscard]] inline QString windowDescription()
+{
+    return QCoreApplication::translate("DesktopTexts",
+                                       "P10 LED表示器のメッセージを作り、制御カードへ転送します。");
+}
+[[nodiscard]] inline QString windowUsage()
+{
+    return QCoreApplication::translate("DesktopTexts", "使い方: p10sign [PROJECT.ini]");
+}
+[[nodiscard]] inline QString projectArgument()
+{
+    return QCoreApplication::translate("DesktopTexts", "起動後に開く設定ファイル");
+}
+[[nodiscard]] inline QString oneProjectOnly()
+{
+    return QCoreApplication::translate("DesktopTexts", "設定ファイルは一つだけ指定できます。");
+}
+[[nodiscard]] inline QString helpOption()
+{
+    return QCoreApplication::translate("DesktopTexts", "この説明を表示します。");
+}
+[[nodiscard]] inline QString versionOption()
+{
+    return QCoreApplication::translate("DesktopTexts", "バージョンを表示します。");
+}
+[[nodiscard]] inline QString verboseOption()
+{
+    return QCoreApplication::translate("DesktopTexts",
+                                       "シリアル回線と設定ファイルの記録を標準エラーに出力します。");
+}
+
 [[nodiscard]] inline QString recentProjects()
 {
     return QCoreApplication::translate("DesktopTexts", "最近のプロジェクト");

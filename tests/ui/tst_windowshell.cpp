@@ -7,6 +7,7 @@
 #include "ui/projectsession.h"
 #include "ui/recentplaces.h"
 #include "ui/tabstrip.h"
+#include "ui/windowarguments.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -67,6 +69,40 @@ private slots:
     {
         // The project locks go to a runtime folder of this test, not the user's.
         qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("nothing") << "" << -1 << "";
+        QTest::newRow("a project") << "shop.ini" << -1 << "shop.ini";
+        QTest::newRow("version") << "--version" << 0 << "p10sign " P10_VERSION "\n";
+        QTest::newRow("help") << "-h" << 0 << "[PROJECT.ini]";
+        QTest::newRow("version among Qt's options")
+            << "-platform offscreen -v" << 0 << "p10sign " P10_VERSION "\n";
+        QTest::newRow("two projects") << "a.ini b.ini" << 2 << "一つだけ";
+        QTest::newRow("unknown option") << "--port COM1" << 2 << "port";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, status);
+        QFETCH(QString, answer);
+        const auto parsed =
+            parseWindowArguments(QStringList{QStringLiteral("p10sign")} + QProcess::splitCommand(line));
+        if (status < 0) {
+            QVERIFY(std::holds_alternative<WindowArguments>(parsed));
+            QCOMPARE(std::get<WindowArguments>(parsed).project, answer);
+            return;
+        }
+        QVERIFY(std::holds_alternative<WindowArgumentsExit>(parsed));
+        const auto& exit = std::get<WindowArgumentsExit>(parsed);
+        QCOMPARE(exit.status, status);
+        const QString& said = status == 0 ? exit.output : exit.error;
+        QVERIFY2(status == 0 ? said == answer || said.contains(answer) : said.contains(answer),
+                 qPrintable(said));
     }
 
     void recentProjectsKeepTheEightNewest()
