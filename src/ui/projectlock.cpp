@@ -8,11 +8,21 @@
 
 namespace {
 
+// A folder of this user's own that the next start of the computer empties: the runtime folder
+// where there is one (Linux, the BSDs); Windows and macOS give each user a temporary folder.
+QString lockFolder()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+#endif
+    return QDir::tempPath();
+}
+
 QString lockPath(const QString& project)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    const QString folder = lockFolder();
     const QByteArray key =
         QCryptographicHash::hash(project.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return QDir(folder).filePath(QStringLiteral("p10sign-%1.lock").arg(QString::fromLatin1(key)));

@@ -6,8 +6,8 @@
 class QLockFile;
 
 // Marks the project this window has open, so that a second window on the same project can be
-// warned. The lock sits in the user's runtime folder, named after the project's full path, so
-// nothing is written beside the project; a window that crashed leaves no lock that counts.
+// warned. The lock sits in a folder of the user's, named after the project's full path, so nothing
+// is written beside the project; a window that crashed leaves no lock that counts.
 class ProjectLock {
 public:
     ProjectLock();
