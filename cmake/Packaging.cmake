@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/package makes a Debian package of the installed tree with CPack. The package relies on
 # Debian's Qt 6, QCoro and IPA fonts; it has no maintainer scripts.
 set(CPACK_PACKAGE_NAME p10sign)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings and sanitizers shared by every target of the project.
 add_library(p10_options INTERFACE)
 if(MSVC)

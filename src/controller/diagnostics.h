@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The log that a problem report asks for: off by default, every line stamped with the time to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "appinfo.h"
 #include "controller/diagnostics.h"
 #include "ui/windowapp.h"
