@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "controller/settingscommands.h"
@@ -101,6 +102,8 @@ public:
     bool saveTo(const QString& path) { return m_settings.saveTo(path); }
     void load() { m_settings.load(); }
     bool loadFrom(const QString& path) { return m_settings.loadFrom(path); }
+    // load() with the file already chosen (the recent projects, the window's command line).
+    bool loadChosen(const QString& path) { return m_settings.loadChosen(path); }
 
     // Device link. The two commands answer whether an exchange has started; transferFinished()
     // follows when it has ended and the line is closed again.
@@ -129,6 +132,8 @@ signals:
     void progressBar1Changed(int maximum, int value);
     void progressBar2Changed(int maximum, int value);
     void transferFinished(bool completed);
+    // The project now belongs to this file: it was loaded from it or saved to it.
+    void projectFileChanged(const QString& path);
 
 private:
     template <typename Change> void changeMessage(int m, Change&& change);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/settingscommands.h"
 
 #include "controller/controller.h"
@@ -62,6 +63,7 @@ bool SettingsCommands::saveTo(const QString& path)
     }
     project.setFileLabel(ProjectStorage::fileLabel(path));
     project.setModified(false);
+    emit m_controller.projectFileChanged(path);
     return true;
 }
 
@@ -89,6 +91,13 @@ void SettingsCommands::load()
         loadFrom(path);
 }
 
+bool SettingsCommands::loadChosen(const QString& path)
+{
+    if (m_controller.project().modified() && !offerToSave())
+        return false;
+    return loadFrom(path);
+}
+
 bool SettingsCommands::loadFrom(const QString& path)
 {
     if (m_controller.refusedWhileBusy())
@@ -99,6 +108,7 @@ bool SettingsCommands::loadFrom(const QString& path)
         return false;
     }
     apply(*result.project, path);
+    emit m_controller.projectFileChanged(path);
     return true;
 }
 

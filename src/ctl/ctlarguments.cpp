@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/ctlarguments.h"
 
+#include "appinfo.h"
 #include "dialogs/ctltexts.h"
+#include "dialogs/desktoptexts.h"
 #include "link/linkconstants.h"
 #include "model/limits.h"
 #include "model/listitems.h"
@@ -135,7 +138,7 @@ QString overallUsage()
     QString usage = CtlTexts::usage() + u'\n';
     for (const VerbInfo& verb : kVerbs)
         usage += QStringLiteral("  p10signctl %1\n").arg(QString::fromUtf8(verb.synopsis));
-    return usage + CtlTexts::verbHelpHint() + u'\n';
+    return usage + CtlTexts::verbHelpHint() + u'\n' + CtlTexts::versionHint() + u'\n';
 }
 
 const VerbInfo* findVerb(const QString& name)
@@ -378,6 +381,8 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
         return usageError(CtlTexts::noVerb(), overallUsage());
     if (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))
         return CtlExit{0, overallUsage(), {}};
+    if (arguments[1] == QLatin1String("--version") || arguments[1] == QLatin1String("-v"))
+        return CtlExit{0, QStringLiteral("p10signctl %1\n").arg(QLatin1String(AppInfo::kVersion)), {}};
     const VerbInfo* verb = findVerb(arguments[1]);
     if (!verb)
         return usageError(CtlTexts::unknownVerb(arguments[1]), overallUsage());
@@ -388,7 +393,8 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
                                  translated(QT_TRANSLATE_NOOP("CtlArguments", "設定ファイル")));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   translated(QT_TRANSLATE_NOOP("CtlArguments", "この説明を表示します。")));
-    parser.addOption(help);
+    const QCommandLineOption verbose(QStringLiteral("verbose"), DesktopTexts::verboseOption());
+    parser.addOptions({help, verbose});
     const QStringList names = QString::fromLatin1(verb->options).split(u' ', Qt::SkipEmptyParts);
     for (const QString& name : names)
         parser.addOption(commandLineOption(optionInfo(name)));
@@ -408,6 +414,7 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     CtlArguments parsed;
     parsed.verb = verb->verb;
     parsed.project = parser.positionalArguments().constFirst();
+    parsed.verbose = parser.isSet(verbose);
     OptionReader options(parser, names, verbHelp);
     readOptions(options, parsed);
     if (options.failure())

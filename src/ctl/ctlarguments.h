@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ctl/optionvalues.h"
@@ -55,6 +56,7 @@ struct CtlArguments {
     int seconds = 10;
     int scale = 4; // pixels from one LED to the next
     bool json = false;
+    bool verbose = false; // the link's and the files' log on standard error
 };
 
 // The run ends here: help asked for, or the command line cannot be used.
@@ -67,7 +69,7 @@ struct CtlExit {
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// Reads the verb, then that verb's options. A command line that cannot be used (no verb, an
-// unknown option, a missing argument, a value out of its range) ends with status 2 and a message
-// that names the option.
+// Reads the verb (or --help, --version), then that verb's options. A command line that cannot be
+// used (no verb, an unknown option, a missing argument, a value out of its range) ends with status 2
+// and a message that names the option.
 [[nodiscard]] std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& arguments);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controller/diagnostics.h"
 #include "ctl/ctlarguments.h"
 #include "ctl/ctlrun.h"
 
@@ -36,9 +38,13 @@ int main(int argc, char* argv[])
         return exit->status;
     }
 
+    const CtlArguments& command = std::get<CtlArguments>(parsed);
+    Diagnostics::setUp();
+    if (command.verbose)
+        Diagnostics::enableAll();
+
     // Only adopting a text draws with fonts, which need a GUI application though never a display.
     // The other commands go without, which spares them the font system's start and teardown.
-    const CtlArguments& command = std::get<CtlArguments>(parsed);
     std::unique_ptr<QTemporaryDir> runtimeFolder;
     std::unique_ptr<QCoreApplication> app;
     if (command.verb == CtlArguments::Verb::SetText) {

@@ -14,6 +14,10 @@ namespace CtlTexts {
 {
     return QCoreApplication::translate("CtlTexts", "各コマンドの詳細: p10signctl COMMAND --help");
 }
+[[nodiscard]] inline QString versionHint()
+{
+    return QCoreApplication::translate("CtlTexts", "バージョン: p10signctl --version");
+}
 [[nodiscard]] inline QString noVerb()
 {
     return QCoreApplication::translate("CtlTexts", "コマンドがありません。");
