@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
 #include "link/cardreader.h"
 #include "link/portline.h"
@@ -47,6 +48,7 @@ private slots:
     }
     void fullCardUpload()
     {
+        SKIP_WITHOUT_SOCAT();
         QFETCH(bool, network);
         PtyPair pty;
         QVERIFY(pty.start());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
 #include "support/fakedialogs.h"
 #include "support/fakeserialline.h"

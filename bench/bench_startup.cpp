@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/messagecanvas.h"
 #include "model/limits.h"
 #include "ui/windowapp.h"

@@ -1,12 +1,24 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings and sanitizers shared by every target of the project.
 add_library(p10_options INTERFACE)
-target_compile_options(p10_options INTERFACE -Wall -Wextra -Wpedantic)
-if(P10SIGN_WERROR)
-  target_compile_options(p10_options INTERFACE -Werror)
-endif()
-if(P10SIGN_SANITIZE)
-  target_compile_options(p10_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
-  target_link_options(p10_options INTERFACE -fsanitize=address,undefined)
+if(MSVC)
+  # The sources are UTF-8 (the Japanese texts); MSVC would read them in the system's code page.
+  target_compile_options(p10_options INTERFACE /W4 /permissive- /utf-8)
+  if(P10SIGN_WERROR)
+    target_compile_options(p10_options INTERFACE /WX)
+  endif()
+  if(P10SIGN_SANITIZE)
+    target_compile_options(p10_options INTERFACE /fsanitize=address)
+  endif()
+else()
+  target_compile_options(p10_options INTERFACE -Wall -Wextra -Wpedantic)
+  if(P10SIGN_WERROR)
+    target_compile_options(p10_options INTERFACE -Werror)
+  endif()
+  if(P10SIGN_SANITIZE)
+    target_compile_options(p10_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    target_link_options(p10_options INTERFACE -fsanitize=address,undefined)
+  endif()
 endif()
 
 # One Qt Test executable per tested class or subsystem, registered with CTest.

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
 
 #include "dialogs/dialogs.h"
 #include "dialogs/messagetexts.h"
 #include "imaging/fontcatalogue.h"
+#include "imaging/fontsubstitution.h"
 #include "imaging/messagepainter.h"
 #include "imaging/picturefiles.h"
 #include "imaging/textrenderer.h"
@@ -56,42 +58,48 @@ void Controller::selectTab(int message)
     m_project.setCurMsg(message);
 }
 
+template <typename Change> void Controller::changeMessage(int m, Change&& change)
+{
+    // Everything on a message page but the preview's scroll position is kept in the project
+    // file, so any change of it is a change of the project.
+    if (!isMessageIndex(m))
+        return;
+    MessageSettings changed = m_project.message(m);
+    change(changed);
+    if (changed == m_project.message(m))
+        return;
+    m_project.editMessage(m, [&](MessageSettings& message) { message = std::move(changed); });
+    m_project.setModified(true);
+}
+
 void Controller::setMessageText(int m, const QString& text)
 {
-    if (!isMessageIndex(m) || m_project.message(m).text == text)
-        return;
-    m_project.editMessage(m, [&](MessageSettings& message) { message.text = text; });
-    m_project.setModified(true);
+    changeMessage(m, [&](MessageSettings& message) { message.text = text; });
 }
 
 void Controller::setFontName(int m, const QString& name)
 {
-    if (isMessageIndex(m))
-        m_project.editMessage(m, [&](MessageSettings& message) { message.fontName = name; });
+    changeMessage(m, [&](MessageSettings& message) { message.fontName = name; });
 }
 
 void Controller::setBold(int m, bool bold)
 {
-    if (isMessageIndex(m))
-        m_project.editMessage(m, [&](MessageSettings& message) { message.bold = bold; });
+    changeMessage(m, [&](MessageSettings& message) { message.bold = bold; });
 }
 
 void Controller::setFlash(int m, bool flash)
 {
-    if (isMessageIndex(m))
-        m_project.editMessage(m, [&](MessageSettings& message) { message.flash = flash; });
+    changeMessage(m, [&](MessageSettings& message) { message.flash = flash; });
 }
 
 void Controller::setLoopLamp(int m, bool loopLamp)
 {
-    if (isMessageIndex(m))
-        m_project.editMessage(m, [&](MessageSettings& message) { message.loopLamp = loopLamp; });
+    changeMessage(m, [&](MessageSettings& message) { message.loopLamp = loopLamp; });
 }
 
 void Controller::setTopAdjText(int m, const QString& text)
 {
-    if (isMessageIndex(m))
-        m_project.editMessage(m, [&](MessageSettings& message) { message.topAdj = text; });
+    changeMessage(m, [&](MessageSettings& message) { message.topAdj = text; });
 }
 
 void Controller::setAdjustBar(int m, int value)
@@ -99,7 +107,7 @@ void Controller::setAdjustBar(int m, int value)
     value = std::clamp(value, kAdjustMin, kAdjustMax);
     if (!isMessageIndex(m) || m_project.message(m).adjustBar == value)
         return;
-    m_project.editMessage(m, [&](MessageSettings& message) {
+    changeMessage(m, [&](MessageSettings& message) {
         message.adjustBar = value;
         message.topAdj = QString::number(value);
     });
@@ -116,7 +124,7 @@ void Controller::chooseEntry(int m, MessageList list, int index)
 {
     if (!isMessageIndex(m))
         return;
-    m_project.editMessage(m, [&](MessageSettings& message) { message.list(list).setIndex(index); });
+    changeMessage(m, [&](MessageSettings& message) { message.list(list).setIndex(index); });
     // Message 0's show mode decides the animation rounding, so its data is brought up to date.
     if (list == MessageList::Mode && m == 0)
         reencodeMessageZero(m_project.curMsg());
@@ -124,8 +132,7 @@ void Controller::chooseEntry(int m, MessageList list, int index)
 
 void Controller::typeText(int m, MessageList list, const QString& text)
 {
-    if (isMessageIndex(m))
-        m_project.editMessage(m, [&](MessageSettings& message) { message.list(list).setText(text); });
+    changeMessage(m, [&](MessageSettings& message) { message.list(list).setText(text); });
 }
 
 void Controller::chooseEntry(GlobalList list, int index)
@@ -137,9 +144,8 @@ void Controller::chooseEntry(GlobalList list, int index)
         reencodeMessageZero(m_selectedTab);
         break;
     case GlobalList::ScreenHeight:
-    case GlobalList::Brightness:
         if (m_project.globals().list(list).text() != before)
-            m_project.setModified(true);
+            screenHeightChanged();
         break;
     case GlobalList::ClockMessage:
     case GlobalList::HourPosition:
@@ -150,6 +156,7 @@ void Controller::chooseEntry(GlobalList list, int index)
     case GlobalList::DaysPosition:
         daysChoiceChanged();
         break;
+    case GlobalList::Brightness:
     case GlobalList::Port:
         break;
     }
@@ -157,10 +164,22 @@ void Controller::chooseEntry(GlobalList list, int index)
 
 void Controller::typeText(GlobalList list, const QString& text)
 {
-    const bool changed = m_project.globals().list(list).text() != text;
+    const EditableList before = m_project.globals().list(list);
     m_project.editGlobals([&](GlobalSettings& globals) { globals.list(list).setText(text); });
-    if (changed && (list == GlobalList::ScreenHeight || list == GlobalList::Brightness))
+    if (m_project.globals().list(list) == before)
+        return;
+    // The brightness and the port belong to the machine and the moment, not to the project file.
+    if (list != GlobalList::Brightness && list != GlobalList::Port)
         m_project.setModified(true);
+    if (list == GlobalList::ScreenHeight)
+        screenHeightChanged();
+}
+
+void Controller::screenHeightChanged()
+{
+    m_project.setModified(true);
+    // The gauge's scale follows the height at once; the data and the lengths stay as they are.
+    m_encoder.redrawGauge();
 }
 
 void Controller::reencodeMessageZero(int thenCurrent)
@@ -191,7 +210,10 @@ void Controller::setShowMarks(bool show)
 
 void Controller::setCountdownDays(const QString& text)
 {
+    if (m_project.globals().countdownDays == text)
+        return;
     m_project.editGlobals([&](GlobalSettings& globals) { globals.countdownDays = text; });
+    m_project.setModified(true);
 }
 
 void Controller::setWorkTimeEnabled(bool enabled)
@@ -262,6 +284,15 @@ void Controller::setAltTicked(int m, bool ticked)
         boxes[m].ticked = ticked;
         Alternation::applyChainRule(boxes);
     });
+}
+
+void Controller::setAltRun(int begin, int count)
+{
+    for (int m = 0; m < kMessageCount; ++m)
+        setAltTicked(m, false);
+    const int end = std::min(begin + count, kMessageCount);
+    for (int m = begin; m < end; ++m)
+        setAltTicked(m, true);
 }
 
 void Controller::findAltGroup()
@@ -358,11 +389,16 @@ QString Controller::transferStatus() const
 
 void Controller::showMarks(MarkKind kind, const std::optional<MarkLayout::Placement>& placement)
 {
-    // Marks appear only on the page that is showing, and only while the operator wants them.
-    if (!placement || placement->message != m_project.curMsg() || !m_project.globals().showMarks)
-        return;
-    m_images.overlay(placement->message).setMarks(kind, placement->marks);
-    m_images.announce(placement->message);
+    // Marks of a kind stand where the card will put those digits now, on whichever page: a choice
+    // moved elsewhere or to "None" takes them away, and nothing is drawn while they are not wanted.
+    const bool shown = placement && m_project.globals().showMarks;
+    for (int m = 0; m < kMessageCount; ++m) {
+        const QList<Mark> marks = shown && placement->message == m ? placement->marks : QList<Mark>();
+        if (m_images.overlay(m).marks(kind) == marks)
+            continue;
+        m_images.overlay(m).setMarks(kind, marks);
+        m_images.announce(m);
+    }
 }
 
 void Controller::adoptText()
@@ -370,10 +406,14 @@ void Controller::adoptText()
     if (refusedWhileBusy())
         return;
     const int m = m_project.curMsg();
-    TextRenderer::renderMessage(m_images.canvas(m), m_project.message(m));
+    const MessageSettings& message = m_project.message(m);
+    TextRenderer::renderMessage(m_images.canvas(m), message);
     m_images.overlay(m).clear();
     m_images.announce(m);
     encodeMessage();
+    if (const QString missing = TextRenderer::missingCharacters(message); !missing.isEmpty())
+        m_dialogs.tell(MessageTexts::warningTitle(), MessageTexts::missingGlyphs() + missing,
+                       FontSubstitution::renderFamily(message.fontName));
 }
 
 void Controller::importPicture()
@@ -405,16 +445,14 @@ bool Controller::importPictureFrom(const QString& path)
 
 void Controller::exportPicture()
 {
-    QString path = m_dialogs.chooseSaveFile(PictureFiles::kExportFilter);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".bmp");
-    exportPictureTo(path);
+    const QString path = m_dialogs.chooseSaveFile(PictureFiles::kExportFilter);
+    if (!path.isEmpty())
+        exportPictureTo(path);
 }
 
-bool Controller::exportPictureTo(const QString& path)
+bool Controller::exportPictureTo(const QString& chosen)
 {
+    const QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".bmp") : chosen;
     if (PictureFiles::writeBmp(MessagePainter::composed(m_images, m_project.curMsg()), path))
         return true;
     m_dialogs.tell(MessageTexts::warningTitle(), PictureFiles::kNotWritten);
@@ -422,14 +460,6 @@ bool Controller::exportPictureTo(const QString& path)
 }
 
 // Window: start-up and closing.
-
-namespace {
-
-const QString kCloseDuringTransfer =
-    QStringLiteral("現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
-const QString kSaveChanges = QStringLiteral("設定内容が変更されています。保存しますか？");
-
-} // namespace
 
 void Controller::startUp()
 {
@@ -444,9 +474,9 @@ void Controller::startUp()
 bool Controller::confirmClose()
 {
     // Both questions are always asked; a No to the first keeps the window open whatever the second.
-    bool mayClose =
-        !transferInProgress() || m_dialogs.askYesNo(MessageTexts::warningTitle(), kCloseDuringTransfer);
-    if (m_project.modified() && m_dialogs.askYesNo(MessageTexts::warningTitle(), kSaveChanges) && !save())
+    bool mayClose = !transferInProgress() ||
+                    m_dialogs.askYesNo(MessageTexts::warningTitle(), MessageTexts::closeDuringTransfer());
+    if (m_project.modified() && !m_settings.offerToSave())
         mayClose = false;
     return mayClose;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "controller/settingscommands.h"
@@ -71,8 +72,12 @@ public:
     void finishStartTimeText();
     void finishEndTimeText();
 
-    // Alternation boxes are never shown; loading ticks them.
+    // Alternation boxes are never shown; loading and the command line tick them.
     void setAltTicked(int m, bool ticked);
+    // Unticks every box, then ticks begin .. begin + count - 1 one after another, each tick
+    // running the chain rule, as loading rebuilds a stored group. Boxes past the last message
+    // are left out.
+    void setAltRun(int begin, int count);
     void findAltGroup();
 
     void encodeMessage() { m_encoder.encodeMessage(); }
@@ -85,6 +90,7 @@ public:
     void importPicture();
     bool importPictureFrom(const QString& path);
     void exportPicture();
+    // A name without an extension gets ".bmp".
     bool exportPictureTo(const QString& path);
 
     // An exchange with the card holds the serial line open.
@@ -99,6 +105,8 @@ public:
     bool saveTo(const QString& path) { return m_settings.saveTo(path); }
     void load() { m_settings.load(); }
     bool loadFrom(const QString& path) { return m_settings.loadFrom(path); }
+    // load() with the file already chosen (the recent projects, the window's command line).
+    bool loadChosen(const QString& path) { return m_settings.loadChosen(path); }
 
     // Device link. The two commands answer whether an exchange has started; transferFinished()
     // follows when it has ended and the line is closed again.
@@ -135,8 +143,12 @@ signals:
     void progressBar2Changed(int maximum, int value);
     void transferStatusChanged(const QString& text);
     void transferFinished(bool completed);
+    // The project now belongs to this file: it was loaded from it or saved to it.
+    void projectFileChanged(const QString& path);
 
 private:
+    template <typename Change> void changeMessage(int m, Change&& change);
+    void screenHeightChanged();
     void reencodeMessageZero(int thenCurrent);
     void clockChoiceChanged();
     void daysChoiceChanged();

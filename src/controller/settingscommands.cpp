@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/settingscommands.h"
 
 #include "controller/controller.h"
@@ -54,20 +55,39 @@ bool SettingsCommands::saveTo(const QString& path)
     }
     project.setFileLabel(ProjectStorage::fileLabel(path));
     project.setModified(false);
+    emit m_controller.projectFileChanged(path);
     return true;
+}
+
+bool SettingsCommands::offerToSave()
+{
+    switch (m_dialogs.askYesNoCancel(MessageTexts::warningTitle(), SettingsTexts::askSave())) {
+    case Dialogs::Answer::Yes:
+        return save();
+    case Dialogs::Answer::No:
+        return true;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void SettingsCommands::load()
 {
-    // Yes with a cancelled or failed save must not throw the unsaved work away.
-    if (m_controller.project().modified() &&
-        m_dialogs.askYesNo(MessageTexts::warningTitle(), SettingsTexts::askSave()) && !save())
+    if (m_controller.project().modified() && !offerToSave())
         return;
     if (m_controller.refusedWhileBusy())
         return;
     const QString path = m_dialogs.chooseOpenFile(SettingsFormat::kFileFilter);
     if (!path.isEmpty())
         loadFrom(path);
+}
+
+bool SettingsCommands::loadChosen(const QString& path)
+{
+    if (m_controller.project().modified() && !offerToSave())
+        return false;
+    return loadFrom(path);
 }
 
 bool SettingsCommands::loadFrom(const QString& path)
@@ -80,6 +100,7 @@ bool SettingsCommands::loadFrom(const QString& path)
         return false;
     }
     apply(*result.project, path);
+    emit m_controller.projectFileChanged(path);
     return true;
 }
 
@@ -95,7 +116,9 @@ void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString
         applyMessage(m, stored);
     project.setCurMsg(controller.selectedTab());
 
-    applyAlternation(file.altBegin, file.altCount);
+    // A stored group reaching past the last message keeps the part that exists.
+    controller.setAltRun(file.altBegin, file.altCount);
+    controller.findAltGroup();
 
     controller.chooseEntry(GlobalList::ClockMessage, file.timeMessage);
     controller.chooseEntry(GlobalList::DaysMessage, file.daysMessage);
@@ -142,17 +165,6 @@ void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored)
     controller.recountMessage();
     controller.setTopAdjText(m, message.adjust);
     controller.setAdjustBar(m, adjustBarFor(message.adjust));
-}
-
-void SettingsCommands::applyAlternation(int begin, int count)
-{
-    for (int m = 0; m < kMessageCount; ++m)
-        m_controller.setAltTicked(m, false);
-    // A stored group reaching past the last message keeps the part that exists.
-    const int end = std::min(begin + count, kMessageCount);
-    for (int m = begin; m < end; ++m)
-        m_controller.setAltTicked(m, true);
-    m_controller.findAltGroup();
 }
 
 void SettingsCommands::tellLosses(const ProjectFile::Losses& losses)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "settings/projectfile.h"
@@ -20,11 +21,15 @@ public:
     bool saveTo(const QString& path);
     void load();
     bool loadFrom(const QString& path);
+    // Asks whether to save the changes first. False when the operator cancels, or says Yes and
+    // the save does not happen: whatever was about to replace the work must not go on.
+    [[nodiscard]] bool offerToSave();
+    // load() after its file dialog: unsaved changes are offered for saving first.
+    bool loadChosen(const QString& path);
 
 private:
     void apply(const ProjectStorage::Stored& stored, const QString& path);
     void applyMessage(int m, const ProjectStorage::Stored& stored);
-    void applyAlternation(int begin, int count);
     void tellLosses(const ProjectFile::Losses& losses);
     void tellError(ProjectStorage::Error error, const QString& path);
 

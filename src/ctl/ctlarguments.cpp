@@ -1,5 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/ctlarguments.h"
 
+#include "appinfo.h"
+#include "dialogs/ctltexts.h"
+#include "dialogs/desktoptexts.h"
+#include "link/linkconstants.h"
 #include "model/limits.h"
 #include "model/listitems.h"
 
@@ -7,36 +12,143 @@
 
 namespace {
 
-struct VerbInfo {
-    CtlArguments::Verb verb;
+using Verb = CtlArguments::Verb;
+
+// Beyond this a glyph is taller than three 32-dot screens, and nothing of it is left to show.
+constexpr int kFontPointsMax = 100;
+
+struct OptionInfo {
     const char* name;
-    const char* synopsis;
+    const char* valueName; // nullptr for a switch
     const char* description;
 };
 
-constexpr VerbInfo kVerbs[] = {
-    {CtlArguments::Verb::Upload, "upload",
-     "upload PROJECT.ini --port PORT [--port PORT ...] [--brightness 1|2|3|4] [--clip]",
-     "保存したプロジェクトを制御カードへ転送します。--port を重ねると順に各表示器へ送ります。"},
-    {CtlArguments::Verb::SetClock, "set-clock", "set-clock PROJECT.ini --port PORT [--at HH:MM:SS]",
-     "制御カードの時計、日数と稼働時間を設定します。"},
-    {CtlArguments::Verb::SetText, "set-text",
-     "set-text PROJECT.ini --message N --text TEXT [--font NAME] [--size POINTS] [--bold] [--adjust N]",
-     "表示 N のテキストを設定して採用し、プロジェクトを保存します。"},
-    {CtlArguments::Verb::Render, "render", "render PROJECT.ini --message N --out FILE.png",
-     "表示 N を表示器の点灯どおりに PNG へ書き出します。"},
-    {CtlArguments::Verb::Info, "info", "info PROJECT.ini [--json]", "プロジェクトの概要を表示します。"},
-    {CtlArguments::Verb::Ports, "ports", "ports [--json]",
-     "ウィンドウの一覧と同じポートを、開けるかどうかとその理由とともに表示します。"},
+// Every option of every verb; a verb names those it takes. The descriptions also say which
+// values an option takes, so a refused value is explained by its option's own line.
+constexpr OptionInfo kOptions[] = {
+    {"port", "PORT",
+     QT_TRANSLATE_NOOP("CtlArguments", "COM 名 (COM3)、デバイスのパス、または tcp://ホスト:ポート")},
+    {"clip", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "メモリに入りきらない表示を切り詰めて転送します。")},
+    {"brightness", "1|2|3|4", QT_TRANSLATE_NOOP("CtlArguments", "輝度 1〜4 (既定 4)")},
+    {"at", "HH:MM:SS", QT_TRANSLATE_NOOP("CtlArguments", "送る時刻 (既定はこのコンピューターの時刻)")},
+    {"message", "N", QT_TRANSLATE_NOOP("CtlArguments", "表示番号 0〜15")},
+    {"text", "TEXT", QT_TRANSLATE_NOOP("CtlArguments", "表示するテキスト")},
+    {"mode", "NAME|N",
+     QT_TRANSLATE_NOOP("CtlArguments", "移動モード: left, right, up, down, fixed, stack, split, animation "
+                                       "(表示 0 のみ)、一覧の名前 (左に移動 …) または一覧の番号 0〜7")},
+    {"speed", "1-8", QT_TRANSLATE_NOOP("CtlArguments", "移動速度 1〜8")},
+    {"flash", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "点滅する")},
+    {"no-flash", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "点滅しない")},
+    {"frame", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "飾り枠を付ける")},
+    {"no-frame", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "飾り枠を付けない")},
+    {"font", "NAME", QT_TRANSLATE_NOOP("CtlArguments", "フォント名")},
+    {"size", "POINTS", QT_TRANSLATE_NOOP("CtlArguments", "フォントサイズ 1〜100 ポイント (整数)")},
+    {"bold", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "太文字にする")},
+    {"no-bold", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "太文字にしない")},
+    {"adjust", "N", QT_TRANSLATE_NOOP("CtlArguments", "表示位置調整 -10〜10")},
+    {"width", "BYTES",
+     QT_TRANSLATE_NOOP("CtlArguments", "表示画面長さ 4〜64 バイト、4 きざみ (1 バイト = 8 ピクセル)")},
+    {"height", "16|32", QT_TRANSLATE_NOOP("CtlArguments", "高さ 16 または 32 ドット")},
+    {"clock-message", "N|none",
+     QT_TRANSLATE_NOOP("CtlArguments", "時計を表示する表示番号 0〜15、または none")},
+    {"hour-position", "COLUMN",
+     QT_TRANSLATE_NOOP("CtlArguments", "時の位置 0〜255 バイト (一覧の 00〜99 も使えます)")},
+    {"minute-position", "COLUMN",
+     QT_TRANSLATE_NOOP("CtlArguments", "分の位置 0〜255 バイト (一覧の 00〜99 も使えます)")},
+    {"days-message", "N|none",
+     QT_TRANSLATE_NOOP("CtlArguments", "日数を表示する表示番号 0〜15、または none")},
+    {"days-position", "COLUMN",
+     QT_TRANSLATE_NOOP("CtlArguments", "日数の位置 0〜255 バイト (一覧の 00〜99 も使えます)")},
+    {"days", "DAYS", QT_TRANSLATE_NOOP("CtlArguments", "日数 0〜999")},
+    {"work-time", "HH:MM-HH:MM|off",
+     QT_TRANSLATE_NOOP("CtlArguments", "稼働時間 開始-終了 (時間切替を入れる)、または off (時間切替を切る)")},
+    {"alternate", "FIRST-LAST|off",
+     QT_TRANSLATE_NOOP("CtlArguments", "交互表示する表示 FIRST〜LAST (0〜15)、または off")},
+    {"picture", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "読み込む画像ファイル")},
+    {"out", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "書き出すファイル")},
+    {"frames", "DIR", QT_TRANSLATE_NOOP("CtlArguments", "PNG を一枚ずつ書き出すフォルダー")},
+    {"seconds", "S", QT_TRANSLATE_NOOP("CtlArguments", "長さ 1〜600 秒 (既定 10)")},
+    {"scale", "K", QT_TRANSLATE_NOOP("CtlArguments", "LED の間隔 1〜32 ピクセル (既定 4)")},
+    {"json", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "JSON で出力します。")},
 };
+
+struct VerbInfo {
+    Verb verb;
+    const char* name;
+    const char* synopsis;
+    const char* description;
+    const char* options; // names from kOptions, separated by blanks
+};
+
+constexpr VerbInfo kVerbs[] = {
+    {Verb::Upload, "upload",
+     "upload PROJECT.ini --port PORT [--port PORT ...] [--brightness 1|2|3|4] [--clip]",
+     QT_TRANSLATE_NOOP(
+         "CtlArguments",
+         "保存したプロジェクトを制御カードへ転送します。--port を重ねると順に各表示器へ送ります。"),
+     "port brightness clip"},
+    {Verb::SetClock, "set-clock", "set-clock PROJECT.ini --port PORT [--at HH:MM:SS]",
+     QT_TRANSLATE_NOOP("CtlArguments", "制御カードの時計、日数と稼働時間を設定します。"), "port at"},
+    {Verb::SetText, "set-text",
+     "set-text PROJECT.ini --message N --text TEXT [--font NAME] [--size POINTS] [--bold|--no-bold] "
+     "[--adjust N]",
+     QT_TRANSLATE_NOOP("CtlArguments", "表示 N のテキストを設定して採用し、プロジェクトを保存します。"),
+     "message text font size bold no-bold adjust"},
+    {Verb::Set, "set", "set PROJECT.ini [--message N OPTION…] [OPTION…]",
+     QT_TRANSLATE_NOOP("CtlArguments",
+                       "設定を変えてプロジェクトを保存します。表示ごとの設定には --message が必要です。"),
+     "message mode speed flash no-flash frame no-frame font size bold no-bold adjust width height "
+     "clock-message hour-position minute-position days-message days-position days work-time alternate"},
+    {Verb::Import, "import", "import PROJECT.ini --message N --picture FILE",
+     QT_TRANSLATE_NOOP("CtlArguments", "画像を表示 N に読み込み、プロジェクトを保存します。"),
+     "message picture"},
+    {Verb::Export, "export", "export PROJECT.ini --message N --out FILE.bmp",
+     QT_TRANSLATE_NOOP("CtlArguments", "表示 N の画像を BMP に書き出します。"), "message out"},
+    {Verb::Render, "render", "render PROJECT.ini --message N --out FILE.png",
+     QT_TRANSLATE_NOOP("CtlArguments", "表示 N を表示器の点灯どおりに PNG へ書き出します。"), "message out"},
+    {Verb::Preview, "preview",
+     "preview PROJECT.ini --message N (--out FILE.gif | --frames DIR) [--seconds S] [--scale K] [--at "
+     "HH:MM:SS]",
+     QT_TRANSLATE_NOOP(
+         "CtlArguments",
+         "表示 N の動きを表示器の LED のとおりにアニメーション GIF (または連番の PNG) へ書き出します。"),
+     "message out frames seconds scale at"},
+    {Verb::Info, "info", "info PROJECT.ini [--json]",
+     QT_TRANSLATE_NOOP("CtlArguments", "プロジェクトの概要を表示します。"), "json"},
+    {Verb::Ports, "ports", "ports [--json]",
+     QT_TRANSLATE_NOOP("CtlArguments",
+                       "ウィンドウの一覧と同じポートを、開けるかどうかとその理由とともに表示します。"),
+     "json"},
+};
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("CtlArguments", text);
+}
+
+const OptionInfo& optionInfo(const QString& name)
+{
+    for (const OptionInfo& option : kOptions) {
+        if (name == QLatin1String(option.name))
+            return option;
+    }
+    Q_UNREACHABLE();
+}
+
+QCommandLineOption commandLineOption(const OptionInfo& option)
+{
+    const QString name = QString::fromLatin1(option.name);
+    const QString description = translated(option.description);
+    return option.valueName ? QCommandLineOption(name, description, QString::fromLatin1(option.valueName))
+                            : QCommandLineOption(name, description);
+}
 
 QString overallUsage()
 {
-    QString usage = QStringLiteral("使い方:\n");
+    QString usage = CtlTexts::usage() + u'\n';
     for (const VerbInfo& verb : kVerbs)
         usage += QStringLiteral("  p10signctl %1\n").arg(QString::fromUtf8(verb.synopsis));
-    usage += QStringLiteral("各コマンドの詳細: p10signctl COMMAND --help\n");
-    return usage;
+    return usage + CtlTexts::verbHelpHint() + u'\n' + CtlTexts::versionHint() + u'\n';
 }
 
 const VerbInfo* findVerb(const QString& name)
@@ -53,16 +165,231 @@ CtlExit usageError(const QString& message, const QString& help)
     return {kExitUsage, {}, message + u'\n' + help};
 }
 
-CtlExit badValue(const QString& message)
+// Reads the options of one verb, each value through its check. The first option that is missing
+// or cannot be used becomes the run's usage error, naming the option. Options that the verb does
+// not take read as not given, so one reader serves every verb.
+class OptionReader {
+public:
+    OptionReader(const QCommandLineParser& parser, QStringList names, QString help)
+        : m_parser(parser)
+        , m_names(std::move(names))
+        , m_help(std::move(help))
+    {
+    }
+
+    [[nodiscard]] bool isSet(const QString& name) const
+    {
+        return m_names.contains(name) && m_parser.isSet(name);
+    }
+
+    [[nodiscard]] std::optional<QString> text(const QString& name) const
+    {
+        return isSet(name) ? std::optional<QString>(m_parser.value(name)) : std::nullopt;
+    }
+
+    [[nodiscard]] QStringList values(const QString& name) const
+    {
+        return isSet(name) ? m_parser.values(name) : QStringList();
+    }
+
+    [[nodiscard]] std::optional<QString> required(const QString& name)
+    {
+        failWhenMissing(name);
+        return text(name);
+    }
+
+    // The value of the option through its check, which answers an optional.
+    template <typename Check> [[nodiscard]] auto value(const QString& name, Check check)
+    {
+        const auto given = text(name);
+        decltype(check(QString())) checked;
+        if (!given)
+            return checked;
+        checked = check(*given);
+        if (!checked)
+            fail({kExitUsage, {}, badValue(name, *given)});
+        return checked;
+    }
+
+    template <typename Check> [[nodiscard]] auto requiredValue(const QString& name, Check check)
+    {
+        failWhenMissing(name);
+        return value(name, check);
+    }
+
+    // A switch and its opposite: true, false or not given.
+    [[nodiscard]] std::optional<bool> flag(const QString& name)
+    {
+        const QString opposite = QStringLiteral("no-") + name;
+        const bool on = isSet(name);
+        const bool off = isSet(opposite);
+        if (on && off)
+            fail({kExitUsage, {}, CtlTexts::contradiction(name, opposite) + u'\n'});
+        if (!on && !off)
+            return std::nullopt;
+        return on;
+    }
+
+    void fail(CtlExit exit)
+    {
+        if (!m_failure)
+            m_failure = std::move(exit);
+    }
+
+    [[nodiscard]] const std::optional<CtlExit>& failure() const { return m_failure; }
+
+private:
+    void failWhenMissing(const QString& name)
+    {
+        if (!isSet(name))
+            fail(usageError(CtlTexts::missingOption(name), m_help));
+    }
+
+    [[nodiscard]] static QString badValue(const QString& name, const QString& value)
+    {
+        return CtlTexts::badValue(name, value, translated(optionInfo(name).description)) + u'\n';
+    }
+
+    const QCommandLineParser& m_parser;
+    QStringList m_names;
+    QString m_help;
+    std::optional<CtlExit> m_failure;
+};
+
+constexpr int kPreviewSecondsMax = 600;
+constexpr int kPreviewScaleMax = 32;
+
+auto wholeNumber(int min, int max)
 {
-    return {kExitFailed, {}, message + u'\n'};
+    return [=](const QString& text) { return OptionValues::wholeNumber(text, min, max); };
 }
 
-std::optional<int> messageNumber(const QString& text)
+auto entryOf(const QStringList& items)
 {
-    bool ok = false;
-    const int m = text.toInt(&ok);
-    return ok && isMessageIndex(m) ? std::optional<int>(m) : std::nullopt;
+    return [&items](const QString& text) { return OptionValues::entryIndex(items, text); };
+}
+
+auto numberText(int min, int max)
+{
+    return [=](const QString& text) {
+        const auto number = OptionValues::wholeNumber(text, min, max);
+        return number ? std::optional<QString>(QString::number(*number)) : std::nullopt;
+    };
+}
+
+std::optional<QTime> timeOfDay(const QString& text)
+{
+    const QTime time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
+    return time.isValid() ? std::optional<QTime>(time) : std::nullopt;
+}
+
+void readExchange(OptionReader& options, CtlArguments& parsed)
+{
+    if (options.required(QStringLiteral("port")))
+        parsed.ports = options.values(QStringLiteral("port"));
+    if (parsed.verb == Verb::SetClock && parsed.ports.size() > 1)
+        options.fail({kExitUsage, {}, CtlTexts::onePort() + u'\n'});
+    if (parsed.verb == Verb::Upload) {
+        parsed.clip = options.isSet(QStringLiteral("clip"));
+        parsed.brightness = options.value(QStringLiteral("brightness"), numberText(1, Link::kMaxBrightness))
+                                .value_or(parsed.brightness);
+        return;
+    }
+    parsed.at = options.value(QStringLiteral("at"), timeOfDay);
+}
+
+// Where the preview writes (a GIF file or a folder of frames, one of the two), how long and how large.
+void readPreview(OptionReader& options, CtlArguments& parsed)
+{
+    parsed.out = options.text(QStringLiteral("out")).value_or(QString());
+    parsed.frames = options.text(QStringLiteral("frames")).value_or(QString());
+    if (parsed.out.isEmpty() == parsed.frames.isEmpty())
+        options.fail({kExitUsage, {}, CtlTexts::outOrFrames() + u'\n'});
+    parsed.seconds =
+        options.value(QStringLiteral("seconds"), wholeNumber(1, kPreviewSecondsMax)).value_or(parsed.seconds);
+    parsed.scale =
+        options.value(QStringLiteral("scale"), wholeNumber(1, kPreviewScaleMax)).value_or(parsed.scale);
+    parsed.at = options.value(QStringLiteral("at"), timeOfDay);
+}
+
+void readMessageChanges(OptionReader& options, CtlArguments& parsed)
+{
+    MessageChanges& changes = parsed.messageChanges;
+    const int m = parsed.message;
+    changes.mode = options.value(QStringLiteral("mode"),
+                                 [m](const QString& text) { return OptionValues::showMode(text, m); });
+    changes.speed = options.value(QStringLiteral("speed"), entryOf(ListItems::moveSpeeds()));
+    changes.flash = options.flag(QStringLiteral("flash"));
+    changes.frame = options.flag(QStringLiteral("frame"));
+    changes.font = options.value(QStringLiteral("font"), [](const QString& text) {
+        return text.isEmpty() ? std::nullopt : std::optional<QString>(text);
+    });
+    changes.size = options.value(QStringLiteral("size"), numberText(1, kFontPointsMax));
+    changes.bold = options.flag(QStringLiteral("bold"));
+    changes.adjust = options.value(QStringLiteral("adjust"), wholeNumber(kAdjustMin, kAdjustMax));
+}
+
+void readGlobalChanges(OptionReader& options, GlobalChanges& changes)
+{
+    // The order in which loading a project sets them.
+    const std::pair<GlobalList, const char*> lists[] = {
+        {GlobalList::ScreenWidth, "width"},          {GlobalList::ScreenHeight, "height"},
+        {GlobalList::ClockMessage, "clock-message"}, {GlobalList::DaysMessage, "days-message"},
+        {GlobalList::HourPosition, "hour-position"}, {GlobalList::MinutePosition, "minute-position"},
+        {GlobalList::DaysPosition, "days-position"},
+    };
+    const GlobalSettings start;
+    for (const auto& [list, name] : lists) {
+        const bool isMessage = list == GlobalList::ClockMessage || list == GlobalList::DaysMessage;
+        const auto entry = isMessage
+                               ? options.value(QString::fromLatin1(name), OptionValues::messageChoice)
+                               : options.value(QString::fromLatin1(name), entryOf(start.list(list).items()));
+        if (entry)
+            changes.entries.append({list, *entry});
+    }
+    changes.countdownDays = options.value(QStringLiteral("days"), numberText(0, Link::kCountdownDaysMax));
+    changes.workTime = options.value(QStringLiteral("work-time"), OptionValues::workTime);
+    changes.alternation = options.value(QStringLiteral("alternate"), OptionValues::alternation);
+}
+
+void readOptions(OptionReader& options, CtlArguments& parsed)
+{
+    const auto message = wholeNumber(0, kMessageCount - 1);
+    switch (parsed.verb) {
+    case Verb::Upload:
+    case Verb::SetClock:
+        readExchange(options, parsed);
+        break;
+    case Verb::Set:
+        parsed.message = options.value(QStringLiteral("message"), message).value_or(0);
+        readMessageChanges(options, parsed);
+        if (parsed.messageChanges.any() && !options.isSet(QStringLiteral("message")))
+            options.fail({kExitUsage, {}, CtlTexts::needsMessage() + u'\n'});
+        readGlobalChanges(options, parsed.globalChanges);
+        break;
+    case Verb::SetText:
+        parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
+        parsed.text = options.required(QStringLiteral("text")).value_or(QString());
+        readMessageChanges(options, parsed);
+        break;
+    case Verb::Import:
+        parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
+        parsed.picture = options.required(QStringLiteral("picture")).value_or(QString());
+        break;
+    case Verb::Export:
+    case Verb::Render:
+        parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
+        parsed.out = options.required(QStringLiteral("out")).value_or(QString());
+        break;
+    case Verb::Preview:
+        parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
+        readPreview(options, parsed);
+        break;
+    case Verb::Info:
+    case Verb::Ports:
+        parsed.json = options.isSet(QStringLiteral("json"));
+        break;
+    }
 }
 
 } // namespace
@@ -70,147 +397,48 @@ std::optional<int> messageNumber(const QString& text)
 std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& arguments)
 {
     if (arguments.size() < 2)
-        return usageError(QStringLiteral("コマンドがありません。"), overallUsage());
+        return usageError(CtlTexts::noVerb(), overallUsage());
     if (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))
         return CtlExit{0, overallUsage(), {}};
+    if (arguments[1] == QLatin1String("--version") || arguments[1] == QLatin1String("-v"))
+        return CtlExit{0, QStringLiteral("p10signctl %1\n").arg(QLatin1String(AppInfo::kVersion)), {}};
     const VerbInfo* verb = findVerb(arguments[1]);
     if (!verb)
-        return usageError(QStringLiteral("不明なコマンド: %1").arg(arguments[1]), overallUsage());
+        return usageError(CtlTexts::unknownVerb(arguments[1]), overallUsage());
 
-    using Verb = CtlArguments::Verb;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(verb->description));
-    if (verb->verb != Verb::Ports)
-        parser.addPositionalArgument(QStringLiteral("PROJECT.ini"), QStringLiteral("設定ファイル"));
+    parser.setApplicationDescription(translated(verb->description));
+    const bool takesProject = verb->verb != Verb::Ports;
+    if (takesProject)
+        parser.addPositionalArgument(QStringLiteral("PROJECT.ini"),
+                                     translated(QT_TRANSLATE_NOOP("CtlArguments", "設定ファイル")));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("この説明を表示します。"));
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("COM 名 (COM3)、デバイスのパス、または tcp://ホスト:ポート"),
-                                  QStringLiteral("PORT"));
-    const QCommandLineOption clip(QStringLiteral("clip"),
-                                  QStringLiteral("メモリに入りきらない表示を切り詰めて転送します。"));
-    const QCommandLineOption brightness(QStringLiteral("brightness"), QStringLiteral("輝度 1〜4 (既定 4)"),
-                                        QStringLiteral("1|2|3|4"), QStringLiteral("4"));
-    const QCommandLineOption at(QStringLiteral("at"),
-                                QStringLiteral("送る時刻 (既定はこのコンピューターの時刻)"),
-                                QStringLiteral("HH:MM:SS"));
-    const QCommandLineOption message(QStringLiteral("message"), QStringLiteral("表示番号 0〜15"),
-                                     QStringLiteral("N"));
-    const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("表示するテキスト"),
-                                  QStringLiteral("TEXT"));
-    const QCommandLineOption font(QStringLiteral("font"), QStringLiteral("フォント名"),
-                                  QStringLiteral("NAME"));
-    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("フォントサイズ (ポイント)"),
-                                  QStringLiteral("POINTS"));
-    const QCommandLineOption bold(QStringLiteral("bold"), QStringLiteral("太文字"));
-    const QCommandLineOption adjust(QStringLiteral("adjust"), QStringLiteral("表示位置調整 -10〜10"),
-                                    QStringLiteral("N"));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("書き出す PNG ファイル"),
-                                 QStringLiteral("FILE.png"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("JSON で出力します。"));
-    parser.addOption(help);
-    switch (verb->verb) {
-    case Verb::Upload:
-        parser.addOptions({port, brightness, clip});
-        break;
-    case Verb::SetClock:
-        parser.addOptions({port, at});
-        break;
-    case Verb::SetText:
-        parser.addOptions({message, text, font, size, bold, adjust});
-        break;
-    case Verb::Render:
-        parser.addOptions({message, out});
-        break;
-    case Verb::Info:
-    case Verb::Ports:
-        parser.addOption(json);
-        break;
-    }
+                                  translated(QT_TRANSLATE_NOOP("CtlArguments", "この説明を表示します。")));
+    const QCommandLineOption verbose(QStringLiteral("verbose"), DesktopTexts::verboseOption());
+    parser.addOptions({help, verbose});
+    const QStringList names = QString::fromLatin1(verb->options).split(u' ', Qt::SkipEmptyParts);
+    for (const QString& name : names)
+        parser.addOption(commandLineOption(optionInfo(name)));
 
-    const QString verbHelp =
-        QStringLiteral("使い方: p10signctl %1\n\n").arg(QString::fromUtf8(verb->synopsis)) +
-        parser.helpText().section(u'\n', 1);
+    const QString verbHelp = CtlTexts::usage() +
+                             QStringLiteral(" p10signctl %1\n\n").arg(QString::fromUtf8(verb->synopsis)) +
+                             parser.helpText().section(u'\n', 1);
     QStringList rest = arguments.mid(2);
     rest.prepend(arguments[0]);
     if (!parser.parse(rest))
         return usageError(parser.errorText(), verbHelp);
     if (parser.isSet(help))
         return CtlExit{0, verbHelp, {}};
+    if (parser.positionalArguments().size() != (takesProject ? 1 : 0))
+        return usageError(takesProject ? CtlTexts::oneProject() : CtlTexts::noProject(), verbHelp);
+
     CtlArguments parsed;
     parsed.verb = verb->verb;
-    if (verb->verb == Verb::Ports) {
-        if (!parser.positionalArguments().isEmpty())
-            return usageError(QStringLiteral("ports は設定ファイルを取りません。"), verbHelp);
-        parsed.json = parser.isSet(json);
-        return parsed;
-    }
-    if (parser.positionalArguments().size() != 1)
-        return usageError(QStringLiteral("設定ファイルを一つ指定してください。"), verbHelp);
-    parsed.project = parser.positionalArguments().constFirst();
-    const auto optionValue = [&](const QCommandLineOption& option) {
-        return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
-    };
-
-    switch (verb->verb) {
-    case Verb::Upload:
-    case Verb::SetClock: {
-        parsed.ports = parser.values(port);
-        if (parsed.ports.isEmpty())
-            return usageError(QStringLiteral("--port がありません。"), verbHelp);
-        if (verb->verb == Verb::SetClock && parsed.ports.size() > 1)
-            return usageError(QStringLiteral("set-clock の --port は一つだけです。"), verbHelp);
-        if (verb->verb == Verb::Upload) {
-            parsed.clip = parser.isSet(clip);
-            parsed.brightness = parser.value(brightness);
-            if (!ListItems::brightnesses().contains(parsed.brightness))
-                return badValue(QStringLiteral("輝度は 1, 2, 3, 4 のどれかです: %1").arg(parsed.brightness));
-        } else if (parser.isSet(at)) {
-            const QTime time = QTime::fromString(parser.value(at), QStringLiteral("HH:mm:ss"));
-            if (!time.isValid())
-                return badValue(
-                    QStringLiteral("時刻は HH:MM:SS で指定してください: %1").arg(parser.value(at)));
-            parsed.at = time;
-        }
-        break;
-    }
-    case Verb::SetText:
-    case Verb::Render: {
-        const auto number = optionValue(message);
-        if (!number)
-            return usageError(QStringLiteral("--message がありません。"), verbHelp);
-        const auto m = messageNumber(*number);
-        if (!m)
-            return badValue(QStringLiteral("表示番号は 0〜15 です: %1").arg(*number));
-        parsed.message = *m;
-        if (verb->verb == Verb::Render) {
-            const auto file = optionValue(out);
-            if (!file)
-                return usageError(QStringLiteral("--out がありません。"), verbHelp);
-            parsed.out = *file;
-            break;
-        }
-        const auto typed = optionValue(text);
-        if (!typed)
-            return usageError(QStringLiteral("--text がありません。"), verbHelp);
-        parsed.text = *typed;
-        parsed.font = optionValue(font);
-        parsed.size = optionValue(size);
-        parsed.bold = parser.isSet(bold);
-        if (const auto value = optionValue(adjust)) {
-            bool ok = false;
-            const int n = value->toInt(&ok);
-            if (!ok || n < kAdjustMin || n > kAdjustMax)
-                return badValue(QStringLiteral("表示位置調整は -10〜10 です: %1").arg(*value));
-            parsed.adjust = n;
-        }
-        break;
-    }
-    case Verb::Info:
-        parsed.json = parser.isSet(json);
-        break;
-    case Verb::Ports:
-        break;
-    }
+    parsed.project = parser.positionalArguments().value(0);
+    parsed.verbose = parser.isSet(verbose);
+    OptionReader options(parser, names, verbHelp);
+    readOptions(options, parsed);
+    if (options.failure())
+        return *options.failure();
     return parsed;
 }

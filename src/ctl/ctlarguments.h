@@ -1,14 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ctl/optionvalues.h"
+#include "model/globalsettings.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QTime>
 #include <optional>
+#include <utility>
 #include <variant>
+
+// Changes to one message's settings, each a value its control on the message page would hold.
+struct MessageChanges {
+    std::optional<int> mode;  // entry of the show mode list
+    std::optional<int> speed; // entry of the speed list
+    std::optional<bool> flash;
+    std::optional<bool> frame;
+    std::optional<QString> font;
+    std::optional<QString> size;
+    std::optional<bool> bold;
+    std::optional<int> adjust;
+
+    [[nodiscard]] bool any() const { return *this != MessageChanges{}; }
+    friend bool operator==(const MessageChanges&, const MessageChanges&) = default;
+};
+
+// Changes to the sign-wide settings.
+struct GlobalChanges {
+    QList<std::pair<GlobalList, int>> entries; // list entries to choose, in this order
+    std::optional<QString> countdownDays;
+    std::optional<OptionValues::WorkTimeChange> workTime;
+    std::optional<AltGroup> alternation;
+
+    [[nodiscard]] bool any() const { return !entries.isEmpty() || countdownDays || workTime || alternation; }
+};
 
 // What one run of p10signctl was asked to do, read from its command line.
 struct CtlArguments {
-    enum class Verb { Upload, SetClock, SetText, Render, Info, Ports };
+    enum class Verb { Upload, SetClock, SetText, Set, Import, Export, Render, Preview, Info, Ports };
 
     Verb verb = Verb::Info;
     QString project;
@@ -18,12 +49,15 @@ struct CtlArguments {
     std::optional<QTime> at;
     int message = 0;
     QString text;
-    std::optional<QString> font;
-    std::optional<QString> size;
-    bool bold = false;
-    std::optional<int> adjust;
+    MessageChanges messageChanges;
+    GlobalChanges globalChanges;
+    QString picture;
     QString out;
+    QString frames; // a folder for PNG frames instead of the GIF file `out`
+    int seconds = 10;
+    int scale = 4; // pixels from one LED to the next
     bool json = false;
+    bool verbose = false; // the link's and the files' log on standard error
 };
 
 // The run ends here: help asked for, or the command line cannot be used.
@@ -36,6 +70,7 @@ struct CtlExit {
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-// Reads the verb, then that verb's options. Usage errors (no verb, an unknown option, a missing
-// argument) end with status 2; values out of their range end with status 1.
+// Reads the verb (or --help, --version), then that verb's options. A command line that cannot be
+// used (no verb, an unknown option, a missing argument, a value out of its range) ends with status 2
+// and a message that names the option.
 [[nodiscard]] std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& arguments);

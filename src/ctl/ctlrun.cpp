@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/ctlrun.h"
 
 #include "ctl/litrender.h"
+#include "ctl/previewwriter.h"
 #include "ctl/projectsummary.h"
+#include "dialogs/ctltexts.h"
 #include "dialogs/linktexts.h"
 #include "link/uploadplan.h"
+#include "schedule/alternation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -52,8 +56,16 @@ int CtlRun::exec()
         return setClock();
     case CtlArguments::Verb::SetText:
         return setText();
+    case CtlArguments::Verb::Set:
+        return set();
+    case CtlArguments::Verb::Import:
+        return importPicture();
+    case CtlArguments::Verb::Export:
+        return exportPicture();
     case CtlArguments::Verb::Render:
         return render();
+    case CtlArguments::Verb::Preview:
+        return preview();
     case CtlArguments::Verb::Info:
         return info();
     case CtlArguments::Verb::Ports:
@@ -65,6 +77,16 @@ int CtlRun::exec()
 bool CtlRun::loadProject()
 {
     return m_controller.loadFrom(m_arguments.project);
+}
+
+bool CtlRun::loadOrStartProject()
+{
+    return !QFileInfo::exists(m_arguments.project) || loadProject();
+}
+
+int CtlRun::saveProject()
+{
+    return m_controller.saveTo(m_arguments.project) ? 0 : kExitFailed;
 }
 
 int CtlRun::runOnEachPort(std::function<bool()> start)
@@ -111,8 +133,7 @@ int CtlRun::upload()
         return kExitFailed;
     const UploadPlan plan = UploadPlan::of(m_controller.project());
     if (!plan.fits() && !m_arguments.clip) {
-        printError(LinkTexts::overCapacity() + u'\n' + plan.overflowText() + u'\n' +
-                   QStringLiteral("--clip を付けると、入る分だけを転送します。"));
+        printError(LinkTexts::overCapacity() + u'\n' + plan.overflowText() + u'\n' + CtlTexts::clipHint());
         return kExitFailed;
     }
     // Brightness is no part of a project file; the card gets the script's.
@@ -129,23 +150,89 @@ int CtlRun::setClock()
 
 int CtlRun::setText()
 {
-    if (QFileInfo::exists(m_arguments.project) && !loadProject())
+    if (!loadOrStartProject())
         return kExitFailed;
-    const int m = m_arguments.message;
-    m_controller.selectTab(m);
-    m_controller.setMessageText(m, m_arguments.text);
-    if (m_arguments.font)
-        m_controller.setFontName(m, *m_arguments.font);
-    if (m_arguments.size)
-        m_controller.typeText(m, MessageList::FontSize, *m_arguments.size);
-    if (m_arguments.bold)
-        m_controller.setBold(m, true);
-    if (m_arguments.adjust) {
-        m_controller.setAdjustBar(m, *m_arguments.adjust);
-        m_controller.setTopAdjText(m, QString::number(*m_arguments.adjust));
-    }
+    m_controller.selectTab(m_arguments.message);
+    m_controller.setMessageText(m_arguments.message, m_arguments.text);
+    applyMessageChanges();
     m_controller.adoptText();
-    return m_controller.saveTo(m_arguments.project) ? 0 : kExitFailed;
+    return saveProject();
+}
+
+int CtlRun::set()
+{
+    if (!loadOrStartProject())
+        return kExitFailed;
+    if (!m_arguments.messageChanges.any() && !m_arguments.globalChanges.any())
+        return 0;
+    applyMessageChanges();
+    return applyGlobalChanges() ? saveProject() : kExitFailed;
+}
+
+void CtlRun::applyMessageChanges()
+{
+    const MessageChanges& changes = m_arguments.messageChanges;
+    const int m = m_arguments.message;
+    if (changes.mode)
+        m_controller.chooseEntry(m, MessageList::Mode, *changes.mode);
+    if (changes.speed)
+        m_controller.chooseEntry(m, MessageList::Speed, *changes.speed);
+    if (changes.flash)
+        m_controller.setFlash(m, *changes.flash);
+    if (changes.frame)
+        m_controller.setLoopLamp(m, *changes.frame);
+    if (changes.font)
+        m_controller.setFontName(m, *changes.font);
+    if (changes.size)
+        m_controller.typeText(m, MessageList::FontSize, *changes.size);
+    if (changes.bold)
+        m_controller.setBold(m, *changes.bold);
+    if (changes.adjust) {
+        m_controller.setAdjustBar(m, *changes.adjust);
+        m_controller.setTopAdjText(m, QString::number(*changes.adjust));
+    }
+}
+
+bool CtlRun::applyGlobalChanges()
+{
+    const GlobalChanges& changes = m_arguments.globalChanges;
+    for (const auto& [list, index] : changes.entries)
+        m_controller.chooseEntry(list, index);
+    if (changes.countdownDays)
+        m_controller.setCountdownDays(*changes.countdownDays);
+    if (const auto& workTime = changes.workTime) {
+        // "off" keeps the window the project has; only the switch changes.
+        if (workTime->enabled) {
+            m_controller.setStartMinutes(workTime->start);
+            m_controller.setEndMinutes(workTime->end);
+        }
+        m_controller.setWorkTimeEnabled(workTime->enabled);
+    }
+    if (const auto& group = changes.alternation) {
+        m_controller.setAltRun(group->begin, group->count);
+        // The chain rule undoes a group that cannot be: one starting at the last message.
+        if (Alternation::findAltGroup(m_controller.project().altBoxes()) != *group) {
+            printError(CtlTexts::alternationRefused(group->begin));
+            return false;
+        }
+    }
+    return true;
+}
+
+int CtlRun::importPicture()
+{
+    if (!loadOrStartProject())
+        return kExitFailed;
+    m_controller.selectTab(m_arguments.message);
+    return m_controller.importPictureFrom(m_arguments.picture) ? saveProject() : kExitFailed;
+}
+
+int CtlRun::exportPicture()
+{
+    if (!loadProject())
+        return kExitFailed;
+    m_controller.selectTab(m_arguments.message);
+    return m_controller.exportPictureTo(m_arguments.out) ? 0 : kExitFailed;
 }
 
 int CtlRun::render()
@@ -164,6 +251,18 @@ int CtlRun::render()
         return kExitFailed;
     }
     return 0;
+}
+
+int CtlRun::preview()
+{
+    if (!loadProject())
+        return kExitFailed;
+    const auto failure =
+        writePreview(m_controller.project(), {m_arguments.message, m_arguments.seconds, m_arguments.scale,
+                                              m_clock.timeOfDay(), m_arguments.out, m_arguments.frames});
+    if (failure)
+        printError(*failure);
+    return failure ? kExitFailed : 0;
 }
 
 int CtlRun::info()
@@ -186,7 +285,7 @@ int CtlRun::ports()
                                  {QStringLiteral("description"), port.description},
                                  {QStringLiteral("canOpen"), port.problem.isEmpty()},
                                  {QStringLiteral("problem"), port.problem}});
-        const QString state = port.problem.isEmpty() ? QStringLiteral("開けます") : port.problem;
+        const QString state = port.problem.isEmpty() ? CtlTexts::portOpens() : port.problem;
         text += QStringLiteral("%1\t%2\t%3\t%4\n").arg(port.name, port.device, port.description, state);
     }
     write(m_arguments.json ? QJsonDocument(array).toJson(QJsonDocument::Indented) : text.toUtf8());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "controller/controller.h"
@@ -22,16 +23,27 @@ private:
     [[nodiscard]] int upload();
     [[nodiscard]] int setClock();
     [[nodiscard]] int setText();
+    [[nodiscard]] int set();
+    [[nodiscard]] int importPicture();
+    [[nodiscard]] int exportPicture();
     [[nodiscard]] int render();
+    [[nodiscard]] int preview();
     [[nodiscard]] int info();
     [[nodiscard]] int ports();
 
     [[nodiscard]] bool loadProject();
+    // A project that does not exist yet starts as the window starts.
+    [[nodiscard]] bool loadOrStartProject();
+    [[nodiscard]] int saveProject();
     // Runs the exchange that start() begins on each port of the command line, one after another,
-    // in the event loop; 1 when any of them did not complete.
+    // from within the event loop, so that its first progress and a failure to open the port are
+    // seen; 1 when any of them did not complete.
     [[nodiscard]] int runOnEachPort(std::function<bool()> start);
     void startOnNextPort();
     void portDone(bool completed);
+    void applyMessageChanges();
+    // False when the alternation group could not be made as asked.
+    [[nodiscard]] bool applyGlobalChanges();
 
     CtlArguments m_arguments;
     ConsoleDialogs m_dialogs;

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/litrender.h"
 
+#include "imaging/signarea.h"
 #include "model/project.h"
 
 QImage renderLit(const Project& project, int message)
 {
-    const int rows = project.globals().screenHeight.text() == QLatin1String("16") ? 16 : 32;
+    const int rows = SignArea::of(project.globals()).rows;
     const int columns = project.msgLen()[message];
     QImage image(columns * kPixelsPerByte, rows, QImage::Format_RGB32);
     image.fill(Qt::black);

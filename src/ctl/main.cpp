@@ -1,9 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controller/diagnostics.h"
 #include "ctl/ctlarguments.h"
 #include "ctl/ctlrun.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
+
+namespace {
+
+// The font system's start looks for a sandbox in the session's runtime folder and warns on
+// standard error when there is no session, as under cron or root. A private folder for this run
+// stands in for it, so a scheduled job's standard error holds only the job's own messages.
+std::unique_ptr<QTemporaryDir> runtimeFolderStandIn()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return nullptr;
+    auto folder = std::make_unique<QTemporaryDir>();
+    if (folder->isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+    return folder;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -17,11 +38,17 @@ int main(int argc, char* argv[])
         return exit->status;
     }
 
+    const CtlArguments& command = std::get<CtlArguments>(parsed);
+    Diagnostics::setUp();
+    if (command.verbose)
+        Diagnostics::enableAll();
+
     // Only adopting a text draws with fonts, which need a GUI application though never a display.
     // The other commands go without, which spares them the font system's start and teardown.
-    const CtlArguments& command = std::get<CtlArguments>(parsed);
+    std::unique_ptr<QTemporaryDir> runtimeFolder;
     std::unique_ptr<QCoreApplication> app;
     if (command.verb == CtlArguments::Verb::SetText) {
+        runtimeFolder = runtimeFolderStandIn();
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/projectsummary.h"
 
+#include "dialogs/ctltexts.h"
+#include "dialogs/messagetexts.h"
 #include "imaging/usagegauge.h"
 #include "link/uploadplan.h"
 #include "model/project.h"
 #include "schedule/alternation.h"
+#include "schedule/worktimerules.h"
 
 #include <QJsonArray>
 #include <cmath>
@@ -23,6 +27,22 @@ QJsonArray indices(const QList<int>& messages)
     return array;
 }
 
+// Entry 0 of the clock and countdown lists is "None", entry k message k - 1.
+std::optional<int> chosenMessage(const EditableList& list)
+{
+    return list.index() > 0 ? std::optional<int>(list.index() - 1) : std::nullopt;
+}
+
+QJsonValue messageValue(const std::optional<int>& message)
+{
+    return message ? QJsonValue(*message) : QJsonValue();
+}
+
+QString messageText(const std::optional<int>& message)
+{
+    return message ? MessageTexts::messageNames({*message}) : CtlTexts::noMessage();
+}
+
 } // namespace
 
 ProjectSummary ProjectSummary::of(const Project& project)
@@ -33,9 +53,21 @@ ProjectSummary ProjectSummary::of(const Project& project)
     summary.screenHeight = globals.screenHeight.text();
     for (int m = 0; m < kMessageCount; ++m) {
         const MessageSettings& message = project.message(m);
-        summary.messages.append(
-            {m, project.msgLen()[m], message.mode.index(), message.mode.text(), message.speed.text()});
+        summary.messages.append({m, project.msgLen()[m], message.mode.index(), message.mode.text(),
+                                 message.speed.text(), message.text, message.fontName,
+                                 message.fontSize.text(), message.bold, message.flash, message.loopLamp,
+                                 message.topAdj});
     }
+    summary.clockMessage = chosenMessage(globals.clockMessage);
+    summary.hourPosition = globals.hourPosition.text();
+    summary.minutePosition = globals.minutePosition.text();
+    summary.daysMessage = chosenMessage(globals.daysMessage);
+    summary.daysPosition = globals.daysPosition.text();
+    summary.countdownDays = globals.countdownDays;
+    const WorkTime& workTime = project.workTime();
+    summary.workTimeEnabled = workTime.enabled;
+    summary.workStart = WorkTimeRules::minutesToHhMm(workTime.start);
+    summary.workEnd = WorkTimeRules::minutesToHhMm(workTime.end);
 
     const UploadPlan plan = UploadPlan::of(project);
     summary.memoryBytes = static_cast<int>(plan.memoryBytes);
@@ -63,6 +95,9 @@ QString ProjectSummary::text() const
                     .arg(message.length, 4)
                     .arg(message.mode, message.speed);
     }
+    text += CtlTexts::clockSummary(messageText(clockMessage), hourPosition, minutePosition) + u'\n';
+    text += CtlTexts::daysSummary(messageText(daysMessage), daysPosition, countdownDays) + u'\n';
+    text += CtlTexts::workTimeSummary(workStart, workEnd, workTimeEnabled) + u'\n';
     text += QStringLiteral("メモリ: %1 バイト (%2 %)\n").arg(memoryBytes).arg(gaugePercent, 0, 'f', 1);
     text += altCount == 0 ? QStringLiteral("交互表示: なし\n")
                           : QStringLiteral("交互表示: 表示 %1 から %2 個\n").arg(altBegin).arg(altCount);
@@ -80,12 +115,28 @@ QJsonObject ProjectSummary::json() const
                                         {QStringLiteral("length"), message.length},
                                         {QStringLiteral("modeIndex"), message.modeIndex},
                                         {QStringLiteral("mode"), message.mode},
-                                        {QStringLiteral("speed"), message.speed}});
+                                        {QStringLiteral("speed"), message.speed},
+                                        {QStringLiteral("text"), message.text},
+                                        {QStringLiteral("font"), message.font},
+                                        {QStringLiteral("size"), message.size},
+                                        {QStringLiteral("bold"), message.bold},
+                                        {QStringLiteral("flash"), message.flash},
+                                        {QStringLiteral("frame"), message.frame},
+                                        {QStringLiteral("adjust"), message.adjust}});
     }
     return QJsonObject{
         {QStringLiteral("screen"), QJsonObject{{QStringLiteral("widthBytes"), screenWidth},
                                                {QStringLiteral("heightDots"), screenHeight}}},
         {QStringLiteral("messages"), messageArray},
+        {QStringLiteral("clock"), QJsonObject{{QStringLiteral("message"), messageValue(clockMessage)},
+                                              {QStringLiteral("hourPosition"), hourPosition},
+                                              {QStringLiteral("minutePosition"), minutePosition}}},
+        {QStringLiteral("countdown"), QJsonObject{{QStringLiteral("message"), messageValue(daysMessage)},
+                                                  {QStringLiteral("position"), daysPosition},
+                                                  {QStringLiteral("days"), countdownDays}}},
+        {QStringLiteral("workTime"), QJsonObject{{QStringLiteral("enabled"), workTimeEnabled},
+                                                 {QStringLiteral("start"), workStart},
+                                                 {QStringLiteral("end"), workEnd}}},
         {QStringLiteral("memory"),
          QJsonObject{{QStringLiteral("bytes"), memoryBytes}, {QStringLiteral("gaugePercent"), gaugePercent}}},
         {QStringLiteral("alternation"),

@@ -1,13 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <optional>
 
 class Project;
 
-// What `p10signctl info` reports of a project: the sign, each message, the card memory it fills
-// and what an upload of it would send.
+// What `p10signctl info` reports of a project: every setting that `set` can change, the card
+// memory it fills and what an upload of it would send.
 struct ProjectSummary {
     struct Message {
         int index = 0;
@@ -15,11 +17,29 @@ struct ProjectSummary {
         int modeIndex = 0; // -1 when the mode was typed
         QString mode;
         QString speed;
+        QString text;
+        QString font;
+        QString size;
+        bool bold = false;
+        bool flash = false;
+        bool frame = false;
+        QString adjust;
     };
 
     QString screenWidth;
     QString screenHeight;
     QList<Message> messages;
+    // The messages carrying the clock and countdown digits (nothing for "None") and the digits'
+    // byte columns as their lists show them.
+    std::optional<int> clockMessage;
+    QString hourPosition;
+    QString minutePosition;
+    std::optional<int> daysMessage;
+    QString daysPosition;
+    QString countdownDays;
+    bool workTimeEnabled = false;
+    QString workStart; // "hh:mm"
+    QString workEnd;
     int memoryBytes = 0;     // display bytes the card holds after the upload
     double gaugePercent = 0; // how full the usage gauge shows
     int altBegin = 0;

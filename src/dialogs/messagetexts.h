@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCoreApplication>
@@ -31,6 +32,19 @@ namespace MessageTexts {
     for (const int m : messages)
         names << QCoreApplication::translate("MessageTexts", "表示 ") + QString::number(m);
     return names.join(QCoreApplication::translate("MessageTexts", "、"));
+}
+
+[[nodiscard]] inline QString closeDuringTransfer()
+{
+    return QCoreApplication::translate(
+        "MessageTexts",
+        "現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
+}
+
+// Followed by the characters; the face concerned goes into the detail.
+[[nodiscard]] inline QString missingGlyphs()
+{
+    return QCoreApplication::translate("MessageTexts", "次の文字はフォントにないため、表示されません：");
 }
 
 } // namespace MessageTexts

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/bitpacking.h"
+
+#include "imaging/imagingconstants.h"
 
 #include <array>
 #include <cstring>
@@ -9,8 +12,10 @@
 
 namespace {
 
-// Lit pixels carry bit 23 (the top bit of red) in RGB32.
-constexpr std::uint32_t kLitBit = 0x00800000u;
+// Lit pixels carry bit 23 (the top bit of red) in RGB32; the vector path below moves that bit to
+// each lane's sign.
+using Imaging::kLitBit;
+static_assert(kLitBit == 1u << 23);
 
 std::uint8_t packEightScalar(const std::uint32_t* pixels)
 {

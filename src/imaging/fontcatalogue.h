@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QStringList>
@@ -7,4 +8,7 @@
 class FontCatalogue {
 public:
     [[nodiscard]] static QStringList installedFamilies();
+    // A family as a project names it: the font service tells families that several foundries
+    // offer apart as "C059 [urw]", a name no project file from Windows holds.
+    [[nodiscard]] static QString plainFamily(const QString& family);
 };

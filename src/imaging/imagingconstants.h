@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QRgb>
@@ -5,6 +6,10 @@
 
 // Fixed values of text rendering, pictures and marks.
 namespace Imaging {
+
+// The lit rule: a pixel is lit when the top bit of its red component is set (red 128 or more),
+// whatever its green and blue. Encoding and the preview both read it from here.
+inline constexpr QRgb kLitBit = 0x00800000u;
 
 // The canvas has 96 pixels per inch: n points are n x 4 / 3 pixels of em height.
 inline constexpr double kPixelsPerPoint = 4.0 / 3.0;

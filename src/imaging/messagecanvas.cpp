@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/messagecanvas.h"
 
 #include "model/limits.h"
@@ -88,4 +89,20 @@ void MessageCanvas::setBackground(const QImage& picture)
     const int width = std::min(picture.width(), kCanvasWidth);
     const int height = std::min(picture.height(), kRows);
     m_background = picture.copy(0, 0, width, height);
+}
+
+QImage MessageCanvas::litPattern(const QRect& region) const
+{
+    const QRect kept = region & m_image.rect();
+    QImage lit(region.size(), QImage::Format_RGB32);
+    lit.fill(kBlack);
+    for (int y = kept.top(); y <= kept.bottom(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(m_image.constScanLine(y));
+        auto* target = reinterpret_cast<QRgb*>(lit.scanLine(y - region.top()));
+        for (int x = kept.left(); x <= kept.right(); ++x) {
+            if (isLit(source[x]))
+                target[x - region.left()] = kRed;
+        }
+    }
+    return lit;
 }

@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "imaging/imagingconstants.h"
 
 #include <QImage>
 
@@ -24,7 +27,9 @@ public:
     void setBackground(const QImage& picture);
     void dropBackground() { m_background = QImage(); }
 
-    [[nodiscard]] static constexpr bool isLit(QRgb colour) { return (colour & 0x00800000u) != 0; }
+    [[nodiscard]] static constexpr bool isLit(QRgb colour) { return (colour & Imaging::kLitBit) != 0; }
+    // A region as the sign lights it: lit pixels pure red, all others black.
+    [[nodiscard]] QImage litPattern(const QRect& region) const;
 
     static constexpr QRgb kBlack = 0xFF000000u;
     static constexpr QRgb kRed = 0xFFFF0000u;

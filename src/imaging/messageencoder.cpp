@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/messageencoder.h"
 
 #include "imaging/bitpacking.h"
@@ -41,6 +42,11 @@ void MessageEncoder::finishLengths(int message, int length)
         const int width = readInt16(m_project.globals().screenWidth.text()).value_or(0);
         m_project.setMsgLen(0, roundToScreens(m_project.msgLen()[0], width));
     }
+    redrawGauge();
+}
+
+void MessageEncoder::redrawGauge()
+{
     const UsageGauge gauge = UsageGauge::compute(m_project.msgLen(), m_project.globals().screenHeight.text());
     m_project.setGauge(gauge.segments, gauge.totalLen);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 class MessageImages;
@@ -12,6 +13,8 @@ public:
 
     void encodeMessage();
     void recountMessage();
+    // The usage gauge alone, from the lengths as they are (its scale depends on the height).
+    void redrawGauge();
 
     // Rounds n up to a whole number of screens of the given width; widths below 1 leave n alone.
     [[nodiscard]] static int roundToScreens(int n, int screenWidth);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/messagepainter.h"
 
 #include "imaging/imagingconstants.h"
@@ -6,9 +7,13 @@
 
 #include <QPainter>
 
-void MessagePainter::paint(QPainter& painter, const MessageImages& images, int m, const QRect& region)
+void MessagePainter::paint(QPainter& painter, const MessageImages& images, int m, const QRect& region,
+                           Look look)
 {
-    painter.drawImage(QPoint(0, 0), images.canvas(m).image(), region);
+    if (look == Look::Lit)
+        painter.drawImage(QPoint(0, 0), images.canvas(m).litPattern(region));
+    else
+        painter.drawImage(QPoint(0, 0), images.canvas(m).image(), region);
     const MarkOverlay& overlay = images.overlay(m);
     if (overlay.isEmpty())
         return;

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QImage>
 #include <QString>
 
-// Picture files of a message. Reading takes a BMP, GIF, JPEG or icon pixel for pixel, only the
+// Picture files of a message. Reading takes a BMP, GIF, JPEG, icon or PNG pixel for pixel, only the
 // part the canvas keeps, transparent pixels black, and refuses what is missing, not a picture or
 // would need unreasonable memory to decode. Writing stores an image as a 24-bit BMP.
 class PictureFiles {
@@ -18,7 +19,7 @@ public:
     [[nodiscard]] static bool writeBmp(const QImage& picture, const QString& path);
 
     static inline const QString kImportFilter =
-        QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico");
+        QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png");
     static inline const QString kExportFilter = QStringLiteral("Picture(*.bmp)|*.bmp");
     static inline const QString kMissing = QStringLiteral("画像ファイルが見つかりません。");
     static inline const QString kUnreadable = QStringLiteral("画像ファイルを開けません。");

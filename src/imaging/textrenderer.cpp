@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/textrenderer.h"
 
 #include "imaging/fontsubstitution.h"
@@ -26,14 +27,15 @@ QFont TextRenderer::fontFor(const QString& fontName, double points, bool bold)
 void TextRenderer::drawLine(QPainter& painter, const QString& text, const QFont& font, QPoint topLeft)
 {
     QString line = text;
-    std::replace_if(line.begin(), line.end(), &TextRenderer::breaksLines, QChar(u' '));
+    std::replace_if(
+        line.begin(), line.end(), [](QChar c) { return breaksLines(c.unicode()); }, QChar(u' '));
     painter.setFont(font);
     painter.drawText(QPoint(topLeft.x(), topLeft.y() + QFontMetrics(font).ascent()), line);
 }
 
-bool TextRenderer::breaksLines(QChar c)
+bool TextRenderer::breaksLines(char32_t c)
 {
-    const QChar::Category category = c.category();
+    const QChar::Category category = QChar::category(c);
     return category == QChar::Other_Control || category == QChar::Separator_Line ||
            category == QChar::Separator_Paragraph;
 }
@@ -44,8 +46,24 @@ void TextRenderer::renderMessage(MessageCanvas& canvas, const MessageSettings& m
     canvas.clear();
     QPainter painter(&canvas.image());
     painter.setPen(QColor::fromRgb(MessageCanvas::kRed));
-    const QFont font = fontFor(message.fontName, numericValue(message.fontSize.text()), message.bold);
-    drawLine(painter, message.text, font, QPoint(0, textTop(message.topAdj)));
+    drawLine(painter, message.text, messageFont(message), QPoint(0, textTop(message.topAdj)));
+}
+
+QFont TextRenderer::messageFont(const MessageSettings& message)
+{
+    return fontFor(message.fontName, numericValue(message.fontSize.text()), message.bold);
+}
+
+QString TextRenderer::missingCharacters(const MessageSettings& message)
+{
+    // The font metrics look through the fallback faces too, as drawing does.
+    const QFontMetrics metrics(messageFont(message));
+    QList<char32_t> missing;
+    for (const char32_t c : message.text.toUcs4()) {
+        if (!breaksLines(c) && !metrics.inFontUcs4(c) && !missing.contains(c))
+            missing << c;
+    }
+    return QString::fromUcs4(missing.constData(), missing.size());
 }
 
 int TextRenderer::textTop(const QString& topAdj)

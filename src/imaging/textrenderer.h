@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFont>
@@ -25,9 +26,13 @@ public:
     // Adopting a message's text: the background picture is dropped, the canvas cleared and the
     // text drawn in red at the left edge, one pixel above the adjust position.
     static void renderMessage(MessageCanvas& canvas, const MessageSettings& message);
+    // The characters of a message's text that no installed face can draw in its font, each once,
+    // in the order of the text; empty when every character can be drawn.
+    [[nodiscard]] static QString missingCharacters(const MessageSettings& message);
 
 private:
-    [[nodiscard]] static bool breaksLines(QChar c);
+    [[nodiscard]] static bool breaksLines(char32_t c);
+    [[nodiscard]] static QFont messageFont(const MessageSettings& message);
     // Where the text's cell top lies for a top adjust text.
     [[nodiscard]] static int textTop(const QString& topAdj);
 };

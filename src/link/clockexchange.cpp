@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/clockexchange.h"
 
 #include "link/clock.h"
@@ -28,8 +29,8 @@ QCoro::Task<> ClockExchange::steps()
     if (!co_await waitMs(Link::kClockStepWaitMs))
         co_return;
     showProgress(4);
-    const WorkTime& workTime = m_project.workTime();
-    send(ClockFrames::scheduleFrame(
-        {m_project.globals().countdownDays, workTime.start, workTime.end, workTime.enabled}));
+    // Named: GCC 12 destroys the nested temporaries of this call wrongly inside a coroutine.
+    const QByteArray schedule = ClockFrames::scheduleFrame(ClockFrames::scheduleValues(m_project));
+    send(schedule);
     co_await drain();
 }

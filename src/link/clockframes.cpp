@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/clockframes.h"
 
 #include "link/linkconstants.h"
+#include "model/project.h"
 #include "model/textnumbers.h"
 
 #include <cstdint>
@@ -31,6 +33,12 @@ QByteArray timeFrame(const QTime& time)
     frame.append(bcd(time.minute()));
     frame.append(bcd(time.hour()));
     return frame;
+}
+
+ScheduleValues scheduleValues(const Project& project)
+{
+    const WorkTime& workTime = project.workTime();
+    return {project.globals().countdownDays, workTime.start, workTime.end, workTime.enabled};
 }
 
 QByteArray scheduleFrame(const ScheduleValues& values)

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArrayView>
+#include <array>
 #include <cstdint>
 
 // Fixed values of the serial line and of the two exchanges with the control card.
@@ -44,13 +46,33 @@ inline constexpr int kMaxBrightness = 4;
 
 inline constexpr int kLoopLampBit = 128;
 inline constexpr int kFlashBit = 8;
-inline constexpr int kSpeedFactor = 16;
+inline constexpr int kSpeedFactor = 16; // bits 6..4 hold speed - 1
+inline constexpr int kSpeedBits = 0x70;
+inline constexpr int kShowCodeBits = 0x07;
+
+// The card's show-mode codes, bits 2..0 of a mode byte.
+enum class ShowCode : std::uint8_t {
+    MoveLeft = 0,
+    MoveRight = 1,
+    Up = 2,
+    Down = 3,
+    Fixed = 4,
+    Animation = 5,
+    Stacking = 6,
+    Split = 7,
+};
+// Show-mode list entry -> the card's code. The list and the codes part ways at entry 5: code 5
+// is the animation that only message 0 offers, as the list's eighth entry.
+inline constexpr std::array<ShowCode, 8> kShowCodes{
+    ShowCode::MoveLeft, ShowCode::MoveRight, ShowCode::Up,    ShowCode::Down,
+    ShowCode::Fixed,    ShowCode::Stacking,  ShowCode::Split, ShowCode::Animation};
 
 // Clock set.
 inline constexpr QByteArrayView kClockHello = "HelloC2";
 inline constexpr int kClockStepWaitMs = 200;
 inline constexpr int kClockProgressMax = 4;
 inline constexpr int kWorkTimeEnabledBit = 128;
+inline constexpr int kCountdownDaysMax = 999; // the card shows three digits
 
 // A drain gives up when the line has fallen this far behind the time 9600 baud needs for every
 // byte written so far: queued bytes that stop leaving mean a stalled line or a hung driver.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/serialportline.h"
 
 #include "link/linkconstants.h"
+#include "link/linklog.h"
 
 #include <QSerialPort>
 
@@ -11,6 +13,19 @@
 #include <termios.h>
 #endif
 
+namespace {
+
+// Enough for the greeting and the whole header frame; display data rows are cut after this.
+constexpr qsizetype kLoggedBytes = 96;
+
+QByteArray shown(const QByteArray& bytes)
+{
+    const QByteArray hex = bytes.left(kLoggedBytes).toHex(' ');
+    return bytes.size() > kLoggedBytes ? hex + " …" : hex;
+}
+
+} // namespace
+
 SerialPortLine::SerialPortLine(QObject* parent)
     : SerialLine(parent)
     , m_port(new QSerialPort(this))
@@ -19,11 +34,16 @@ SerialPortLine::SerialPortLine(QObject* parent)
     connect(m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         // The card never sends, so a read that fails means the device went away, as a hang-up does.
         if (error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
-            error == QSerialPort::ReadError)
+            error == QSerialPort::ReadError) {
+            qCDebug(lcLink) << m_port->portName() << "failed:" << m_port->errorString();
             emit failed(m_port->errorString());
+        }
     });
     // The card sends nothing the program uses; whatever arrives is dropped so it cannot pile up.
-    connect(m_port, &QSerialPort::readyRead, this, [this] { m_port->readAll(); });
+    connect(m_port, &QSerialPort::readyRead, this, [this] {
+        const QByteArray dropped = m_port->readAll();
+        qCDebug(lcLink).noquote() << "read and dropped" << dropped.size() << "bytes:" << shown(dropped);
+    });
 }
 
 void SerialPortLine::setPortName(const QString& device)
@@ -39,8 +59,11 @@ bool SerialPortLine::open()
     m_port->setStopBits(QSerialPort::OneStop);
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     // Read as well as write, so that a vanished device is noticed while the exchange waits.
-    if (!m_port->open(QIODevice::ReadWrite))
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        qCDebug(lcLink) << "cannot open" << m_port->portName() << m_port->errorString();
         return false;
+    }
+    qCDebug(lcLink) << "opened" << m_port->portName() << "at" << Link::kBaudRate << "baud, 8N1";
     emit openChanged(true);
     return true;
 }
@@ -49,6 +72,7 @@ void SerialPortLine::close()
 {
     if (!m_port->isOpen())
         return;
+    qCDebug(lcLink) << "closing" << m_port->portName() << "with" << bytesQueued() << "bytes still queued";
     m_port->close();
     emit openChanged(false);
 }
@@ -61,12 +85,15 @@ bool SerialPortLine::isOpen() const
 void SerialPortLine::setDtr(bool on)
 {
     // Pseudo-terminals and some adapters have no DTR line; the card does not need it to listen.
-    static_cast<void>(m_port->setDataTerminalReady(on));
+    const bool set = m_port->setDataTerminalReady(on);
+    qCDebug(lcLink) << "DTR" << (on ? "on" : "off") << (set ? "" : "(the device has no DTR line)");
 }
 
 bool SerialPortLine::write(const QByteArray& bytes)
 {
-    return m_port->write(bytes) == bytes.size();
+    const qint64 written = m_port->write(bytes);
+    qCDebug(lcLink).noquote() << "wrote" << written << "of" << bytes.size() << "bytes:" << shown(bytes);
+    return written == bytes.size();
 }
 
 qint64 SerialPortLine::bytesQueued() const

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/tcpline.h"
 
 #include "dialogs/linktexts.h"
 #include "link/linkconstants.h"
+#include "link/linklog.h"
 #include "link/portnames.h"
 
 #include <QTcpSocket>
@@ -26,6 +28,7 @@ TcpLine::TcpLine(QObject* parent)
         // Each chunk goes out as it is written, not held back to be joined with the next.
         m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         m_clock.start();
+        qCDebug(lcLink) << "connected to" << m_address;
         emit ready();
     });
     connect(m_socket, &QTcpSocket::bytesWritten, this, &SerialLine::bytesSent);
@@ -47,6 +50,7 @@ bool TcpLine::open()
     m_error.clear();
     m_lineDueMs = 0;
     m_open = true;
+    qCDebug(lcLink) << "connecting to" << address->host << "port" << address->port;
     m_socket->connectToHost(address->host, address->port);
     m_connectTimeout->start(Link::kConnectTimeoutMs);
     emit openChanged(true);
@@ -57,6 +61,7 @@ void TcpLine::close()
 {
     if (!m_open)
         return;
+    qCDebug(lcLink) << "closing" << m_address << "with" << bytesQueued() << "bytes still queued";
     m_open = false;
     m_connectTimeout->stop();
     m_socket->abort();
@@ -73,6 +78,7 @@ bool TcpLine::write(const QByteArray& bytes)
     if (!isReady() || m_socket->write(bytes) != bytes.size())
         return false;
     m_lineDueMs = std::max(m_lineDueMs, nowMs()) + bytes.size() * 1000.0 / Link::kBytesPerSecond;
+    qCDebug(lcLink) << "wrote" << bytes.size() << "bytes to" << m_address;
     return true;
 }
 
@@ -108,5 +114,6 @@ void TcpLine::fail(const QString& reason)
     if (!m_open || !m_error.isEmpty())
         return;
     m_error = reason;
+    qCDebug(lcLink) << m_address << "failed:" << reason;
     emit failed(reason);
 }

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/uploadexchange.h"
 
 #include "link/linkconstants.h"
 #include "model/project.h"
-#include "schedule/alternation.h"
 
 UploadExchange::UploadExchange(Project& project, SerialLine& line, LinkTime& time, QObject* parent)
     : LinkExchange(line, time, parent)
@@ -45,28 +45,7 @@ QCoro::Task<> UploadExchange::steps()
 
 UploadFrames::HeaderValues UploadExchange::headerValues(int rowCapacity)
 {
-    const AltGroup group = Alternation::findAltGroup(m_project.altBoxes());
-    if (group.count < 2)
-        m_project.setAltGroup(0, 0);
-    else
-        m_project.setAltGroup(group.begin, group.count);
-
-    const GlobalSettings& globals = m_project.globals();
-    UploadFrames::HeaderValues values;
-    values.msgLen0 = m_project.msgLen()[0];
-    values.screenWidthText = globals.screenWidth.text();
-    values.brightnessText = globals.brightness.text();
-    values.altBeginMsg = m_project.altBeginMsg();
-    values.altMsgNum = m_project.altMsgNum();
-    values.clockMessageText = globals.clockMessage.text();
-    values.hourPositionText = globals.hourPosition.text();
-    values.minutePositionText = globals.minutePosition.text();
-    values.daysMessageText = globals.daysMessage.text();
-    values.daysPositionText = globals.daysPosition.text();
-    for (int m = 0; m < kMessageCount; ++m) {
-        const MessageSettings& message = m_project.message(m);
-        values.modes[m] = {message.mode.index(), message.speed.text(), message.flash, message.loopLamp};
-    }
-    values.directory = UploadFrames::messageDirectory(m_project.msgLen(), rowCapacity);
+    UploadFrames::HeaderValues values = UploadFrames::headerValues(m_project, rowCapacity);
+    m_project.setAltGroup(values.altBeginMsg, values.altMsgNum);
     return values;
 }

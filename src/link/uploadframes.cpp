@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/uploadframes.h"
 
 #include "link/linkconstants.h"
 #include "model/displaydata.h"
 #include "model/listitems.h"
+#include "model/project.h"
 #include "model/textnumbers.h"
+#include "schedule/alternation.h"
 
 #include <algorithm>
 #include <optional>
@@ -11,10 +14,6 @@
 namespace UploadFrames {
 
 namespace {
-
-// Show-mode list entry -> the card's code. The list and the codes part ways at entry 5: code 5
-// is the animation that only message 0 offers, as the list's eighth entry.
-constexpr std::array<int, 8> kModeCodes{0, 1, 2, 3, 4, 6, 7, 5};
 
 [[nodiscard]] std::optional<std::uint8_t> asByte(std::int64_t value)
 {
@@ -92,14 +91,38 @@ std::uint8_t modeByte(const ModeValues& mode)
     const double speed = numericValue(mode.speedText);
     const double base = (speed - 1) * Link::kSpeedFactor + (mode.flash ? Link::kFlashBit : 0) +
                         (mode.loopLamp ? Link::kLoopLampBit : 0);
-    const int code = mode.modeIndex >= 0 && mode.modeIndex < static_cast<int>(kModeCodes.size())
-                         ? kModeCodes[mode.modeIndex]
+    const int code = mode.modeIndex >= 0 && mode.modeIndex < static_cast<int>(Link::kShowCodes.size())
+                         ? static_cast<int>(Link::kShowCodes[mode.modeIndex])
                          : 0;
     // Two steps, each of which may fail alone: the base value, then the code added to it.
     int byte = asByte(roundHalfEven(base)).value_or(0);
     if (const auto withCode = asByte(byte + code))
         byte = *withCode;
     return static_cast<std::uint8_t>(byte);
+}
+
+HeaderValues headerValues(const Project& project, int rowCapacity)
+{
+    const GlobalSettings& globals = project.globals();
+    HeaderValues values;
+    values.msgLen0 = project.msgLen()[0];
+    values.screenWidthText = globals.screenWidth.text();
+    values.brightnessText = globals.brightness.text();
+    if (const AltGroup group = Alternation::findAltGroup(project.altBoxes()); group.count >= 2) {
+        values.altBeginMsg = group.begin;
+        values.altMsgNum = group.count;
+    }
+    values.clockMessageText = globals.clockMessage.text();
+    values.hourPositionText = globals.hourPosition.text();
+    values.minutePositionText = globals.minutePosition.text();
+    values.daysMessageText = globals.daysMessage.text();
+    values.daysPositionText = globals.daysPosition.text();
+    for (int m = 0; m < kMessageCount; ++m) {
+        const MessageSettings& message = project.message(m);
+        values.modes[m] = {message.mode.index(), message.speed.text(), message.flash, message.loopLamp};
+    }
+    values.directory = messageDirectory(project.msgLen(), rowCapacity);
+    return values;
 }
 
 QByteArray header(const HeaderValues& values)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/limits.h"
@@ -9,6 +10,7 @@
 #include <cstdint>
 
 class DisplayData;
+class Project;
 
 // The bytes of the upload, built from plain values: the header frame with its message directory
 // and mode bytes, and the row blocks cut into chunks. The upload exchange paces and sends them.
@@ -58,6 +60,10 @@ struct HeaderValues {
     std::array<ModeValues, kMessageCount> modes{};
     MessageDirectory directory;
 };
+// The header as an upload of the project sends it: the alternation pair as the card takes it (no
+// group of one) and every length clipped to the row capacity.
+[[nodiscard]] HeaderValues headerValues(const Project& project, int rowCapacity);
+
 // 95 bytes. A byte whose value cannot be formed from its text stays 0, as the card has always
 // received it.
 [[nodiscard]] QByteArray header(const HeaderValues& values);

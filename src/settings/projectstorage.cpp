@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/projectstorage.h"
 
 #include "model/displaydata.h"
 #include "settings/profiledocument.h"
 #include "settings/settingsformat.h"
+#include "settings/settingslog.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,15 +24,28 @@ bool replaceable(const QString& path)
 
 std::optional<QByteArray> readAll(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile()) {
+        qCDebug(lcSettings) << "not a file:" << path;
         return std::nullopt;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCDebug(lcSettings) << "cannot open" << path << file.errorString();
         return std::nullopt;
+    }
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        qCDebug(lcSettings) << "cannot read" << path << file.errorString();
         return std::nullopt;
+    }
+    qCDebug(lcSettings) << "read" << bytes.size() << "bytes from" << path;
     return bytes;
+}
+
+ProjectStorage::Error refused(const QFileDevice& file, ProjectStorage::Error error)
+{
+    qCDebug(lcSettings) << "cannot write" << file.fileName() << file.errorString();
+    return error;
 }
 
 } // namespace
@@ -89,7 +104,7 @@ Error write(const QString& settingsPath, const ProjectFile& settings, const Disp
 
     QSaveFile dataFile(dataPath);
     if (!dataFile.open(QIODevice::WriteOnly))
-        return Error::DataUnwritable;
+        return refused(dataFile, Error::DataUnwritable);
     for (int m = 0; m < kMessageCount; ++m) {
         progress(m + 1);
         const auto bytes = data.message(m);
@@ -97,19 +112,24 @@ Error write(const QString& settingsPath, const ProjectFile& settings, const Disp
     }
     QSaveFile settingsFile(settingsPath);
     if (!settingsFile.open(QIODevice::WriteOnly))
-        return Error::SettingsUnwritable;
-    settingsFile.write(document.toBytes());
+        return refused(settingsFile, Error::SettingsUnwritable);
+    const QByteArray settingsBytes = document.toBytes();
+    settingsFile.write(settingsBytes);
 
     // Both temporaries hold all their bytes before either replaces its file, so a full disk or a
     // refused write leaves the old pair as it was rather than new data beside old settings.
     if (!dataFile.flush())
-        return Error::DataUnwritable;
+        return refused(dataFile, Error::DataUnwritable);
     if (!settingsFile.flush())
-        return Error::SettingsUnwritable;
+        return refused(settingsFile, Error::SettingsUnwritable);
     if (!dataFile.commit())
-        return Error::DataUnwritable;
+        return refused(dataFile, Error::DataUnwritable);
     progress(SettingsFormat::kSaveProgressMax);
-    return settingsFile.commit() ? Error::None : Error::SettingsUnwritable;
+    if (!settingsFile.commit())
+        return refused(settingsFile, Error::SettingsUnwritable);
+    qCDebug(lcSettings) << "wrote" << kDispDataSize << "bytes to" << dataPath << "and" << settingsBytes.size()
+                        << "bytes to" << settingsPath;
+    return Error::None;
 }
 
 } // namespace ProjectStorage

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/canvasview.h"
 
 #include "imaging/messageimages.h"
@@ -26,5 +27,5 @@ void CanvasView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.translate(event->rect().topLeft());
-    MessagePainter::paint(painter, m_images, m_message, event->rect());
+    MessagePainter::paint(painter, m_images, m_message, event->rect(), MessagePainter::Look::Lit);
 }

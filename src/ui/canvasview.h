@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
 
 class MessageImages;
 
-// One message image at its full size, 16376 x 32 pixels, with its clock and countdown marks; the
-// preview shows a window onto it. It paints only the part that is exposed, so scrolling costs one
-// strip of pixels.
+// One message image at its full size, 16376 x 32 pixels, as the sign will light it, with its clock
+// and countdown marks; the preview shows a window onto it. It paints only the part that is exposed, so
+// scrolling costs one strip of pixels.
 class CanvasView : public QWidget {
     Q_OBJECT
 

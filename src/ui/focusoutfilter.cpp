@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/focusoutfilter.h"
 
 #include <QFocusEvent>
@@ -11,8 +12,10 @@ FocusOutFilter* FocusOutFilter::watch(QObject* watched)
 
 bool FocusOutFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        emit focusLeft();
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            emit focusLeft();
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
 
-// Tells when a control loses the input focus to another control. Opening a control's own popup
-// list does not count: the operator is still choosing.
+// Tells when a control loses the input focus to another control of its window. Opening the
+// control's own popup list does not count, and neither does the window losing the focus to
+// another program: in both the operator has not finished with the control.
 class FocusOutFilter : public QObject {
     Q_OBJECT
 

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/globalpanel.h"
 
 #include "controller/controller.h"
 #include "ui/listcombo.h"
 #include "ui/namedwidgets.h"
+#include "ui/recentprojectsbutton.h"
 #include "ui/windowfonts.h"
 #include "ui/windowlayout.h"
 
@@ -22,11 +24,12 @@ namespace {
 constexpr int kNumberListWidth = 70;
 constexpr int kPortListWidth = 100;
 constexpr int kButtonWidth = 120;
+constexpr int kArrowWidth = 24;
 constexpr int kProgressWidth = 230;
 
 } // namespace
 
-GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
+GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidget* parent)
     : QGroupBox(parent)
     , m_controller(controller)
 {
@@ -87,13 +90,20 @@ GlobalPanel::GlobalPanel(Controller& controller, QWidget* parent)
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kMargin / 2);
+    // The captions have no letter to underline, so the keys are shortcuts without a mnemonic.
     QPushButton* load = namedButton(QStringLiteral("CmdLoad"), QStringLiteral("参 照"),
-                                    QSize(kButtonWidth, kButtonHeight), this);
+                                    QSize(kButtonWidth - kArrowWidth, kButtonHeight), this);
+    load->setShortcut(QKeySequence::Open);
     connect(load, &QPushButton::clicked, this, [this] { m_controller.load(); });
     QPushButton* save = namedButton(QStringLiteral("CmdSave"), QStringLiteral("保 存"),
                                     QSize(kButtonWidth, kButtonHeight), this);
+    save->setShortcut(QKeySequence::Save);
     connect(save, &QPushButton::clicked, this, [this] { m_controller.save(); });
-    buttons->addWidget(load);
+    auto* loadRow = new QHBoxLayout;
+    loadRow->setSpacing(0);
+    loadRow->addWidget(load);
+    loadRow->addWidget(new RecentProjectsButton(session, QSize(kArrowWidth, kButtonHeight), this));
+    buttons->addLayout(loadRow);
     buttons->addWidget(save);
     QPushButton* send = namedButton(QStringLiteral("CmdSend"), QStringLiteral("転 送"),
                                     QSize(kButtonWidth, kButtonHeight), this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "model/globalsettings.h"
@@ -7,6 +8,7 @@
 
 class Controller;
 class ListCombo;
+class ProjectSession;
 class QCheckBox;
 class QLabel;
 class QProgressBar;
@@ -18,7 +20,8 @@ class GlobalPanel : public QGroupBox {
     Q_OBJECT
 
 public:
-    GlobalPanel(Controller& controller, QWidget* parent);
+    // With a session, the arrow beside the load button offers the recent projects.
+    GlobalPanel(Controller& controller, ProjectSession* session, QWidget* parent);
 
 private:
     [[nodiscard]] ListCombo* globalList(const QString& name, int width, GlobalList list);

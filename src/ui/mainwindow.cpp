@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
 #include "controller/controller.h"
@@ -8,6 +9,7 @@
 #include "ui/tabstrip.h"
 #include "ui/timepanel.h"
 #include "ui/usagegaugeview.h"
+#include "ui/windowaccessibility.h"
 #include "ui/windowfonts.h"
 #include "ui/windowlayout.h"
 
@@ -15,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -32,7 +35,7 @@ constexpr QSize kPageButton(kPageButtonWidth, kButtonHeight);
 
 } // namespace
 
-MainWindow::MainWindow(Controller& controller, QWidget* parent)
+MainWindow::MainWindow(Controller& controller, ProjectSession* session, QWidget* parent)
     : QWidget(parent)
     , m_controller(controller)
 {
@@ -42,7 +45,9 @@ MainWindow::MainWindow(Controller& controller, QWidget* parent)
     setFixedSize(kWindowWidth, kWindowHeight);
     buildFileBox();
     buildTabs();
-    buildLowerRegions();
+    buildLowerRegions(session);
+    buildPageShortcuts();
+    WindowAccessibility::describe(*this);
 }
 
 QString MainWindow::title()
@@ -101,6 +106,7 @@ void MainWindow::buildTabs()
     // These act on the current message, the page that is showing.
     auto* adopt =
         namedButton(QStringLiteral("CmdUpText"), QStringLiteral("テキスト採用"), kPageButton, content);
+    adopt->setShortcut(Qt::CTRL | Qt::Key_Return);
     connect(adopt, &QPushButton::clicked, this, [this] { m_controller.adoptText(); });
     auto* import = namedButton(QStringLiteral("CmdLdPic"), QStringLiteral("画像参照"), kPageButton, content);
     connect(import, &QPushButton::clicked, this, [this] { m_controller.importPicture(); });
@@ -130,10 +136,10 @@ void MainWindow::buildTabs()
     showSelectedPage();
 }
 
-void MainWindow::buildLowerRegions()
+void MainWindow::buildLowerRegions(ProjectSession* session)
 {
     int top = m_tabs->geometry().bottom() + 1 + kRegionGap;
-    auto* globals = new GlobalPanel(m_controller, this);
+    auto* globals = new GlobalPanel(m_controller, session, this);
     globals->move(kMargin, top);
 
     top += kGlobalFrameHeight + kRegionGap;
@@ -161,6 +167,19 @@ void MainWindow::buildLowerRegions()
     status->setGeometry(kWindowWidth - kMargin - kGaugeFrameWidth, top, kGaugeFrameWidth,
                         kWindowHeight - top);
     connect(&m_controller, &Controller::transferStatusChanged, status, &QLabel::setText);
+}
+
+void MainWindow::buildPageShortcuts()
+{
+    // Ctrl+Tab and Ctrl+Shift+Tab where the platform uses them for the next and previous page.
+    const auto step = [this](QKeySequence::StandardKey key, int by) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, by] {
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + kMessageCount) % kMessageCount);
+        });
+    };
+    step(QKeySequence::NextChild, 1);
+    step(QKeySequence::PreviousChild, -1);
 }
 
 void MainWindow::showSelectedPage()

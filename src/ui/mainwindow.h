@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QWidget>
 
 class Controller;
+class ProjectSession;
 class QLabel;
 class QStackedWidget;
 class TabStrip;
@@ -14,7 +16,8 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Controller& controller, QWidget* parent = nullptr);
+    // With a session the window offers the recent projects.
+    explicit MainWindow(Controller& controller, ProjectSession* session = nullptr, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -24,7 +27,8 @@ private:
     [[nodiscard]] static QStringList tabCaptions();
     void buildFileBox();
     void buildTabs();
-    void buildLowerRegions();
+    void buildLowerRegions(ProjectSession* session);
+    void buildPageShortcuts();
     void showSelectedPage();
 
     Controller& m_controller;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/messagepage.h"
 
 #include "controller/controller.h"
@@ -50,7 +51,7 @@ MessagePage::MessagePage(Controller& controller, int message, QWidget* parent)
     , m_message(message)
 {
     setObjectName(name(QStringLiteral("Frame1")));
-    m_preview = new PreviewView(controller.images(), message, this);
+    m_preview = new PreviewView(controller.project(), controller.images(), message, this);
 
     m_scroll = new QScrollBar(Qt::Horizontal, this);
     m_scroll->setObjectName(name(QStringLiteral("HScroll1")));

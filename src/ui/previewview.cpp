@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/previewview.h"
 
 #include "ui/canvasview.h"
+#include "ui/signareaview.h"
 #include "ui/windowlayout.h"
 
 using namespace WindowLayout;
 
-PreviewView::PreviewView(const MessageImages& images, int message, QWidget* parent)
+PreviewView::PreviewView(const Project& project, const MessageImages& images, int message, QWidget* parent)
     : QFrame(parent)
 {
     setObjectName(arrayName(QStringLiteral("Picture1"), message));
@@ -15,6 +17,8 @@ PreviewView::PreviewView(const MessageImages& images, int message, QWidget* pare
     auto* viewport = new QWidget(this);
     viewport->setGeometry(kViewportFrame, kViewportFrame, kPreviewWidth, kPreviewHeight);
     m_canvas = new CanvasView(images, message, viewport);
+    auto* signArea = new SignAreaView(project, viewport);
+    signArea->setGeometry(viewport->rect());
 }
 
 void PreviewView::setScroll(int firstColumn)

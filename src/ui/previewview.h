@@ -1,17 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFrame>
 
 class CanvasView;
 class MessageImages;
+class Project;
 
-// The sunken viewport of a message page through which its image is seen, 909 x 32 pixels at a
-// time; the page's scroll bar chooses the first column shown.
+// The sunken viewport of a message page through which its image is seen as the sign lights it,
+// 909 x 32 pixels at a time, with the sign's rows and width marked; the page's scroll bar chooses
+// the first column shown.
 class PreviewView : public QFrame {
     Q_OBJECT
 
 public:
-    PreviewView(const MessageImages& images, int message, QWidget* parent);
+    PreviewView(const Project& project, const MessageImages& images, int message, QWidget* parent);
 
     void setScroll(int firstColumn);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/usagegaugeview.h"
 
 #include "imaging/usagegauge.h"
@@ -38,4 +39,9 @@ void UsageGaugeView::paintEvent(QPaintEvent* event)
     painter.translate(bar.topLeft());
     for (const GaugeSegment& segment : m_project.gauge())
         painter.fillRect(segmentRect(segment), QColor::fromRgb(segment.colour));
+    // Segments past a full bar are clipped to its last pixel; the black from the end of the
+    // filled part covers them, so a full bar ends in black.
+    painter.fillRect(
+        QRect(QPoint(m_project.totalLen(), 0), QPoint(UsageGauge::kLastPixel, UsageGauge::kHeight - 1)),
+        Qt::black);
 }

@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgetdialogs.h"
 
+#include "settings/settingsformat.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -34,12 +38,32 @@ void WidgetDialogs::tell(const QString& title, const QString& text, const QStrin
 
 QString WidgetDialogs::chooseOpenFile(const QString& filter)
 {
-    return QFileDialog::getOpenFileName(m_parent, QString(), QString(), qtFilter(filter));
+    return remembered(
+        filter, QFileDialog::getOpenFileName(m_parent, QString(), startFolder(filter), qtFilter(filter)));
 }
 
 QString WidgetDialogs::chooseSaveFile(const QString& filter)
 {
-    return QFileDialog::getSaveFileName(m_parent, QString(), QString(), qtFilter(filter));
+    return remembered(
+        filter, QFileDialog::getSaveFileName(m_parent, QString(), startFolder(filter), qtFilter(filter)));
+}
+
+RecentPlaces::Kind WidgetDialogs::kindOf(const QString& filter)
+{
+    return filter == SettingsFormat::kFileFilter ? RecentPlaces::Kind::Projects
+                                                 : RecentPlaces::Kind::Pictures;
+}
+
+QString WidgetDialogs::startFolder(const QString& filter) const
+{
+    return m_places ? m_places->folder(kindOf(filter)) : QString();
+}
+
+QString WidgetDialogs::remembered(const QString& filter, const QString& chosen)
+{
+    if (m_places && !chosen.isEmpty())
+        m_places->setFolder(kindOf(filter), QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 QString WidgetDialogs::qtFilter(const QString& filter)

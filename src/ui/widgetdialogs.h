@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "dialogs/dialogs.h"
+#include "ui/recentplaces.h"
 
 class QWidget;
 
@@ -12,6 +14,8 @@ public:
     {
     }
     void setParent(QWidget* parent) { m_parent = parent; }
+    // The file dialogs start in the folder last used for their kind of file, projects or pictures.
+    void rememberFoldersIn(RecentPlaces* places) { m_places = places; }
 
     [[nodiscard]] bool askYesNo(const QString& title, const QString& text) override;
     [[nodiscard]] Answer askYesNoCancel(const QString& title, const QString& text) override;
@@ -23,5 +27,10 @@ public:
     [[nodiscard]] static QString qtFilter(const QString& filter);
 
 private:
+    [[nodiscard]] static RecentPlaces::Kind kindOf(const QString& filter);
+    [[nodiscard]] QString startFolder(const QString& filter) const;
+    QString remembered(const QString& filter, const QString& chosen);
+
     QWidget* m_parent = nullptr;
+    RecentPlaces* m_places = nullptr;
 };

@@ -1,19 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windowapp.h"
 
 #include "link/portline.h"
 
+#include <QTimer>
+
 WindowApp::WindowApp()
     : m_line(std::make_unique<PortLine>())
     , m_controller(std::make_unique<Controller>(m_dialogs, *m_line))
-    , m_window(std::make_unique<MainWindow>(*m_controller))
+    , m_session(std::make_unique<ProjectSession>(*m_controller, m_dialogs, m_places))
+    , m_window(std::make_unique<MainWindow>(*m_controller, m_session.get()))
 {
     m_dialogs.setParent(m_window.get());
+    m_dialogs.rememberFoldersIn(&m_places);
 }
 
 WindowApp::~WindowApp() = default;
 
-void WindowApp::start()
+void WindowApp::start(const QString& project)
 {
     m_controller->startUp();
     m_window->show();
+    // After the window shows, so that what loading has to say stands over it.
+    if (!project.isEmpty())
+        QTimer::singleShot(0, m_window.get(), [this, project] { m_session->open(project); });
 }

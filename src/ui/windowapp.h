@@ -1,29 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "controller/controller.h"
 #include "ui/mainwindow.h"
+#include "ui/projectsession.h"
+#include "ui/recentplaces.h"
 #include "ui/widgetdialogs.h"
 
+#include <QSettings>
 #include <memory>
 
 class SerialLine;
 
-// Puts the program together: the operator's dialogs, the serial line, the controller and the
-// window, in the order in which they need each other.
+// Puts the program together: the operator's dialogs, what the window remembers, the serial line,
+// the controller and the window, in the order in which they need each other.
 class WindowApp {
 public:
     WindowApp();
     ~WindowApp();
 
-    // Start-up of the project, then the window is shown.
-    void start();
+    // Start-up of the project, then the window is shown; a project given opens once it shows.
+    void start(const QString& project = {});
 
     [[nodiscard]] Controller& controller() { return *m_controller; }
     [[nodiscard]] MainWindow& window() { return *m_window; }
 
 private:
     WidgetDialogs m_dialogs;
+    QSettings m_store;
+    RecentPlaces m_places{m_store};
     std::unique_ptr<SerialLine> m_line;
     std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ProjectSession> m_session;
     std::unique_ptr<MainWindow> m_window;
 };

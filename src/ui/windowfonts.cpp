@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windowfonts.h"
 
+#include "imaging/fontsubstitution.h"
 #include "ui/windowlayout.h"
 
 #include <QStringList>
@@ -44,9 +46,11 @@ QFont smallLabel()
     return face(kProportionalGothic, WindowLayout::kSmallPixels, true);
 }
 
-QFont textBox(const QString& family)
+QFont textBox(const QString& fontName)
 {
-    return face(QStringList{family} + kProportionalGothic, WindowLayout::kCaptionPixels, true);
+    // The face the sign gets: the name's substitute where it is not installed, and no other
+    // fallback than rendering has.
+    return face({FontSubstitution::renderFamily(fontName)}, WindowLayout::kCaptionPixels, true);
 }
 
 } // namespace WindowFonts

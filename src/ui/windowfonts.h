@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFont>
@@ -10,7 +11,8 @@ namespace WindowFonts {
 [[nodiscard]] QFont exitButton(); // the same, larger
 [[nodiscard]] QFont fileLabel();  // monospaced Gothic, large, bold
 [[nodiscard]] QFont smallLabel(); // the same face as captions, smaller
-// A text box showing a message text in the font chosen for it, at the box's own size and weight.
-[[nodiscard]] QFont textBox(const QString& family);
+// A text box showing a message text in the face the sign will get for the chosen font name, at
+// the box's own size and weight.
+[[nodiscard]] QFont textBox(const QString& fontName);
 
 } // namespace WindowFonts

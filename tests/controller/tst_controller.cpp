@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
 #include "support/fakedialogs.h"
 #include "support/fakeserialline.h"
@@ -31,7 +32,11 @@ private slots:
         QTest::newRow("height chosen")
             << F([](Controller& c) { c.chooseEntry(GlobalList::ScreenHeight, 1); }) << true;
         QTest::newRow("brightness typed")
-            << F([](Controller& c) { c.typeText(GlobalList::Brightness, "2"); }) << true;
+            << F([](Controller& c) { c.typeText(GlobalList::Brightness, "2"); }) << false;
+        QTest::newRow("width typed") << F([](Controller& c) { c.typeText(GlobalList::ScreenWidth, "20"); })
+                                     << true;
+        QTest::newRow("port typed") << F([](Controller& c) { c.typeText(GlobalList::Port, "COM9"); })
+                                    << false;
         QTest::newRow("clock message")
             << F([](Controller& c) { c.chooseEntry(GlobalList::ClockMessage, 3); }) << true;
         QTest::newRow("hour position")
@@ -45,17 +50,21 @@ private slots:
         QTest::newRow("mode of message 0")
             << F([](Controller& c) { c.chooseEntry(0, MessageList::Mode, 2); }) << true;
         QTest::newRow("mode of message 5")
-            << F([](Controller& c) { c.chooseEntry(5, MessageList::Mode, 5); }) << false;
-        QTest::newRow("font name") << F([](Controller& c) { c.setFontName(1, "IPAGothic"); }) << false;
+            << F([](Controller& c) { c.chooseEntry(5, MessageList::Mode, 5); }) << true;
+        QTest::newRow("font name") << F([](Controller& c) { c.setFontName(1, "IPAGothic"); }) << true;
         QTest::newRow("font size") << F([](Controller& c) { c.chooseEntry(1, MessageList::FontSize, 9); })
-                                   << false;
-        QTest::newRow("bold") << F([](Controller& c) { c.setBold(1, true); }) << false;
-        QTest::newRow("speed") << F([](Controller& c) { c.chooseEntry(1, MessageList::Speed, 0); }) << false;
-        QTest::newRow("flash") << F([](Controller& c) { c.setFlash(1, true); }) << false;
-        QTest::newRow("loop lamp") << F([](Controller& c) { c.setLoopLamp(1, true); }) << false;
-        QTest::newRow("adjust bar") << F([](Controller& c) { c.setAdjustBar(1, 3); }) << false;
+                                   << true;
+        QTest::newRow("bold") << F([](Controller& c) { c.setBold(1, true); }) << true;
+        QTest::newRow("speed") << F([](Controller& c) { c.chooseEntry(1, MessageList::Speed, 0); }) << true;
+        QTest::newRow("flash") << F([](Controller& c) { c.setFlash(1, true); }) << true;
+        QTest::newRow("loop lamp") << F([](Controller& c) { c.setLoopLamp(1, true); }) << true;
+        QTest::newRow("adjust bar") << F([](Controller& c) { c.setAdjustBar(1, 3); }) << true;
+        QTest::newRow("top adjust typed") << F([](Controller& c) { c.setTopAdjText(1, "-2"); }) << true;
+        QTest::newRow("same speed") << F([](Controller& c) { c.chooseEntry(1, MessageList::Speed, 3); })
+                                    << false;
         QTest::newRow("scroll") << F([](Controller& c) { c.setScroll(1, 750); }) << false;
-        QTest::newRow("countdown days") << F([](Controller& c) { c.setCountdownDays("12"); }) << false;
+        QTest::newRow("countdown days") << F([](Controller& c) { c.setCountdownDays("12"); }) << true;
+        QTest::newRow("same countdown days") << F([](Controller& c) { c.setCountdownDays("999"); }) << false;
         QTest::newRow("port") << F([](Controller& c) { c.chooseEntry(GlobalList::Port, 2); }) << false;
         QTest::newRow("alternation") << F([](Controller& c) { c.setAltTicked(3, true); }) << false;
         QTest::newRow("typing a time") << F([](Controller& c) { c.editStartTimeText("08:00"); }) << false;
@@ -81,7 +90,9 @@ private slots:
         m_controller->selectTab(15);
         QCOMPARE(project().curMsg(), 15);
         m_controller->selectTab(16);
+        m_controller->selectTab(-1);
         QCOMPARE(project().curMsg(), 15);
+        QCOMPARE(m_controller->selectedTab(), 15);
         QVERIFY(!project().modified());
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/ctlarguments.h"
 
 #include <QProcess>
@@ -24,33 +25,60 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("status");
-        QTest::newRow("no verb") << "" << 2;
-        QTest::newRow("unknown verb") << "send shop.ini" << 2;
-        QTest::newRow("no project") << "info" << 2;
-        QTest::newRow("two projects") << "info a.ini b.ini" << 2;
-        QTest::newRow("unknown option") << "info shop.ini --port COM1" << 2;
-        QTest::newRow("upload without port") << "upload shop.ini" << 2;
-        QTest::newRow("option of another verb") << "upload shop.ini --port COM1 --json" << 2;
-        QTest::newRow("render without out") << "render shop.ini --message 1" << 2;
-        QTest::newRow("set-text without text") << "set-text shop.ini --message 1" << 2;
-        QTest::newRow("brightness 5") << "upload shop.ini --port COM1 --brightness 5" << 1;
-        QTest::newRow("message 16") << "render shop.ini --message 16 --out a.png" << 1;
-        QTest::newRow("message word") << "render shop.ini --message one --out a.png" << 1;
-        QTest::newRow("time out of range") << "set-clock shop.ini --port COM1 --at 24:00:00" << 1;
-        QTest::newRow("time without seconds") << "set-clock shop.ini --port COM1 --at 07:05" << 1;
-        QTest::newRow("adjust 11") << "set-text shop.ini --message 1 --text a --adjust 11" << 1;
-        QTest::newRow("help") << "--help" << 0;
-        QTest::newRow("verb help") << "upload --help" << 0;
+        QTest::addColumn<QString>("named"); // what the message must name
+        QTest::newRow("no verb") << "" << 2 << "";
+        QTest::newRow("unknown verb") << "send shop.ini" << 2 << "send";
+        QTest::newRow("no project") << "info" << 2 << "";
+        QTest::newRow("two projects") << "info a.ini b.ini" << 2 << "";
+        QTest::newRow("unknown option") << "info shop.ini --port COM1" << 2 << "port";
+        QTest::newRow("upload without port") << "upload shop.ini" << 2 << "--port";
+        QTest::newRow("option of another verb") << "upload shop.ini --port COM1 --json" << 2 << "json";
+        QTest::newRow("render without out") << "render shop.ini --message 1" << 2 << "--out";
+        QTest::newRow("set-text without text") << "set-text shop.ini --message 1" << 2 << "--text";
+        QTest::newRow("import without picture") << "import shop.ini --message 1" << 2 << "--picture";
+        QTest::newRow("export without message") << "export shop.ini --out a.bmp" << 2 << "--message";
+        QTest::newRow("brightness 5") << "upload shop.ini --port COM1 --brightness 5" << 2 << "--brightness";
+        QTest::newRow("message 16") << "render shop.ini --message 16 --out a.png" << 2 << "--message";
+        QTest::newRow("message word") << "render shop.ini --message one --out a.png" << 2 << "--message";
+        QTest::newRow("time out of range") << "set-clock shop.ini --port COM1 --at 24:00:00" << 2 << "--at";
+        QTest::newRow("time without seconds") << "set-clock shop.ini --port COM1 --at 07:05" << 2 << "--at";
+        QTest::newRow("adjust 11") << "set-text shop.ini --message 1 --text a --adjust 11" << 2 << "--adjust";
+        QTest::newRow("adjust x") << "set-text shop.ini --message 1 --text a --adjust x" << 2 << "--adjust";
+        QTest::newRow("size 2O") << "set-text shop.ini --message 1 --text a --size 2O" << 2 << "--size";
+        QTest::newRow("size 0") << "set shop.ini --message 1 --size 0" << 2 << "--size";
+        QTest::newRow("bold and not")
+            << "set-text shop.ini --message 1 --text a --bold --no-bold" << 2 << "--no-bold";
+        QTest::newRow("unknown mode") << "set shop.ini --message 1 --mode sideways" << 2 << "--mode";
+        QTest::newRow("animation off message 0")
+            << "set shop.ini --message 1 --mode animation" << 2 << "--mode";
+        QTest::newRow("mode 7 off message 0") << "set shop.ini --message 1 --mode 7" << 2 << "--mode";
+        QTest::newRow("speed 9") << "set shop.ini --message 1 --speed 9" << 2 << "--speed";
+        QTest::newRow("message setting without message") << "set shop.ini --flash" << 2 << "--message";
+        QTest::newRow("width 10") << "set shop.ini --width 10" << 2 << "--width";
+        QTest::newRow("height 24") << "set shop.ini --height 24" << 2 << "--height";
+        QTest::newRow("clock message 16") << "set shop.ini --clock-message 16" << 2 << "--clock-message";
+        QTest::newRow("hour position 256") << "set shop.ini --hour-position 256" << 2 << "--hour-position";
+        QTest::newRow("days position 000") << "set shop.ini --days-position 000" << 2 << "--days-position";
+        QTest::newRow("days 1000") << "set shop.ini --days 1000" << 2 << "--days";
+        QTest::newRow("work time without minutes") << "set shop.ini --work-time 7-19" << 2 << "--work-time";
+        QTest::newRow("work time 24:00") << "set shop.ini --work-time 08:00-24:00" << 2 << "--work-time";
+        QTest::newRow("alternation backwards") << "set shop.ini --alternate 5-3" << 2 << "--alternate";
+        QTest::newRow("alternation past 15") << "set shop.ini --alternate 14-16" << 2 << "--alternate";
+        QTest::newRow("help") << "--help" << 0 << "set";
+        QTest::newRow("verb help") << "set --help" << 0 << "--work-time";
     }
     void refusals()
     {
         QFETCH(QString, line);
         QFETCH(int, status);
+        QFETCH(QString, named);
         const auto result = parse(line);
         QVERIFY(std::holds_alternative<CtlExit>(result));
         const CtlExit& exit = std::get<CtlExit>(result);
         QCOMPARE(exit.status, status);
-        QVERIFY(!(status == 0 ? exit.output : exit.error).isEmpty());
+        const QString& message = status == 0 ? exit.output : exit.error;
+        QVERIFY(!message.isEmpty());
+        QVERIFY2(message.contains(named), qUtf8Printable(message));
     }
 
     void verbHelpNamesItsOptions()
@@ -95,14 +123,17 @@ private slots:
         QCOMPARE(parsed.verb, Verb::SetText);
         QCOMPARE(parsed.message, 15);
         QCOMPARE(parsed.text, "本日 ¥98");
-        QCOMPARE(parsed.font, "IPAGothic");
-        QCOMPARE(parsed.size, "24");
-        QVERIFY(parsed.bold);
-        QCOMPARE(parsed.adjust, -2);
+        MessageChanges expected;
+        expected.font = QStringLiteral("IPAGothic");
+        expected.size = QStringLiteral("24");
+        expected.bold = true;
+        expected.adjust = -2;
+        QCOMPARE(parsed.messageChanges, expected);
 
         const auto plain =
-            std::get<CtlArguments>(parse(QStringLiteral("set-text a.ini --message 0 --text x")));
-        QVERIFY(!plain.font && !plain.size && !plain.adjust && !plain.bold);
+            std::get<CtlArguments>(parse(QStringLiteral("set-text a.ini --message 0 --text x --no-bold")));
+        QVERIFY(!plain.messageChanges.font && !plain.messageChanges.size && !plain.messageChanges.adjust);
+        QCOMPARE(plain.messageChanges.bold, false);
     }
 
     void renderAndInfo()

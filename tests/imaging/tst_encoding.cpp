@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/bitpacking.h"
 #include "imaging/messageencoder.h"
 #include "imaging/messageimages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/fontcatalogue.h"
 #include "imaging/fontsubstitution.h"
 #include "imaging/textrenderer.h"
@@ -74,9 +75,18 @@ private slots:
         QTEST(TextRenderer::fontFor("IPAGothic", points, false).pixelSize(), "pixels");
     }
 
+    void plainFamily()
+    {
+        QCOMPARE(FontCatalogue::plainFamily("C059 [urw]"), "C059");
+        QCOMPARE(FontCatalogue::plainFamily("IPAGothic [IPA ]"), "IPAGothic");
+        QCOMPARE(FontCatalogue::plainFamily("[x]"), "[x]");
+    }
+
     void catalogueIsSortedAndHasTheJapaneseFaces()
     {
         const QStringList families = FontCatalogue::installedFamilies();
+        for (const QString& family : families)
+            QCOMPARE(FontCatalogue::plainFamily(family), family);
         QVERIFY(families.contains("IPAGothic"));
         QVERIFY(families.contains("IPAPGothic"));
         QStringList unique = families;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagingtesthelpers.h"
 #include "model/listitems.h"
 #include "support/fakedialogs.h"
@@ -70,7 +71,7 @@ private slots:
         QCOMPARE(project().message(5).mode.text(), "積み重ね");
         QCOMPARE(project().msgLen()[5], 0);
         QCOMPARE(int(byteAt(*m_controller, 5, 0, 0)), 0);
-        QVERIFY(!project().modified());
+        QVERIFY(project().modified()); // the mode is kept in the project file
     }
 
     void onlyMessageZeroOffersAnimation()
@@ -83,7 +84,7 @@ private slots:
         QCOMPARE(project().message(4).mode.index(), -1);
     }
 
-    void heightRescalesTheGaugeOnlyFromTheNextEncoding()
+    void heightRescalesTheGaugeAtOnce()
     {
         for (int x = 0; x < 100 * 8; x += 8)
             canvas(0).setPixel(x, 0, MessageCanvas::kRed);
@@ -91,15 +92,16 @@ private slots:
         QCOMPARE(project().totalLen(), 23);
         m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
         QVERIFY(project().modified());
-        QCOMPARE(project().totalLen(), 23);
-        m_controller->encodeMessage();
         QCOMPARE(project().totalLen(), 45);
+        m_controller->typeText(GlobalList::ScreenHeight, "16");
+        QCOMPARE(project().totalLen(), 23);
+        QCOMPARE(project().msgLen()[0], 100);
     }
 
-    void brightnessEditsMarkTheProject()
+    void brightnessIsNoChangeOfTheProject()
     {
         m_controller->chooseEntry(GlobalList::Brightness, 1);
-        QVERIFY(project().modified());
+        QVERIFY(!project().modified());
         QCOMPARE(project().globals().brightness.text(), "2");
         QCOMPARE(project().msgLen()[0], 0);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/imagingconstants.h"
 #include "imaging/messagepainter.h"
 #include "imaging/textrenderer.h"
@@ -8,6 +9,7 @@
 
 #include <QPainter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace ImagingTest;
@@ -154,15 +156,32 @@ private slots:
         QCOMPARE(m_controller->images().overlay(0).marks(MarkKind::Clock)[0].topLeft, QPoint(160, 0));
     }
 
-    void marksOnlyOnThePageShowing()
+    void marksFollowTheProject()
     {
+        const auto overlay = [this](int m) -> const MarkOverlay& {
+            return m_controller->images().overlay(m);
+        };
+        // Chosen while page 0 shows, the marks are there when their pages open.
         chooseClock(3, "4", "9");
-        QVERIFY(project().modified());
-        QVERIFY(m_controller->images().overlay(3).isEmpty());
-        m_controller->selectTab(3);
-        QVERIFY(m_controller->images().overlay(3).isEmpty()); // switching pages draws nothing
-        m_controller->chooseEntry(GlobalList::MinutePosition, position("10"));
-        QCOMPARE(m_controller->images().overlay(3).marks(MarkKind::Clock).size(), 2);
+        m_controller->chooseEntry(GlobalList::DaysMessage, message(5));
+        QCOMPARE(overlay(3).marks(MarkKind::Clock).size(), 2);
+        QCOMPARE(overlay(5).marks(MarkKind::Days).size(), 1);
+        m_controller->chooseEntry(GlobalList::ClockMessage, message(4));
+        QVERIFY(overlay(3).isEmpty());
+        QCOMPARE(overlay(4).marks(MarkKind::Clock).size(), 2);
+        m_controller->chooseEntry(GlobalList::DaysMessage, 0);
+        QVERIFY(overlay(5).isEmpty());
+
+        // A loaded project whose choices are "None" keeps no mark of the project before.
+        m_controller->chooseEntry(GlobalList::DaysMessage, message(5));
+        QTemporaryDir dir;
+        FakeDialogs dialogs;
+        FakeSerialLine line;
+        Controller none(dialogs, line);
+        QVERIFY(none.saveTo(dir.filePath("none.ini")));
+        QVERIFY(m_controller->loadFrom(dir.filePath("none.ini")));
+        for (int m = 0; m < kMessageCount; ++m)
+            QVERIFY2(overlay(m).isEmpty(), qPrintable(QString::number(m)));
     }
 
     void untickedSwitchOnlyMarksTheProject()
@@ -171,15 +190,6 @@ private slots:
         chooseClock(0, "4", "9");
         QVERIFY(project().modified());
         QVERIFY(m_controller->images().overlay(0).isEmpty());
-    }
-
-    void noneDrawsNothingAndKeepsEarlierMarks()
-    {
-        chooseClock(0, "4", "9");
-        project().setModified(false);
-        m_controller->chooseEntry(GlobalList::ClockMessage, 0);
-        QVERIFY(project().modified());
-        QCOMPARE(m_controller->images().overlay(0).marks(MarkKind::Clock).size(), 2);
     }
 
     void pictureStaysUnderTheMarks()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/messagetexts.h"
 #include "imaging/picturefiles.h"
 #include "imagingtesthelpers.h"
@@ -83,7 +84,7 @@ private slots:
         m_dialogs->openPaths << save(filled(100, 16, qRgb(255, 0, 0)), "red.bmp");
         m_controller->importPicture();
         QCOMPARE(m_dialogs->openFilters,
-                 QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico"});
+                 QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png"});
         for (int row = 0; row < kRows; ++row) {
             for (int col = 0; col < 14; ++col) {
                 const int expected = row >= 16 ? 0 : col < 12 ? 0xFF : col == 12 ? 0xF0 : 0;
@@ -155,8 +156,15 @@ private slots:
         QCOMPARE(litCount(image(0)), 2);
     }
 
-    void transparentIconPixelsStayBlack()
+    void transparentIconAndPngPixelsStayBlack_data()
     {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("icon") << "ico";
+        QTest::newRow("png") << "png";
+    }
+    void transparentIconAndPngPixelsStayBlack()
+    {
+        QFETCH(QString, format);
         QImage icon(32, 32, QImage::Format_ARGB32);
         icon.fill(qRgba(255, 255, 255, 0));
         for (int y = 8; y < 24; ++y) {
@@ -164,7 +172,7 @@ private slots:
                 icon.setPixel(x, y, qRgba(255, 0, 0, 255));
         }
         icon.setPixel(10, 10, qRgba(100, 0, 0, 255));
-        QVERIFY(m_controller->importPictureFrom(save(icon, "glyph.ico", "ico")));
+        QVERIFY(m_controller->importPictureFrom(save(icon, "glyph." + format, qPrintable(format))));
         QCOMPARE(litBounds(image(0)), QRect(8, 8, 16, 16));
         QCOMPARE(litCount(image(0)), 16 * 16 - 1);
     }

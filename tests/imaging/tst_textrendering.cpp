@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/messagetexts.h"
 #include "imaging/textrenderer.h"
 #include "imagingtesthelpers.h"
@@ -89,6 +90,20 @@ private slots:
         QCOMPARE(changed[0][0].toInt(), 0);
         // The data is what the lit rule reads from the image.
         QCOMPARE(litBounds(image(0)).right() / 8 + 1, project().msgLen()[0]);
+    }
+
+    void missingCharactersAreNamedAndTheTextAdopted()
+    {
+        // Hangul and Thai are in none of the installed faces; 東, the emoji and the line break are.
+        const QImage shown = adopted(QStringLiteral("東 한 ก 😀 한\r\n"));
+        QCOMPARE(m_dialogs->told.size(), 1);
+        QCOMPARE(m_dialogs->told[0].title, MessageTexts::warningTitle());
+        QCOMPARE(m_dialogs->told[0].text, MessageTexts::missingGlyphs() + QStringLiteral("한ก"));
+        QCOMPARE(m_dialogs->told[0].detail, QStringLiteral("IPAGothic"));
+        QVERIFY(litBounds(shown).width() > 10);
+        QVERIFY(project().msgLen()[0] > 0);
+        adopted(QStringLiteral("東京"));
+        QCOMPARE(m_dialogs->told.size(), 1);
     }
 
     void cellTopLeftIsOneAboveTheAdjust_data()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardreader.h"
 #include "controller/controller.h"
 #include "dialogs/linktexts.h"
@@ -77,6 +78,7 @@ private slots:
     void init()
     {
         m_dialogs = FakeDialogs();
+        SKIP_WITHOUT_SOCAT();
         m_pty = std::make_unique<PtyPair>();
         QVERIFY2(m_pty->start(), "socat did not make the pseudo-terminals");
         m_ports.devices = {{"COM1", m_pty->hostPath()}, {"COM2", m_pty->missingPath()}};

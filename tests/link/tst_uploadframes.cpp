@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/uploadframes.h"
 #include "model/displaydata.h"
 #include "support/bytes.h"

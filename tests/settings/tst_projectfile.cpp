@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/project.h"
 #include "settings/codepage932.h"
 #include "settings/profiledocument.h"

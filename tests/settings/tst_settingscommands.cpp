@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
 #include "dialogs/settingstexts.h"
 #include "settings/profiledocument.h"
@@ -333,18 +334,21 @@ private slots:
         QCOMPARE(readFile(data), dataBefore);
     }
 
-    void yesWithoutASaveStopsTheLoad_data()
+    void yesWithoutASaveOrCancelStopsTheLoad_data()
     {
+        QTest::addColumn<Dialogs::Answer>("answer");
         QTest::addColumn<QString>("savePath");
-        QTest::newRow("save dialog cancelled") << QString();
-        QTest::newRow("save failed") << QStringLiteral("missing/x.ini");
+        QTest::newRow("save dialog cancelled") << Dialogs::Answer::Yes << QString();
+        QTest::newRow("save failed") << Dialogs::Answer::Yes << QStringLiteral("missing/x.ini");
+        QTest::newRow("cancel") << Dialogs::Answer::Cancel << QStringLiteral("unused.ini");
     }
-    void yesWithoutASaveStopsTheLoad()
+    void yesWithoutASaveOrCancelStopsTheLoad()
     {
+        QFETCH(Dialogs::Answer, answer);
         QFETCH(QString, savePath);
         drawSomething();
         const Snapshot before(controller());
-        m_dialogs.yesNoAnswers << true;
+        m_dialogs.yesNoCancelAnswers << answer;
         if (!savePath.isEmpty())
             m_dialogs.savePaths << temp(savePath);
         m_dialogs.openPaths << goldenCopy();
@@ -354,13 +358,14 @@ private slots:
                  QStringLiteral("設定内容が変更されています。保存しますか？"));
         QCOMPARE(m_dialogs.questions.first().title, QStringLiteral("警告"));
         QVERIFY(m_dialogs.openFilters.isEmpty());
+        QCOMPARE(m_dialogs.saveFilters.size(), answer == Dialogs::Answer::Yes ? 1 : 0);
         QVERIFY(Snapshot(controller()) == before);
     }
 
     void yesWithASaveGoesOnToLoad()
     {
         drawSomething();
-        m_dialogs.yesNoAnswers << true;
+        m_dialogs.yesNoCancelAnswers << Dialogs::Answer::Yes;
         m_dialogs.savePaths << temp(QStringLiteral("kept.ini"));
         m_dialogs.openPaths << goldenCopy();
         controller().load();
@@ -371,6 +376,7 @@ private slots:
     void noLoadsWithoutSaving()
     {
         drawSomething();
+        m_dialogs.yesNoCancelAnswers << Dialogs::Answer::No;
         m_dialogs.openPaths << goldenCopy();
         controller().load();
         QCOMPARE(m_dialogs.questions.size(), 1);
@@ -382,6 +388,7 @@ private slots:
     void loadIsRefusedDuringATransferAfterTheQuestion()
     {
         project().setModified(true);
+        m_dialogs.yesNoCancelAnswers << Dialogs::Answer::No;
         QVERIFY(m_line.open());
         m_dialogs.openPaths << goldenCopy();
         controller().load();

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
-
 #include <initializer_list>
 
 // Expected wire bytes written as numbers, as they are read off the card's side.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
 #include "imaging/usagegauge.h"
 #include "support/fakeclock.h"
@@ -7,6 +8,7 @@
 #include "support/virtualtime.h"
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
+#include "ui/widgetdialogs.h"
 
 #include <QAbstractSlider>
 #include <QCheckBox>
@@ -14,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,6 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 class TestMainWindow : public QObject {
@@ -243,6 +247,16 @@ private slots:
         QTest::keyClick(tabs, Qt::Key_Left);
         QTest::keyClick(tabs, Qt::Key_Left);
         QCOMPARE(project().curMsg(), 0);
+
+        // Sixteen tabs, 0 .. 15: nothing lies beyond the last.
+        clickTab(15);
+        QSignalSpy spy(tabs, &TabStrip::currentChanged);
+        QTest::keyClick(tabs, Qt::Key_Right);
+        tabs->setCurrentIndex(16);
+        QCOMPARE(spy.size(), 0);
+        QCOMPARE(tabs->currentIndex(), 15);
+        QCOMPARE(m_controller->selectedTab(), 15);
+        QVERIFY(find("Frame1_15")->isVisible());
     }
 
     void showModes_data()
@@ -381,7 +395,9 @@ private slots:
         QTest::newRow("rejected") << "24:00"
                                   << "07:00" << 420;
         QTest::newRow("empty") << ""
-                               << "00:00" << 0;
+                               << "07:00" << 420;
+        QTest::newRow("no minutes") << "7:"
+                                    << "07:00" << 420;
     }
     void typedTimeCountsWhenTheFieldIsLeft()
     {
@@ -400,6 +416,28 @@ private slots:
         QCOMPARE(find<QScrollBar>("VScSTime")->value(), -minutes);
     }
 
+    void typedTimeWaitsWhileAnotherProgramHasTheFocus()
+    {
+        auto* field = find<QLineEdit>("TxtSTime");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "8:1");
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(field->text(), QStringLiteral("8:1"));
+        QCOMPARE(project().workTime().start, 420);
+
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, "5");
+        leave(find("TxtETime"));
+        QCOMPARE(project().workTime().start, 495);
+        QCOMPARE(field->text(), QStringLiteral("08:15"));
+    }
+
     void adjustBarWritesTheAdjustText()
     {
         auto* bar = find<QScrollBar>("VScAdj0");
@@ -412,7 +450,7 @@ private slots:
         QTest::keyClicks(field, "5");
         QCOMPARE(project().message(0).topAdj, QStringLiteral("5"));
         QCOMPARE(bar->value(), -10);
-        QVERIFY(!project().modified());
+        QVERIFY(project().modified());
     }
 
     void scrollingMovesTheImage()
@@ -429,7 +467,7 @@ private slots:
         QVERIFY(!project().modified());
     }
 
-    void textBoxShowsTheChosenFontWhenTheListIsLeft()
+    void textBoxShowsTheFaceTheSignGetsWhenTheListIsLeft()
     {
         clickTab(1);
         auto* fonts = find<QComboBox>("FntName1");
@@ -437,13 +475,13 @@ private slots:
         const int size = text->font().pixelSize();
         fonts->setFocus();
         fonts->lineEdit()->selectAll();
-        QTest::keyClicks(fonts->lineEdit(), "IPAGothic");
-        QCOMPARE(project().message(1).fontName, QStringLiteral("IPAGothic"));
+        QTest::keyClicks(fonts->lineEdit(), "MS Gothic");
+        QCOMPARE(project().message(1).fontName, QStringLiteral("MS Gothic"));
         QVERIFY(text->font().families().first() != QStringLiteral("IPAGothic"));
         leave(text);
-        QCOMPARE(text->font().families().first(), QStringLiteral("IPAGothic"));
+        QCOMPARE(text->font().families(), QStringList{QStringLiteral("IPAGothic")});
         QCOMPARE(text->font().pixelSize(), size);
-        QVERIFY(!project().modified());
+        QVERIFY(project().modified());
     }
 
     void alternationBoxesFollowTheChainRuleUnseen()
@@ -473,43 +511,55 @@ private slots:
         QCOMPARE(find("LabFile")->font().pixelSize(), 19);
         QCOMPARE(find("LabFile")->font().families().first(), QStringLiteral("ＭＳ ゴシック"));
         QCOMPARE(find("Label17")->font().pixelSize(), 13);
-        QCOMPARE(find("TxtBox0")->font().families().first(), QStringLiteral("System"));
+        // "System" is no installed face: the box shows the one the sign will get.
+        QCOMPARE(find("TxtBox0")->font().families(), QStringList{QStringLiteral("IPAPGothic")});
     }
 
     void closing_data()
     {
+        using Answer = Dialogs::Answer;
         QTest::addColumn<bool>("busy");
         QTest::addColumn<bool>("modified");
-        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QList<bool>>("transferAnswer");
+        QTest::addColumn<QList<Answer>>("saveAnswer");
         QTest::addColumn<QStringList>("questions");
         QTest::addColumn<bool>("saveChosen");
         QTest::addColumn<bool>("closes");
         const QString transfer = QStringLiteral(
             "現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？");
         const QString save = QStringLiteral("設定内容が変更されています。保存しますか？");
-        QTest::newRow("nothing to ask") << false << false << QList<bool>{} << QStringList{} << false << true;
+        const QList<bool> none;
+        const QList<Answer> unasked;
+        QTest::newRow("nothing to ask")
+            << false << false << none << unasked << QStringList{} << false << true;
         QTest::newRow("transfer, yes")
-            << true << false << QList<bool>{true} << QStringList{transfer} << false << true;
+            << true << false << QList<bool>{true} << unasked << QStringList{transfer} << false << true;
         QTest::newRow("transfer, no")
-            << true << false << QList<bool>{false} << QStringList{transfer} << false << false;
-        QTest::newRow("changes, no") << false << true << QList<bool>{false} << QStringList{save} << false
-                                     << true;
-        QTest::newRow("both, no then no")
-            << true << true << QList<bool>{false, false} << QStringList{transfer, save} << false << false;
-        QTest::newRow("both, yes then no")
-            << true << true << QList<bool>{true, false} << QStringList{transfer, save} << false << true;
-        QTest::newRow("both, no then yes")
-            << true << true << QList<bool>{false, true} << QStringList{transfer, save} << true << false;
+            << true << false << QList<bool>{false} << unasked << QStringList{transfer} << false << false;
+        QTest::newRow("changes, no") << false << true << none << QList<Answer>{Answer::No}
+                                     << QStringList{save} << false << true;
+        QTest::newRow("changes, cancel")
+            << false << true << none << QList<Answer>{Answer::Cancel} << QStringList{save} << false << false;
+        QTest::newRow("both, no then no") << true << true << QList<bool>{false} << QList<Answer>{Answer::No}
+                                          << QStringList{transfer, save} << false << false;
+        QTest::newRow("both, yes then no") << true << true << QList<bool>{true} << QList<Answer>{Answer::No}
+                                           << QStringList{transfer, save} << false << true;
+        QTest::newRow("both, yes then cancel")
+            << true << true << QList<bool>{true} << QList<Answer>{Answer::Cancel}
+            << QStringList{transfer, save} << false << false;
+        QTest::newRow("both, no then yes") << true << true << QList<bool>{false} << QList<Answer>{Answer::Yes}
+                                           << QStringList{transfer, save} << true << false;
         QTest::newRow("changes, yes, saved")
-            << false << true << QList<bool>{true} << QStringList{save} << true << true;
+            << false << true << none << QList<Answer>{Answer::Yes} << QStringList{save} << true << true;
         QTest::newRow("changes, yes, save cancelled")
-            << false << true << QList<bool>{true} << QStringList{save} << false << false;
+            << false << true << none << QList<Answer>{Answer::Yes} << QStringList{save} << false << false;
     }
     void closing()
     {
         QFETCH(bool, busy);
         QFETCH(bool, modified);
-        QFETCH(QList<bool>, answers);
+        QFETCH(QList<bool>, transferAnswer);
+        QFETCH(QList<Dialogs::Answer>, saveAnswer);
         QFETCH(QStringList, questions);
         QFETCH(bool, saveChosen);
         QFETCH(bool, closes);
@@ -519,7 +569,8 @@ private slots:
         if (busy)
             QVERIFY(m_line.open());
         project().setModified(modified);
-        m_dialogs.yesNoAnswers = answers;
+        m_dialogs.yesNoAnswers = transferAnswer;
+        m_dialogs.yesNoCancelAnswers = saveAnswer;
         QCOMPARE(m_window->close(), closes);
         QStringList asked;
         for (const FakeDialogs::Shown& shown : m_dialogs.questions) {
@@ -531,10 +582,59 @@ private slots:
         QCOMPARE(QFile::exists(dir.filePath("closing.ini")), saveChosen);
     }
 
+    // The real boxes: Escape and the box's own close button answer Cancel, never No.
+    void realSaveQuestion_data()
+    {
+        QTest::addColumn<bool>("loading");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("closing, Escape") << false << "Escape" << true;
+        QTest::newRow("closing, close box") << false << "close" << true;
+        QTest::newRow("closing, No") << false << "No" << false;
+        QTest::newRow("loading, Escape") << true << "Escape" << true;
+    }
+    void realSaveQuestion()
+    {
+        QFETCH(bool, loading);
+        QFETCH(QString, reply);
+        QFETCH(bool, kept);
+        WidgetDialogs dialogs;
+        Controller controller(dialogs, m_line, m_ports, m_clock);
+        MainWindow window(controller);
+        dialogs.setParent(&window);
+        controller.startUp();
+        window.show();
+        controller.setMessageText(0, QStringLiteral("Sale"));
+        QStringList seen;
+        QTimer operatorHand;
+        operatorHand.setInterval(10);
+        connect(&operatorHand, &QTimer::timeout, &window, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            seen << (box ? box->text() : QString::fromLatin1(dialog->metaObject()->className()));
+            if (box && reply == QStringLiteral("No"))
+                box->button(QMessageBox::No)->click();
+            else if (reply == QStringLiteral("close"))
+                dialog->close();
+            else
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        operatorHand.start();
+        if (loading)
+            window.findChild<QPushButton*>("CmdLoad")->click();
+        else
+            QCOMPARE(window.close(), !kept);
+        QCOMPARE(seen, QStringList{QStringLiteral("設定内容が変更されています。保存しますか？")});
+        QCOMPARE(window.isVisible(), kept);
+        QVERIFY(controller.project().modified());
+    }
+
     void closingKeepsTheWindowWhenTheSaveFails()
     {
         project().setModified(true);
-        m_dialogs.yesNoAnswers = {true};
+        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::Yes};
         m_dialogs.savePaths << QStringLiteral("/nonexistent-folder/shop.ini");
         QVERIFY(!m_window->close());
         QVERIFY(m_window->isVisible());
@@ -603,7 +703,7 @@ private slots:
         QTest::keyClick(clock, Qt::Key_Up);
         clickTab(5);
 
-        m_dialogs.yesNoAnswers = {false};
+        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
         m_dialogs.openPaths << path;
         find<QPushButton>("CmdLoad")->click();
         QCOMPARE(m_dialogs.questions.size(), 1);
@@ -749,7 +849,7 @@ private slots:
         m_dialogs.openPaths << in;
         find<QPushButton>("CmdLdPic")->click();
         QCOMPARE(m_dialogs.openFilters,
-                 QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico)|*.bmp;*.gif;*.jpg;*.ico"});
+                 QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png"});
         QCOMPARE(project().msgLen()[6], 13);
         QVERIFY(project().modified());
 
@@ -761,9 +861,46 @@ private slots:
         QCOMPARE(QImage(out).pixel(99, 15) & 0xFFFFFFu, 0xFF0000u);
     }
 
+    void previewShowsTheSignsLitPattern()
+    {
+        QTemporaryDir dir;
+        QImage picture(300, 32, QImage::Format_RGB32);
+        picture.fill(qRgb(0, 0, 255)); // blue: unlit
+        picture.setPixel(10, 5, qRgb(0x80, 0, 0));
+        picture.setPixel(11, 5, qRgb(0x7F, 0xFF, 0xFF));
+        picture.setPixel(12, 5, qRgb(0xFF, 0xFF, 0xFF));
+        picture.setPixel(10, 20, qRgb(0xFF, 0x80, 0));
+        QVERIFY(picture.save(dir.filePath("colour.bmp")));
+        clickTab(6);
+        QVERIFY(m_controller->importPictureFrom(dir.filePath("colour.bmp")));
+
+        const auto at = [this](int x, int y) {
+            return find("Picture1_6")->grab().toImage().pixel(x + 2, y + 2) & 0xFFFFFFu;
+        };
+        const QRgb frame = at(128, 5); // the 16-byte width ends after pixel 127
+        QVERIFY(frame != 0x000000u && frame != 0xFF0000u);
+        QCOMPARE(at(10, 5), 0xFF0000u);
+        QCOMPARE(at(11, 5), 0x000000u);
+        QCOMPARE(at(12, 5), 0xFF0000u);
+        QCOMPARE(at(127, 5), 0x000000u);
+        QCOMPARE(at(60, 16), frame); // under the sixteen rows
+        const QRgb veiledDark = at(30, 20);
+        const QRgb veiledLit = at(10, 20);
+        QVERIFY(veiledDark != 0x000000u && qRed(veiledDark) == qBlue(veiledDark));
+        QVERIFY(qRed(veiledLit) > qGreen(veiledLit) && veiledLit != 0xFF0000u);
+
+        m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
+        m_controller->chooseEntry(GlobalList::ScreenWidth, 15); // 64 bytes
+        QCOMPARE(at(60, 16), 0x000000u);
+        QCOMPARE(at(512, 5), frame);
+        QVERIFY(m_controller->exportPictureTo(dir.filePath("out.bmp")));
+        QCOMPARE(QImage(dir.filePath("out.bmp")).pixel(30, 5) & 0xFFFFFFu, 0x0000FFu);
+    }
+
     void exitButtonAsksTheWindowToClose()
     {
         project().setModified(true);
+        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
         find<QPushButton>("CmdExit")->click();
         QCOMPARE(m_dialogs.questions.size(), 1);
         QVERIFY(!m_window->isVisible());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/messageimages.h"
 #include "imaging/usagegauge.h"
 #include "model/project.h"
@@ -46,13 +47,22 @@ private slots:
         QCOMPARE(at(30, 5), UsageGauge::barColour(3) & 0xFFFFFFu);
         QCOMPARE(at(gauge.totalLen, 5), 0x000000u);
         QCOMPARE(at(805, 10), 0x000000u);
+
+        lengths[3] = 3600; // past the full bar: message 4's segment starts at its last pixel
+        lengths[4] = 100;
+        const UsageGauge full = UsageGauge::compute(lengths, QStringLiteral("16"));
+        project.setGauge(full.segments, full.totalLen);
+        const QImage fullShot = view.grab().toImage();
+        QCOMPARE(fullShot.pixel(2 + 804, 2 + 5) & 0xFFFFFFu, UsageGauge::barColour(3) & 0xFFFFFFu);
+        QCOMPARE(fullShot.pixel(2 + 805, 2 + 5) & 0xFFFFFFu, 0x000000u);
     }
 
     void previewShowsTheImageFromTheScrolledColumn()
     {
+        Project project;
         MessageImages images;
         images.canvas(4).setPixel(1000, 5, MessageCanvas::kRed);
-        PreviewView view(images, 4, nullptr);
+        PreviewView view(project, images, 4, nullptr);
         QCOMPARE(view.size(), QSize(913, 36));
         view.setScroll(750);
         const QImage shot = view.grab().toImage();
@@ -62,8 +72,9 @@ private slots:
 
     void previewRepaintsWhenItsImageChanges()
     {
+        Project project;
         MessageImages images;
-        PreviewView view(images, 2, nullptr);
+        PreviewView view(project, images, 2, nullptr);
         view.grab();
         images.canvas(2).setPixel(0, 0, MessageCanvas::kRed);
         images.announce(2);

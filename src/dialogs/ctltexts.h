@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// What p10signctl tells about its command line and the work it refuses.
+namespace CtlTexts {
+
+[[nodiscard]] inline QString usage()
+{
+    return QCoreApplication::translate("CtlTexts", "使い方:");
+}
+[[nodiscard]] inline QString verbHelpHint()
+{
+    return QCoreApplication::translate("CtlTexts", "各コマンドの詳細: p10signctl COMMAND --help");
+}
+[[nodiscard]] inline QString versionHint()
+{
+    return QCoreApplication::translate("CtlTexts", "バージョン: p10signctl --version");
+}
+[[nodiscard]] inline QString noVerb()
+{
+    return QCoreApplication::translate("CtlTexts", "コマンドがありません。");
+}
+[[nodiscard]] inline QString unknownVerb(const QString& verb)
+{
+    return QCoreApplication::translate("CtlTexts", "不明なコマンド: %1").arg(verb);
+}
+[[nodiscard]] inline QString oneProject()
+{
+    return QCoreApplication::translate("CtlTexts", "設定ファイルを一つ指定してください。");
+}
+[[nodiscard]] inline QString missingOption(const QString& option)
+{
+    return QCoreApplication::translate("CtlTexts", "--%1 がありません。").arg(option);
+}
+// The description says which values the option takes.
+[[nodiscard]] inline QString badValue(const QString& option, const QString& value, const QString& description)
+{
+    return QCoreApplication::translate("CtlTexts", "--%1 の値「%2」は使えません: %3")
+        .arg(option, value, description);
+}
+[[nodiscard]] inline QString contradiction(const QString& option, const QString& opposite)
+{
+    return QCoreApplication::translate("CtlTexts", "--%1 と --%2 は一緒に使えません。").arg(option, opposite);
+}
+[[nodiscard]] inline QString outOrFrames()
+{
+    return QCoreApplication::translate("CtlTexts", "--out か --frames のどちらか一つを指定してください。");
+}
+[[nodiscard]] inline QString needsMessage()
+{
+    return QCoreApplication::translate("CtlTexts", "表示ごとの設定には --message で表示を指定してください。");
+}
+[[nodiscard]] inline QString alternationRefused(int first)
+{
+    return QCoreApplication::translate(
+               "CtlTexts", "表示 %1 から始まる交互表示は作れません。プロジェクトは変えていません。")
+        .arg(first);
+}
+
+// Lines of `info`. A message is "表示 N" or "なし".
+[[nodiscard]] inline QString noMessage()
+{
+    return QCoreApplication::translate("CtlTexts", "なし");
+}
+[[nodiscard]] inline QString clockSummary(const QString& message, const QString& hour, const QString& minute)
+{
+    return QCoreApplication::translate("CtlTexts", "時計: %1 (時 %2, 分 %3)").arg(message, hour, minute);
+}
+[[nodiscard]] inline QString daysSummary(const QString& message, const QString& position, const QString& days)
+{
+    return QCoreApplication::translate("CtlTexts", "日数: %1 (位置 %2), %3 日").arg(message, position, days);
+}
+[[nodiscard]] inline QString workTimeSummary(const QString& start, const QString& end, bool enabled)
+{
+    return enabled
+               ? QCoreApplication::translate("CtlTexts", "稼働時間: %1〜%2 (時間切替 入)").arg(start, end)
+               : QCoreApplication::translate("CtlTexts", "稼働時間: %1〜%2 (時間切替 切)").arg(start, end);
+}
+
+[[nodiscard]] inline QString noProject()
+{
+    return QCoreApplication::translate("CtlTexts", "このコマンドは設定ファイルを取りません。");
+}
+[[nodiscard]] inline QString onePort()
+{
+    return QCoreApplication::translate("CtlTexts", "set-clock の --port は一つだけです。");
+}
+[[nodiscard]] inline QString clipHint()
+{
+    return QCoreApplication::translate("CtlTexts", "--clip を付けると、入る分だけを転送します。");
+}
+[[nodiscard]] inline QString portOpens()
+{
+    return QCoreApplication::translate("CtlTexts", "開けます");
+}
+
+} // namespace CtlTexts

@@ -1,0 +1,35 @@
+#include "ui/signareaview.h"
+
+#include "imaging/signarea.h"
+#include "model/project.h"
+
+#include <QPainter>
+
+namespace {
+
+// Neither colour can be mistaken for a lit pixel (red) or a mark (green).
+const QColor kNotShownVeil(255, 255, 255, 72);
+const QColor kFrameColour(0, 200, 255);
+
+} // namespace
+
+SignAreaView::SignAreaView(const Project& project, QWidget* parent)
+    : QWidget(parent)
+    , m_project(project)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(&project, &Project::globalsChanged, this, qOverload<>(&QWidget::update));
+}
+
+void SignAreaView::paintEvent(QPaintEvent*)
+{
+    const SignArea area = SignArea::of(m_project.globals());
+    QPainter painter(this);
+    if (area.rows < height())
+        painter.fillRect(0, area.rows, width(), height() - area.rows, kNotShownVeil);
+    if (area.width > 0) {
+        // Just outside the shown area, so that the frame hides none of its pixels.
+        painter.setPen(kFrameColour);
+        painter.drawRect(-1, -1, area.width + 1, area.rows + 1);
+    }
+}

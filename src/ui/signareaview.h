@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class Project;
+
+// Laid over a preview: shades the rows that the sign does not show and frames the width that it
+// shows at once, from the preview's left edge, so the operator sees what fits at this scroll
+// position.
+class SignAreaView : public QWidget {
+    Q_OBJECT
+
+public:
+    SignAreaView(const Project& project, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Project& m_project;
+};

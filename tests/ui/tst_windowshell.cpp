@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controller/controller.h"
+#include "support/fakeclock.h"
+#include "support/fakedialogs.h"
+#include "support/fakeportcatalogue.h"
+#include "support/fakeserialline.h"
+#include "ui/mainwindow.h"
+#include "ui/projectsession.h"
+#include "ui/recentplaces.h"
+#include "ui/tabstrip.h"
+#include "ui/windowarguments.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+// One window with what the program gives it: a session over a settings store of its own.
+struct Desktop {
+    FakeDialogs dialogs;
+    FakeSerialLine line;
+    FakePortCatalogue ports;
+    FakeClock clock;
+    QSettings store;
+    RecentPlaces places{store};
+    Controller controller{dialogs, line, ports, clock};
+    ProjectSession session{controller, dialogs, places};
+    MainWindow window{controller, &session};
+
+    explicit Desktop(const QString& storePath)
+        : store(storePath, QSettings::IniFormat)
+    {
+        controller.startUp();
+    }
+};
+
+} // namespace
+
+class TestWindowShell : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString copyOfGolden(const QString& name)
+    {
+        for (const char* suffix : {"ini", "bin"}) {
+            const QString target = path(QStringLiteral("%1.%2").arg(name, QLatin1String(suffix)));
+            QFile::remove(target);
+            QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target);
+            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
+        return path(name + QStringLiteral(".ini"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The project locks go to a runtime folder of this test, not the user's.
+        qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("nothing") << "" << -1 << "";
+        QTest::newRow("a project") << "shop.ini" << -1 << "shop.ini";
+        QTest::newRow("version") << "--version" << 0 << "p10sign " P10_VERSION "\n";
+        QTest::newRow("help") << "-h" << 0 << "[PROJECT.ini]";
+        QTest::newRow("version among Qt's options")
+            << "-platform offscreen -v" << 0 << "p10sign " P10_VERSION "\n";
+        QTest::newRow("two projects") << "a.ini b.ini" << 2 << "一つだけ";
+        QTest::newRow("unknown option") << "--port COM1" << 2 << "port";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, status);
+        QFETCH(QString, answer);
+        const auto parsed =
+            parseWindowArguments(QStringList{QStringLiteral("p10sign")} + QProcess::splitCommand(line));
+        if (status < 0) {
+            QVERIFY(std::holds_alternative<WindowArguments>(parsed));
+            QCOMPARE(std::get<WindowArguments>(parsed).project, answer);
+            return;
+        }
+        QVERIFY(std::holds_alternative<WindowArgumentsExit>(parsed));
+        const auto& exit = std::get<WindowArgumentsExit>(parsed);
+        QCOMPARE(exit.status, status);
+        const QString& said = status == 0 ? exit.output : exit.error;
+        QVERIFY2(status == 0 ? said == answer || said.contains(answer) : said.contains(answer),
+                 qPrintable(said));
+    }
+
+    void recentProjectsKeepTheEightNewest()
+    {
+        QSettings store(path(QStringLiteral("eight.conf")), QSettings::IniFormat);
+        RecentPlaces places(store);
+        for (int i = 1; i <= 9; ++i)
+            places.addProject(path(QStringLiteral("p%1.ini").arg(i)));
+        places.addProject(path(QStringLiteral("p4.ini")));
+        QStringList expected;
+        for (const int i : {4, 9, 8, 7, 6, 5, 3, 2})
+            expected << path(QStringLiteral("p%1.ini").arg(i));
+        QCOMPARE(places.projects(), expected);
+        QCOMPARE(places.folder(RecentPlaces::Kind::Projects), m_dir.path());
+        QVERIFY(places.folder(RecentPlaces::Kind::Pictures).isEmpty());
+    }
+
+    void projectOpensAndARecentOneThatVanishedIsDropped()
+    {
+        Desktop desktop(path(QStringLiteral("recent.conf")));
+        auto* recent = desktop.window.findChild<QToolButton*>(QStringLiteral("CmdRecent"));
+        QVERIFY(!recent->isEnabled());
+
+        const QString shop = copyOfGolden(QStringLiteral("shop"));
+        const QString gone = copyOfGolden(QStringLiteral("gone"));
+        desktop.session.open(gone);
+        desktop.session.open(shop);
+        QCOMPARE(desktop.window.findChild<QLabel*>(QStringLiteral("LabFile"))->text(),
+                 QStringLiteral("shop"));
+        QCOMPARE(desktop.session.recentProjects(), QStringList({shop, gone}));
+        QVERIFY(recent->isEnabled());
+        QVERIFY(desktop.dialogs.told.isEmpty());
+
+        QFile::remove(gone);
+        recent->click();
+        auto* menu = desktop.window.findChild<QMenu*>(QStringLiteral("MnuRecent"));
+        QTRY_VERIFY(menu->isVisible());
+        const QList<QAction*> offered = menu->actions();
+        QCOMPARE(offered.size(), 2);
+        QCOMPARE(offered[1]->data().toString(), gone);
+        offered[1]->trigger();
+        menu->hide();
+
+        QCOMPARE(desktop.dialogs.told.size(), 1);
+        QCOMPARE(desktop.dialogs.told[0].text,
+                 QStringLiteral("設定ファイルが見つかりません。最近のプロジェクトから外しました。"));
+        QCOMPARE(desktop.dialogs.told[0].detail, QDir::toNativeSeparators(gone));
+        QCOMPARE(desktop.session.recentProjects(), QStringList{shop});
+        QCOMPARE(desktop.window.findChild<QLabel*>(QStringLiteral("LabFile"))->text(),
+                 QStringLiteral("shop"));
+    }
+
+    void aSecondWindowOnTheSameProjectIsWarned()
+    {
+        const QString shop = copyOfGolden(QStringLiteral("shared"));
+        Desktop first(path(QStringLiteral("first.conf")));
+        Desktop second(path(QStringLiteral("second.conf")));
+        first.session.open(shop);
+        second.session.open(shop);
+        QVERIFY(first.dialogs.told.isEmpty());
+        QCOMPARE(second.dialogs.told.size(), 1);
+        QVERIFY(second.dialogs.told[0].text.startsWith(
+            QStringLiteral("このプロジェクトは他のウィンドウでも開かれています。")));
+        QCOMPARE(second.dialogs.told[0].detail, QDir::toNativeSeparators(shop));
+
+        // Once the first window has moved on, the project is free.
+        QVERIFY(first.controller.saveTo(path(QStringLiteral("elsewhere.ini"))));
+        second.session.open(shop);
+        QCOMPARE(second.dialogs.told.size(), 1);
+    }
+
+    void keyboard()
+    {
+        Desktop desktop(path(QStringLiteral("keys.conf")));
+        desktop.window.show();
+        QApplication::setActiveWindow(&desktop.window);
+        QVERIFY(QTest::qWaitForWindowActive(&desktop.window));
+        auto* tabs = desktop.window.findChild<TabStrip*>(QStringLiteral("TabStrip1"));
+
+        QTest::keyClick(&desktop.window, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(desktop.controller.selectedTab(), 1);
+        QTest::keyClick(&desktop.window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(&desktop.window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), 15);
+
+        // Ctrl+Return from inside the text box adopts that page's text rather than breaking a line.
+        auto* text = desktop.window.findChild<QPlainTextEdit*>(QStringLiteral("TxtBox15"));
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Return, Qt::ControlModifier);
+        QTRY_VERIFY(desktop.controller.project().msgLen()[15] > 0);
+        QCOMPARE(text->toPlainText(), QStringLiteral("Message15\n"));
+
+        QTest::keyClick(text, Qt::Key_O, Qt::ControlModifier);
+        QTRY_COMPARE(desktop.dialogs.openFilters.size(), 1);
+        QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(desktop.dialogs.saveFilters.size(), 1);
+        QCOMPARE(desktop.dialogs.openFilters[0], desktop.dialogs.saveFilters[0]);
+    }
+
+    void aScreenReaderNamesEveryControl()
+    {
+        Desktop desktop(path(QStringLiteral("names.conf")));
+        // A field is read with the label beside it.
+        const QList<std::pair<const char*, QString>> labelled = {
+            {"ComScrH", "高さ(Dots)"},
+            {"ComSele", "COM ポート"},
+            {"ComDSide", "日数表示位置"},
+            {"TxtDJS", "日数"},
+            {"TxtSTime", "開始"},
+            {"FntName3", "フォント"},
+            {"FntSize3", "フォントサイズ"},
+            {"ComMod0", "移動モード"},
+            {"MovSpeed15", "移動速度"},
+            {"TopAdj7", "表示位置調整"},
+            {"ComScrW", "表示画面長さ（Bytes)"},
+        };
+        for (const auto& [name, caption] : labelled) {
+            auto* field = desktop.window.findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(field, name);
+            // A titled frame around the field labels it too.
+            QStringList labels;
+            for (const auto& [label, relation] :
+                 QAccessible::queryAccessibleInterface(field)->relations(QAccessible::Label))
+                labels << label->text(QAccessible::Name);
+            QVERIFY2(labels.contains(caption), name);
+        }
+        // Every other control the keyboard reaches has a name of its own.
+        const QList<QWidget*> widgets = desktop.window.findChildren<QWidget*>();
+        for (QWidget* widget : widgets) {
+            if (widget->objectName().isEmpty() || !(widget->focusPolicy() & Qt::TabFocus))
+                continue;
+            const bool hasLabel =
+                !QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label).isEmpty();
+            QVERIFY2(hasLabel ||
+                         !QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(widget->objectName()));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(
+                     desktop.window.findChild<QWidget*>(QStringLiteral("VScAdj2")))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("表示位置調整"));
+    }
+};
+
+QTEST_MAIN(TestWindowShell)
+#include "tst_windowshell.moc"
