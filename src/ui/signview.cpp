@@ -121,15 +121,16 @@ void SignView::takeProject()
 
 void SignView::showTexts()
 {
-    QString message = tr("表示 %1").arg(m_message);
-    if (m_memory.inAltGroup(m_message)) {
-        message += u' ' + tr("（交互表示: 表示 %1〜%2）")
-                              .arg(m_memory.altBegin)
-                              .arg(m_memory.altBegin + m_memory.altCount - 1);
-    }
-    message +=
-        u' ' + tr("%1 × %2 ドット").arg(m_memory.screenWidth * kPixelsPerByte).arg(m_memory.screenHeight);
-    m_messageLabel->setText(message);
+    const QString message = m_memory.inAltGroup(m_message)
+                                ? tr("表示 %1（表示 %2〜%3 を交互に表示）")
+                                      .arg(m_message)
+                                      .arg(m_memory.altBegin)
+                                      .arg(m_memory.altBegin + m_memory.altCount - 1)
+                                : tr("表示 %1").arg(m_message);
+    m_messageLabel->setText(tr("%1　　画面 %2 × %3 ドット")
+                                .arg(message)
+                                .arg(m_memory.screenWidth * kPixelsPerByte)
+                                .arg(m_memory.screenHeight));
 
     const UploadEstimate upload = UploadEstimate::of(m_controller.project());
     m_uploadLabel->setText(
