@@ -116,6 +116,8 @@ public:
     void scanPorts();
     // The clock display, "hh:mm".
     [[nodiscard]] QString timeText() const;
+    // The computer's clock: the clock display, the clock set and the sign view all read this one.
+    [[nodiscard]] const Clock& clock() const { return *m_clock; }
     // The device that the chosen port name stands for, shown beside the port list.
     [[nodiscard]] QString portDevice() const;
 

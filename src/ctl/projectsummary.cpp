@@ -4,8 +4,7 @@
 #include "dialogs/ctltexts.h"
 #include "dialogs/settingstexts.h"
 #include "imaging/usagegauge.h"
-#include "link/linkconstants.h"
-#include "link/uploadframes.h"
+#include "link/uploadestimate.h"
 #include "model/project.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
@@ -62,18 +61,16 @@ ProjectSummary ProjectSummary::of(const Project& project)
     summary.workStart = WorkTimeRules::minutesToHhMm(workTime.start);
     summary.workEnd = WorkTimeRules::minutesToHhMm(workTime.end);
 
-    const auto rows = UploadFrames::screenRows(globals.screenHeight.text());
-    const auto directory = UploadFrames::messageDirectory(project.msgLen(), rows.rowCapacity);
-    summary.memoryBytes = rows.rowCount * directory.totalRowLength;
+    const UploadEstimate upload = UploadEstimate::of(project);
+    summary.memoryBytes = upload.memoryBytes;
     summary.gaugePercent = tenths(100.0 * project.totalLen() / UsageGauge::kLastPixel);
 
     const AltGroup group = Alternation::findAltGroup(project.altBoxes());
     summary.altBegin = group.begin;
     summary.altCount = group.count;
 
-    summary.uploadBytes = Link::kUploadHello.size() + Link::kHeaderSize + summary.memoryBytes;
-    const int waitsMs = Link::kHandshakeSteps * Link::kHandshakeWaitMs + Link::kHeaderSettleMs;
-    summary.uploadSeconds = tenths(double(summary.uploadBytes) / Link::kBytesPerSecond + waitsMs / 1000.0);
+    summary.uploadBytes = upload.lineBytes;
+    summary.uploadSeconds = tenths(upload.seconds);
     return summary;
 }
 
