@@ -226,9 +226,10 @@ int CtlRun::preview()
 {
     if (!loadProject())
         return kExitFailed;
-    const auto failure =
-        writePreview(m_controller.project(), {m_arguments.message, m_arguments.seconds, m_arguments.scale,
-                                              m_clock.timeOfDay(), m_arguments.out, m_arguments.frames});
+    const auto failure = writePreview(
+        m_controller.project(),
+        {{m_arguments.message, m_arguments.seconds, m_arguments.scale, m_arguments.out, m_arguments.frames},
+         m_clock.timeOfDay()});
     if (failure)
         printError(*failure);
     return failure ? kExitFailed : 0;

@@ -3,6 +3,7 @@
 
 #include "link/linkconstants.h"
 #include "link/portnames.h"
+#include "link/virtualport.h"
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -31,8 +32,9 @@ QStringList SystemPortCatalogue::scan()
     QStringList paths;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         paths << info.systemLocation();
+    // Virtual cards come after the real ports, so that starting one renumbers no real port.
     int number = 0;
-    for (const QString& path : PortNames::naturalOrder(paths)) {
+    for (const QString& path : PortNames::naturalOrder(paths) + VirtualPort::offered()) {
         if (number < Link::kPortCount && canOpen(path))
             m_devices.insert(++number, path);
     }

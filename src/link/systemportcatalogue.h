@@ -7,7 +7,8 @@
 
 // The serial ports of this computer. On Windows they keep their own COM names; elsewhere the
 // devices that can be opened are numbered COM1, COM2 ... in the natural order of their paths,
-// so that a project's port choice reads the same on every system.
+// so that a project's port choice reads the same on every system, followed by the pseudo-terminals
+// that virtual cards offer.
 class SystemPortCatalogue : public PortCatalogue {
 public:
     [[nodiscard]] QStringList scan() override;
