@@ -3,8 +3,8 @@
 #include "card/cardreport.h"
 #include "card/cardsession.h"
 #include "card/signplayer.h"
+#include "ui/ledview.h"
 #include "virtualcard/cardrun.h"
-#include "virtualcard/signview.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -111,7 +111,7 @@ QWidget* CardWindow::makeSignSide()
     controls->addWidget(m_clock);
     layout->addLayout(controls);
 
-    m_view = new SignView;
+    m_view = new LedView;
     m_view->setObjectName(QStringLiteral("sign"));
     m_view->setAccessibleName(tr("表示器"));
     m_view->setPitch(m_run.arguments().scale);
@@ -131,8 +131,8 @@ QWidget* CardWindow::makeSignSide()
     layout->addWidget(m_summary);
 
     connect(m_message, &QComboBox::currentIndexChanged, this, &CardWindow::tick);
-    connect(m_pitch, &QSpinBox::valueChanged, m_view, &SignView::setPitch);
-    connect(m_view, &SignView::pitchWanted, m_pitch, &QSpinBox::setValue);
+    connect(m_pitch, &QSpinBox::valueChanged, m_view, &LedView::setPitch);
+    connect(m_view, &LedView::pitchWanted, m_pitch, &QSpinBox::setValue);
     return side;
 }
 

@@ -11,7 +11,7 @@ class QScrollArea;
 class QSpinBox;
 class QTimer;
 class QTreeWidget;
-class SignView;
+class LedView;
 struct CardExchange;
 
 // The virtual card's window: the sign playing what the card last received, with the card's clock
@@ -33,7 +33,7 @@ private:
     void logExchange(const CardExchange& exchange);
 
     CardRun& m_run;
-    SignView* m_view = nullptr;
+    LedView* m_view = nullptr;
     QScrollArea* m_scroll = nullptr;
     int m_shownWidth = 0; // bytes of the sign last fitted
     QComboBox* m_message = nullptr;
