@@ -119,7 +119,7 @@ qsizetype CardDecoder::takeRows(QByteArrayView bytes)
     m_current->bytes += n;
     // The sender drains the line after every chunk, so one read holds at most one chunk unless the
     // reader fell a whole chunk's line time behind.
-    if (m_feedRowBytes > Link::kChunkSize && !m_chunkReported) {
+    if (m_linePaced && m_feedRowBytes > Link::kChunkSize && !m_chunkReported) {
         m_chunkReported = true;
         problem(CardTexts::chunkTooLong(m_feedRowBytes, Link::kChunkSize));
     }

@@ -31,6 +31,10 @@ public:
     // Starts from a memory the card kept, as it keeps it without power.
     explicit CardDecoder(CardMemory memory);
 
+    // A line without a baud rate, such as a pseudo-terminal, hands the card what the sender wrote
+    // as fast as the sender wrote it, so how much one read holds tells nothing about its chunks.
+    void setLinePaced(bool paced) { m_linePaced = paced; }
+
     // The bytes one read gave, all come at atMs. Times must not go backwards.
     void feed(QByteArrayView bytes, qint64 atMs);
     // Nothing came from the last bytes until nowMs.
@@ -75,6 +79,7 @@ private:
     qsizetype m_rowBytes = 0;
     qsizetype m_feedRowBytes = 0;
     bool m_chunkReported = false;
+    bool m_linePaced = true;
     bool m_anyExchange = false;
     std::optional<CardExchange> m_current;
     std::optional<CardExchange> m_stray;

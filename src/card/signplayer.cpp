@@ -373,18 +373,6 @@ void drawLoopLamp(qint64 ms, SignFrame& out)
         mark(0, y);
 }
 
-[[nodiscard]] bool inWorkWindow(const CardMemory& memory, const QTime& time)
-{
-    if (!memory.workEnabled)
-        return true;
-    const int minute = time.hour() * kMinutesPerHour + time.minute();
-    if (memory.workStart == memory.workEnd)
-        return kCardModel.equalWorkTimesMeanAllDay;
-    if (memory.workStart < memory.workEnd)
-        return minute >= memory.workStart && minute < memory.workEnd;
-    return minute >= memory.workStart || minute < memory.workEnd; // across midnight
-}
-
 [[nodiscard]] qint64 groupPassMs(const CardMemory& memory, int m)
 {
     return std::max<qint64>(1, passMs(memory, m) * kCardModel.alternationPasses);
@@ -396,6 +384,18 @@ qint64 passMs(const CardMemory& memory, int m)
 {
     const Picture picture(memory, m, {});
     return std::max<qint64>(1, shapeOf(memory, picture, m).passMs());
+}
+
+bool inWorkWindow(const CardMemory& memory, const QTime& time)
+{
+    if (!memory.workEnabled)
+        return true;
+    const int minute = time.hour() * kMinutesPerHour + time.minute();
+    if (memory.workStart == memory.workEnd)
+        return kCardModel.equalWorkTimesMeanAllDay;
+    if (memory.workStart < memory.workEnd)
+        return minute >= memory.workStart && minute < memory.workEnd;
+    return minute >= memory.workStart || minute < memory.workEnd; // across midnight
 }
 
 void frame(const CardMemory& memory, int chosen, const SignTime& time, SignFrame& out)

@@ -25,4 +25,7 @@ void frame(const CardMemory& memory, int chosen, const SignTime& time, SignFrame
 // its pages, or through all its frames.
 [[nodiscard]] qint64 passMs(const CardMemory& memory, int m);
 
+// Whether the card's work window keeps the sign lit at this time of the card's clock.
+[[nodiscard]] bool inWorkWindow(const CardMemory& memory, const QTime& timeOfDay);
+
 } // namespace SignPlayer

@@ -122,6 +122,8 @@ public:
     void refreshPorts();
     // The clock display, "hh:mm".
     [[nodiscard]] QString timeText() const;
+    // The computer's clock: the clock display, the clock set and the sign view all read this one.
+    [[nodiscard]] const Clock& clock() const { return *m_clock; }
     // The device that the chosen port name stands for, shown beside the port list.
     [[nodiscard]] QString portDevice() const;
     // Why a listed port cannot be opened, with the remedy; empty when it can.

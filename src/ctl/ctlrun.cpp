@@ -6,7 +6,7 @@
 #include "ctl/projectsummary.h"
 #include "dialogs/ctltexts.h"
 #include "dialogs/linktexts.h"
-#include "link/uploadplan.h"
+#include "link/uploadestimate.h"
 #include "schedule/alternation.h"
 
 #include <QCoreApplication>
@@ -131,9 +131,9 @@ int CtlRun::upload()
 {
     if (!loadProject())
         return kExitFailed;
-    const UploadPlan plan = UploadPlan::of(m_controller.project());
-    if (!plan.fits() && !m_arguments.clip) {
-        printError(LinkTexts::overCapacity() + u'\n' + plan.overflowText() + u'\n' + CtlTexts::clipHint());
+    const UploadEstimate upload = UploadEstimate::of(m_controller.project());
+    if (!upload.fits() && !m_arguments.clip) {
+        printError(LinkTexts::overCapacity() + u'\n' + upload.overflowText() + u'\n' + CtlTexts::clipHint());
         return kExitFailed;
     }
     // Brightness is no part of a project file; the card gets the script's.
@@ -257,9 +257,10 @@ int CtlRun::preview()
 {
     if (!loadProject())
         return kExitFailed;
-    const auto failure =
-        writePreview(m_controller.project(), {m_arguments.message, m_arguments.seconds, m_arguments.scale,
-                                              m_clock.timeOfDay(), m_arguments.out, m_arguments.frames});
+    const auto failure = writePreview(
+        m_controller.project(),
+        {{m_arguments.message, m_arguments.seconds, m_arguments.scale, m_arguments.out, m_arguments.frames},
+         m_clock.timeOfDay()});
     if (failure)
         printError(*failure);
     return failure ? kExitFailed : 0;

@@ -4,7 +4,7 @@
 #include "dialogs/ctltexts.h"
 #include "dialogs/messagetexts.h"
 #include "imaging/usagegauge.h"
-#include "link/uploadplan.h"
+#include "link/uploadestimate.h"
 #include "model/project.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
@@ -69,19 +69,19 @@ ProjectSummary ProjectSummary::of(const Project& project)
     summary.workStart = WorkTimeRules::minutesToHhMm(workTime.start);
     summary.workEnd = WorkTimeRules::minutesToHhMm(workTime.end);
 
-    const UploadPlan plan = UploadPlan::of(project);
-    summary.memoryBytes = static_cast<int>(plan.memoryBytes);
+    const UploadEstimate upload = UploadEstimate::of(project);
+    summary.memoryBytes = upload.memoryBytes;
     summary.gaugePercent = tenths(100.0 * project.totalLen() / UsageGauge::kLastPixel);
 
     const AltGroup group = Alternation::findAltGroup(project.altBoxes());
     summary.altBegin = group.begin;
     summary.altCount = group.count;
 
-    summary.uploadBytes = plan.streamBytes;
-    summary.uploadSeconds = tenths(plan.durationMs / 1000.0);
-    summary.cut = plan.cut;
-    summary.dropped = plan.dropped;
-    summary.overflow = plan.overflowText();
+    summary.uploadBytes = upload.lineBytes;
+    summary.uploadSeconds = tenths(upload.seconds);
+    summary.cut = upload.cut;
+    summary.dropped = upload.dropped;
+    summary.overflow = upload.overflowText();
     return summary;
 }
 

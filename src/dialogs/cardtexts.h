@@ -70,4 +70,103 @@ namespace CardTexts {
     return QCoreApplication::translate("CardTexts", "挨拶より前に %1 バイト届きました。").arg(bytes);
 }
 
+// The memory file the virtual card keeps.
+[[nodiscard]] inline QString memoryUnreadable()
+{
+    return QCoreApplication::translate("CardTexts", "カードの記憶ファイルを読めません。");
+}
+[[nodiscard]] inline QString memoryUnwritable()
+{
+    return QCoreApplication::translate("CardTexts", "カードの記憶ファイルを書けません。");
+}
+[[nodiscard]] inline QString notAMemory()
+{
+    return QCoreApplication::translate("CardTexts", "カードの記憶として読めない値があります。");
+}
+[[nodiscard]] inline QString noFolder()
+{
+    return QCoreApplication::translate("CardTexts", "フォルダーを作れません。");
+}
+[[nodiscard]] inline QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("CardTexts", "書き出せません: %1 (%2)").arg(path, reason);
+}
+[[nodiscard]] inline QString noPseudoTerminals()
+{
+    return QCoreApplication::translate("CardTexts", "このシステムでは疑似端末を作れません。");
+}
+
+// The columns of the exchange log.
+[[nodiscard]] inline QString uploadKind()
+{
+    return QCoreApplication::translate("CardTexts", "転送");
+}
+[[nodiscard]] inline QString clockSetKind()
+{
+    return QCoreApplication::translate("CardTexts", "時刻設定");
+}
+[[nodiscard]] inline QString strayKind()
+{
+    return QCoreApplication::translate("CardTexts", "不明なバイト");
+}
+[[nodiscard]] inline QString byteCount(qsizetype bytes)
+{
+    return QCoreApplication::translate("CardTexts", "%1 バイト").arg(bytes);
+}
+[[nodiscard]] inline QString seconds(double value)
+{
+    return QCoreApplication::translate("CardTexts", "%1 秒").arg(value, 0, 'f', 1);
+}
+[[nodiscard]] inline QString allWell()
+{
+    return QCoreApplication::translate("CardTexts", "正常");
+}
+[[nodiscard]] inline QString unfinished()
+{
+    return QCoreApplication::translate("CardTexts", "未完了");
+}
+[[nodiscard]] inline QString screenSummary(int widthBytes, int heightDots, int brightness)
+{
+    return QCoreApplication::translate("CardTexts", "画面 %1 バイト × %2 ドット、輝度 %3")
+        .arg(widthBytes)
+        .arg(heightDots)
+        .arg(brightness);
+}
+[[nodiscard]] inline QString alternationSummary(int first, int last)
+{
+    return QCoreApplication::translate("CardTexts", "交互表示 表示 %1〜%2").arg(first).arg(last);
+}
+[[nodiscard]] inline QString workSummary(const QString& start, const QString& end, bool enabled)
+{
+    return enabled
+               ? QCoreApplication::translate("CardTexts", "稼働時間 %1〜%2 (時間切替 入)").arg(start, end)
+               : QCoreApplication::translate("CardTexts", "稼働時間 %1〜%2 (時間切替 切)").arg(start, end);
+}
+[[nodiscard]] inline QString cannotListen()
+{
+    return QCoreApplication::translate("CardTexts", "接続端子で受信できません。");
+}
+[[nodiscard]] inline QString lineLost(const QString& device, const QString& reason)
+{
+    return QCoreApplication::translate("CardTexts", "接続端子 %1 が切れました: %2").arg(device, reason);
+}
+
+// p10signcard's command line.
+[[nodiscard]] inline QString unexpectedArgument(const QString& argument)
+{
+    return QCoreApplication::translate("CardTexts", "不要な引数: %1").arg(argument);
+}
+[[nodiscard]] inline QString portOrPty()
+{
+    return QCoreApplication::translate("CardTexts", "--port か --pty のどちらか一つを指定してください。");
+}
+[[nodiscard]] inline QString gifOrFrames()
+{
+    return QCoreApplication::translate("CardTexts", "--gif と --frames は一緒に使えません。");
+}
+[[nodiscard]] inline QString badValue(const QString& option, const QString& value)
+{
+    return QCoreApplication::translate("CardTexts", "--%1 の値「%2」は使えません。").arg(option, value);
+}
+
 } // namespace CardTexts

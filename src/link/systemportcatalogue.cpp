@@ -4,6 +4,7 @@
 #include "link/linkconstants.h"
 #include "link/portaccess.h"
 #include "link/portnames.h"
+#include "link/virtualport.h"
 
 #include <QMap>
 #include <QSerialPort>
@@ -52,6 +53,11 @@ QList<PortEntry> SystemPortCatalogue::scan()
         // A busy port is left out until it is free: the list shows only what can be mended.
         if (result == Probe::Opens || !problem.isEmpty())
             entries.append({name, path, descriptions.value(path), problem});
+    }
+    // Virtual cards come after the real ports, so that starting one renumbers no real port.
+    for (const QString& path : VirtualPort::offered()) {
+        if (number < Link::kPortCount && probe(path) == Probe::Opens)
+            entries.append({PortNames::comName(++number), path, QStringLiteral("p10signcard"), {}});
     }
 #endif
     return entries;

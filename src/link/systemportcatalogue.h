@@ -5,8 +5,8 @@
 
 // The serial ports of this computer. On Windows they keep their own COM names; elsewhere the
 // devices are numbered COM1, COM2 ... in the natural order of their paths, so that a project's port
-// choice reads the same on every system. A port that is busy or not permitted keeps its number,
-// so that the others keep theirs.
+// choice reads the same on every system, followed by the pseudo-terminals that virtual cards offer.
+// A port that is busy or not permitted keeps its number, so that the others keep theirs.
 class SystemPortCatalogue : public PortCatalogue {
 public:
     [[nodiscard]] QList<PortEntry> scan() override;

@@ -9,8 +9,8 @@
 #include "link/portlist.h"
 #include "link/serialline.h"
 #include "link/transferstatus.h"
+#include "link/uploadestimate.h"
 #include "link/uploadexchange.h"
-#include "link/uploadplan.h"
 #include "model/project.h"
 
 namespace {
@@ -61,7 +61,7 @@ bool TransferCommands::send(Overflow overflow)
         return false;
     auto* exchange = new UploadExchange(m_project, m_line, m_time, this);
     connect(exchange, &LinkExchange::progressChanged, this, &TransferCommands::uploadProgressChanged);
-    m_status->uploadStarted(UploadPlan::of(m_project).durationMs);
+    m_status->uploadStarted(qRound64(UploadEstimate::of(m_project).seconds * 1000));
     start(exchange);
     return true;
 }
@@ -124,11 +124,11 @@ bool TransferCommands::refusedAsEmpty()
 
 bool TransferCommands::refusedAsTooLarge(Overflow overflow)
 {
-    const UploadPlan plan = UploadPlan::of(m_project);
-    if (plan.fits() || overflow == Overflow::Clip)
+    const UploadEstimate upload = UploadEstimate::of(m_project);
+    if (upload.fits() || overflow == Overflow::Clip)
         return false;
     const QString question =
-        LinkTexts::overCapacity() + u'\n' + plan.overflowText() + u'\n' + LinkTexts::sendAnyway();
+        LinkTexts::overCapacity() + u'\n' + upload.overflowText() + u'\n' + LinkTexts::sendAnyway();
     return !m_dialogs.askYesNo(MessageTexts::warningTitle(), question);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/globalpanel.h"
 #include "ui/messagepage.h"
 #include "ui/namedwidgets.h"
+#include "ui/signview.h"
 #include "ui/tabstrip.h"
 #include "ui/timepanel.h"
 #include "ui/usagegaugeview.h"
@@ -28,10 +29,12 @@ namespace {
 constexpr int kTitleBlanks = 116;
 constexpr int kPageButtonWidth = 150;
 constexpr int kExitButtonWidth = 150;
+constexpr int kPlayButtonWidth = 110;
 constexpr int kExitButtonHeight = 50;
 constexpr int kGaugeLabelWidth = 160;
 constexpr int kRegionGap = 4;
 constexpr QSize kPageButton(kPageButtonWidth, kButtonHeight);
+constexpr QSize kPlayButton(kPlayButtonWidth, kFileBoxHeight);
 
 } // namespace
 
@@ -47,6 +50,15 @@ MainWindow::MainWindow(Controller& controller, ProjectSession* session, QWidget*
     buildTabs();
     buildLowerRegions(session);
     buildPageShortcuts();
+
+    // The sign view is a window of its own, so this one keeps its layout; its button sits in the
+    // free corner beside the file name.
+    auto* signView = new SignView(m_controller, this);
+    auto* play = namedButton(QStringLiteral("CmdPlay"), tr("プレビュー"), kPlayButton, this);
+    play->move(kWindowWidth - kMargin - kPlayButton.width(), kRegionGap);
+    play->setShortcut(Qt::Key_F5);
+    play->setAccessibleName(tr("表示プレビューを開く"));
+    connect(play, &QPushButton::clicked, signView, &SignView::open);
     WindowAccessibility::describe(*this);
 }
 

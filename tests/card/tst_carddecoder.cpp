@@ -272,6 +272,16 @@ private slots:
         QCOMPARE(decoder.memory().screenHeight, height);
         QVERIFY(!decoder.current());
     }
+
+    // A pseudo-terminal passes on many chunks in one read whenever the card reads later than the
+    // sender writes; only a paced line makes that a sign of trouble.
+    void unpacedLineSaysNothingOfChunks()
+    {
+        CardDecoder decoder;
+        decoder.setLinePaced(false);
+        feedAll(decoder, Stream{{"Hello32", 0}, {smallHeader({400}), 3000}} + rows(16 * 400, 6400));
+        QCOMPARE(summary(decoder.takeFinished()), QStringList{"upload complete"});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCardDecoder)

@@ -68,6 +68,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("p10sign") << P10SIGN << "p10sign " P10_VERSION "\n";
         QTest::newRow("p10signctl") << P10SIGNCTL << "p10signctl " P10_VERSION "\n";
+        QTest::newRow("p10signcard") << P10SIGNCARD << "p10signcard " P10_VERSION "\n";
     }
     void versionEverywhere()
     {
@@ -180,12 +181,13 @@ private slots:
 
         const QString root = dir.filePath(QStringLiteral("root"));
         QCOMPARE(run(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, root}).status, 0);
-        for (const QString& file : {QStringLiteral("bin/p10sign"), QStringLiteral("bin/p10signctl"),
-                                    QStringLiteral("share/applications/" P10_APP_ID ".desktop"),
-                                    QStringLiteral("share/metainfo/" P10_APP_ID ".metainfo.xml"),
-                                    QStringLiteral("share/icons/hicolor/scalable/apps/p10sign.svg"),
-                                    QStringLiteral("share/icons/hicolor/48x48/apps/p10sign.png"),
-                                    QStringLiteral("share/doc/p10sign/LICENSE")})
+        for (const QString& file :
+             {QStringLiteral("bin/p10sign"), QStringLiteral("bin/p10signctl"),
+              QStringLiteral("bin/p10signcard"), QStringLiteral("share/applications/" P10_APP_ID ".desktop"),
+              QStringLiteral("share/metainfo/" P10_APP_ID ".metainfo.xml"),
+              QStringLiteral("share/icons/hicolor/scalable/apps/p10sign.svg"),
+              QStringLiteral("share/icons/hicolor/48x48/apps/p10sign.png"),
+              QStringLiteral("share/doc/p10sign/LICENSE")})
             QVERIFY2(QFileInfo::exists(root + QStringLiteral("/usr/") + file), qPrintable(file));
         const Run installed =
             run(root + QStringLiteral("/usr/bin/p10signctl"), {QStringLiteral("--version")});

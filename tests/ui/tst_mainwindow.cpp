@@ -897,6 +897,26 @@ private slots:
         QCOMPARE(QImage(dir.filePath("out.bmp")).pixel(30, 5) & 0xFFFFFFu, 0x0000FFu);
     }
 
+    void previewButtonOpensTheSignViewBesideTheWindow()
+    {
+        auto* play = find<QPushButton>("CmdPlay");
+        // In the free corner: clear of the file name box and the tabs, inside the window.
+        QVERIFY(m_window->rect().contains(play->geometry()));
+        QVERIFY(!play->geometry().intersects(find("Picture3")->geometry()));
+        QVERIFY(!play->geometry().intersects(find("TabStrip1")->geometry()));
+        play->click();
+        auto* view = find("SignView");
+        QVERIFY(view->isVisible());
+        QVERIFY(view->isWindow());
+        QCOMPARE(view->windowTitle(), QStringLiteral("表示プレビュー"));
+        QCOMPARE(m_window->size(), QSize(993, 681));
+        view->close();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_F5);
+        QTRY_VERIFY(view->isVisible());
+    }
+
     void exitButtonAsksTheWindowToClose()
     {
         project().setModified(true);

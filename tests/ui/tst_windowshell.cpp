@@ -197,6 +197,8 @@ private slots:
         QTRY_VERIFY(desktop.controller.project().msgLen()[15] > 0);
         QCOMPARE(text->toPlainText(), QStringLiteral("Message15\n"));
 
+        // The adopted text is unsaved work: the load first offers to save it, and No goes on.
+        desktop.dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
         QTest::keyClick(text, Qt::Key_O, Qt::ControlModifier);
         QTRY_COMPARE(desktop.dialogs.openFilters.size(), 1);
         QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);

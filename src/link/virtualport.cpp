@@ -1,0 +1,71 @@
+#include "link/virtualport.h"
+
+#include "link/portnames.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kFolderName = QStringLiteral("p10sign-ports");
+const QString kLockSuffix = QStringLiteral(".lock");
+
+[[nodiscard]] QString folder()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(kFolderName);
+}
+
+// A card lives for hours; its lock is stale only when its holder is gone, never by age.
+[[nodiscard]] std::unique_ptr<QLockFile> lockFor(const QString& link)
+{
+    auto lock = std::make_unique<QLockFile>(link + kLockSuffix);
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+} // namespace
+
+VirtualPort::VirtualPort(const QString& device)
+{
+    const QString dir = folder();
+    if (!QDir().mkpath(dir))
+        return;
+    const QString link = QDir(dir).filePath(QStringLiteral("card%1").arg(QCoreApplication::applicationPid()));
+    m_lock = lockFor(link);
+    if (!m_lock->tryLock())
+        return;
+    QFile::remove(link);
+    if (QFile::link(device, link))
+        m_link = link;
+}
+
+VirtualPort::~VirtualPort()
+{
+    if (!m_link.isEmpty())
+        QFile::remove(m_link);
+}
+
+QStringList VirtualPort::offered()
+{
+    const QDir dir(folder());
+    QStringList links;
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::System | QDir::Files)) {
+        if (!entry.isSymLink())
+            continue;
+        const std::unique_ptr<QLockFile> lock = lockFor(entry.filePath());
+        if (lock->tryLock()) {
+            lock->unlock();
+            QFile::remove(entry.filePath());
+        } else if (lock->error() == QLockFile::LockFailedError) {
+            links << entry.filePath();
+        }
+    }
+    QStringList devices;
+    for (const QString& link : PortNames::naturalOrder(links))
+        devices << QFileInfo(link).symLinkTarget();
+    return devices;
+}

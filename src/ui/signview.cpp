@@ -1,0 +1,164 @@
+#include "ui/signview.h"
+
+#include "card/cardframes.h"
+#include "card/signplayer.h"
+#include "controller/controller.h"
+#include "link/clock.h"
+#include "link/uploadestimate.h"
+#include "model/limits.h"
+#include "schedule/worktimerules.h"
+#include "ui/ledview.h"
+#include "ui/namedwidgets.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kTickMs = 1000 / SignView::kFramesPerSecond;
+
+} // namespace
+
+SignView::SignView(const Controller& controller, QWidget* parent)
+    : QWidget(parent, Qt::Tool)
+    , m_controller(controller)
+{
+    setObjectName(QStringLiteral("SignView"));
+    setWindowTitle(tr("表示プレビュー"));
+
+    m_leds = new LedView(this);
+    m_leds->setObjectName(QStringLiteral("PicSign"));
+    m_leds->setAccessibleName(tr("表示器での見え方"));
+    m_messageLabel = namedLabel(QStringLiteral("LabPlayMessage"), {}, this);
+    m_uploadLabel = namedLabel(QStringLiteral("LabUploadTime"), {}, this);
+    m_fitLabel = namedLabel(QStringLiteral("LabFit"), {}, this);
+    m_darkLabel = namedLabel(QStringLiteral("LabDark"), {}, this);
+    m_darkLabel->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->addWidget(m_leds, 0, Qt::AlignHCenter);
+    layout->addWidget(m_darkLabel);
+    layout->addWidget(m_messageLabel);
+    layout->addWidget(m_uploadLabel);
+    layout->addWidget(m_fitLabel);
+
+    const Project& project = controller.project();
+    connect(&project, &Project::globalsChanged, this, &SignView::markStale);
+    connect(&project, &Project::workTimeChanged, this, &SignView::markStale);
+    connect(&project, &Project::messageChanged, this, &SignView::markStale);
+    connect(&project, &Project::altBoxesChanged, this, &SignView::markStale);
+    connect(&project, &Project::currentMessageChanged, this, &SignView::markStale);
+    connect(&project, &Project::displayDataChanged, this, &SignView::markStale);
+    connect(&project, &Project::gaugeChanged, this, &SignView::markStale);
+
+    m_ticks = new QTimer(this);
+    m_ticks->setInterval(kTickMs);
+    connect(m_ticks, &QTimer::timeout, this, [this] { playAt(m_playing.elapsed()); });
+    m_playing.start();
+}
+
+void SignView::open()
+{
+    if (!m_placed) {
+        playAt(0);
+        placeBelowParent();
+    }
+    if (isVisible())
+        raise();
+    show();
+    activateWindow();
+}
+
+void SignView::placeBelowParent()
+{
+    m_placed = true;
+    const QWidget* window = parentWidget();
+    if (!window)
+        return;
+    // Below the main window where the screen has room, else as low as the screen allows, so
+    // that the message page's controls stay in sight while the sign plays.
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect beside = window->frameGeometry();
+    const int titleBar = beside.height() - window->height();
+    const int lowest = screen.bottom() - sizeHint().height() - titleBar;
+    move(beside.left(), std::max(screen.top(), std::min(beside.bottom() + 1, lowest)));
+}
+
+const SignFrame& SignView::frame() const
+{
+    return m_leds->frame();
+}
+
+void SignView::playAt(qint64 playMs)
+{
+    takeProject();
+    const SignTime time{playMs, {m_controller.clock().timeOfDay(), 0}};
+    SignPlayer::frame(m_memory, m_message, time, m_next);
+    m_leds->setFrame(m_next);
+    m_darkLabel->setVisible(!SignPlayer::inWorkWindow(m_memory, time.clock.timeOfDay));
+}
+
+void SignView::takeProject()
+{
+    if (!m_stale)
+        return;
+    m_stale = false;
+    CardMemory memory = CardFrames::memoryOf(m_controller.project());
+    const int message = m_controller.selectedTab();
+    if (memory != m_memory || message != m_message) {
+        m_memory = std::move(memory);
+        m_message = message;
+        m_playing.restart();
+    }
+    showTexts();
+}
+
+void SignView::showTexts()
+{
+    const QString message = m_memory.inAltGroup(m_message)
+                                ? tr("表示 %1（表示 %2〜%3 を交互に表示）")
+                                      .arg(m_message)
+                                      .arg(m_memory.altBegin)
+                                      .arg(m_memory.altBegin + m_memory.altCount - 1)
+                                : tr("表示 %1").arg(m_message);
+    m_messageLabel->setText(tr("%1　　画面 %2 × %3 ドット")
+                                .arg(message)
+                                .arg(m_memory.screenWidth * kPixelsPerByte)
+                                .arg(m_memory.screenHeight));
+
+    const UploadEstimate upload = UploadEstimate::of(m_controller.project());
+    m_uploadLabel->setText(
+        tr("転送時間: 約 %1 秒（%2 バイト）").arg(upload.seconds, 0, 'f', 1).arg(upload.lineBytes));
+    if (upload.fits()) {
+        m_fitLabel->setText(
+            tr("カードに収まります（%1 / %2 バイト）").arg(upload.usedColumns).arg(upload.capacityColumns));
+        m_fitLabel->setStyleSheet({});
+    } else {
+        m_fitLabel->setText(tr("カードに収まりません: %1 バイト超過。超えた分は転送されず、表示されません。")
+                                .arg(upload.clippedColumns));
+        m_fitLabel->setStyleSheet(QStringLiteral("color: red"));
+    }
+    m_darkLabel->setText(tr("稼働時間外（%1〜%2）のため、表示器は消えています。")
+                             .arg(WorkTimeRules::minutesToHhMm(m_memory.workStart),
+                                  WorkTimeRules::minutesToHhMm(m_memory.workEnd)));
+}
+
+void SignView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    m_playing.restart();
+    playAt(0);
+    m_ticks->start();
+}
+
+void SignView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    m_ticks->stop();
+}

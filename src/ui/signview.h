@@ -1,0 +1,57 @@
+#pragma once
+
+#include "card/cardmemory.h"
+#include "card/signframe.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+class Controller;
+class LedView;
+class QLabel;
+class QTimer;
+
+// A window beside the main one that plays the message of the page showing as the sign will show
+// it: what an upload of the project would leave on the card, played by the virtual card's player
+// and drawn by its painter, with the computer's clock as the card's. It tells how long the upload
+// takes and whether the project fits the card, and follows every change of the project.
+class SignView : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kFramesPerSecond = 30;
+
+    SignView(const Controller& controller, QWidget* parent);
+
+    // Shows the window, or brings it to the front.
+    void open();
+    // Shows the sign as it is this long after it began playing what the project holds now.
+    void playAt(qint64 playMs);
+    [[nodiscard]] const SignFrame& frame() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void markStale() { m_stale = true; }
+    void placeBelowParent();
+    // Takes the project again when it changed; a different card memory or message starts the
+    // playing over, as an upload starts the sign over.
+    void takeProject();
+    void showTexts();
+
+    const Controller& m_controller;
+    CardMemory m_memory;
+    int m_message = 0;
+    bool m_stale = true;
+    bool m_placed = false;
+    SignFrame m_next;
+    QElapsedTimer m_playing;
+    QTimer* m_ticks = nullptr;
+    LedView* m_leds = nullptr;
+    QLabel* m_messageLabel = nullptr;
+    QLabel* m_uploadLabel = nullptr;
+    QLabel* m_fitLabel = nullptr;
+    QLabel* m_darkLabel = nullptr;
+};

@@ -1,0 +1,124 @@
+#include "virtualcard/cardarguments.h"
+
+#include "dialogs/cardtexts.h"
+#include "model/limits.h"
+#include "model/listitems.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+constexpr int kSecondsMax = 600;
+constexpr int kScaleMax = 32;
+
+struct OptionInfo {
+    const char* name;
+    const char* valueName; // nullptr for a switch
+    const char* description;
+};
+
+constexpr OptionInfo kOptions[] = {
+    {"port", "DEVICE", QT_TRANSLATE_NOOP("CardArguments", "受信するシリアルポートのデバイス (/dev/ttyUSB1)")},
+    {"pty", nullptr,
+     QT_TRANSLATE_NOOP("CardArguments",
+                       "疑似端末を作って受信し、送信側に渡すパスを表示します (Linux と macOS)。")},
+    {"headless", nullptr, QT_TRANSLATE_NOOP("CardArguments", "ウィンドウを開かずに受信します。")},
+    {"json", "FILE", QT_TRANSLATE_NOOP("CardArguments", "交換ごとにカードの記憶を JSON で書き出すファイル")},
+    {"gif", "FILE",
+     QT_TRANSLATE_NOOP("CardArguments", "交換ごとに表示器の表示をアニメーション GIF で書き出すファイル")},
+    {"frames", "DIR",
+     QT_TRANSLATE_NOOP("CardArguments", "交換ごとに表示器の表示を PNG で書き出すフォルダー")},
+    {"memory", "FILE",
+     QT_TRANSLATE_NOOP("CardArguments", "電源を切っても残るカードの記憶のファイル (既定 %1)")},
+    {"width", "BYTES",
+     QT_TRANSLATE_NOOP("CardArguments", "表示画面長さ 4〜64 バイト、4 きざみ (既定は転送から推定)")},
+    {"message", "N", QT_TRANSLATE_NOOP("CardArguments", "交互表示の外で表示する表示番号 0〜15 (既定 0)")},
+    {"seconds", "S", QT_TRANSLATE_NOOP("CardArguments", "書き出す長さ 1〜600 秒 (既定 10)")},
+    {"scale", "K", QT_TRANSLATE_NOOP("CardArguments", "LED の間隔 1〜32 ピクセル (既定 4)")},
+};
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("CardArguments", text);
+}
+
+std::optional<int> wholeNumber(const QString& text, int min, int max)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= min && value <= max ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+std::variant<CardArguments, CtlExit> parseCardArguments(const QStringList& arguments,
+                                                        const QString& defaultMemory)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
+        "CardArguments",
+        "仮想の制御カード: シリアルポートで転送と時刻設定を受け取り、表示器の表示を再生します。")));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const OptionInfo& option : kOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        const QString description =
+            translated(option.description).replace(QStringLiteral("%1"), defaultMemory);
+        parser.addOption(option.valueName
+                             ? QCommandLineOption(name, description, QString::fromLatin1(option.valueName))
+                             : QCommandLineOption(name, description));
+    }
+
+    // The command line is read before the application exists, which would name the program.
+    const auto helpText = [&] {
+        return parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                         QCoreApplication::applicationName());
+    };
+    const auto usageError = [&](const QString& text) {
+        return CtlExit{kExitUsage, {}, text + u'\n' + helpText()};
+    };
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(help))
+        return CtlExit{0, helpText(), {}};
+    if (parser.isSet(version))
+        return CtlExit{0,
+                       QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                     QCoreApplication::applicationVersion()),
+                       {}};
+    const auto isSet = [&](const char* name) { return parser.isSet(QLatin1String(name)); };
+    const auto value = [&](const char* name) { return parser.value(QLatin1String(name)); };
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(CardTexts::unexpectedArgument(parser.positionalArguments().first()));
+    if (isSet("port") == isSet("pty"))
+        return usageError(CardTexts::portOrPty());
+    if (isSet("gif") && isSet("frames"))
+        return usageError(CardTexts::gifOrFrames());
+
+    CardArguments result;
+    result.port = value("port");
+    result.pty = isSet("pty");
+    result.headless = isSet("headless");
+    result.json = value("json");
+    result.gif = value("gif");
+    result.frames = value("frames");
+    result.memory = isSet("memory") ? value("memory") : defaultMemory;
+    // Each number through its range; a value out of it names its option.
+    for (const auto& [name, min, max, into] : {std::tuple{"message", 0, kMessageCount - 1, &result.message},
+                                               std::tuple{"seconds", 1, kSecondsMax, &result.seconds},
+                                               std::tuple{"scale", 1, kScaleMax, &result.scale}}) {
+        if (!isSet(name))
+            continue;
+        const std::optional<int> number = wholeNumber(value(name), min, max);
+        if (!number)
+            return usageError(CardTexts::badValue(QLatin1String(name), value(name)));
+        *into = *number;
+    }
+    if (isSet("width")) {
+        if (!ListItems::screenWidths().contains(value("width")))
+            return usageError(CardTexts::badValue(QStringLiteral("width"), value("width")));
+        result.width = value("width").toInt();
+    }
+    return result;
+}

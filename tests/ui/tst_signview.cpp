@@ -1,0 +1,157 @@
+#include "card/cardframes.h"
+#include "card/ledpainter.h"
+#include "card/signplayer.h"
+#include "controller/controller.h"
+#include "imaging/messagecanvas.h"
+#include "link/uploadestimate.h"
+#include "support/fakeclock.h"
+#include "support/fakedialogs.h"
+#include "support/fakeportcatalogue.h"
+#include "support/fakeserialline.h"
+#include "ui/ledview.h"
+#include "ui/signview.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+using Change = std::function<void(Controller&, const QString& dir)>;
+Q_DECLARE_METATYPE(Change)
+
+namespace {
+
+// Long enough for the default move-left message to stand well inside a 16-byte sign, and in the
+// dark half of a flash.
+constexpr qint64 kPlayMs = 5600;
+
+} // namespace
+
+class TestSignView : public QObject {
+    Q_OBJECT
+
+private:
+    FakeDialogs m_dialogs;
+    FakeSerialLine m_line;
+    FakePortCatalogue m_ports;
+    FakeClock m_clock;
+    QTemporaryDir m_dir;
+    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<SignView> m_view;
+
+    [[nodiscard]] SignFrame playersFrame(qint64 ms) const
+    {
+        return SignPlayer::frame(CardFrames::memoryOf(m_controller->project()), m_controller->selectedTab(),
+                                 {ms, {m_clock.time, 0}});
+    }
+    [[nodiscard]] QString label(const char* name) const
+    {
+        return m_view->findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+
+private slots:
+    void init()
+    {
+        m_clock.time = QTime(9, 41, 30);
+        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock);
+        m_controller->startUp();
+        m_controller->adoptText();
+        m_view = std::make_unique<SignView>(*m_controller, nullptr);
+    }
+    void cleanup()
+    {
+        m_view.reset();
+        m_controller.reset();
+    }
+
+    void playsThePlayersFrameDrawnByTheLedPainter()
+    {
+        m_view->playAt(kPlayMs);
+        const SignFrame expected = playersFrame(kPlayMs);
+        QVERIFY(std::ranges::any_of(expected.bits, [](std::uint8_t byte) { return byte != 0; }));
+        QCOMPARE(m_view->frame(), expected);
+
+        auto* leds = m_view->findChild<LedView*>();
+        const QImage painted = LedPainter(leds->pitch()).paint(expected);
+        QCOMPARE(leds->image(), painted);
+        QCOMPARE(leds->grab().toImage().convertToFormat(QImage::Format_RGB32), painted);
+    }
+
+    void followsAChange_data()
+    {
+        QTest::addColumn<Change>("change");
+        const auto row = [](const char* name, Change change) { QTest::newRow(name) << change; };
+        row("mode", [](Controller& c, const QString&) { c.chooseEntry(0, MessageList::Mode, 1); });
+        row("speed", [](Controller& c, const QString&) { c.chooseEntry(0, MessageList::Speed, 7); });
+        row("flash", [](Controller& c, const QString&) { c.setFlash(0, true); });
+        row("loop lamp", [](Controller& c, const QString&) { c.setLoopLamp(0, true); });
+        row("width", [](Controller& c, const QString&) { c.chooseEntry(GlobalList::ScreenWidth, 7); });
+        row("height", [](Controller& c, const QString&) { c.chooseEntry(GlobalList::ScreenHeight, 1); });
+        row("brightness", [](Controller& c, const QString&) { c.chooseEntry(GlobalList::Brightness, 0); });
+        row("clock", [](Controller& c, const QString&) { c.chooseEntry(GlobalList::ClockMessage, 1); });
+        row("days", [](Controller& c, const QString&) { c.chooseEntry(GlobalList::DaysMessage, 1); });
+        row("work time", [](Controller& c, const QString&) { c.setStartMinutes(10 * 60); });
+        row("adopted text", [](Controller& c, const QString&) {
+            c.setMessageText(0, QStringLiteral("OPEN"));
+            c.adoptText();
+        });
+        row("imported picture", [](Controller& c, const QString& dir) {
+            QImage picture(64, 16, QImage::Format_RGB32);
+            picture.fill(Qt::black);
+            for (int x = 0; x < 64; x += 2)
+                picture.setPixel(x, x % 16, qRgb(255, 0, 0));
+            const QString path = dir + QStringLiteral("/dots.bmp");
+            QVERIFY(picture.save(path, "BMP"));
+            QVERIFY(c.importPictureFrom(path));
+        });
+        row("page showing", [](Controller& c, const QString&) { c.selectTab(1); });
+    }
+    void followsAChange()
+    {
+        QFETCH(Change, change);
+        m_view->playAt(kPlayMs);
+        const SignFrame before = m_view->frame();
+        change(*m_controller, m_dir.path());
+        m_view->playAt(kPlayMs);
+        QVERIFY(m_view->frame() != before);
+        QCOMPARE(m_view->frame(), playersFrame(kPlayMs));
+        const auto* leds = m_view->findChild<LedView*>();
+        QCOMPARE(leds->size(), LedPainter(leds->pitch()).imageSize(m_view->frame()));
+    }
+
+    void showsTheUploadTimeAndWhetherTheProjectFits()
+    {
+        m_view->playAt(0);
+        const UploadEstimate fitting = UploadEstimate::of(m_controller->project());
+        QVERIFY(label("LabUploadTime").contains(QString::number(fitting.seconds, 'f', 1)));
+        QVERIFY(label("LabFit").startsWith(QStringLiteral("カードに収まります")));
+
+        // Two messages of the whole canvas width, 2 x 2047 byte columns, where a row holds 3584.
+        for (int m = 0; m < 2; ++m) {
+            m_controller->images().canvas(m).setPixel(kCanvasWidth - 1, 0, MessageCanvas::kRed);
+            m_controller->project().setCurMsg(m);
+            m_controller->encodeMessage();
+        }
+        m_view->playAt(0);
+        const UploadEstimate over = UploadEstimate::of(m_controller->project());
+        QVERIFY(over.seconds > fitting.seconds);
+        QVERIFY(label("LabUploadTime").contains(QString::number(over.seconds, 'f', 1)));
+        QVERIFY(label("LabFit").startsWith(QStringLiteral("カードに収まりません: 510 バイト超過")));
+    }
+
+    void saysWhyTheSignIsDarkOutsideTheWorkTime()
+    {
+        const auto* dark = m_view->findChild<QLabel*>(QStringLiteral("LabDark"));
+        m_view->playAt(kPlayMs);
+        QVERIFY(!dark->isVisibleTo(m_view.get()));
+        m_clock.time = QTime(19, 0);
+        m_view->playAt(kPlayMs);
+        QVERIFY(dark->isVisibleTo(m_view.get()));
+        QVERIFY(dark->text().contains(QStringLiteral("07:00〜19:00")));
+        QVERIFY(std::ranges::all_of(m_view->frame().bits, [](std::uint8_t byte) { return byte == 0; }));
+    }
+};
+
+QTEST_MAIN(TestSignView)
+#include "tst_signview.moc"

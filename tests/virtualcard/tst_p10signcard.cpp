@@ -1,0 +1,276 @@
+#include "card/cardmemoryfile.h"
+#include "dialogs/cardtexts.h"
+#include "link/linkconstants.h"
+#include "link/systemportcatalogue.h"
+#include "model/limits.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr int kStartMs = 10000;
+constexpr int kExchangeMs = 30000;
+constexpr int kReadWaitMs = 100;
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonObject jsonOf(const QString& path)
+{
+    return QJsonDocument::fromJson(contentsOf(path)).object();
+}
+
+QJsonValue valueAt(const QJsonObject& json, const QString& path)
+{
+    QJsonValue value = json;
+    for (const QString& key : path.split(u'/')) {
+        bool isIndex = false;
+        const int index = key.toInt(&isIndex);
+        value = isIndex ? value.toArray().at(index) : value.toObject().value(key);
+    }
+    return value;
+}
+
+// p10signcard --pty --headless as a script runs it: the device on its first line of output, then
+// one line for every exchange.
+class Card {
+public:
+    explicit Card(const QProcessEnvironment& environment) { m_process.setProcessEnvironment(environment); }
+    ~Card()
+    {
+        m_process.terminate();
+        m_process.waitForFinished();
+    }
+    Card(const Card&) = delete;
+    Card& operator=(const Card&) = delete;
+
+    [[nodiscard]] bool start(const QStringList& options)
+    {
+        m_process.start(QStringLiteral(P10SIGNCARD),
+                        QStringList{QStringLiteral("--pty"), QStringLiteral("--headless")} + options);
+        return waitForLines(1, kStartMs);
+    }
+    [[nodiscard]] bool waitForLines(int count, int timeoutMs)
+    {
+        const QDeadlineTimer deadline(timeoutMs);
+        for (read(); m_lines.size() < count && !deadline.hasExpired(); read())
+            m_process.waitForReadyRead(kReadWaitMs);
+        return m_lines.size() >= count;
+    }
+    [[nodiscard]] QString device() const { return m_lines.value(0); }
+    [[nodiscard]] QString logLine(int i) const { return m_lines.value(i + 1); }
+
+private:
+    void read()
+    {
+        m_output += m_process.readAllStandardOutput();
+        m_lines = QString::fromUtf8(m_output).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    QProcess m_process;
+    QByteArray m_output;
+    QStringList m_lines;
+};
+
+} // namespace
+
+// The virtual card as its users meet it: p10signctl uploads to it through the port list, a
+// garbled exchange is told in its log, and its memory outlives the program.
+class TestP10SignCard : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    int ctl(const QStringList& arguments) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.start(QStringLiteral(P10SIGNCTL), arguments);
+        if (!process.waitForFinished(kExchangeMs)) {
+            process.kill();
+            process.waitForFinished();
+            return -1;
+        }
+        return process.exitCode();
+    }
+
+private slots:
+    void initTestCase()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("p10signcard makes pseudo-terminals on Linux and macOS only");
+#endif
+        // Virtual ports are offered in the runtime folder; this run's own keeps other cards out.
+        const QString runtime = path(QStringLiteral("runtime"));
+        QVERIFY(QDir().mkpath(runtime));
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        for (const char* suffix : {"ini", "bin"}) {
+            const QString target = path(QStringLiteral("shop.%1").arg(QLatin1String(suffix)));
+            QVERIFY(
+                QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target));
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+
+    // The project made on Windows, uploaded by its COM name from the port list and then given the
+    // clock: the card's JSON holds the project's settings as clipped and its bytes.
+    void uploadAndClockSetFromTheCommandLine()
+    {
+        Card card(m_environment);
+        const QString json = path(QStringLiteral("card.json"));
+        const QString memory = path(QStringLiteral("memory.json"));
+        QVERIFY(card.start({QStringLiteral("--json"), json, QStringLiteral("--memory"), memory}));
+        QVERIFY(card.device().startsWith(u'/'));
+
+        SystemPortCatalogue ports;
+        QString comName;
+        for (const QString& name : ports.scan()) {
+            if (ports.device(name) == card.device())
+                comName = name;
+        }
+        QVERIFY2(!comName.isEmpty(), "the virtual card is in the port list");
+
+        const QString project = path(QStringLiteral("shop.ini"));
+        QCOMPARE(ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), comName}), 0);
+        QCOMPARE(ctl({QStringLiteral("set-clock"), project, QStringLiteral("--port"), card.device(),
+                      QStringLiteral("--at"), QStringLiteral("12:34:56")}),
+                 0);
+        QVERIFY(card.waitForLines(3, kExchangeMs));
+        const QString upload = card.logLine(0);
+        QVERIFY2(upload.contains(CardTexts::uploadKind()) && upload.contains(CardTexts::byteCount(57446)) &&
+                     upload.endsWith(CardTexts::allWell()),
+                 qUtf8Printable(upload));
+        const QString clockSet = card.logLine(1);
+        QVERIFY2(clockSet.contains(CardTexts::clockSetKind()) &&
+                     clockSet.contains(CardTexts::byteCount(16)) && clockSet.endsWith(CardTexts::allWell()),
+                 qUtf8Printable(clockSet));
+
+        const QJsonObject got = jsonOf(json);
+        const QJsonObject info = jsonOf(QStringLiteral(P10_TEST_DATA "/windows.info.json"));
+        QCOMPARE(contentsOf(memory), contentsOf(json));
+        const QList<std::pair<QString, QString>> same{{"screen/widthBytes", "screen/widthBytes"},
+                                                      {"screen/heightDots", "screen/heightDots"},
+                                                      {"alternation/begin", "alternation/begin"},
+                                                      {"alternation/count", "alternation/count"},
+                                                      {"clock/message", "clock/message"},
+                                                      {"clock/hourPosition", "clock/hourPosition"},
+                                                      {"clock/minutePosition", "clock/minutePosition"},
+                                                      {"countdown/message", "countdown/message"},
+                                                      {"countdown/position", "countdown/position"},
+                                                      {"countdown/days", "countdown/days"},
+                                                      {"workTime/enabled", "workTime/enabled"}};
+        for (const auto& [cardKey, projectKey] : same) {
+            const QJsonValue expected = valueAt(info, projectKey);
+            const QJsonValue value = valueAt(got, cardKey);
+            QVERIFY2(expected.isString() ? value.toInteger() == expected.toString().toInt()
+                                         : value == expected,
+                     qUtf8Printable(cardKey));
+        }
+        QCOMPARE(valueAt(got, QStringLiteral("brightness")).toInt(), 4);
+        QCOMPARE(valueAt(got, QStringLiteral("workTime/startMinutes")).toInt(), 7 * 60 + 30);
+        QCOMPARE(valueAt(got, QStringLiteral("workTime/endMinutes")).toInt(), 20 * 60);
+        QCOMPARE(valueAt(got, QStringLiteral("clockSet/time")).toString(), QStringLiteral("12:34:56.000"));
+
+        // Every message as the upload clips it to the 1792 bytes of a 32-row sign, with its mode and
+        // its bytes straight from the display data file.
+        const QByteArray data = contentsOf(path(QStringLiteral("shop.bin")));
+        const QJsonArray rows = got[QStringLiteral("rows")].toArray();
+        QCOMPARE(rows.size(), 32);
+        int offset = 0;
+        for (int m = 0; m < kMessageCount; ++m) {
+            const QJsonObject message = valueAt(got, QStringLiteral("messages/%1").arg(m)).toObject();
+            const QJsonObject stated = valueAt(info, QStringLiteral("messages/%1").arg(m)).toObject();
+            const int length =
+                std::min(stated[QStringLiteral("length")].toInt(), Link::kRowCapacity32 - offset);
+            QCOMPARE(message[QStringLiteral("offset")].toInt(), offset);
+            QCOMPARE(message[QStringLiteral("length")].toInt(), length);
+            const auto code = Link::kShowCodes.at(std::size_t(stated[QStringLiteral("modeIndex")].toInt()));
+            QCOMPARE(message[QStringLiteral("showCode")].toInt(), int(code));
+            QCOMPARE(message[QStringLiteral("speed")].toInt(),
+                     stated[QStringLiteral("speed")].toString().toInt());
+            QCOMPARE(message[QStringLiteral("flash")], stated[QStringLiteral("flash")]);
+            QCOMPARE(message[QStringLiteral("loopLamp")], stated[QStringLiteral("frame")]);
+            for (int row = 0; row < rows.size() && length > 0; ++row) {
+                const QByteArray sent =
+                    data.mid(qsizetype(m) * kMessageBytes + qsizetype(row) * kColumns, length);
+                QCOMPARE(rows[row].toString().mid(offset * 2, length * 2).toLatin1(), sent.toHex());
+            }
+            offset += length;
+        }
+    }
+
+    // A clock set cut short after two bytes of its time frame: the log says so, and the card keeps
+    // the memory it started with, read from the file it kept.
+    void garbledClockSetIsToldAndTheKeptMemoryStays()
+    {
+        CardMemory kept;
+        kept.rowLength = 2;
+        kept.rows = QByteArray(32 * 2, '\x80');
+        kept.messages[0] = {0x01, 0, 2};
+        kept.countdownDays = 42;
+        const QString memory = path(QStringLiteral("kept.json"));
+        QVERIFY(!CardMemoryFile::write(memory, kept));
+        const QString json = path(QStringLiteral("after.json"));
+
+        Card card(m_environment);
+        QVERIFY(card.start({QStringLiteral("--json"), json, QStringLiteral("--memory"), memory}));
+        QFile line(card.device());
+        QVERIFY(line.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        QCOMPARE(line.write("HelloC2"), 7);
+        QTest::qWait(300);
+        QCOMPARE(line.write("\x56\x34"), 2);
+        QVERIFY(card.waitForLines(2, kExchangeMs));
+        const QString logged = card.logLine(0);
+        QVERIFY2(logged.contains(CardTexts::clockSetKind()) && logged.contains(CardTexts::unfinished()) &&
+                     logged.contains(CardTexts::wrongFrameSize(CardTexts::timeFrame(), 2, 3)),
+                 qUtf8Printable(logged));
+        QVERIFY(CardMemoryFile::read(json).memory == kept);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("port and pty") << QStringList{"--port", "/dev/null"} << 2 << "--pty";
+        QTest::newRow("width") << QStringList{"--width", "5"} << 2 << "--width";
+        QTest::newRow("memory not a memory") << QStringList{"--memory", P10_TEST_DATA "/windows.info.json"}
+                                             << 1 << CardTexts::memoryUnreadable();
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "p10signcard " P10SIGN_VERSION;
+    }
+    void refusals()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        QFETCH(QString, told);
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.start(QStringLiteral(P10SIGNCARD),
+                      QStringList{QStringLiteral("--pty"), QStringLiteral("--headless")} + options);
+        QVERIFY(process.waitForFinished(kStartMs));
+        QCOMPARE(process.exitCode(), status);
+        const QString output =
+            QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        QVERIFY2(output.contains(told), qUtf8Printable(output));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestP10SignCard)
+#include "tst_p10signcard.moc"
