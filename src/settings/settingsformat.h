@@ -8,12 +8,14 @@
 namespace SettingsFormat {
 
 inline const QString kFileFilter = QStringLiteral("設定ファイルを(*.ini)|*.ini");
+inline const QString kExtension = QStringLiteral(".ini");
 // The display data file sits beside the settings file: its last three characters become these.
 inline const QString kDataFileSuffix = QStringLiteral("bin");
 // The file label drops this many trailing characters (".ini").
 inline constexpr int kLabelCut = 4;
 
-inline constexpr char kLineEnd[] = "\r\n";
+// Real projects are about 10 KB; a settings file beyond this is not read at all.
+inline constexpr qint64 kMaxSettingsBytes = 16 * 1024 * 1024;
 
 inline constexpr char kScreenWidthSection[] = "Screen Width";
 inline constexpr char kScreenWidthKey[] = "ByteNumbers";
