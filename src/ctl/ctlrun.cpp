@@ -2,11 +2,12 @@
 
 #include "ctl/litrender.h"
 #include "ctl/projectsummary.h"
+#include "imaging/picturefiles.h"
+#include "settings/projectstorage.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
@@ -94,6 +95,10 @@ int CtlRun::setClock()
 
 int CtlRun::setText()
 {
+    // A new project gets ".ini" as the window's save dialog gives it; an existing file is the
+    // project the script means, whatever its name.
+    if (!QFileInfo::exists(m_arguments.project))
+        m_arguments.project = ProjectStorage::withSettingsExtension(m_arguments.project);
     if (QFileInfo::exists(m_arguments.project) && !loadProject())
         return kExitFailed;
     const int m = m_arguments.message;
@@ -122,10 +127,9 @@ int CtlRun::render()
         printError(QStringLiteral("表示 %1 は空です。").arg(m));
         return kExitFailed;
     }
-    QSaveFile file(m_arguments.out);
-    if (!file.open(QIODevice::WriteOnly) || !renderLit(m_controller.project(), m).save(&file, "PNG") ||
-        !file.commit()) {
-        printError(QStringLiteral("書き出せません: %1").arg(m_arguments.out));
+    const QString reason = PictureFiles::write(renderLit(m_controller.project(), m), m_arguments.out, "PNG");
+    if (!reason.isEmpty()) {
+        printError(QStringLiteral("書き出せません: %1\n%2").arg(m_arguments.out, reason));
         return kExitFailed;
     }
     return 0;

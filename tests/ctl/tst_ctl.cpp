@@ -1,6 +1,7 @@
 #include "link/cardreader.h"
 #include "link/ptypair.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,9 +27,12 @@ struct Run {
 };
 
 // Runs p10signctl to its end while this test's event loop keeps the card reader reading.
-Run ctl(const QStringList& arguments, int timeoutMs = 30000)
+// inChild runs in the child before p10signctl starts, to give it a limit or another user.
+Run ctl(const QStringList& arguments, const std::function<void()>& inChild = {}, int timeoutMs = 30000)
 {
     QProcess process;
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     process.start(QStringLiteral(P10SIGNCTL), arguments);
     if (!process.waitForStarted())
         return {};
@@ -38,6 +47,20 @@ Run ctl(const QStringList& arguments, int timeoutMs = 30000)
     }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Files of more than a few bytes cannot be written, as on a full disk: writes fail with EFBIG.
+void diskAlmostFull()
+{
+    const rlimit limit{64, 64};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::signal(SIGXFSZ, SIG_IGN);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray headerOf(const QByteArray& stream)
@@ -207,6 +230,178 @@ private slots:
         QCOMPARE(run.status, 0);
         QTRY_COMPARE_WITH_TIMEOUT(card.received().size(), 16, 3000);
         QCOMPARE(card.received().left(10), QByteArray("HelloC2\x09\x05\x07"));
+    }
+
+    // Only regular files are replaced, a link is followed to one, and what could not be written
+    // whole is never reported written: for pictures and for projects alike.
+    void writesReplaceOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("status");
+        QTest::newRow("render to a device") << "render"
+                                            << "device" << 1;
+        QTest::newRow("render to a FIFO") << "render"
+                                          << "fifo" << 1;
+        QTest::newRow("render on a full disk") << "render"
+                                               << "full" << 1;
+        QTest::newRow("render through a link") << "render"
+                                               << "link" << 0;
+        QTest::newRow("display data file is a FIFO") << "set-text"
+                                                     << "fifo" << 1;
+        QTest::newRow("display data on a full disk") << "set-text"
+                                                     << "full" << 1;
+        QTest::newRow("project through a link") << "set-text"
+                                                << "link" << 0;
+    }
+    void writesReplaceOnlyRegularFiles()
+    {
+        QFETCH(QString, verb);
+        QFETCH(QString, target);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const bool render = verb == QStringLiteral("render");
+        // What is written: the picture, or the project's display data file (its settings file
+        // for the link).
+        const QString written = dir.filePath(render                             ? QStringLiteral("out.png")
+                                             : target == QStringLiteral("link") ? QStringLiteral("p.ini")
+                                                                                : QStringLiteral("p.bin"));
+        const QByteArray name = QFile::encodeName(written);
+        QString real = written;
+        QByteArray before = "old picture, kept";
+        if (target == QStringLiteral("device")) {
+            // As root a twin of /dev/null in the test's folder, so that a fault cannot cost the
+            // machine its own; otherwise /dev/null, which only root could replace.
+            if (::geteuid() == 0)
+                QCOMPARE(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+            else
+                real = QStringLiteral("/dev/null");
+        } else if (target == QStringLiteral("fifo")) {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (target == QStringLiteral("link")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("real")));
+            real = dir.filePath(QStringLiteral("real/target"));
+            if (render)
+                QVERIFY(QFile(real).open(QIODevice::WriteOnly));
+            else
+                QVERIFY(QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.ini"), real) &&
+                        QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.bin"),
+                                    dir.filePath(QStringLiteral("p.bin"))));
+            QVERIFY(QFile::link(real, written));
+            before = readFile(real);
+        } else {
+            QFile file(written);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        }
+        const QString project = render ? copyOfGolden() : dir.filePath(QStringLiteral("p.ini"));
+        const QString out = real == QStringLiteral("/dev/null") ? real : written;
+        const QStringList arguments = render ? QStringList{verb,
+                                                           project,
+                                                           QStringLiteral("--message"),
+                                                           QStringLiteral("2"),
+                                                           QStringLiteral("--out"),
+                                                           out}
+                                             : QStringList{verb,
+                                                           project,
+                                                           QStringLiteral("--message"),
+                                                           QStringLiteral("0"),
+                                                           QStringLiteral("--text"),
+                                                           QStringLiteral("A")};
+        const Run run =
+            ctl(arguments, target == QStringLiteral("full") ? diskAlmostFull : std::function<void()>());
+        QCOMPARE(run.status, status);
+        if (status != 0) {
+            QVERIFY2(run.error.contains(out), qUtf8Printable(run.error));
+            QCOMPARE(QFileInfo(out).isFile(), target == QStringLiteral("full"));
+            if (target == QStringLiteral("full"))
+                QCOMPARE(readFile(out), before);
+            QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("p.ini"))) || render);
+        } else {
+            QVERIFY(QFileInfo(written).isSymbolicLink());
+            QVERIFY(readFile(real) != before);
+            if (render)
+                QCOMPARE(QImage(real).size(), QSize(101 * 8, 32));
+            else
+                QVERIFY(readFile(real).contains("Message0Text=A\r\n"));
+        }
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.p10sign-*")}, QDir::Files | QDir::System),
+                 QStringList());
+    }
+
+    // A name in code page 932 bytes would be read as another name and a new project made there.
+    void argumentTheSystemCannotRepresentIsRefused()
+    {
+        QTemporaryDir dir;
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("exec \"$0\" set-text \"$(printf '\\223X.ini')\" --message 0 --text x"),
+                       QStringLiteral(P10SIGNCTL)});
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Names without an extension get ".ini", so shop and stop no longer share "sbin".
+    void shopAndStopKeepTheirOwnFiles()
+    {
+        QTemporaryDir dir;
+        for (const QString& name : {QStringLiteral("shop"), QStringLiteral("stop")}) {
+            QCOMPARE(ctl({QStringLiteral("set-text"), dir.filePath(name), QStringLiteral("--message"),
+                          QStringLiteral("0"), QStringLiteral("--text"), name})
+                         .status,
+                     0);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini"),
+                              QStringLiteral("stop.bin"), QStringLiteral("stop.ini")}));
+        QVERIFY(readFile(dir.filePath(QStringLiteral("shop.ini"))).contains("Message0Text=shop\r\n"));
+        QVERIFY(readFile(dir.filePath(QStringLiteral("stop.ini"))).contains("Message0Text=stop\r\n"));
+        const Run itself = ctl({QStringLiteral("set-text"), dir.filePath(QStringLiteral("x.bin")),
+                                QStringLiteral("--message"), QStringLiteral("0"), QStringLiteral("--text"),
+                                QStringLiteral("x")});
+        QCOMPARE(itself.status, 1);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("x.bin"))));
+    }
+
+    // A shared folder owned by someone else: its files may be changed but no file created.
+    void savesWhereFilesMayBeChangedButNotCreated()
+    {
+        QTemporaryDir dir;
+        const QString shared = dir.filePath(QStringLiteral("shared"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("shared")));
+        for (const char* suffix : {"ini", "bin"}) {
+            const QString file = shared + QStringLiteral("/shop.%1").arg(QLatin1String(suffix));
+            QVERIFY(
+                QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), file));
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                    QFile::WriteGroup | QFile::ReadOther |
+                                                    QFile::WriteOther));
+        }
+        const auto readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(dir.path(), readOnlyFolder));
+        std::function<void()> asSomeoneElse;
+        if (::geteuid() == 0) {
+            // Root may create files anywhere; a user without rights on the folder may not.
+            asSomeoneElse = [] {
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(99);
+            };
+        } else {
+            QVERIFY(QFile::setPermissions(shared, readOnlyFolder));
+        }
+        const Run run = ctl({QStringLiteral("set-text"), shared + QStringLiteral("/shop.ini"),
+                             QStringLiteral("--message"), QStringLiteral("0"), QStringLiteral("--text"),
+                             QStringLiteral("B")},
+                            asSomeoneElse);
+        for (const QString& folder : {dir.path(), shared})
+            QFile::setPermissions(folder, readOnlyFolder | QFile::WriteOwner);
+        QVERIFY2(run.status == 0, qUtf8Printable(run.error));
+        QVERIFY(readFile(shared + QStringLiteral("/shop.ini")).contains("Message0Text=B\r\n"));
+        QCOMPARE(QDir(shared).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini")}));
     }
 };
 
