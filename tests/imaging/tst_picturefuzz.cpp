@@ -33,31 +33,21 @@ private:
         return bytes;
     }
 
-    // Header fields of a BMP (sizes, offsets, depth, compression) get values at their limits.
+    // Bytes changed or cut, or a BMP header field (sizes, offsets, depth, compression) set to a
+    // value at its limits.
     QByteArray mutate(QByteArray bytes)
     {
         constexpr int kBmpFields[] = {2, 10, 14, 18, 22, 28, 30, 34, 46};
         constexpr quint32 kExtremes[] = {0, 1, 0x7fffffff, 0x80000000, 0xffffffff, 0x80000001, 16376, 32};
-        const int steps = 1 + below(4);
-        for (int i = 0; i < steps && !bytes.isEmpty(); ++i) {
+        for (int steps = 1 + below(4); steps > 0 && !bytes.isEmpty(); --steps) {
             const int at = below(int(bytes.size()));
-            switch (below(4)) {
-            case 0:
-                bytes[at] = char(m_random.bounded(256));
-                break;
-            case 1:
+            const int field = kBmpFields[below(int(std::size(kBmpFields)))];
+            if (below(3) == 0)
                 bytes.truncate(at);
-                break;
-            case 2: {
-                const int field = kBmpFields[below(int(std::size(kBmpFields)))];
-                if (field + 4 <= bytes.size())
-                    qToLittleEndian(kExtremes[below(int(std::size(kExtremes)))], bytes.data() + field);
-                break;
-            }
-            default:
-                bytes.insert(at, QByteArray(1 + below(64), char(m_random.bounded(256))));
-                break;
-            }
+            else if (below(2) == 0 && field + 4 <= bytes.size())
+                qToLittleEndian(kExtremes[below(int(std::size(kExtremes)))], bytes.data() + field);
+            else
+                bytes[at] = char(m_random.bounded(256));
         }
         return bytes;
     }
