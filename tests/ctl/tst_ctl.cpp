@@ -319,8 +319,6 @@ private slots:
                               QStringLiteral("stop.bin"), QStringLiteral("stop.ini")}));
         QVERIFY(readFile(dir.filePath(QStringLiteral("shop.ini"))).contains("Message0Text=shop\r\n"));
         QVERIFY(readFile(dir.filePath(QStringLiteral("stop.ini"))).contains("Message0Text=stop\r\n"));
-        QCOMPARE(ctl(setText(dir.filePath(QStringLiteral("x.bin")), QStringLiteral("x"))).status, 1);
-        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("x.bin"))));
     }
 
     // A shared folder owned by someone else: its files may be changed but no file created.
