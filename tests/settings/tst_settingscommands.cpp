@@ -309,6 +309,8 @@ private slots:
             << QStringLiteral("short") << SettingsTexts::dataShort() << "bad.bin";
         QTest::newRow("settings missing")
             << QStringLiteral("no settings") << SettingsTexts::settingsUnreadable() << "bad.ini";
+        QTest::newRow("settings above 16 MB")
+            << QStringLiteral("huge") << SettingsTexts::settingsTooLarge() << "bad.ini";
         QTest::newRow("settings in UTF-16")
             << QStringLiteral("utf-16") << SettingsTexts::settingsForm(QStringLiteral("UTF-16")) << "bad.ini";
     }
@@ -328,6 +330,8 @@ private slots:
             writeFile(ini, golden.toLatin1());
         if (!bin.isEmpty())
             writeFile(data, QByteArray(bin == QStringLiteral("short") ? 1000 : kDispDataSize, '\x55'));
+        if (bin == QStringLiteral("huge"))
+            QVERIFY(QFile(ini).resize(16 * 1024 * 1024 + 1));
         const QStringList filesBefore = QDir(m_dir->path()).entryList(QDir::Files);
         const QByteArray dataBefore = readFile(data);
         const Snapshot before(controller());
