@@ -27,8 +27,6 @@ constexpr std::array kUnreadableForms{
     Form{QByteArrayView("\xFE\xFF", 2), "UTF-16"},
 };
 
-const QString kMarkerSuffix = QStringLiteral(".p10sign-saving");
-
 ProjectStorage::Failure failure(ProjectStorage::Error error, const QString& path, const QString& reason = {})
 {
     return {error, path, reason};
@@ -92,7 +90,7 @@ std::optional<ProjectStorage::Failure> recovered(const QString& settingsPath)
     using ProjectStorage::Error;
     const QString dataPath = ProjectStorage::dataFilePath(settingsPath);
     const FileCommit::Failure result =
-        FileCommit::recover(settingsPath + kMarkerSuffix, {dataPath, settingsPath});
+        FileCommit::recover(settingsPath + SettingsFormat::kSavingMarkerSuffix, {dataPath, settingsPath});
     if (!result.failed())
         return std::nullopt;
     return failure(Error::Unfinished, result.path, result.reason);
@@ -178,8 +176,9 @@ WriteResult write(const QString& settingsPath, const ProjectFile& settings, cons
     const auto writeSettings = [&](QFileDevice& file) {
         return file.write(settingsBytes) == settingsBytes.size();
     };
-    const FileCommit::Failure committed = FileCommit::commit(
-        settingsPath + kMarkerSuffix, {{dataPath, writeData}, {settingsPath, writeSettings}}, goOn);
+    const FileCommit::Failure committed =
+        FileCommit::commit(settingsPath + SettingsFormat::kSavingMarkerSuffix,
+                           {{dataPath, writeData}, {settingsPath, writeSettings}}, goOn);
     if (committed.failed())
         result.failure = failure(committed.target == 0 ? Error::DataUnwritable : Error::SettingsUnwritable,
                                  committed.path, committed.reason);
