@@ -20,6 +20,7 @@
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -453,9 +454,12 @@ void Controller::exportPicture()
 bool Controller::exportPictureTo(const QString& chosen)
 {
     const QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".bmp") : chosen;
-    if (PictureFiles::writeBmp(MessagePainter::composed(m_images, m_project.curMsg()), path))
+    const QString reason =
+        PictureFiles::write(MessagePainter::composed(m_images, m_project.curMsg()), path, "BMP");
+    if (reason.isEmpty())
         return true;
-    m_dialogs.tell(MessageTexts::warningTitle(), PictureFiles::kNotWritten);
+    m_dialogs.tell(MessageTexts::warningTitle(), PictureFiles::kNotWritten,
+                   QDir::toNativeSeparators(path) + u'\n' + reason);
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include "settings/datarepaint.h"
 #include "settings/settingsformat.h"
 
+#include <QDir>
 #include <QStringList>
 #include <algorithm>
 
@@ -34,7 +35,7 @@ SettingsCommands::SettingsCommands(Controller& controller, Dialogs& dialogs)
 bool SettingsCommands::save()
 {
     const QString path = m_dialogs.chooseSaveFile(SettingsFormat::kFileFilter);
-    return !path.isEmpty() && saveTo(path);
+    return !path.isEmpty() && saveTo(ProjectStorage::withSettingsExtension(path));
 }
 
 bool SettingsCommands::saveTo(const QString& path)
@@ -43,16 +44,20 @@ bool SettingsCommands::saveTo(const QString& path)
     m_controller.findAltGroup();
     ProjectFile::Losses losses;
     const ProjectFile file = ProjectFile::capture(project, &losses);
-    if (losses.any())
-        tellLosses(losses);
-    const auto error = ProjectStorage::write(path, file, project.dispData(), [this](int value) {
-        emit m_controller.progressBar1Changed(kSaveProgressMax, value);
-    });
+    ProjectStorage::WriteResult result =
+        ProjectStorage::write(path, file, m_origin, project.dispData(), [this](int value) {
+            emit m_controller.progressBar1Changed(kSaveProgressMax, value);
+        });
     emit m_controller.progressBar1Changed(kSaveProgressMax, 0);
-    if (error != ProjectStorage::Error::None) {
-        tellError(error, path);
+    if (result.failure.error != ProjectStorage::Error::None) {
+        tellError(result.failure);
         return false;
     }
+    losses.unencodable = result.losses.unencodable;
+    losses.daysUnencodable = result.losses.daysUnencodable;
+    if (losses.any())
+        tellLosses(losses);
+    m_origin = std::move(result.written);
     project.setFileLabel(ProjectStorage::fileLabel(path));
     project.setModified(false);
     emit m_controller.projectFileChanged(path);
@@ -94,12 +99,13 @@ bool SettingsCommands::loadFrom(const QString& path)
 {
     if (m_controller.refusedWhileBusy())
         return false;
-    const ProjectStorage::ReadResult result = ProjectStorage::read(path);
+    ProjectStorage::ReadResult result = ProjectStorage::read(path);
     if (!result.project) {
-        tellError(result.error, path);
+        tellError(result.failure);
         return false;
     }
     apply(*result.project, path);
+    m_origin = std::move(result.project->document);
     emit m_controller.projectFileChanged(path);
     return true;
 }
@@ -179,36 +185,46 @@ void SettingsCommands::tellLosses(const ProjectFile::Losses& losses)
     m_dialogs.tell(MessageTexts::warningTitle(), parts.join(u'\n'));
 }
 
-void SettingsCommands::tellError(ProjectStorage::Error error, const QString& path)
+void SettingsCommands::tellError(const ProjectStorage::Failure& failure)
 {
     using ProjectStorage::Error;
     QString text;
-    QString file = path;
-    switch (error) {
+    switch (failure.error) {
     case Error::None:
         return;
+    case Error::NamesUnpaired:
+        text = SettingsTexts::namesUnpaired();
+        break;
+    case Error::Unfinished:
+        text = SettingsTexts::unfinished();
+        break;
     case Error::SettingsUnreadable:
         text = SettingsTexts::settingsUnreadable();
         break;
+    case Error::SettingsTooLarge:
+        text = SettingsTexts::settingsTooLarge();
+        break;
+    case Error::SettingsForm:
+        text = SettingsTexts::settingsForm(failure.reason);
+        break;
     case Error::DataMissing:
         text = SettingsTexts::dataMissing();
-        file = ProjectStorage::dataFilePath(path);
         break;
-    case Error::DataWrongSize:
-        text = SettingsTexts::dataWrongSize();
-        file = ProjectStorage::dataFilePath(path);
+    case Error::DataShort:
+        text = SettingsTexts::dataShort();
         break;
     case Error::DataUnreadable:
         text = SettingsTexts::dataUnreadable();
-        file = ProjectStorage::dataFilePath(path);
         break;
     case Error::DataUnwritable:
         text = SettingsTexts::dataUnwritable();
-        file = ProjectStorage::dataFilePath(path);
         break;
     case Error::SettingsUnwritable:
         text = SettingsTexts::settingsUnwritable();
         break;
     }
-    m_dialogs.tell(MessageTexts::warningTitle(), text + u'\n' + file);
+    QString detail = QDir::toNativeSeparators(failure.path);
+    if (!failure.reason.isEmpty() && failure.error != Error::SettingsForm)
+        detail += u'\n' + failure.reason;
+    m_dialogs.tell(MessageTexts::warningTitle(), text, detail);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/profiledocument.h"
 #include "settings/projectfile.h"
 #include "settings/projectstorage.h"
 
@@ -16,7 +17,8 @@ class SettingsCommands {
 public:
     SettingsCommands(Controller& controller, Dialogs& dialogs);
 
-    // True only when the project was written; false on a cancelled dialog or a failed write.
+    // True only when the project was written; false on a cancelled dialog or a failed write. A
+    // name chosen without an extension gets ".ini".
     bool save();
     bool saveTo(const QString& path);
     void load();
@@ -31,8 +33,11 @@ private:
     void apply(const ProjectStorage::Stored& stored, const QString& path);
     void applyMessage(int m, const ProjectStorage::Stored& stored);
     void tellLosses(const ProjectFile::Losses& losses);
-    void tellError(ProjectStorage::Error error, const QString& path);
+    void tellError(const ProjectStorage::Failure& failure);
 
     Controller& m_controller;
     Dialogs& m_dialogs;
+    // The settings file last loaded or saved: values the project still holds as they were there
+    // are written back with its bytes.
+    ProfileDocument m_origin;
 };

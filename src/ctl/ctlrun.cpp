@@ -6,15 +6,16 @@
 #include "ctl/projectsummary.h"
 #include "dialogs/ctltexts.h"
 #include "dialogs/linktexts.h"
+#include "imaging/picturefiles.h"
 #include "link/uploadestimate.h"
 #include "schedule/alternation.h"
+#include "settings/projectstorage.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QTimer>
 #include <cstdio>
 
@@ -81,6 +82,10 @@ bool CtlRun::loadProject()
 
 bool CtlRun::loadOrStartProject()
 {
+    // A new project gets ".ini" as the window's save dialog gives it; an existing file is the
+    // project the script means, whatever its name.
+    if (!QFileInfo::exists(m_arguments.project))
+        m_arguments.project = ProjectStorage::withSettingsExtension(m_arguments.project);
     return !QFileInfo::exists(m_arguments.project) || loadProject();
 }
 
@@ -244,10 +249,9 @@ int CtlRun::render()
         printError(QStringLiteral("表示 %1 は空です。").arg(m));
         return kExitFailed;
     }
-    QSaveFile file(m_arguments.out);
-    if (!file.open(QIODevice::WriteOnly) || !renderLit(m_controller.project(), m).save(&file, "PNG") ||
-        !file.commit()) {
-        printError(QStringLiteral("書き出せません: %1").arg(m_arguments.out));
+    const QString reason = PictureFiles::write(renderLit(m_controller.project(), m), m_arguments.out, "PNG");
+    if (!reason.isEmpty()) {
+        printError(QStringLiteral("書き出せません: %1\n%2").arg(m_arguments.out, reason));
         return kExitFailed;
     }
     return 0;

@@ -28,9 +28,20 @@ std::unique_ptr<QTemporaryDir> runtimeFolderStandIn()
 
 int main(int argc, char* argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    QStringList arguments{QString::fromLocal8Bit(argv[0])};
+    for (int i = 1; i < argc; ++i) {
+        // A name in another code page (a copy from Windows) would become another name: a project
+        // could be created under it and the run reported done. Such an argument is refused.
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.toLocal8Bit() != QByteArray(argv[i])) {
+            const QByteArray shown = QByteArray(argv[i]).toPercentEncoding("/.-_~ ");
+            std::fprintf(stderr, "%s%s\n",
+                         qUtf8Printable(QStringLiteral("この引数はシステムの文字コードで表せません: ")),
+                         shown.constData());
+            return kExitUsage;
+        }
+        arguments << argument;
+    }
     const auto parsed = parseCtlArguments(arguments);
     if (const auto* exit = std::get_if<CtlExit>(&parsed)) {
         std::fputs(qUtf8Printable(exit->output), stdout);

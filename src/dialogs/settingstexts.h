@@ -21,10 +21,36 @@ namespace SettingsTexts {
     return QCoreApplication::translate("SettingsTexts",
                                        "表示データファイルが見つかりません。読み込みを中止しました。");
 }
-[[nodiscard]] inline QString dataWrongSize()
+[[nodiscard]] inline QString dataShort()
 {
-    return QCoreApplication::translate("SettingsTexts", "表示データファイルの大きさが正しくありません（1,048,"
-                                                        "064 バイトが必要です）。読み込みを中止しました。");
+    return QCoreApplication::translate(
+        "SettingsTexts",
+        "表示データファイルが短すぎます（1,048,064 バイトが必要です）。読み込みを中止しました。");
+}
+[[nodiscard]] inline QString settingsTooLarge()
+{
+    return QCoreApplication::translate(
+        "SettingsTexts", "設定ファイルが大きすぎます（16 MB まで）。設定ファイルではないようです。");
+}
+// The form is named: "UTF-16", "UTF-32".
+[[nodiscard]] inline QString settingsForm(const QString& form)
+{
+    return QCoreApplication::translate(
+               "SettingsTexts",
+               "設定ファイルが %1 で書かれているため、読み書きできません。Shift_JIS で保存し直してください。")
+        .arg(form);
+}
+[[nodiscard]] inline QString namesUnpaired()
+{
+    return QCoreApplication::translate(
+        "SettingsTexts", "この名前は設定ファイルに使えません。表示データファイルの名前（名前の最後の 3 文字を"
+                         "「bin」に替えたもの）が設定ファイル自身か別のフォルダーになります。"
+                         "「.ini」で終わる名前にしてください。");
+}
+[[nodiscard]] inline QString unfinished()
+{
+    return QCoreApplication::translate("SettingsTexts",
+                                       "前回中断された保存を完了できないため、続けられません。");
 }
 [[nodiscard]] inline QString dataUnreadable()
 {

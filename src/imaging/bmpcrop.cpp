@@ -71,7 +71,8 @@ std::optional<QByteArray> BmpCrop::crop(QIODevice& file, QSize keep)
     const bool topDown = height < 0;
     const qint64 rows = std::abs(qint64(height));
     const qint64 stride = rowStride(width, bits);
-    if (qint64(pixelsAt) + stride * rows > file.size())
+    // Divided rather than multiplied: a forged header's rows times its stride passes 2^63.
+    if (file.size() < qint64(pixelsAt) || rows > (file.size() - qint64(pixelsAt)) / stride)
         return std::nullopt;
 
     const int keptWidth = std::min(width, qint32(keep.width()));

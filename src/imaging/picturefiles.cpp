@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/picturefiles.h"
 
+#include "files/filecommit.h"
 #include "imaging/bmpcrop.h"
 #include "imaging/imagingconstants.h"
 #include "imaging/messagecanvas.h"
@@ -12,7 +13,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QtEndian>
 #include <array>
 #include <cstdlib>
@@ -22,9 +22,11 @@ namespace {
 
 constexpr qint64 kBytesPerPixel = 4;
 
-qint64 decodedBytes(const QSize& size)
+// A forged header claims up to 2^31 pixels each way, so the product is taken in 64 bits and
+// compared without multiplying further.
+bool overBudget(const QSize& size)
 {
-    return qint64(size.width()) * size.height() * kBytesPerPixel;
+    return qint64(size.width()) * size.height() > Imaging::kDecodeBudgetBytes / kBytesPerPixel;
 }
 
 // The size a BMP header claims, read directly: the decoder reports no size at all for headers it
@@ -60,7 +62,10 @@ PictureFiles::Loaded PictureFiles::read(const QString& path)
         cropped.setData(*bytes);
         cropped.open(QIODevice::ReadOnly);
     }
-    const QSize claimed = claimedBmpSize(file);
+    // An absurd claimed size is refused before the decoder reads the header at all.
+    if (const QSize claimed = claimedBmpSize(file);
+        !cropped.isOpen() && claimed.isValid() && overBudget(claimed))
+        return {{}, kTooLarge};
     if (!file.seek(0))
         return {{}, kUnreadable};
     QImageReader reader(cropped.isOpen() ? static_cast<QIODevice*>(&cropped) : &file);
@@ -73,14 +78,12 @@ PictureFiles::Loaded PictureFiles::read(const QString& path)
     // The declared size is checked before anything is decoded, so a forged header cannot make
     // the decoder allocate gigabytes; where the format allows, only the kept part is decoded.
     const QSize declared = reader.size();
-    if (!declared.isValid() && claimed.isValid() && decodedBytes(claimed) > Imaging::kDecodeBudgetBytes)
-        return {{}, kTooLarge};
     if (declared.isValid()) {
         if (declared.isEmpty())
             return {{}, kNotAPicture};
         const QRect kept(0, 0, std::min(declared.width(), kCanvasWidth), std::min(declared.height(), kRows));
         const bool clips = reader.supportsOption(QImageIOHandler::ClipRect);
-        if (decodedBytes(clips ? kept.size() : declared) > Imaging::kDecodeBudgetBytes)
+        if (overBudget(clips ? kept.size() : declared))
             return {{}, kTooLarge};
         if (clips && kept.size() != declared)
             reader.setClipRect(kept);
@@ -98,15 +101,14 @@ PictureFiles::Loaded PictureFiles::read(const QString& path)
     return {picture, {}};
 }
 
-bool PictureFiles::writeBmp(const QImage& picture, const QString& path)
+QString PictureFiles::write(const QImage& picture, const QString& path, const char* format)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&file, "bmp");
-    if (!writer.write(picture.convertToFormat(QImage::Format_RGB32))) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    // Every write is checked when the file is flushed, and the old picture stays until then;
+    // QSaveFile would ignore a failure of that last flush and report the picture written.
+    const FileCommit::Failure failure = FileCommit::replace(
+        {path, [&](QFileDevice& file) { return QImageWriter(&file, format).write(rgb); }});
+    if (!failure.failed())
+        return {};
+    return failure.reason.isEmpty() ? kNotWritten : failure.reason;
 }

@@ -6,7 +6,8 @@
 
 // Picture files of a message. Reading takes a BMP, GIF, JPEG, icon or PNG pixel for pixel, only the
 // part the canvas keeps, transparent pixels black, and refuses what is missing, not a picture or
-// would need unreasonable memory to decode. Writing stores an image as a 24-bit BMP.
+// would need unreasonable memory to decode. Writing replaces only a regular file (following a link
+// to one) and only with a whole picture.
 class PictureFiles {
 public:
     struct Loaded {
@@ -15,8 +16,9 @@ public:
     };
 
     [[nodiscard]] static Loaded read(const QString& path);
-    // Replaces the file only when the whole picture was written.
-    [[nodiscard]] static bool writeBmp(const QImage& picture, const QString& path);
+    // Empty when the whole picture was written in the format ("BMP" stores 24 bits a pixel);
+    // otherwise why not, and the old file is as it was.
+    [[nodiscard]] static QString write(const QImage& picture, const QString& path, const char* format);
 
     static inline const QString kImportFilter =
         QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png");

@@ -10,7 +10,8 @@
 // the vendor rows ("①", "㈱", "髙") that Japanese shop signs use, so only this table will do.
 namespace CodePage932 {
 
-// Characters the code page cannot hold become "?", as Windows writes them.
+// As Windows writes text: a few characters the code page lacks become the one that looks the same
+// (〜 as ～, − as －), and the others become "?".
 [[nodiscard]] QByteArray encode(QStringView text);
 [[nodiscard]] QString decode(QByteArrayView bytes);
 [[nodiscard]] bool canEncode(QStringView text);

@@ -3,11 +3,14 @@
 
 #include "model/textnumbers.h"
 #include "settings/codepage932.h"
-#include "settings/settingsformat.h"
 
 #include <QString>
+#include <algorithm>
+#include <cstring>
 
 namespace {
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
 bool isBlank(char c)
 {
@@ -30,21 +33,21 @@ char asciiLower(char c)
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
-// Only ASCII letters fold: the second byte of a two-byte character must keep its case.
-bool sameName(QByteArrayView a, QByteArrayView b)
+// Names that match give the same folded name. Only ASCII letters fold: the second byte of a
+// two-byte character must keep its case.
+QByteArray folded(QByteArrayView name)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (CodePage932::isLeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
-            if (a[i] != b[i] || a[i + 1] != b[i + 1])
-                return false;
+    QByteArray result(name.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (CodePage932::isLeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size()) {
+            result[i] = name[i];
             ++i;
-        } else if (asciiLower(a[i]) != asciiLower(b[i])) {
-            return false;
+            result[i] = name[i];
+        } else {
+            result[i] = asciiLower(name[i]);
         }
     }
-    return true;
+    return result;
 }
 
 std::optional<QByteArrayView> sectionName(QByteArrayView line)
@@ -64,9 +67,21 @@ std::optional<QByteArrayView> keyName(QByteArrayView line)
     return trimmed(line.first(equals));
 }
 
+QByteArrayView valueOf(QByteArrayView line)
+{
+    return trimmed(line.sliced(line.indexOf('=') + 1));
+}
+
 bool isQuote(char c)
 {
     return c == '"' || c == '\'';
+}
+
+QByteArrayView unquoted(QByteArrayView value)
+{
+    if (value.size() >= 2 && isQuote(value.front()) && value.front() == value.back())
+        return value.sliced(1, value.size() - 2);
+    return value;
 }
 
 // Windows drops blanks and a pair of quotes around a value; quoting keeps what they would drop.
@@ -89,81 +104,175 @@ QByteArrayView firstLine(QByteArrayView value)
 
 } // namespace
 
-ProfileDocument::ProfileDocument(QByteArrayView bytes)
+QByteArrayView ProfileDocument::endBytes(LineEnd end)
 {
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        const qsizetype newline = bytes.indexOf('\n', start);
-        if (newline < 0) {
-            m_lines.push_back({bytes.sliced(start).toByteArray(), {}});
-            break;
-        }
-        const bool crlf = newline > start && bytes[newline - 1] == '\r';
-        const qsizetype textEnd = crlf ? newline - 1 : newline;
-        m_lines.push_back({bytes.sliced(start, textEnd - start).toByteArray(), crlf ? "\r\n" : "\n"});
-        start = newline + 1;
+    switch (end) {
+    case LineEnd::CrLf:
+        return "\r\n";
+    case LineEnd::Lf:
+        return "\n";
+    case LineEnd::Cr:
+        return "\r";
+    case LineEnd::None:
+        break;
     }
+    return {};
+}
+
+ProfileDocument::ProfileDocument(QByteArray bytes)
+    : m_bytes(std::move(bytes))
+{
+    if (QByteArrayView(m_bytes).startsWith(kUtf8Mark))
+        m_prefix = qsizetype(sizeof(kUtf8Mark) - 1);
+    const char* const data = m_bytes.constData();
+    const qsizetype size = m_bytes.size();
+    // Counted first, so that a large file fills its tables without moving them.
+    const auto sections = std::size_t(std::count(data, data + size, '['));
+    m_lines.reserve(std::size_t(std::count(data, data + size, '\n')) + 1);
+    m_sections.reserve(sections + 1);
+    m_index.reserve(qsizetype(sections));
+    bool formKnown = false;
+    qsizetype start = m_prefix;
+    while (start < size) {
+        // Lines end in CR LF, LF or a lone CR; memchr finds either quickly in a large file.
+        const auto* newline =
+            static_cast<const char*>(std::memchr(data + start, '\n', std::size_t(size - start)));
+        const qsizetype lineFeed = newline ? newline - data : size;
+        const auto* cr =
+            static_cast<const char*>(std::memchr(data + start, '\r', std::size_t(lineFeed - start)));
+        const qsizetype crAt = cr ? cr - data : lineFeed;
+        Line line{start, crAt - start, LineEnd::None};
+        if (crAt + 1 < lineFeed || (cr && !newline)) {
+            line.end = LineEnd::Cr;
+            start = crAt + 1;
+        } else {
+            line.end = !newline ? LineEnd::None : cr ? LineEnd::CrLf : LineEnd::Lf;
+            start = lineFeed + 1;
+        }
+        if (!formKnown && line.end != LineEnd::None) {
+            m_lineEnd = line.end;
+            formKnown = true;
+        }
+        if (const auto name = sectionName(text(line))) {
+            closeSection();
+            // 0 is the lines before the first section, never a named one: a new entry is unset.
+            if (std::size_t& first = m_index[folded(*name)]; first == 0)
+                first = m_sections.size();
+            m_sections.push_back(Section{m_lines.size(), m_lines.size(), 0, true, {}});
+        }
+        m_lines.push_back(line);
+    }
+    closeSection();
+}
+
+void ProfileDocument::closeSection()
+{
+    Section& last = m_sections.back();
+    last.end = m_lines.size();
+    last.insertAt = last.end;
+    const std::size_t first = last.begin + (last.hasHeader ? 1 : 0);
+    while (last.insertAt > first && trimmed(text(m_lines[last.insertAt - 1])).isEmpty())
+        --last.insertAt;
 }
 
 QByteArray ProfileDocument::toBytes() const
 {
     QByteArray bytes;
-    for (const Line& line : m_lines)
-        bytes += line.text + line.end;
+    bytes.reserve(m_bytes.size() + 2 * qsizetype(lineCount()));
+    bytes += QByteArrayView(m_bytes).first(m_prefix);
+    const auto append = [&](const Line& line) {
+        bytes += text(line);
+        bytes += endBytes(line.end);
+    };
+    for (const Section& section : m_sections) {
+        for (std::size_t i = section.begin; i < section.insertAt; ++i)
+            append(m_lines[i]);
+        for (const Line& line : section.added)
+            append(line);
+        for (std::size_t i = section.insertAt; i < section.end; ++i)
+            append(m_lines[i]);
+    }
     return bytes;
 }
 
-std::optional<ProfileDocument::Range> ProfileDocument::findSection(QByteArrayView section) const
+std::size_t ProfileDocument::lineCount() const
 {
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const auto name = sectionName(m_lines[i].text);
-        if (!name || !sameName(*name, section))
-            continue;
-        std::size_t end = i + 1;
-        while (end < m_lines.size() && !sectionName(m_lines[end].text))
-            ++end;
-        return Range{i, end};
-    }
-    return std::nullopt;
+    std::size_t count = m_lines.size();
+    for (const Section& section : m_sections)
+        count += section.added.size();
+    return count;
 }
 
-std::optional<std::size_t> ProfileDocument::findKey(Range range, QByteArrayView key) const
+ProfileDocument::Line ProfileDocument::newLine(QByteArrayView text)
 {
-    for (std::size_t i = range.begin + 1; i < range.end; ++i) {
-        const auto name = keyName(m_lines[i].text);
-        if (name && sameName(*name, key))
-            return i;
-    }
-    return std::nullopt;
+    const Line line{m_bytes.size(), text.size(), m_lineEnd};
+    m_bytes += text;
+    return line;
 }
 
-void ProfileDocument::insertLine(std::size_t at, QByteArray text)
+ProfileDocument::Line* ProfileDocument::lastLine()
 {
-    if (at > 0 && m_lines[at - 1].end.isEmpty())
-        m_lines[at - 1].end = SettingsFormat::kLineEnd;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at),
-                   Line{std::move(text), SettingsFormat::kLineEnd});
+    Section& last = m_sections.back();
+    if (last.end > last.insertAt || (last.added.empty() && last.end > last.begin))
+        return &m_lines[last.end - 1];
+    return last.added.empty() ? nullptr : &last.added.back();
+}
+
+std::optional<std::size_t> ProfileDocument::findSection(QByteArrayView section) const
+{
+    const auto found = m_index.constFind(folded(section));
+    return found == m_index.cend() ? std::nullopt : std::optional<std::size_t>(*found);
+}
+
+std::optional<ProfileDocument::KeyAt> ProfileDocument::findKey(const Section& section,
+                                                               QByteArrayView key) const
+{
+    const QByteArray wanted = folded(key);
+    const auto matches = [&](const Line& line) {
+        const auto name = keyName(text(line));
+        return name && name->size() == wanted.size() && folded(*name) == wanted;
+    };
+    for (std::size_t i = section.begin + 1; i < section.end; ++i) {
+        if (matches(m_lines[i]))
+            return KeyAt{false, i};
+    }
+    for (std::size_t i = 0; i < section.added.size(); ++i) {
+        if (matches(section.added[i]))
+            return KeyAt{true, i};
+    }
+    return std::nullopt;
 }
 
 void ProfileDocument::writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
-    const QByteArray stored = quotedIfNeeded(firstLine(value));
-    const auto range = findSection(section);
-    if (!range) {
-        insertLine(m_lines.size(), '[' + section.toByteArray() + ']');
-        insertLine(m_lines.size(), key.toByteArray() + '=' + stored);
+    const QByteArray wanted = firstLine(value).toByteArray();
+    const QByteArray stored = quotedIfNeeded(wanted);
+    const auto found = findSection(section);
+    if (!found) {
+        if (Line* last = lastLine(); last && last->end == LineEnd::None)
+            last->end = m_lineEnd;
+        const QByteArray name = folded(section);
+        if (!m_index.contains(name))
+            m_index.insert(name, m_sections.size());
+        m_sections.push_back(Section{m_lines.size(), m_lines.size() + 1, m_lines.size() + 1, true, {}});
+        m_lines.push_back(newLine('[' + section.toByteArray() + ']'));
+        m_sections.back().added.push_back(newLine(key.toByteArray() + '=' + stored));
         return;
     }
-    if (const auto line = findKey(*range, key)) {
-        Line& target = m_lines[*line];
-        target.text = keyName(target.text)->toByteArray() + '=' + stored;
+    Section& target = m_sections[*found];
+    if (const auto at = findKey(target, key)) {
+        const Line& line = lineAt(target, *at);
+        if (unquoted(valueOf(text(line))) == wanted)
+            return;
+        Line replaced = newLine(keyName(text(line))->toByteArray() + '=' + stored);
+        replaced.end = line.end;
+        (at->added ? target.added[at->index] : m_lines[at->index]) = replaced;
         return;
     }
-    // After the section's last line that is not blank, so blank lines stay between sections.
-    std::size_t at = range->end;
-    while (at > range->begin + 1 && trimmed(m_lines[at - 1].text).isEmpty())
-        --at;
-    insertLine(at, key.toByteArray() + '=' + stored);
+    Line& previous = target.added.empty() ? m_lines[target.insertAt - 1] : target.added.back();
+    if (previous.end == LineEnd::None)
+        previous.end = m_lineEnd;
+    target.added.push_back(newLine(key.toByteArray() + '=' + stored));
 }
 
 void ProfileDocument::writeInt(QByteArrayView section, QByteArrayView key, std::int64_t value)
@@ -173,17 +282,14 @@ void ProfileDocument::writeInt(QByteArrayView section, QByteArrayView key, std::
 
 std::optional<QByteArray> ProfileDocument::value(QByteArrayView section, QByteArrayView key) const
 {
-    const auto range = findSection(section);
-    if (!range)
+    const auto found = findSection(section);
+    if (!found)
         return std::nullopt;
-    const auto line = findKey(*range, key);
+    const Section& target = m_sections[*found];
+    const auto line = findKey(target, key);
     if (!line)
         return std::nullopt;
-    const QByteArrayView text = m_lines[*line].text;
-    QByteArrayView result = trimmed(text.sliced(text.indexOf('=') + 1));
-    if (result.size() >= 2 && isQuote(result.front()) && result.front() == result.back())
-        result = result.sliced(1, result.size() - 2);
-    return result.toByteArray();
+    return unquoted(valueOf(text(lineAt(target, *line)))).toByteArray();
 }
 
 QByteArray ProfileDocument::readString(QByteArrayView section, QByteArrayView key, QByteArrayView fallback,

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -11,14 +12,16 @@
 // names match regardless of case, the first of duplicated sections or keys counts, a new section
 // goes to the end of the file and a new key to the end of its section, and every line that is not
 // written keeps its bytes and its line end. Saving and loading use it; it never touches a file.
+// Sections are indexed once, so reading every key of a large file takes time in proportion to it.
 class ProfileDocument {
 public:
     ProfileDocument() = default;
-    explicit ProfileDocument(QByteArrayView bytes);
+    explicit ProfileDocument(QByteArray bytes);
 
     [[nodiscard]] QByteArray toBytes() const;
 
-    // A line break in the value would split the key line, so the value ends before it.
+    // A line break in the value would split the key line, so the value ends before it. A key
+    // that already holds the value keeps its line as it is.
     void writeString(QByteArrayView section, QByteArrayView key, QByteArrayView value);
     void writeInt(QByteArrayView section, QByteArrayView key, std::int64_t value);
 
@@ -31,21 +34,53 @@ public:
     [[nodiscard]] std::int64_t readInt(QByteArrayView section, QByteArrayView key,
                                        std::int64_t fallback) const;
 
-    [[nodiscard]] std::size_t lineCount() const { return m_lines.size(); }
+    [[nodiscard]] std::size_t lineCount() const;
 
 private:
+    enum class LineEnd : std::uint8_t { None, CrLf, Lf, Cr };
+    // A line is a run of m_bytes, so a large file is not copied line by line.
     struct Line {
-        QByteArray text;
-        QByteArray end; // the line's own line end, empty for a last line without one
+        qsizetype begin = 0;
+        qsizetype size = 0;
+        LineEnd end = LineEnd::None;
     };
-    struct Range {
-        std::size_t begin = 0; // the section line
-        std::size_t end = 0;   // one past its last line
+    // A run of m_lines: a section line and the lines up to the next one, or the lines before the
+    // first section. Keys written since reading follow its last line that is not blank.
+    struct Section {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        std::size_t insertAt = 0;
+        bool hasHeader = false;
+        std::vector<Line> added;
+    };
+    struct KeyAt {
+        bool added = false;
+        std::size_t index = 0;
     };
 
-    [[nodiscard]] std::optional<Range> findSection(QByteArrayView section) const;
-    [[nodiscard]] std::optional<std::size_t> findKey(Range range, QByteArrayView key) const;
-    void insertLine(std::size_t at, QByteArray text);
+    [[nodiscard]] static QByteArrayView endBytes(LineEnd end);
+    [[nodiscard]] QByteArrayView text(const Line& line) const
+    {
+        return QByteArrayView(m_bytes).sliced(line.begin, line.size);
+    }
+    [[nodiscard]] Line newLine(QByteArrayView text);
+    [[nodiscard]] Line* lastLine();
+    [[nodiscard]] std::optional<std::size_t> findSection(QByteArrayView section) const;
+    [[nodiscard]] std::optional<KeyAt> findKey(const Section& section, QByteArrayView key) const;
+    [[nodiscard]] const Line& lineAt(const Section& section, KeyAt at) const
+    {
+        return at.added ? section.added[at.index] : m_lines[at.index];
+    }
+    void closeSection();
 
+    // The file's bytes, followed by the text of every line written since.
+    QByteArray m_bytes;
+    // A byte order mark stays in front of the first line rather than hiding its section.
+    qsizetype m_prefix = 0;
+    // New lines end as the file's lines do, so that one file never mixes two forms.
+    LineEnd m_lineEnd = LineEnd::CrLf;
     std::vector<Line> m_lines;
+    std::vector<Section> m_sections{Section{}};
+    // Each name, folded as the names are compared, to the first section that bears it.
+    QHash<QByteArray, std::size_t> m_index;
 };

@@ -65,7 +65,7 @@ ProjectFile::ProjectFile()
 ProjectFile ProjectFile::capture(const Project& project, Losses* losses)
 {
     ProjectFile file;
-    Losses found;
+    QList<int> cut;
     const GlobalSettings& globals = project.globals();
     file.screenWidth = globals.screenWidth.index();
     file.screenHeight = globals.screenHeight.index();
@@ -79,7 +79,7 @@ ProjectFile ProjectFile::capture(const Project& project, Losses* losses)
                                             [](QChar c) { return c == u'\r' || c == u'\n'; });
         if (lineBreak != message.text.cend()) {
             message.text.truncate(lineBreak - message.text.cbegin());
-            found.cutAtLineBreak.append(m);
+            cut.append(m);
         }
         message.fontName = settings.fontName;
         message.fontSize = settings.fontSize.text();
@@ -89,11 +89,6 @@ ProjectFile ProjectFile::capture(const Project& project, Losses* losses)
         message.speed = settings.speed.index() + 1;
         message.loopLamp = settings.loopLamp ? 1 : 0;
         message.adjust = settings.topAdj;
-        const bool encodable =
-            CodePage932::canEncode(message.text) && CodePage932::canEncode(message.fontName) &&
-            CodePage932::canEncode(message.fontSize) && CodePage932::canEncode(message.adjust);
-        if (!encodable)
-            found.unencodable.append(m);
     }
     file.altBegin = project.altBeginMsg();
     file.altCount = project.altMsgNum();
@@ -103,13 +98,12 @@ ProjectFile ProjectFile::capture(const Project& project, Losses* losses)
     file.minutePosition = globals.minutePosition.index();
     file.daysPosition = globals.daysPosition.index();
     file.countdownDays = globals.countdownDays;
-    found.daysUnencodable = !CodePage932::canEncode(file.countdownDays);
     const WorkTime& workTime = project.workTime();
     file.workTimeEnabled = workTime.enabled ? 1 : 0;
     file.startMinutes = workTime.start;
     file.endMinutes = workTime.end;
     if (losses)
-        *losses = found;
+        losses->cutAtLineBreak = cut;
     return file;
 }
 
@@ -146,34 +140,58 @@ ProjectFile ProjectFile::read(const ProfileDocument& document)
     return file;
 }
 
-void ProjectFile::write(ProfileDocument& document) const
+ProjectFile::Losses ProjectFile::write(ProfileDocument& document, const ProfileDocument& origin) const
 {
-    using CodePage932::encode;
-    document.writeInt(kScreenWidthSection, kScreenWidthKey, screenWidth);
-    document.writeInt(kScreenHeightSection, kScreenHeightKey, screenHeight);
+    Losses losses;
+    // Texts are compared as loading reads them, cut to their buffers.
+    const auto writeText = [&](QByteArrayView section, QByteArrayView key, const QString& text,
+                               int bufferSize) {
+        const auto kept = origin.value(section, key);
+        if (kept && CodePage932::decode(CodePage932::cutToBuffer(*kept, bufferSize)) == text) {
+            document.writeString(section, key, *kept);
+            return true;
+        }
+        document.writeString(section, key, CodePage932::encode(text));
+        return CodePage932::canEncode(text);
+    };
+    const auto writeNumber = [&](QByteArrayView section, QByteArrayView key, int value, auto narrowed) {
+        const auto kept = origin.value(section, key);
+        if (kept && !kept->isEmpty() && narrowed(origin.readInt(section, key, 0)) == value)
+            document.writeString(section, key, *kept);
+        else
+            document.writeInt(section, key, value);
+    };
+    const auto writeInt = [&](QByteArrayView section, QByteArrayView key, int value) {
+        writeNumber(section, key, value, narrow16);
+    };
+    writeInt(kScreenWidthSection, kScreenWidthKey, screenWidth);
+    writeInt(kScreenHeightSection, kScreenHeightKey, screenHeight);
     for (int m = 0; m < kMessageCount; ++m) {
         const Message& message = messages[m];
         const QByteArray fonts = fontSection(m);
         const QByteArray modes = modeSection(m);
-        document.writeString(kTextSection, textKey(m), encode(message.text));
-        document.writeString(fonts, kFontName, encode(message.fontName));
-        document.writeString(fonts, kFontSize, encode(message.fontSize));
-        document.writeInt(fonts, kFontBold, message.bold);
-        document.writeInt(modes, kMoveDirection, message.direction);
-        document.writeInt(modes, kFlash, message.flash);
-        document.writeInt(modes, kMoveSpeed, message.speed);
-        document.writeInt(modes, kLoopLamp, message.loopLamp);
-        document.writeString(kAdjustSection, adjustKey(m), encode(message.adjust));
+        bool encodable = writeText(kTextSection, textKey(m), message.text, kTextBuffer);
+        encodable &= writeText(fonts, kFontName, message.fontName, kFontNameBuffer);
+        encodable &= writeText(fonts, kFontSize, message.fontSize, kShortBuffer);
+        writeInt(fonts, kFontBold, message.bold);
+        writeInt(modes, kMoveDirection, message.direction);
+        writeInt(modes, kFlash, message.flash);
+        writeInt(modes, kMoveSpeed, message.speed);
+        writeInt(modes, kLoopLamp, message.loopLamp);
+        encodable &= writeText(kAdjustSection, adjustKey(m), message.adjust, kShortBuffer);
+        if (!encodable)
+            losses.unencodable.append(m);
     }
-    document.writeInt(kAlternateSection, kAltBegin, altBegin);
-    document.writeInt(kAlternateSection, kAltCount, altCount);
-    document.writeInt(kClockSection, kTimeMessage, timeMessage);
-    document.writeInt(kClockSection, kDaysMessage, daysMessage);
-    document.writeInt(kClockSection, kHourPosition, hourPosition);
-    document.writeInt(kClockSection, kMinutePosition, minutePosition);
-    document.writeInt(kClockSection, kDaysPosition, daysPosition);
-    document.writeString(kClockSection, kDays, encode(countdownDays));
-    document.writeInt(kWorkTimeSection, kWorkTimeEnable, workTimeEnabled);
-    document.writeInt(kWorkTimeSection, kStartWorkTime, startMinutes);
-    document.writeInt(kWorkTimeSection, kEndWorkTime, endMinutes);
+    writeNumber(kAlternateSection, kAltBegin, altBegin, narrowByte);
+    writeNumber(kAlternateSection, kAltCount, altCount, narrowByte);
+    writeInt(kClockSection, kTimeMessage, timeMessage);
+    writeInt(kClockSection, kDaysMessage, daysMessage);
+    writeInt(kClockSection, kHourPosition, hourPosition);
+    writeInt(kClockSection, kMinutePosition, minutePosition);
+    writeInt(kClockSection, kDaysPosition, daysPosition);
+    losses.daysUnencodable = !writeText(kClockSection, kDays, countdownDays, kShortBuffer);
+    writeInt(kWorkTimeSection, kWorkTimeEnable, workTimeEnabled);
+    writeInt(kWorkTimeSection, kStartWorkTime, startMinutes);
+    writeInt(kWorkTimeSection, kEndWorkTime, endMinutes);
+    return losses;
 }

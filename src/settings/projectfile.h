@@ -2,12 +2,12 @@
 #pragma once
 
 #include "model/limits.h"
+#include "settings/profiledocument.h"
 
 #include <QList>
 #include <QString>
 #include <array>
 
-class ProfileDocument;
 class Project;
 
 // Everything a settings file stores, as plain values: list settings as entry indexes (the speed
@@ -28,7 +28,8 @@ struct ProjectFile {
         friend bool operator==(const Message&, const Message&) = default;
     };
 
-    // What saving had to change in the operator's texts to keep the file sound.
+    // What saving had to change in the operator's texts to keep the file sound: capturing cuts
+    // at line breaks, writing replaces what the code page cannot hold.
     struct Losses {
         QList<int> cutAtLineBreak; // messages whose text went only up to its first line break
         QList<int> unencodable;    // messages with characters the code page cannot hold
@@ -46,8 +47,10 @@ struct ProjectFile {
     [[nodiscard]] static ProjectFile capture(const Project& project, Losses* losses = nullptr);
     [[nodiscard]] static ProjectFile read(const ProfileDocument& document);
     // In the order the keys have always been written, so a file written from nothing has its
-    // sections in the familiar order.
-    void write(ProfileDocument& document) const;
+    // sections in the familiar order. A value that reads from the origin (the file last loaded or
+    // saved) as it is now is written with the origin's bytes, so that what nobody changed keeps
+    // every byte, even bytes the code page does not know; the others are converted.
+    Losses write(ProfileDocument& document, const ProfileDocument& origin = {}) const;
 
     int screenWidth = 0;
     int screenHeight = 0;

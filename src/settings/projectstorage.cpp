@@ -2,50 +2,103 @@
 #include "settings/projectstorage.h"
 
 #include "model/displaydata.h"
-#include "settings/profiledocument.h"
 #include "settings/settingsformat.h"
 #include "settings/settingslog.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
+#include <array>
+#include <variant>
 
 namespace {
 
 constexpr int kExtensionLength = 3;
 
-// QSaveFile would quietly replace a write-protected file, so protection is checked first.
-bool replaceable(const QString& path)
+// Forms of text that the profile calls cannot read: the file would load as an empty project and a
+// save would add a second project in another form.
+struct Form {
+    QByteArrayView mark;
+    const char* name;
+};
+// UTF-32's little-endian mark begins with UTF-16's, so it is looked for first.
+constexpr std::array kUnreadableForms{
+    Form{QByteArrayView("\xFF\xFE\x00\x00", 4), "UTF-32"},
+    Form{QByteArrayView("\x00\x00\xFE\xFF", 4), "UTF-32"},
+    Form{QByteArrayView("\xFF\xFE", 2), "UTF-16"},
+    Form{QByteArrayView("\xFE\xFF", 2), "UTF-16"},
+};
+
+ProjectStorage::Failure failure(ProjectStorage::Error error, const QString& path, const QString& reason = {})
 {
-    const QFileInfo info(path);
-    return !info.exists() || (info.isFile() && info.isWritable());
+    qCDebug(lcSettings) << "refused" << path << int(error) << reason;
+    return {error, path, reason};
 }
 
-std::optional<QByteArray> readAll(const QString& path)
+// The bytes of a settings file, or why not. A file that is not a regular file is never opened,
+// so that a FIFO cannot block the read; a huge one is refused before it is read.
+std::variant<QByteArray, ProjectStorage::Failure> readSettings(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) {
-        qCDebug(lcSettings) << "not a file:" << path;
-        return std::nullopt;
-    }
+    using ProjectStorage::Error;
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return failure(Error::SettingsUnreadable, path);
+    if (info.size() > SettingsFormat::kMaxSettingsBytes)
+        return failure(Error::SettingsTooLarge, path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcSettings) << "cannot open" << path << file.errorString();
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        qCDebug(lcSettings) << "cannot read" << path << file.errorString();
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(Error::SettingsUnreadable, path, file.errorString());
+    QByteArray bytes = file.read(SettingsFormat::kMaxSettingsBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failure(Error::SettingsUnreadable, path, file.errorString());
+    if (bytes.size() > SettingsFormat::kMaxSettingsBytes)
+        return failure(Error::SettingsTooLarge, path);
+    for (const Form& form : kUnreadableForms) {
+        if (QByteArrayView(bytes).startsWith(form.mark))
+            return failure(Error::SettingsForm, path, QString::fromLatin1(form.name));
     }
     qCDebug(lcSettings) << "read" << bytes.size() << "bytes from" << path;
     return bytes;
 }
 
-ProjectStorage::Error refused(const QFileDevice& file, ProjectStorage::Error error)
+std::variant<QByteArray, ProjectStorage::Failure> readData(const QString& path)
 {
-    qCDebug(lcSettings) << "cannot write" << file.fileName() << file.errorString();
-    return error;
+    using ProjectStorage::Error;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failure(Error::DataMissing, path);
+    if (!info.isFile())
+        return failure(Error::DataUnreadable, path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(Error::DataUnreadable, path, file.errorString());
+    // Only the display data count; whatever another program appended is not read.
+    QByteArray bytes = file.read(kDispDataSize);
+    if (file.error() != QFileDevice::NoError)
+        return failure(Error::DataUnreadable, path, file.errorString());
+    if (bytes.size() != kDispDataSize)
+        return failure(Error::DataShort, path);
+    qCDebug(lcSettings) << "read" << bytes.size() << "bytes from" << path;
+    return bytes;
+}
+
+// A name ending in "bin" would be its own display data file, and one of fewer than three
+// characters would pair with a file in another folder.
+bool namesPair(const QString& settingsPath)
+{
+    return QFileInfo(settingsPath).fileName().size() >= kExtensionLength &&
+           !settingsPath.endsWith(SettingsFormat::kDataFileSuffix, Qt::CaseInsensitive);
+}
+
+std::optional<ProjectStorage::Failure> recovered(const QString& settingsPath)
+{
+    using ProjectStorage::Error;
+    const QString dataPath = ProjectStorage::dataFilePath(settingsPath);
+    const FileCommit::Failure result =
+        FileCommit::recover(settingsPath + SettingsFormat::kSavingMarkerSuffix, {dataPath, settingsPath});
+    if (!result.failed())
+        return std::nullopt;
+    return failure(Error::Unfinished, result.path, result.reason);
 }
 
 } // namespace
@@ -64,72 +117,80 @@ QString fileLabel(const QString& settingsPath)
     return name.chopped(std::min<qsizetype>(SettingsFormat::kLabelCut, name.size()));
 }
 
-ReadResult read(const QString& settingsPath)
+QString withSettingsExtension(const QString& path)
 {
-    const auto settings = readAll(settingsPath);
-    if (!settings)
-        return {std::nullopt, Error::SettingsUnreadable};
-    const QString dataPath = dataFilePath(settingsPath);
-    const QFileInfo dataInfo(dataPath);
-    if (!dataInfo.exists())
-        return {std::nullopt, Error::DataMissing};
-    if (dataInfo.isFile() && dataInfo.size() != kDispDataSize)
-        return {std::nullopt, Error::DataWrongSize};
-    auto data = readAll(dataPath);
-    if (!data)
-        return {std::nullopt, Error::DataUnreadable};
-    if (data->size() != kDispDataSize)
-        return {std::nullopt, Error::DataWrongSize};
-    return {Stored{ProjectFile::read(ProfileDocument(*settings)), std::move(*data)}, Error::None};
+    return QFileInfo(path).suffix().isEmpty() ? path + SettingsFormat::kExtension : path;
 }
 
-Error write(const QString& settingsPath, const ProjectFile& settings, const DisplayData& data,
-            const std::function<void(int)>& progress)
+ReadResult read(const QString& settingsPath)
 {
-    const QString dataPath = dataFilePath(settingsPath);
-    if (!replaceable(dataPath))
-        return Error::DataUnwritable;
-    if (!replaceable(settingsPath))
-        return Error::SettingsUnwritable;
+    if (!namesPair(settingsPath))
+        return {std::nullopt, failure(Error::NamesUnpaired, settingsPath)};
+    if (auto unfinished = recovered(settingsPath))
+        return {std::nullopt, *unfinished};
+    auto settings = readSettings(settingsPath);
+    if (auto* refused = std::get_if<Failure>(&settings))
+        return {std::nullopt, *refused};
+    auto data = readData(dataFilePath(settingsPath));
+    if (auto* refused = std::get_if<Failure>(&data))
+        return {std::nullopt, *refused};
+    ProfileDocument document(std::move(std::get<QByteArray>(settings)));
+    ProjectFile file = ProjectFile::read(document);
+    return {Stored{std::move(document), std::move(file), std::move(std::get<QByteArray>(data))}, {}};
+}
 
-    ProfileDocument document;
-    if (QFileInfo::exists(settingsPath)) {
+WriteResult write(const QString& settingsPath, const ProjectFile& settings, const ProfileDocument& origin,
+                  const DisplayData& data, const std::function<void(int)>& progress,
+                  const FileCommit::StepHook& goOn)
+{
+    WriteResult result;
+    if (!namesPair(settingsPath)) {
+        result.failure = failure(Error::NamesUnpaired, settingsPath);
+        return result;
+    }
+    if (auto unfinished = recovered(settingsPath)) {
+        result.failure = *unfinished;
+        return result;
+    }
+    if (QFileInfo(settingsPath).isFile()) {
         // Without its old lines the update would drop the keys and sections of other programs.
-        const auto existing = readAll(settingsPath);
-        if (!existing)
-            return Error::SettingsUnwritable;
-        document = ProfileDocument(*existing);
+        auto existing = readSettings(settingsPath);
+        if (auto* refused = std::get_if<Failure>(&existing)) {
+            result.failure = *refused;
+            if (refused->error == Error::SettingsUnreadable)
+                result.failure.error = Error::SettingsUnwritable;
+            return result;
+        }
+        result.written = ProfileDocument(std::move(std::get<QByteArray>(existing)));
     }
-    settings.write(document);
+    result.losses = settings.write(result.written, origin);
+    const QByteArray settingsBytes = result.written.toBytes();
 
-    QSaveFile dataFile(dataPath);
-    if (!dataFile.open(QIODevice::WriteOnly))
-        return refused(dataFile, Error::DataUnwritable);
-    for (int m = 0; m < kMessageCount; ++m) {
-        progress(m + 1);
-        const auto bytes = data.message(m);
-        dataFile.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
-    }
-    QSaveFile settingsFile(settingsPath);
-    if (!settingsFile.open(QIODevice::WriteOnly))
-        return refused(settingsFile, Error::SettingsUnwritable);
-    const QByteArray settingsBytes = document.toBytes();
-    settingsFile.write(settingsBytes);
-
-    // Both temporaries hold all their bytes before either replaces its file, so a full disk or a
-    // refused write leaves the old pair as it was rather than new data beside old settings.
-    if (!dataFile.flush())
-        return refused(dataFile, Error::DataUnwritable);
-    if (!settingsFile.flush())
-        return refused(settingsFile, Error::SettingsUnwritable);
-    if (!dataFile.commit())
-        return refused(dataFile, Error::DataUnwritable);
-    progress(SettingsFormat::kSaveProgressMax);
-    if (!settingsFile.commit())
-        return refused(settingsFile, Error::SettingsUnwritable);
-    qCDebug(lcSettings) << "wrote" << kDispDataSize << "bytes to" << dataPath << "and" << settingsBytes.size()
-                        << "bytes to" << settingsPath;
-    return Error::None;
+    const QString dataPath = dataFilePath(settingsPath);
+    const auto writeData = [&](QFileDevice& file) {
+        for (int m = 0; m < kMessageCount; ++m) {
+            progress(m + 1);
+            const auto bytes = data.message(m);
+            if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
+                qint64(bytes.size()))
+                return false;
+        }
+        progress(SettingsFormat::kSaveProgressMax);
+        return true;
+    };
+    const auto writeSettings = [&](QFileDevice& file) {
+        return file.write(settingsBytes) == settingsBytes.size();
+    };
+    const FileCommit::Failure committed =
+        FileCommit::commit(settingsPath + SettingsFormat::kSavingMarkerSuffix,
+                           {{dataPath, writeData}, {settingsPath, writeSettings}}, goOn);
+    if (committed.failed())
+        result.failure = failure(committed.target == 0 ? Error::DataUnwritable : Error::SettingsUnwritable,
+                                 committed.path, committed.reason);
+    else
+        qCDebug(lcSettings) << "wrote" << kDispDataSize << "bytes to" << dataPath << "and"
+                            << settingsBytes.size() << "bytes to" << settingsPath;
+    return result;
 }
 
 } // namespace ProjectStorage

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "files/filecommit.h"
+#include "settings/profiledocument.h"
 #include "settings/projectfile.h"
 
 #include <QByteArray>
@@ -11,38 +13,61 @@
 class DisplayData;
 
 // The pair of files of a saved project: the settings file and the display data file beside it.
-// Reading reads and checks both before anyone applies them, and never creates or changes a file;
-// writing replaces both atomically and keeps the foreign lines of an existing settings file.
+// Reading reads and checks both before anyone applies them, and changes no file except to finish
+// a save that was interrupted. Writing replaces both as one (see FileCommit) and keeps the foreign
+// lines of an existing settings file and the bytes of every value that did not change.
 namespace ProjectStorage {
 
 enum class Error {
     None,
+    NamesUnpaired,
+    Unfinished,
     SettingsUnreadable,
+    SettingsTooLarge,
+    SettingsForm,
     DataMissing,
-    DataWrongSize,
+    DataShort,
     DataUnreadable,
     DataUnwritable,
     SettingsUnwritable,
 };
 
+struct Failure {
+    Error error = Error::None;
+    QString path;   // the file concerned
+    QString reason; // the system's reason; for SettingsForm the form of the file
+};
+
 struct Stored {
+    ProfileDocument document; // the settings file as read
     ProjectFile settings;
     QByteArray dispData; // exactly the size of the display data
 };
 
 struct ReadResult {
     std::optional<Stored> project;
-    Error error = Error::None;
+    Failure failure;
+};
+
+struct WriteResult {
+    Failure failure;
+    ProfileDocument written;    // the settings file as written
+    ProjectFile::Losses losses; // the changed texts the code page could not hold
 };
 
 // The settings path with its last three characters replaced, whatever its extension.
 [[nodiscard]] QString dataFilePath(const QString& settingsPath);
 // The file's name without its folder and without its last four characters.
 [[nodiscard]] QString fileLabel(const QString& settingsPath);
+// A name without an extension gets ".ini", as the file dialogs of Windows give it.
+[[nodiscard]] QString withSettingsExtension(const QString& path);
 
 [[nodiscard]] ReadResult read(const QString& settingsPath);
-// progress is told 1 .. 16 while the messages' display data are written, then 17.
-[[nodiscard]] Error write(const QString& settingsPath, const ProjectFile& settings, const DisplayData& data,
-                          const std::function<void(int)>& progress);
+// progress is told 1 .. 16 while the messages' display data are written, then 17. origin is the
+// settings file last read or written, whose bytes the unchanged values keep.
+[[nodiscard]] WriteResult write(const QString& settingsPath, const ProjectFile& settings,
+                                const ProfileDocument& origin, const DisplayData& data,
+                                const std::function<void(int)>& progress,
+                                const FileCommit::StepHook& goOn = {});
 
 } // namespace ProjectStorage

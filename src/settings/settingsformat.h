@@ -9,12 +9,11 @@
 namespace SettingsFormat {
 
 inline const QString kFileFilter = QStringLiteral("設定ファイルを(*.ini)|*.ini");
+inline const QString kExtension = QStringLiteral(".ini");
 // The display data file sits beside the settings file: its last three characters become these.
 inline const QString kDataFileSuffix = QStringLiteral("bin");
 // The file label drops this many trailing characters (".ini").
 inline constexpr int kLabelCut = 4;
-
-inline constexpr char kLineEnd[] = "\r\n";
 
 inline constexpr char kScreenWidthSection[] = "Screen Width";
 inline constexpr char kScreenWidthKey[] = "ByteNumbers";
@@ -82,5 +81,10 @@ inline constexpr int kDefaultEndMinutes = 1200;
 // Progress of saving: one step per message of the display data, then the keys.
 inline constexpr int kSaveProgressMax = 17;
 inline constexpr int kLoadProgressMax = 15;
+
+// This program's own: real projects are about 10 KB, and a settings file beyond this is not read
+// at all; while a save replaces a project's files, a marker named after its settings file exists.
+inline constexpr qint64 kMaxSettingsBytes = 16 * 1024 * 1024;
+inline const QString kSavingMarkerSuffix = QStringLiteral(".p10sign-saving");
 
 } // namespace SettingsFormat

@@ -3,6 +3,7 @@
 #include "link/ptypair.h"
 #include "link/tcpcard.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +15,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <grp.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -26,11 +31,15 @@ struct Run {
 };
 
 // Runs a program to its end while this test's event loop keeps the card reader reading.
-Run run(const QString& program, const QStringList& arguments, int timeoutMs = 30000,
-        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+// inChild runs in the child before the program starts, to give it a limit or another user.
+Run run(const QString& program, const QStringList& arguments, const std::function<void()>& inChild = {},
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        int timeoutMs = 30000)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     process.start(program, arguments);
     if (!process.waitForStarted())
         return {};
@@ -47,10 +56,30 @@ Run run(const QString& program, const QStringList& arguments, int timeoutMs = 30
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-Run ctl(const QStringList& arguments, int timeoutMs = 30000,
+Run ctl(const QStringList& arguments, const std::function<void()>& inChild = {},
         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
-    return run(QStringLiteral(P10SIGNCTL), arguments, timeoutMs, environment);
+    return run(QStringLiteral(P10SIGNCTL), arguments, inChild, environment);
+}
+
+// Files of more than a few bytes cannot be written, as on a full disk: writes fail with EFBIG.
+void diskAlmostFull()
+{
+    const rlimit limit{64, 64};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::signal(SIGXFSZ, SIG_IGN);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList setText(const QString& project, const QString& text)
+{
+    return {QStringLiteral("set-text"), project, QStringLiteral("--message"), QStringLiteral("0"),
+            QStringLiteral("--text"),   text};
 }
 
 QByteArray headerOf(const QByteArray& stream)
@@ -516,8 +545,7 @@ private slots:
         QElapsedTimer elapsed;
         elapsed.start();
         const Run run = ctl(
-            command + QStringList{copyOfGolden(), QStringLiteral("--port"), path(QStringLiteral("ttyUSB7"))},
-            10000);
+            command + QStringList{copyOfGolden(), QStringLiteral("--port"), path(QStringLiteral("ttyUSB7"))});
         QCOMPARE(run.status, 1);
         QVERIFY2(elapsed.elapsed() < 1000, qPrintable(QString::number(elapsed.elapsed())));
         QVERIFY2(run.error.contains(QStringLiteral("接続端子")), qUtf8Printable(run.error));
@@ -531,7 +559,7 @@ private slots:
         const Run run =
             ctl({QStringLiteral("set-text"), path(QStringLiteral("cron.ini")), QStringLiteral("--message"),
                  QStringLiteral("0"), QStringLiteral("--text"), QStringLiteral("営業中")},
-                30000, environment);
+                {}, environment);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.error, QString());
     }
@@ -548,6 +576,126 @@ private slots:
         QCOMPARE(run.status, 0);
         QTRY_COMPARE_WITH_TIMEOUT(card.received().size(), 16, 3000);
         QCOMPARE(card.received().left(10), QByteArray("HelloC2\x09\x05\x07"));
+    }
+
+    // Only regular files are replaced, a link is followed to its file, and what could not be
+    // written whole is never reported written; a failed save names the file that failed.
+    void writesReplaceOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("status");
+        QTest::newRow("render to a device") << "device" << 1;
+        QTest::newRow("render to a FIFO") << "fifo" << 1;
+        QTest::newRow("render on a full disk") << "full" << 1;
+        QTest::newRow("render through a link") << "link" << 0;
+        QTest::newRow("display data on a full disk") << "full data" << 1;
+    }
+    void writesReplaceOnlyRegularFiles()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const bool render = target != QStringLiteral("full data");
+        QString out = dir.filePath(render ? QStringLiteral("out.png") : QStringLiteral("p.bin"));
+        QString real = out;
+        const QByteArray before = "old file, kept";
+        const QByteArray name = QFile::encodeName(out);
+        if (target == QStringLiteral("device") && ::geteuid() == 0) {
+            // A twin of /dev/null in the test's folder, so that a fault cannot cost the machine
+            // its own; without root, /dev/null itself cannot be replaced.
+            QCOMPARE(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        } else if (target == QStringLiteral("device")) {
+            out = QStringLiteral("/dev/null");
+        } else if (target == QStringLiteral("fifo")) {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else {
+            real = target == QStringLiteral("link") ? dir.filePath(QStringLiteral("target.png")) : out;
+            QFile file(real);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+            QVERIFY(real == out || QFile::link(real, out));
+        }
+        const Run run =
+            ctl(render ? QStringList{QStringLiteral("render"), copyOfGolden(), QStringLiteral("--message"),
+                                     QStringLiteral("2"), QStringLiteral("--out"), out}
+                       : setText(dir.filePath(QStringLiteral("p.ini")), QStringLiteral("A")),
+                target.startsWith(QStringLiteral("full")) ? diskAlmostFull : std::function<void()>());
+        QCOMPARE(run.status, status);
+        if (status == 0) {
+            QVERIFY(QFileInfo(out).isSymbolicLink());
+            QCOMPARE(QImage(real).size(), QSize(101 * 8, 32));
+        } else {
+            QVERIFY2(run.error.contains(out), qUtf8Printable(run.error));
+            QCOMPARE(QFileInfo(out).isFile(), target.startsWith(QStringLiteral("full")));
+            QVERIFY(!QFileInfo(out).isFile() || readFile(out) == before);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QDir(dir.path()).entryList({QStringLiteral("*.png"), QStringLiteral("*.bin")}, QDir::Files));
+    }
+
+    // A name in code page 932 bytes would be read as another name and a new project made there.
+    void argumentTheSystemCannotRepresentIsRefused()
+    {
+        QTemporaryDir dir;
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("exec \"$0\" set-text \"$(printf '\\223X.ini')\" --message 0 --text x"),
+                       QStringLiteral(P10SIGNCTL)});
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Names without an extension get ".ini", so shop and stop no longer share "sbin".
+    void shopAndStopKeepTheirOwnFiles()
+    {
+        QTemporaryDir dir;
+        for (const QString& name : {QStringLiteral("shop"), QStringLiteral("stop")}) {
+            QCOMPARE(ctl(setText(dir.filePath(name), name)).status, 0);
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini"),
+                              QStringLiteral("stop.bin"), QStringLiteral("stop.ini")}));
+        QVERIFY(readFile(dir.filePath(QStringLiteral("shop.ini"))).contains("Message0Text=shop\r\n"));
+        QVERIFY(readFile(dir.filePath(QStringLiteral("stop.ini"))).contains("Message0Text=stop\r\n"));
+    }
+
+    // A shared folder owned by someone else: its files may be changed but no file created.
+    void savesWhereFilesMayBeChangedButNotCreated()
+    {
+        QTemporaryDir dir;
+        const QString shared = dir.filePath(QStringLiteral("shared"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("shared")));
+        for (const char* suffix : {"ini", "bin"}) {
+            const QString file = shared + QStringLiteral("/shop.%1").arg(QLatin1String(suffix));
+            QVERIFY(
+                QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), file));
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                    QFile::WriteGroup | QFile::ReadOther |
+                                                    QFile::WriteOther));
+        }
+        const auto readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(dir.path(), readOnlyFolder));
+        std::function<void()> asSomeoneElse;
+        if (::geteuid() == 0) {
+            // Root may create files anywhere; a user without rights on the folder may not.
+            asSomeoneElse = [] {
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(99);
+            };
+        } else {
+            QVERIFY(QFile::setPermissions(shared, readOnlyFolder));
+        }
+        const Run run =
+            ctl(setText(shared + QStringLiteral("/shop.ini"), QStringLiteral("B")), asSomeoneElse);
+        for (const QString& folder : {dir.path(), shared})
+            QFile::setPermissions(folder, readOnlyFolder | QFile::WriteOwner);
+        QVERIFY2(run.status == 0, qUtf8Printable(run.error));
+        QVERIFY(readFile(shared + QStringLiteral("/shop.ini")).contains("Message0Text=B\r\n"));
+        QCOMPARE(QDir(shared).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini")}));
     }
 };
 

@@ -7,10 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <sys/stat.h>
 
 using namespace ImagingTest;
 
@@ -300,10 +302,17 @@ private slots:
 
     void unwritableExportIsTold()
     {
-        QVERIFY(!m_controller->exportPictureTo(path("no/such/folder/out.bmp")));
-        QCOMPARE(m_dialogs->told.size(), 1);
-        QCOMPARE(m_dialogs->told[0].title, MessageTexts::warningTitle());
-        QCOMPARE(m_dialogs->told[0].text, PictureFiles::kNotWritten);
+        const QString fifo = path("fifo.bmp");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const QString& target : {path("no/such/folder/out.bmp"), fifo}) {
+            m_dialogs->told.clear();
+            QVERIFY(!m_controller->exportPictureTo(target));
+            QCOMPARE(m_dialogs->told.size(), 1);
+            QCOMPARE(m_dialogs->told[0].title, MessageTexts::warningTitle());
+            QCOMPARE(m_dialogs->told[0].text, PictureFiles::kNotWritten);
+            QVERIFY(m_dialogs->told[0].detail.startsWith(QDir::toNativeSeparators(target) + u'\n'));
+        }
+        QVERIFY(QFileInfo::exists(fifo) && !QFileInfo(fifo).isFile()); // still the FIFO
     }
 
     void badInputIsToldAndChangesNothing_data()
@@ -320,6 +329,15 @@ private slots:
         QTest::newRow("wide and tall")
             << "forged2.bmp" << forgedBmp(20000, 1'000'000) << PictureFiles::kTooLarge;
         QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16) << PictureFiles::kNotAPicture;
+        // Sizes near 2^31 overflowed the size checks' arithmetic.
+        constexpr qint32 kNear = 0x7fffffff;
+        QTest::newRow("2^31 - 1 square")
+            << "forged4.bmp" << forgedBmp(kNear, kNear) << PictureFiles::kTooLarge;
+        QTest::newRow("2^31 - 1 top-down")
+            << "forged5.bmp" << forgedBmp(kNear, -kNear) << PictureFiles::kTooLarge;
+        QTest::newRow("2^31 - 1 wide") << "forged6.bmp" << forgedBmp(kNear, 1) << PictureFiles::kTooLarge;
+        QTest::newRow("2^30 square") << "forged7.bmp" << forgedBmp(1 << 30, 1 << 30)
+                                     << PictureFiles::kTooLarge;
     }
     void badInputIsToldAndChangesNothing()
     {

@@ -35,6 +35,26 @@ private slots:
         QCOMPARE(CodePage932::encode(QStringLiteral("髙")), QByteArray("\xfb\xfc"));
     }
 
+    void bestFitCharactersGetTheirLookAlikes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("wave dash") << QStringLiteral("10時\u301C19時")
+                                   << QByteArray("10\x8e\x9e\x81\x60"
+                                                 "19\x8e\x9e");
+        QTest::newRow("minus sign") << QStringLiteral("\u2212") << QByteArray("\x81\x7c");
+        QTest::newRow("double vertical line") << QStringLiteral("\u2016") << QByteArray("\x81\x61");
+        QTest::newRow("cent pound not") << QStringLiteral("¢£¬") << QByteArray("\x81\x91\x81\x92\x81\xca");
+        QTest::newRow("em dash") << QStringLiteral("\u2014") << QByteArray("\x81\x5c");
+    }
+    void bestFitCharactersGetTheirLookAlikes()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(CodePage932::encode(text), bytes);
+        QVERIFY(CodePage932::canEncode(text));
+    }
+
     void lostCharactersBecomeQuestionMarks()
     {
         const QString text = QStringLiteral("a😀b€c");
@@ -54,6 +74,8 @@ private slots:
             << QByteArray("12345678\x87\x40") << 10 << QByteArray("12345678");
         QTest::newRow("two-byte inside")
             << QByteArray("1234567\x87\x40z") << 10 << QByteArray("1234567\x87\x40");
+        QTest::newRow("lead byte from the last rows")
+            << QByteArray("12345678\xfb\xfc") << 10 << QByteArray("12345678");
         QTest::newRow("half-width kana is one byte")
             << QByteArray("12345678\xc3\xbd") << 10 << QByteArray("12345678\xc3");
         QTest::newRow("buffer of one") << QByteArray("abc") << 1 << QByteArray();

@@ -32,12 +32,35 @@ private slots:
         QCOMPARE(document.toBytes(), QByteArray("[A]\r\na=1\r\nc=3\r\n\r\n[B]\r\nb=2\r\n"));
     }
 
-    void foreignLineEndsAreKept()
+    // A file keeps its form: lines written end as its first line ends, and a byte order mark
+    // does not hide the first section.
+    void newLinesEndAsTheFileDoes_data()
     {
-        ProfileDocument document(QByteArray("[A]\na=1\nlast"));
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("LF") << QByteArray("[A]\na=1\nlast") << QByteArray("[A]\na=9\nlast\nb=2\n[C]\nd=4\n");
+        QTest::newRow("lone CR") << QByteArray("[A]\ra=1\r") << QByteArray("[A]\ra=9\rb=2\r[C]\rd=4\r");
+        QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF[A]\r\na=1\r\n")
+                                    << QByteArray("\xEF\xBB\xBF[A]\r\na=9\r\nb=2\r\n[C]\r\nd=4\r\n");
+    }
+    void newLinesEndAsTheFileDoes()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        ProfileDocument document(before);
+        QCOMPARE(document.value("A", "a"), std::optional<QByteArray>("1"));
+        document.writeString("A", "a", "9");
         document.writeString("A", "b", "2");
         document.writeString("C", "d", "4");
-        QCOMPARE(document.toBytes(), QByteArray("[A]\na=1\nlast\r\nb=2\r\n[C]\r\nd=4\r\n"));
+        QCOMPARE(document.toBytes(), after);
+    }
+
+    void unchangedValueKeepsItsLine()
+    {
+        const QByteArray before = "[S]\r\n k = \"v\" \r\n";
+        ProfileDocument document(before);
+        document.writeString("S", "k", "v");
+        QCOMPARE(document.toBytes(), before);
     }
 
     void namesMatchRegardlessOfCaseAndFirstDuplicateCounts()

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -138,9 +139,10 @@ private slots:
 
     void saveCommandAsksForThePath()
     {
-        m_dialogs.savePaths << temp(QStringLiteral("asked.ini"));
+        m_dialogs.savePaths << temp(QStringLiteral("asked"));
         QVERIFY(controller().save());
         QCOMPARE(m_dialogs.saveFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
+        QVERIFY(QFile::exists(temp(QStringLiteral("asked.ini"))));
         QVERIFY(QFile::exists(temp(QStringLiteral("asked.bin"))));
         project().setModified(true);
         QVERIFY(!controller().save()); // cancelled
@@ -300,27 +302,37 @@ private slots:
 
     void refusedLoadChangesNothing_data()
     {
-        QTest::addColumn<QString>("bin");  // what to put beside the settings file
-        QTest::addColumn<QString>("text"); // what the operator is told
-        QTest::newRow("display data missing") << QString() << SettingsTexts::dataMissing();
-        QTest::newRow("display data short") << QStringLiteral("short") << SettingsTexts::dataWrongSize();
-        QTest::newRow("display data long") << QStringLiteral("long") << SettingsTexts::dataWrongSize();
+        QTest::addColumn<QString>("bin");     // what to put beside the settings file
+        QTest::addColumn<QString>("text");    // what the operator is told
+        QTest::addColumn<QString>("culprit"); // the file named in the detail
+        QTest::newRow("display data missing") << QString() << SettingsTexts::dataMissing() << "bad.bin";
+        QTest::newRow("display data short")
+            << QStringLiteral("short") << SettingsTexts::dataShort() << "bad.bin";
         QTest::newRow("settings missing")
-            << QStringLiteral("no settings") << SettingsTexts::settingsUnreadable();
+            << QStringLiteral("no settings") << SettingsTexts::settingsUnreadable() << "bad.ini";
+        QTest::newRow("settings above 16 MB")
+            << QStringLiteral("huge") << SettingsTexts::settingsTooLarge() << "bad.ini";
+        QTest::newRow("settings in UTF-16")
+            << QStringLiteral("utf-16") << SettingsTexts::settingsForm(QStringLiteral("UTF-16")) << "bad.ini";
     }
     void refusedLoadChangesNothing()
     {
         QFETCH(QString, bin);
         QFETCH(QString, text);
+        QFETCH(QString, culprit);
         drawSomething();
         const QString ini = temp(QStringLiteral("bad.ini"));
         const QString data = temp(QStringLiteral("bad.bin"));
-        if (bin != QStringLiteral("no settings"))
-            writeFile(ini, readFile(testData(QStringLiteral("windows.ini"))));
-        if (bin == QStringLiteral("short"))
-            writeFile(data, QByteArray(1000, '\x55'));
-        if (bin == QStringLiteral("long") || bin == QStringLiteral("no settings"))
-            writeFile(data, QByteArray(kDispDataSize + 1, '\x55'));
+        const QString golden = QString::fromLatin1(readFile(testData(QStringLiteral("windows.ini"))));
+        if (bin == QStringLiteral("utf-16"))
+            writeFile(ini,
+                      QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom).encode(golden));
+        else if (bin != QStringLiteral("no settings"))
+            writeFile(ini, golden.toLatin1());
+        if (!bin.isEmpty())
+            writeFile(data, QByteArray(bin == QStringLiteral("short") ? 1000 : kDispDataSize, '\x55'));
+        if (bin == QStringLiteral("huge"))
+            QVERIFY(QFile(ini).resize(16 * 1024 * 1024 + 1));
         const QStringList filesBefore = QDir(m_dir->path()).entryList(QDir::Files);
         const QByteArray dataBefore = readFile(data);
         const Snapshot before(controller());
@@ -329,9 +341,23 @@ private slots:
         QVERIFY(Snapshot(controller()) == before);
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, QStringLiteral("警告"));
-        QVERIFY(m_dialogs.told.first().text.startsWith(text));
+        QCOMPARE(m_dialogs.told.first().text, text);
+        QVERIFY(m_dialogs.told.first().detail.startsWith(QDir::toNativeSeparators(temp(culprit))));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), filesBefore);
         QCOMPARE(readFile(data), dataBefore);
+    }
+
+    // Saving into a UTF-16 file would add a second project in code page 932 to it.
+    void settingsInUtf16AreNotSavedInto()
+    {
+        const QString ini = temp(QStringLiteral("wide.ini"));
+        const QByteArray wide = QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)
+                                    .encode(QStringLiteral("[Screen Width]\r\nByteNumbers=7\r\n"));
+        writeFile(ini, wide);
+        QVERIFY(!controller().saveTo(ini));
+        QCOMPARE(m_dialogs.told.first().text, SettingsTexts::settingsForm(QStringLiteral("UTF-16")));
+        QCOMPARE(readFile(ini), wide);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("wide.ini")});
     }
 
     void yesWithoutASaveOrCancelStopsTheLoad_data()
@@ -478,6 +504,76 @@ private slots:
         QVERIFY(check(project()));
         QVERIFY(!project().modified());
         QVERIFY(controller().saveTo(temp(QStringLiteral("again.ini"))));
+    }
+
+    // Bytes that read the same mirrored (0xFF, 0xA5) would hide a reversed bit order; message 0 is
+    // re-encoded from its image on loading, so its saved bytes show what was painted. A display
+    // data file longer than the display data loads its first part.
+    void displayDataBitsKeepTheirOrder()
+    {
+        QByteArray data(kDispDataSize, '\0');
+        data[DisplayData::offset(0, 0, 0)] = '\x80';
+        data[DisplayData::offset(1, 1, 0)] = '\x01';
+        data[DisplayData::offset(2, 7, 4)] = '\x80';
+        const QString ini = pairWith(QByteArray());
+        writeFile(temp(QStringLiteral("made.bin")), data + QByteArray(100, '\x7f'));
+        QVERIFY(controller().loadFrom(ini));
+        const MessageCanvas& first = controller().images().canvas(0);
+        QCOMPARE(first.pixel(0, 0), MessageCanvas::kRed);
+        QCOMPARE(first.pixel(7, 0), MessageCanvas::kBlack);
+        QCOMPARE(first.pixel(8, 1), MessageCanvas::kBlack);
+        QCOMPARE(first.pixel(15, 1), MessageCanvas::kRed);
+        QCOMPARE(controller().images().canvas(4).pixel(16, 7), MessageCanvas::kRed);
+        QCOMPARE(project().msgLen()[0], 2);
+        QVERIFY(controller().saveTo(temp(QStringLiteral("again.ini"))));
+        QVERIFY(readFile(temp(QStringLiteral("again.bin"))) == data);
+    }
+
+    // Values nobody changed keep their bytes, also bytes code page 932 does not know and texts
+    // another program wrote in UTF-8; the changed one is converted.
+    void unchangedValuesKeepTheirBytes()
+    {
+        const QString ini = goldenCopy();
+        QVERIFY(controller().loadFrom(ini));
+        QVERIFY(controller().saveTo(temp(QStringLiteral("full.ini"))));
+        const QList<std::pair<QByteArray, QByteArray>> foreign = {
+            {"Message1Text=Message1", "Message1Text=\x80\xa0\xfd\xfe\xff"},
+            {"Message4Text=Message4", "Message4Text=\x82 a\x82"},
+            {"Message6Text=Message6", "Message6Text=\xe5\x96\xb6\xe6\xa5\xad\xe4\xb8\xad"},
+            {"FontBold=0", "FontBold=00"},
+        };
+        QByteArray bytes = readFile(temp(QStringLiteral("full.ini")));
+        for (const auto& [from, to] : foreign) {
+            QVERIFY(bytes.contains(from));
+            bytes.replace(bytes.indexOf(from), from.size(), to);
+        }
+        writeFile(ini, bytes);
+        QVERIFY(controller().loadFrom(ini));
+        controller().setMessageText(0, QStringLiteral("本日〜"));
+        for (const QString& name : {QStringLiteral("windows.ini"), QStringLiteral("copy.ini")}) {
+            QVERIFY(controller().saveTo(temp(name)));
+            QByteArray expected = bytes;
+            const qsizetype at = expected.indexOf("Message0Text=") + 13;
+            expected.replace(at, expected.indexOf('\r', at) - at, "\x96\x7b\x93\xfa\x81\x60");
+            QCOMPARE(readFile(temp(name)), expected);
+        }
+        QVERIFY(m_dialogs.told.isEmpty());
+    }
+
+    void namesWithoutTheirOwnDataFileAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("its own display data") << QStringLiteral("x.bin");
+        QTest::newRow("display data in another folder") << QStringLiteral("ab");
+    }
+    void namesWithoutTheirOwnDataFileAreRefused()
+    {
+        QFETCH(QString, name);
+        QVERIFY(!controller().saveTo(temp(name)));
+        QCOMPARE(m_dialogs.told.first().text, SettingsTexts::namesUnpaired());
+        QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
+        QVERIFY(!QFile::exists(m_dir->path() + QStringLiteral("bin")));
+        QVERIFY(!controller().loadFrom(temp(name)));
     }
 };
 

@@ -36,7 +36,7 @@ private:
         const int steps = 1 + below(6);
         for (int i = 0; i < steps; ++i) {
             const int at = below(int(bytes.size()) + 1);
-            switch (below(8)) {
+            switch (below(9)) {
             case 0: // random bytes, NUL and line ends among them
                 bytes.insert(at, randomBytes(1 + below(40)));
                 break;
@@ -61,6 +61,10 @@ private:
             case 6: // numbers at their limits
                 bytes.insert(at,
                              QByteArray("\r\nAlternateMsgNum=-99999999999999999999\r\nMoveSpeed=65536\r\n"));
+                break;
+            case 7: // other forms: lone CRs, byte order marks
+                bytes.insert(at, below(2) ? QByteArray("\r")
+                                          : QByteArray("\xEF\xBB\xBF\xFF\xFE").sliced(below(4)));
                 break;
             default:
                 if (!bytes.isEmpty())

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// Reasons a file is not written, shown as the detail under a command's own message.
+namespace FileTexts {
+
+[[nodiscard]] inline QString notRegularFile()
+{
+    return QCoreApplication::translate("FileTexts", "通常のファイルではありません（デバイス、FIFO、ソケット、"
+                                                    "フォルダーやリンク切れには書き込みません）。");
+}
+[[nodiscard]] inline QString writeProtected()
+{
+    return QCoreApplication::translate("FileTexts", "書き込み禁止のファイルです。");
+}
+
+} // namespace FileTexts

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QFileDevice;
+
+// Replaces a group of files as one. Each new file is written in full beside its old one and
+// flushed to the disk; then a marker is made, the moment of the commit; then each new file
+// replaces its old one; then the marker goes. Whoever next reads or writes the group calls
+// recover() first, which finishes a replacement that has its marker; without a marker the old
+// files stand. So an interruption at any moment leaves either all the old files or all the new
+// ones. Where the folder takes no new files, the existing files are overwritten in place instead:
+// written, but without that promise.
+class FileCommit {
+public:
+    struct Target {
+        QString path;
+        std::function<bool(QFileDevice&)> write; // false when a write failed
+    };
+    struct Failure {
+        QString path;    // the file that failed; empty when all went well
+        QString reason;  // the system's
+        int target = -1; // the index of the failed target, -1 for the marker
+
+        [[nodiscard]] bool failed() const { return !path.isEmpty(); }
+    };
+    // Asked between every two steps whether to go on. Tests answer false to stop a commit there
+    // as a kill would, and prove what is left.
+    using StepHook = std::function<bool()>;
+
+    [[nodiscard]] static Failure commit(const QString& markerPath, const std::vector<Target>& targets,
+                                        const StepHook& goOn = {});
+    // One file needs no marker: its one replacement is atomic by itself.
+    [[nodiscard]] static Failure replace(const Target& target);
+    [[nodiscard]] static Failure recover(const QString& markerPath, const QStringList& targets);
+
+    // A new file waits beside its target under the target's name with this ending.
+    static inline const QString kPendingSuffix = QStringLiteral(".p10sign-new");
+};
