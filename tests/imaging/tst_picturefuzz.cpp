@@ -1,5 +1,6 @@
 #include "imaging/picturefiles.h"
 #include "model/limits.h"
+#include "support/fuzzbudget.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -55,11 +56,7 @@ private:
 private slots:
     void initTestCase()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("P10_FUZZ_SEED")
-                                 ? quint32(qEnvironmentVariableIntValue("P10_FUZZ_SEED"))
-                                 : QRandomGenerator::global()->generate();
-        qInfo("fuzz seed %u", seed);
-        m_random.seed(seed);
+        m_random.seed(FuzzBudget::seed());
         QImage picture(40, 20, QImage::Format_ARGB32);
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x)
@@ -80,8 +77,7 @@ private slots:
 
     void importSurvivesDamagedPictures()
     {
-        const int seconds = qEnvironmentVariableIntValue("P10_FUZZ_SECONDS");
-        const qint64 budget = 1000LL * (seconds > 0 ? seconds : 2);
+        const qint64 budget = FuzzBudget::budgetMs();
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.filePath(QStringLiteral("fuzz.bmp"));

@@ -4,6 +4,7 @@
 #include "settings/projectfile.h"
 #include "support/fakedialogs.h"
 #include "support/fakeserialline.h"
+#include "support/fuzzbudget.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -75,20 +76,10 @@ private:
         return bytes;
     }
 
-    static qint64 budgetMs()
-    {
-        const int seconds = qEnvironmentVariableIntValue("P10_FUZZ_SECONDS");
-        return 1000LL * (seconds > 0 ? seconds : 2);
-    }
-
 private slots:
     void initTestCase()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("P10_FUZZ_SEED")
-                                 ? quint32(qEnvironmentVariableIntValue("P10_FUZZ_SEED"))
-                                 : QRandomGenerator::global()->generate();
-        qInfo("fuzz seed %u", seed);
-        m_random.seed(seed);
+        m_random.seed(FuzzBudget::seed());
         QFile golden(QStringLiteral(P10_TEST_DATA "/windows.ini"));
         QVERIFY(golden.open(QIODevice::ReadOnly));
         m_golden = golden.readAll();
@@ -99,7 +90,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         int runs = 0;
-        while (clock.elapsed() < budgetMs()) {
+        while (clock.elapsed() < FuzzBudget::budgetMs()) {
             ProfileDocument document(mutate(m_golden));
             const ProjectFile file = ProjectFile::read(document);
             QVERIFY(file.altBegin >= 0 && file.altBegin <= 255);
@@ -128,7 +119,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         int runs = 0;
-        while (clock.elapsed() < budgetMs()) {
+        while (clock.elapsed() < FuzzBudget::budgetMs()) {
             QFile settings(ini);
             QVERIFY(settings.open(QIODevice::WriteOnly));
             settings.write(mutate(m_golden));
