@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
 #include "imaging/messagecanvas.h"
 #include "model/limits.h"

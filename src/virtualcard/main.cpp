@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "appinfo.h"
 #include "card/cardreport.h"
 #include "ctl/consoledialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/cardmodel.h"
 #include "card/ledpainter.h"
 #include "card/signplayer.h"

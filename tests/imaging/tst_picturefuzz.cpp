@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/picturefiles.h"
 #include "model/limits.h"
 #include "support/fuzzbudget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/cardframes.h"
 #include "card/ledpainter.h"
 #include "card/signplayer.h"
