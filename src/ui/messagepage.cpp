@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <functional>
 
 using namespace WindowLayout;
 
@@ -217,8 +218,7 @@ QCheckBox* MessagePage::checkBox(const QString& name, const QString& caption,
 {
     auto* box = new QCheckBox(caption, this);
     box->setObjectName(name);
-    connect(box, &QCheckBox::toggled, this,
-            [this, set](bool ticked) { (m_controller.*set)(m_message, ticked); });
+    connect(box, &QCheckBox::toggled, this, std::bind_front(set, &m_controller, m_message));
     return box;
 }
 

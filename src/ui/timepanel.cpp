@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <functional>
 
 using namespace WindowLayout;
 
@@ -113,10 +114,9 @@ QLineEdit* TimePanel::timeField(const QString& name, void (Controller::*edit)(co
     field->setObjectName(name);
     field->setMaxLength(kTimeFieldLength);
     field->setFixedSize(kTimeFieldWidth, kControlHeight);
-    connect(field, &QLineEdit::textEdited, this,
-            [this, edit](const QString& text) { (m_controller.*edit)(text); });
+    connect(field, &QLineEdit::textEdited, this, std::bind_front(edit, &m_controller));
     connect(FocusOutFilter::watch(field), &FocusOutFilter::focusLeft, this,
-            [this, finish] { (m_controller.*finish)(); });
+            std::bind_front(finish, &m_controller));
     return field;
 }
 
@@ -130,7 +130,8 @@ QScrollBar* TimePanel::minutesBar(const QString& name, void (Controller::*set)(i
     bar->setSingleStep(WorkTimeRules::kArrowStep);
     bar->setPageStep(WorkTimeRules::kPageStep);
     bar->setFixedSize(kSpinWidth, kControlHeight + 4);
-    connect(bar, &QScrollBar::valueChanged, this, [this, set](int value) { (m_controller.*set)(-value); });
+    connect(bar, &QScrollBar::valueChanged, this,
+            [set, controller = &m_controller](int value) { (controller->*set)(-value); });
     return bar;
 }
 
