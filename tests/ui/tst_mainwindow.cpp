@@ -810,6 +810,10 @@ private slots:
             QCOMPARE(shown.title, QStringLiteral("少待"));
             QCOMPARE(shown.text, QStringLiteral("現在転送中。"));
         }
+        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        m_controller->abortTransfer();
+        QVERIFY(finished.wait());
+        QVERIFY(!m_line.isOpen());
     }
 
     void closingDuringATransferReleasesThePort()
