@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgetdialogs.h"
 
-#include "settings/settingsformat.h"
+#include "dialogs/filetexts.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -50,7 +50,7 @@ QString WidgetDialogs::chooseSaveFile(const QString& filter)
 
 RecentPlaces::Kind WidgetDialogs::kindOf(const QString& filter)
 {
-    return filter == SettingsFormat::kFileFilter ? RecentPlaces::Kind::Projects
+    return filter == FileTexts::projectFilter() ? RecentPlaces::Kind::Projects
                                                  : RecentPlaces::Kind::Pictures;
 }
 
