@@ -50,8 +50,7 @@ QString WidgetDialogs::chooseSaveFile(const QString& filter)
 
 RecentPlaces::Kind WidgetDialogs::kindOf(const QString& filter)
 {
-    return filter == FileTexts::projectFilter() ? RecentPlaces::Kind::Projects
-                                                 : RecentPlaces::Kind::Pictures;
+    return filter == FileTexts::projectFilter() ? RecentPlaces::Kind::Projects : RecentPlaces::Kind::Pictures;
 }
 
 QString WidgetDialogs::startFolder(const QString& filter) const

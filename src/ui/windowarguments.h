@@ -19,5 +19,4 @@ struct WindowArgumentsExit {
     QString error;  // for standard error
 };
 
-[[nodiscard]] std::variant<WindowArguments, WindowArgumentsExit>
-parseWindowArguments(QStringList arguments);
+[[nodiscard]] std::variant<WindowArguments, WindowArgumentsExit> parseWindowArguments(QStringList arguments);
