@@ -22,7 +22,8 @@ else()
 endif()
 
 # One Qt Test executable per tested class or subsystem, registered with CTest.
-# Tests run on the offscreen platform so that they need no display.
+# Tests run on the offscreen platform so that they need no display, and in Japanese, the language
+# their texts are written in, whatever the desktop's language (tests of English ask for it).
 function(p10_add_test name)
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   qt_add_executable(${name} ${ARG_SOURCES})
@@ -34,7 +35,7 @@ function(p10_add_test name)
     set(ARG_TIMEOUT 120)
   endif()
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANGUAGE=ja"
     TIMEOUT ${ARG_TIMEOUT})
 endfunction()
 

@@ -3,6 +3,7 @@
 
 #include "dialogs/dialogs.h"
 #include "dialogs/messagetexts.h"
+#include "dialogs/picturetexts.h"
 #include "imaging/fontcatalogue.h"
 #include "imaging/fontsubstitution.h"
 #include "imaging/messagepainter.h"
@@ -421,7 +422,7 @@ void Controller::importPicture()
 {
     if (refusedWhileBusy())
         return;
-    const QString path = m_dialogs.chooseOpenFile(PictureFiles::kImportFilter);
+    const QString path = m_dialogs.chooseOpenFile(PictureTexts::importFilter());
     if (!path.isEmpty())
         importPictureFrom(path);
 }
@@ -432,7 +433,9 @@ bool Controller::importPictureFrom(const QString& path)
         return false;
     const PictureFiles::Loaded loaded = PictureFiles::read(path);
     if (!loaded.problem.isEmpty()) {
-        m_dialogs.tell(MessageTexts::warningTitle(), loaded.problem);
+        const QString where = QDir::toNativeSeparators(path);
+        m_dialogs.tell(MessageTexts::warningTitle(), loaded.problem,
+                       loaded.reason.isEmpty() ? where : where + u'\n' + loaded.reason);
         return false;
     }
     const int m = m_project.curMsg();
@@ -446,7 +449,7 @@ bool Controller::importPictureFrom(const QString& path)
 
 void Controller::exportPicture()
 {
-    const QString path = m_dialogs.chooseSaveFile(PictureFiles::kExportFilter);
+    const QString path = m_dialogs.chooseSaveFile(PictureTexts::exportFilter());
     if (!path.isEmpty())
         exportPictureTo(path);
 }
@@ -458,7 +461,7 @@ bool Controller::exportPictureTo(const QString& chosen)
         PictureFiles::write(MessagePainter::composed(m_images, m_project.curMsg()), path, "BMP");
     if (reason.isEmpty())
         return true;
-    m_dialogs.tell(MessageTexts::warningTitle(), PictureFiles::kNotWritten,
+    m_dialogs.tell(MessageTexts::warningTitle(), PictureTexts::notWritten(),
                    QDir::toNativeSeparators(path) + u'\n' + reason);
     return false;
 }

@@ -3,6 +3,7 @@
 
 #include "controller/controller.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/filetexts.h"
 #include "dialogs/messagetexts.h"
 #include "dialogs/settingstexts.h"
 #include "model/textnumbers.h"
@@ -34,7 +35,7 @@ SettingsCommands::SettingsCommands(Controller& controller, Dialogs& dialogs)
 
 bool SettingsCommands::save()
 {
-    const QString path = m_dialogs.chooseSaveFile(SettingsFormat::kFileFilter);
+    const QString path = m_dialogs.chooseSaveFile(FileTexts::projectFilter());
     return !path.isEmpty() && saveTo(ProjectStorage::withSettingsExtension(path));
 }
 
@@ -56,7 +57,7 @@ bool SettingsCommands::saveTo(const QString& path)
     losses.unencodable = result.losses.unencodable;
     losses.daysUnencodable = result.losses.daysUnencodable;
     if (losses.any())
-        tellLosses(losses);
+        tellLosses(losses, path);
     m_origin = std::move(result.written);
     project.setFileLabel(ProjectStorage::fileLabel(path));
     project.setModified(false);
@@ -83,7 +84,7 @@ void SettingsCommands::load()
         return;
     if (m_controller.refusedWhileBusy())
         return;
-    const QString path = m_dialogs.chooseOpenFile(SettingsFormat::kFileFilter);
+    const QString path = m_dialogs.chooseOpenFile(FileTexts::projectFilter());
     if (!path.isEmpty())
         loadFrom(path);
 }
@@ -173,7 +174,7 @@ void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored)
     controller.setAdjustBar(m, adjustBarFor(message.adjust));
 }
 
-void SettingsCommands::tellLosses(const ProjectFile::Losses& losses)
+void SettingsCommands::tellLosses(const ProjectFile::Losses& losses, const QString& path)
 {
     QStringList parts;
     if (!losses.cutAtLineBreak.isEmpty())
@@ -182,7 +183,7 @@ void SettingsCommands::tellLosses(const ProjectFile::Losses& losses)
         parts << SettingsTexts::unencodable() + MessageTexts::messageNames(losses.unencodable);
     if (losses.daysUnencodable)
         parts << SettingsTexts::daysUnencodable();
-    m_dialogs.tell(MessageTexts::warningTitle(), parts.join(u'\n'));
+    m_dialogs.tell(MessageTexts::warningTitle(), parts.join(u'\n'), QDir::toNativeSeparators(path));
 }
 
 void SettingsCommands::tellError(const ProjectStorage::Failure& failure)

@@ -32,7 +32,7 @@ public:
 private:
     void apply(const ProjectStorage::Stored& stored, const QString& path);
     void applyMessage(int m, const ProjectStorage::Stored& stored);
-    void tellLosses(const ProjectFile::Losses& losses);
+    void tellLosses(const ProjectFile::Losses& losses, const QString& path);
     void tellError(const ProjectStorage::Failure& failure);
 
     Controller& m_controller;

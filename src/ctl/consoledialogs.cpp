@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/consoledialogs.h"
 
+#include "dialogs/ctltexts.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -15,13 +17,13 @@ void printError(const QString& title, const QString& text)
 
 bool ConsoleDialogs::askYesNo(const QString& title, const QString& text)
 {
-    printError(title, text + QStringLiteral(" → いいえ"));
+    printError(title, text + CtlTexts::answeredNo());
     return false;
 }
 
 Dialogs::Answer ConsoleDialogs::askYesNoCancel(const QString& title, const QString& text)
 {
-    printError(title, text + QStringLiteral(" → キャンセル"));
+    printError(title, text + CtlTexts::answeredCancel());
     return Answer::Cancel;
 }
 

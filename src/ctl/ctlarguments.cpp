@@ -4,6 +4,8 @@
 #include "appinfo.h"
 #include "dialogs/ctltexts.h"
 #include "dialogs/desktoptexts.h"
+#include "dialogs/language.h"
+#include "dialogs/languagetexts.h"
 #include "link/linkconstants.h"
 #include "model/limits.h"
 #include "model/listitems.h"
@@ -148,7 +150,8 @@ QString overallUsage()
     QString usage = CtlTexts::usage() + u'\n';
     for (const VerbInfo& verb : kVerbs)
         usage += QStringLiteral("  p10signctl %1\n").arg(QString::fromUtf8(verb.synopsis));
-    return usage + CtlTexts::verbHelpHint() + u'\n' + CtlTexts::versionHint() + u'\n';
+    return usage + CtlTexts::verbHelpHint() + u'\n' + CtlTexts::versionHint() + u'\n' +
+           CtlTexts::languageHint() + u'\n';
 }
 
 const VerbInfo* findVerb(const QString& name)
@@ -394,8 +397,12 @@ void readOptions(OptionReader& options, CtlArguments& parsed)
 
 } // namespace
 
-std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& arguments)
+std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments)
 {
+    // The language is in place before the texts exist; here it is only refused or taken away.
+    const Language::Request language = Language::takeOption(arguments);
+    if (language.refused)
+        return usageError(LanguageTexts::badValue(*language.refused), overallUsage());
     if (arguments.size() < 2)
         return usageError(CtlTexts::noVerb(), overallUsage());
     if (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))
@@ -415,7 +422,7 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& argumen
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   translated(QT_TRANSLATE_NOOP("CtlArguments", "この説明を表示します。")));
     const QCommandLineOption verbose(QStringLiteral("verbose"), DesktopTexts::verboseOption());
-    parser.addOptions({help, verbose});
+    parser.addOptions({help, verbose, Language::option()});
     const QStringList names = QString::fromLatin1(verb->options).split(u' ', Qt::SkipEmptyParts);
     for (const QString& name : names)
         parser.addOption(commandLineOption(optionInfo(name)));

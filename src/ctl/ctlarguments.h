@@ -73,4 +73,4 @@ inline constexpr int kExitUsage = 2;
 // Reads the verb (or --help, --version), then that verb's options. A command line that cannot be
 // used (no verb, an unknown option, a missing argument, a value out of its range) ends with status 2
 // and a message that names the option.
-[[nodiscard]] std::variant<CtlArguments, CtlExit> parseCtlArguments(const QStringList& arguments);
+[[nodiscard]] std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments);

@@ -246,12 +246,12 @@ int CtlRun::render()
         return kExitFailed;
     const int m = m_arguments.message;
     if (m_controller.project().msgLen()[m] == 0) {
-        printError(QStringLiteral("表示 %1 は空です。").arg(m));
+        printError(CtlTexts::emptyMessage(m));
         return kExitFailed;
     }
     const QString reason = PictureFiles::write(renderLit(m_controller.project(), m), m_arguments.out, "PNG");
     if (!reason.isEmpty()) {
-        printError(QStringLiteral("書き出せません: %1\n%2").arg(m_arguments.out, reason));
+        printError(CtlTexts::cannotWrite(m_arguments.out, reason));
         return kExitFailed;
     }
     return 0;

@@ -2,6 +2,8 @@
 #include "controller/diagnostics.h"
 #include "ctl/ctlarguments.h"
 #include "ctl/ctlrun.h"
+#include "dialogs/ctltexts.h"
+#include "dialogs/language.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -28,19 +30,37 @@ std::unique_ptr<QTemporaryDir> runtimeFolderStandIn()
 
 int main(int argc, char* argv[])
 {
-    QStringList arguments{QString::fromLocal8Bit(argv[0])};
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QStringList withoutLanguage = arguments;
+    const Language::Request asked = Language::takeOption(withoutLanguage);
+    Diagnostics::setUp();
+
+    // Only adopting a text draws with fonts, which need a GUI application though never a display.
+    // The other commands go without, which spares them the font system's start and teardown.
+    std::unique_ptr<QTemporaryDir> runtimeFolder;
+    std::unique_ptr<QCoreApplication> app;
+    if (withoutLanguage.value(1) == QLatin1String("set-text")) {
+        runtimeFolder = runtimeFolderStandIn();
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    Language language;
+    language.apply(Language::choose(asked.id));
+
     for (int i = 1; i < argc; ++i) {
         // A name in another code page (a copy from Windows) would become another name: a project
         // could be created under it and the run reported done. Such an argument is refused.
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument.toLocal8Bit() != QByteArray(argv[i])) {
+        if (arguments.at(i).toLocal8Bit() != QByteArray(argv[i])) {
             const QByteArray shown = QByteArray(argv[i]).toPercentEncoding("/.-_~ ");
-            std::fprintf(stderr, "%s%s\n",
-                         qUtf8Printable(QStringLiteral("この引数はシステムの文字コードで表せません: ")),
+            std::fprintf(stderr, "%s%s\n", qUtf8Printable(CtlTexts::argumentNotInCodePage()),
                          shown.constData());
             return kExitUsage;
         }
-        arguments << argument;
     }
     const auto parsed = parseCtlArguments(arguments);
     if (const auto* exit = std::get_if<CtlExit>(&parsed)) {
@@ -50,22 +70,8 @@ int main(int argc, char* argv[])
     }
 
     const CtlArguments& command = std::get<CtlArguments>(parsed);
-    Diagnostics::setUp();
     if (command.verbose)
         Diagnostics::enableAll();
-
-    // Only adopting a text draws with fonts, which need a GUI application though never a display.
-    // The other commands go without, which spares them the font system's start and teardown.
-    std::unique_ptr<QTemporaryDir> runtimeFolder;
-    std::unique_ptr<QCoreApplication> app;
-    if (command.verb == CtlArguments::Verb::SetText) {
-        runtimeFolder = runtimeFolderStandIn();
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
     CtlRun run(command);
     return run.exec();
 }

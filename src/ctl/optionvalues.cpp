@@ -60,8 +60,10 @@ std::optional<int> showMode(const QString& text, int message)
         return number;
     if (const auto entry = entryIndex(modes, text))
         return entry;
+    // The list's names as this run shows them, so the names its help gives are taken too.
     for (int index = 0; index < modes.size(); ++index) {
-        if (isWord(text, QLatin1String(kModeNames.at(std::size_t(index)))))
+        if (isWord(text, QLatin1String(kModeNames.at(std::size_t(index)))) ||
+            text == ListItems::shownText(modes.at(index)))
             return index;
     }
     return std::nullopt;

@@ -5,6 +5,7 @@
 #include "dialogs/messagetexts.h"
 #include "imaging/usagegauge.h"
 #include "link/uploadestimate.h"
+#include "model/listitems.h"
 #include "model/project.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
@@ -88,20 +89,20 @@ ProjectSummary ProjectSummary::of(const Project& project)
 QString ProjectSummary::text() const
 {
     QString text;
-    text += QStringLiteral("画面: %1 バイト × %2 ドット\n").arg(screenWidth, screenHeight);
+    text += CtlTexts::screenSummary(screenWidth, screenHeight) + u'\n';
     for (const Message& message : messages) {
-        text += QStringLiteral("表示 %1: 長さ %2 バイト, %3, 速度 %4\n")
+        text += CtlTexts::messageSummary()
                     .arg(message.index, 2)
                     .arg(message.length, 4)
-                    .arg(message.mode, message.speed);
+                    .arg(ListItems::shownText(message.mode), message.speed) +
+                u'\n';
     }
     text += CtlTexts::clockSummary(messageText(clockMessage), hourPosition, minutePosition) + u'\n';
     text += CtlTexts::daysSummary(messageText(daysMessage), daysPosition, countdownDays) + u'\n';
     text += CtlTexts::workTimeSummary(workStart, workEnd, workTimeEnabled) + u'\n';
-    text += QStringLiteral("メモリ: %1 バイト (%2 %)\n").arg(memoryBytes).arg(gaugePercent, 0, 'f', 1);
-    text += altCount == 0 ? QStringLiteral("交互表示: なし\n")
-                          : QStringLiteral("交互表示: 表示 %1 から %2 個\n").arg(altBegin).arg(altCount);
-    text += QStringLiteral("転送: %1 バイト, 約 %2 秒\n").arg(uploadBytes).arg(uploadSeconds, 0, 'f', 1);
+    text += CtlTexts::memorySummary(memoryBytes, gaugePercent) + u'\n';
+    text += CtlTexts::alternationSummary(altBegin, altCount) + u'\n';
+    text += CtlTexts::uploadSummary(uploadBytes, uploadSeconds) + u'\n';
     if (!overflow.isEmpty())
         text += overflow + u'\n';
     return text;

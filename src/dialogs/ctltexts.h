@@ -19,6 +19,10 @@ namespace CtlTexts {
 {
     return QCoreApplication::translate("CtlTexts", "バージョン: p10signctl --version");
 }
+[[nodiscard]] inline QString languageHint()
+{
+    return QCoreApplication::translate("CtlTexts", "表示の言語: p10signctl --language ja|en …");
+}
 [[nodiscard]] inline QString noVerb()
 {
     return QCoreApplication::translate("CtlTexts", "コマンドがありません。");
@@ -78,6 +82,58 @@ namespace CtlTexts {
     return enabled
                ? QCoreApplication::translate("CtlTexts", "稼働時間: %1〜%2 (時間切替 入)").arg(start, end)
                : QCoreApplication::translate("CtlTexts", "稼働時間: %1〜%2 (時間切替 切)").arg(start, end);
+}
+
+[[nodiscard]] inline QString screenSummary(const QString& widthBytes, const QString& heightDots)
+{
+    return QCoreApplication::translate("CtlTexts", "画面: %1 バイト × %2 ドット").arg(widthBytes, heightDots);
+}
+// %1 the message, %2 its length, %3 its show mode, %4 its speed.
+[[nodiscard]] inline QString messageSummary()
+{
+    return QCoreApplication::translate("CtlTexts", "表示 %1: 長さ %2 バイト, %3, 速度 %4");
+}
+[[nodiscard]] inline QString memorySummary(int bytes, double percent)
+{
+    return QCoreApplication::translate("CtlTexts", "メモリ: %1 バイト (%2 %)")
+        .arg(bytes)
+        .arg(percent, 0, 'f', 1);
+}
+[[nodiscard]] inline QString alternationSummary(int begin, int count)
+{
+    return count == 0 ? QCoreApplication::translate("CtlTexts", "交互表示: なし")
+                      : QCoreApplication::translate("CtlTexts", "交互表示: 表示 %1 から %2 個")
+                            .arg(begin)
+                            .arg(count);
+}
+[[nodiscard]] inline QString uploadSummary(qint64 bytes, double seconds)
+{
+    return QCoreApplication::translate("CtlTexts", "転送: %1 バイト, 約 %2 秒")
+        .arg(bytes)
+        .arg(seconds, 0, 'f', 1);
+}
+
+[[nodiscard]] inline QString emptyMessage(int message)
+{
+    return QCoreApplication::translate("CtlTexts", "表示 %1 は空です。").arg(message);
+}
+[[nodiscard]] inline QString cannotWrite(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("CtlTexts", "書き出せません: %1\n%2").arg(path, reason);
+}
+// A name in another code page follows, percent-encoded.
+[[nodiscard]] inline QString argumentNotInCodePage()
+{
+    return QCoreApplication::translate("CtlTexts", "この引数はシステムの文字コードで表せません: ");
+}
+// What a question asked without anyone to answer it counts as.
+[[nodiscard]] inline QString answeredNo()
+{
+    return QCoreApplication::translate("CtlTexts", " → いいえ");
+}
+[[nodiscard]] inline QString answeredCancel()
+{
+    return QCoreApplication::translate("CtlTexts", " → キャンセル");
 }
 
 [[nodiscard]] inline QString noProject()

@@ -7,6 +7,11 @@
 // Reasons a file is not written, shown as the detail under a command's own message.
 namespace FileTexts {
 
+// The project file dialogs' filter, written "shown text|pattern".
+[[nodiscard]] inline QString projectFilter()
+{
+    return QCoreApplication::translate("FileTexts", "設定ファイルを(*.ini)|*.ini");
+}
 [[nodiscard]] inline QString notRegularFile()
 {
     return QCoreApplication::translate("FileTexts", "通常のファイルではありません（デバイス、FIFO、ソケット、"

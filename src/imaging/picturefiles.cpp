@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/picturefiles.h"
 
+#include "dialogs/picturetexts.h"
 #include "files/filecommit.h"
 #include "imaging/bmpcrop.h"
 #include "imaging/imagingconstants.h"
@@ -45,17 +46,23 @@ QSize claimedBmpSize(QIODevice& file)
     return QSize(width, height == std::numeric_limits<qint32>::min() ? -1 : std::abs(height));
 }
 
+// The decoder's words only where it has some: "Unknown error" tells the operator nothing.
+QString decoderReason(const QImageReader& reader)
+{
+    return reader.error() == QImageReader::UnknownError ? QString() : reader.errorString();
+}
+
 } // namespace
 
 PictureFiles::Loaded PictureFiles::read(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
-        return {{}, kMissing};
+        return {{}, PictureTexts::missing(), {}};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, kUnreadable};
+        return {{}, PictureTexts::unreadable(), file.errorString()};
     // An uncompressed BMP is cut before decoding, so only the kept part is ever decoded.
     QBuffer cropped;
     if (const auto bytes = BmpCrop::crop(file, QSize(kCanvasWidth, kRows))) {
@@ -65,40 +72,40 @@ PictureFiles::Loaded PictureFiles::read(const QString& path)
     // An absurd claimed size is refused before the decoder reads the header at all.
     if (const QSize claimed = claimedBmpSize(file);
         !cropped.isOpen() && claimed.isValid() && overBudget(claimed))
-        return {{}, kTooLarge};
+        return {{}, PictureTexts::tooLarge(), {}};
     if (!file.seek(0))
-        return {{}, kUnreadable};
+        return {{}, PictureTexts::unreadable(), file.errorString()};
     QImageReader reader(cropped.isOpen() ? static_cast<QIODevice*>(&cropped) : &file);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(false);
     reader.setAllocationLimit(Imaging::kDecodeBudgetMegabytes);
     if (!reader.canRead())
-        return {{}, kNotAPicture};
+        return {{}, PictureTexts::notAPicture(), decoderReason(reader)};
 
     // The declared size is checked before anything is decoded, so a forged header cannot make
     // the decoder allocate gigabytes; where the format allows, only the kept part is decoded.
     const QSize declared = reader.size();
     if (declared.isValid()) {
         if (declared.isEmpty())
-            return {{}, kNotAPicture};
+            return {{}, PictureTexts::notAPicture(), {}};
         const QRect kept(0, 0, std::min(declared.width(), kCanvasWidth), std::min(declared.height(), kRows));
         const bool clips = reader.supportsOption(QImageIOHandler::ClipRect);
         if (overBudget(clips ? kept.size() : declared))
-            return {{}, kTooLarge};
+            return {{}, PictureTexts::tooLarge(), {}};
         if (clips && kept.size() != declared)
             reader.setClipRect(kept);
     }
 
     const QImage decoded = reader.read();
     if (decoded.isNull())
-        return {{}, kNotAPicture};
+        return {{}, PictureTexts::notAPicture(), decoderReason(reader)};
     const QSize keptSize(std::min(decoded.width(), kCanvasWidth), std::min(decoded.height(), kRows));
     QImage picture(keptSize, QImage::Format_RGB32);
     picture.fill(MessageCanvas::kBlack);
     QPainter painter(&picture);
     painter.drawImage(QPoint(0, 0), decoded, QRect(QPoint(0, 0), keptSize));
     painter.end();
-    return {picture, {}};
+    return {picture, {}, {}};
 }
 
 QString PictureFiles::write(const QImage& picture, const QString& path, const char* format)
@@ -110,5 +117,5 @@ QString PictureFiles::write(const QImage& picture, const QString& path, const ch
         {path, [&](QFileDevice& file) { return QImageWriter(&file, format).write(rgb); }});
     if (!failure.failed())
         return {};
-    return failure.reason.isEmpty() ? kNotWritten : failure.reason;
+    return failure.reason.isEmpty() ? PictureTexts::notWritten() : failure.reason;
 }

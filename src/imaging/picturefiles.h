@@ -13,19 +13,11 @@ public:
     struct Loaded {
         QImage picture;  // RGB32, at most 16376 x 32
         QString problem; // what to tell the operator when nothing could be read; empty on success
+        QString reason;  // the system's or the decoder's own words for it, where they have any
     };
 
     [[nodiscard]] static Loaded read(const QString& path);
     // Empty when the whole picture was written in the format ("BMP" stores 24 bits a pixel);
     // otherwise why not, and the old file is as it was.
     [[nodiscard]] static QString write(const QImage& picture, const QString& path, const char* format);
-
-    static inline const QString kImportFilter =
-        QStringLiteral("Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png");
-    static inline const QString kExportFilter = QStringLiteral("Picture(*.bmp)|*.bmp");
-    static inline const QString kMissing = QStringLiteral("画像ファイルが見つかりません。");
-    static inline const QString kUnreadable = QStringLiteral("画像ファイルを開けません。");
-    static inline const QString kNotAPicture = QStringLiteral("画像ファイルとして読み込めません。");
-    static inline const QString kTooLarge = QStringLiteral("画像が大きすぎるため読み込めません。");
-    static inline const QString kNotWritten = QStringLiteral("画像ファイルを保存できませんでした。");
 };

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/listitems.h"
 
+#include <QCoreApplication>
+#include <initializer_list>
+
 namespace ListItems {
 
 namespace {
@@ -13,7 +16,20 @@ QStringList numbers(int first, int last, int step = 1)
     return items;
 }
 
+QStringList fromUtf8(std::initializer_list<const char*> texts)
+{
+    QStringList items;
+    for (const char* text : texts)
+        items << QString::fromUtf8(text);
+    return items;
+}
+
 } // namespace
+
+QString shownText(const QString& item)
+{
+    return QCoreApplication::translate("ListItems", item.toUtf8().constData());
+}
 
 const QStringList& screenWidths()
 {
@@ -69,11 +85,18 @@ const QStringList& fontSizes()
 
 const QStringList& showModes(int message)
 {
-    static const QStringList common{QStringLiteral("左に移動"),  QStringLiteral("右に移動"),
-                                    QStringLiteral("上向け"),    QStringLiteral("下向け"),
-                                    QStringLiteral("固定"),      QStringLiteral("積み重ね"),
-                                    QStringLiteral("中心振分け")};
-    static const QStringList withAnimation = common + QStringList{QStringLiteral("アニメーション")};
+    // The Japanese names are the entries; other languages show them translated (shownText).
+    static const QStringList common = fromUtf8({
+        QT_TRANSLATE_NOOP("ListItems", "左に移動"),
+        QT_TRANSLATE_NOOP("ListItems", "右に移動"),
+        QT_TRANSLATE_NOOP("ListItems", "上向け"),
+        QT_TRANSLATE_NOOP("ListItems", "下向け"),
+        QT_TRANSLATE_NOOP("ListItems", "固定"),
+        QT_TRANSLATE_NOOP("ListItems", "積み重ね"),
+        QT_TRANSLATE_NOOP("ListItems", "中心振分け"),
+    });
+    static const QStringList withAnimation =
+        common + fromUtf8({QT_TRANSLATE_NOOP("ListItems", "アニメーション")});
     return message == 0 ? withAnimation : common;
 }
 

@@ -18,6 +18,10 @@ namespace ListItems {
 [[nodiscard]] const QStringList& showModes(int message); // message 0 adds "アニメーション"
 [[nodiscard]] const QStringList& moveSpeeds();           // "1" ... "8"
 
+// An entry as the operator reads it. Entries are what files, the card and typed text compare
+// with, so they stay as they are; only a name with a translation is shown translated.
+[[nodiscard]] QString shownText(const QString& item);
+
 inline const QString kNone = QStringLiteral("None");
 
 } // namespace ListItems

@@ -8,7 +8,6 @@
 // none of them may change.
 namespace SettingsFormat {
 
-inline const QString kFileFilter = QStringLiteral("設定ファイルを(*.ini)|*.ini");
 inline const QString kExtension = QStringLiteral(".ini");
 // The display data file sits beside the settings file: its last three characters become these.
 inline const QString kDataFileSuffix = QStringLiteral("bin");

@@ -44,35 +44,35 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
         grid->addWidget(namedLabel(labelName, caption, this), row, column, Qt::AlignRight);
         grid->addWidget(field, row, column + 1);
     };
-    place(0, 0, QStringLiteral("Label19"), QStringLiteral("高さ(Dots)"),
+    place(0, 0, QStringLiteral("Label19"), tr("高さ(Dots)"),
           globalList(QStringLiteral("ComScrH"), kNumberListWidth, GlobalList::ScreenHeight));
-    place(0, 2, QStringLiteral("Label11"), QStringLiteral("輝度"),
+    place(0, 2, QStringLiteral("Label11"), tr("輝度"),
           globalList(QStringLiteral("ComBright"), kNumberListWidth, GlobalList::Brightness));
     ListCombo* ports = globalList(QStringLiteral("ComSele"), kPortListWidth, GlobalList::Port);
     ports->setToolTip(tr("COM 名、デバイスのパス (/dev/ttyUSB0) または tcp://ホスト:ポート"));
     connect(ports, &ListCombo::popupAboutToShow, this, [this] { m_controller.refreshPorts(); });
-    place(0, 4, QStringLiteral("Label4"), QStringLiteral("COM ポート"), ports);
+    place(0, 4, QStringLiteral("Label4"), tr("COM ポート"), ports);
     m_portDevice = new QLabel(this);
     m_portDevice->setObjectName(QStringLiteral("LabPortDevice"));
     m_portDevice->setWordWrap(true);
     grid->addWidget(m_portDevice, 0, 6, 1, 2);
 
-    place(1, 0, QStringLiteral("Label9"), QStringLiteral("表示番号"),
+    place(1, 0, QStringLiteral("Label9"), tr("表示番号"),
           globalList(QStringLiteral("ComTimeMsg"), kNumberListWidth, GlobalList::ClockMessage));
-    place(1, 2, QStringLiteral("Label14"), QStringLiteral("時間表示位置"),
+    place(1, 2, QStringLiteral("Label14"), tr("時間表示位置"),
           globalList(QStringLiteral("ComHSide"), kNumberListWidth, GlobalList::HourPosition));
-    place(1, 4, QStringLiteral("Label16"), QStringLiteral("分表示位置"),
+    place(1, 4, QStringLiteral("Label16"), tr("分表示位置"),
           globalList(QStringLiteral("ComMSide"), kNumberListWidth, GlobalList::MinutePosition));
-    m_showMarks = new QCheckBox(QStringLiteral("時間、日付位置参照"), this);
+    m_showMarks = new QCheckBox(tr("時間、日付位置参照"), this);
     m_showMarks->setObjectName(QStringLiteral("ChkSide"));
     connect(m_showMarks, &QCheckBox::toggled, this, [this](bool show) { m_controller.setShowMarks(show); });
     grid->addWidget(m_showMarks, 1, 6, 1, 2);
 
-    place(2, 0, QStringLiteral("Label13"), QStringLiteral("表示番号"),
+    place(2, 0, QStringLiteral("Label13"), tr("表示番号"),
           globalList(QStringLiteral("ComDJSMsg"), kNumberListWidth, GlobalList::DaysMessage));
-    place(2, 2, QStringLiteral("Label15"), QStringLiteral("日数表示位置"),
+    place(2, 2, QStringLiteral("Label15"), tr("日数表示位置"),
           globalList(QStringLiteral("ComDSide"), kNumberListWidth, GlobalList::DaysPosition));
-    auto* unit = new QLabel(QStringLiteral("(Unit Byte , 1 Byte=8 Pixels)"), this);
+    auto* unit = new QLabel(tr("(Unit Byte , 1 Byte=8 Pixels)"), this);
     unit->setObjectName(QStringLiteral("Label17"));
     unit->setFont(WindowFonts::smallLabel());
     grid->addWidget(unit, 2, 4, 1, 2);
@@ -91,12 +91,12 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kMargin / 2);
     // The captions have no letter to underline, so the keys are shortcuts without a mnemonic.
-    QPushButton* load = namedButton(QStringLiteral("CmdLoad"), QStringLiteral("参 照"),
+    QPushButton* load = namedButton(QStringLiteral("CmdLoad"), tr("参 照"),
                                     QSize(kButtonWidth - kArrowWidth, kButtonHeight), this);
     load->setShortcut(QKeySequence::Open);
     connect(load, &QPushButton::clicked, this, [this] { m_controller.load(); });
-    QPushButton* save = namedButton(QStringLiteral("CmdSave"), QStringLiteral("保 存"),
-                                    QSize(kButtonWidth, kButtonHeight), this);
+    QPushButton* save =
+        namedButton(QStringLiteral("CmdSave"), tr("保 存"), QSize(kButtonWidth, kButtonHeight), this);
     save->setShortcut(QKeySequence::Save);
     connect(save, &QPushButton::clicked, this, [this] { m_controller.save(); });
     auto* loadRow = new QHBoxLayout;
@@ -105,8 +105,8 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
     loadRow->addWidget(new RecentProjectsButton(session, QSize(kArrowWidth, kButtonHeight), this));
     buttons->addLayout(loadRow);
     buttons->addWidget(save);
-    QPushButton* send = namedButton(QStringLiteral("CmdSend"), QStringLiteral("転 送"),
-                                    QSize(kButtonWidth, kButtonHeight), this);
+    QPushButton* send =
+        namedButton(QStringLiteral("CmdSend"), tr("転 送"), QSize(kButtonWidth, kButtonHeight), this);
     connect(send, &QPushButton::clicked, this, [this] { m_controller.send(); });
     buttons->addWidget(send);
 

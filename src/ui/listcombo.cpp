@@ -33,18 +33,35 @@ void ListCombo::showPopup()
     QComboBox::showPopup();
 }
 
+QString ListCombo::entryText(const QString& text) const
+{
+    for (int i = 0; m_shown && i < count(); ++i) {
+        if (itemText(i) == text)
+            return m_entries.value(i, text);
+    }
+    return text;
+}
+
+QString ListCombo::shownText(const QString& entry) const
+{
+    return m_shown && m_entries.contains(entry) ? m_shown(entry) : entry;
+}
+
 void ListCombo::display(const QStringList& items, int index, const QString& text)
 {
     const QSignalBlocker blocker(this);
+    if (m_shown)
+        m_entries = items;
     bool same = count() == items.size();
     for (int i = 0; same && i < count(); ++i)
-        same = itemText(i) == items.at(i);
+        same = itemText(i) == shownText(items.at(i));
     if (!same) {
         clear();
-        addItems(items);
+        for (const QString& item : items)
+            addItem(shownText(item));
     }
     if (currentIndex() != index)
         setCurrentIndex(index);
-    if (currentText() != text)
-        setEditText(text);
+    if (const QString shown = shownText(text); currentText() != shown)
+        setEditText(shown);
 }

@@ -18,10 +18,19 @@ public:
     void showItems(const QStringList& items, const QString& text);
     void showPopup() override;
 
+    // Entries are shown through `shown` (names in the operator's language); the model keeps them.
+    void setShownText(QString (*shown)(const QString&)) { m_shown = shown; }
+    // The entry that a shown or typed text stands for, or the text itself.
+    [[nodiscard]] QString entryText(const QString& text) const;
+
 signals:
     // Before the entries drop down: a list of things that come and go (ports) looks again.
     void popupAboutToShow();
 
 private:
     void display(const QStringList& items, int index, const QString& text);
+    [[nodiscard]] QString shownText(const QString& entry) const;
+
+    QString (*m_shown)(const QString&) = nullptr;
+    QStringList m_entries; // as the model has them, when they are shown otherwise
 };

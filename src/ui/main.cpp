@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appinfo.h"
 #include "controller/diagnostics.h"
+#include "dialogs/language.h"
 #include "ui/windowapp.h"
 #include "ui/windowarguments.h"
 #include "ui/windowfonts.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QSettings>
 #include <cstdio>
 
 namespace {
@@ -38,15 +40,27 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QLatin1String(AppInfo::kVersion));
     Diagnostics::setUp();
 
-    // Help and the version need no window system, so they are answered before one starts.
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
+    // The texts are in the chosen language from the first, help and refusals included.
+    QStringList withoutLanguage = raw;
+    const Language::Request asked = Language::takeOption(withoutLanguage);
+    const auto chosen = [&] { return Language::choose(asked.id, Language::remembered(QSettings())); };
+    Language language;
+
+    // Help, the version and a language that is none need no window system, so they are answered
+    // before one starts.
     const auto early = parseWindowArguments(raw);
-    if (const auto* exit = std::get_if<WindowArgumentsExit>(&early); exit && exit->status == 0)
-        return finish(*exit);
+    if (const auto* exit = std::get_if<WindowArgumentsExit>(&early);
+        exit && (exit->status == 0 || asked.refused)) {
+        const QCoreApplication core(argc, argv);
+        language.apply(chosen());
+        return finish(std::get<WindowArgumentsExit>(parseWindowArguments(raw)));
+    }
 
     QApplication app(argc, argv);
+    language.apply(chosen());
     QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::kDesktopId));
     QApplication::setWindowIcon(programIcon());
     QApplication::setFont(WindowFonts::caption());

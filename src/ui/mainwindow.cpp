@@ -4,6 +4,7 @@
 #include "controller/controller.h"
 #include "model/limits.h"
 #include "ui/globalpanel.h"
+#include "ui/languagebutton.h"
 #include "ui/messagepage.h"
 #include "ui/namedwidgets.h"
 #include "ui/signview.h"
@@ -30,11 +31,13 @@ constexpr int kTitleBlanks = 116;
 constexpr int kPageButtonWidth = 150;
 constexpr int kExitButtonWidth = 150;
 constexpr int kPlayButtonWidth = 110;
+constexpr int kLanguageButtonWidth = 90;
 constexpr int kExitButtonHeight = 50;
 constexpr int kGaugeLabelWidth = 160;
 constexpr int kRegionGap = 4;
 constexpr QSize kPageButton(kPageButtonWidth, kButtonHeight);
 constexpr QSize kPlayButton(kPlayButtonWidth, kFileBoxHeight);
+constexpr QSize kLanguageButton(kLanguageButtonWidth, kFileBoxHeight);
 
 } // namespace
 
@@ -59,11 +62,16 @@ MainWindow::MainWindow(Controller& controller, ProjectSession* session, QWidget*
     play->setShortcut(Qt::Key_F5);
     play->setAccessibleName(tr("表示プレビューを開く"));
     connect(play, &QPushButton::clicked, signView, &SignView::open);
+    // The other corner is free too, and out of the way of the work.
+    auto* language = new LanguageButton(kLanguageButton, this);
+    language->move(kMargin, kRegionGap);
+    connect(language, &LanguageButton::chosen, this, &MainWindow::languageChosen);
     WindowAccessibility::describe(*this);
 }
 
 QString MainWindow::title()
 {
+    // The product's name as operators know it: the same in every language.
     return QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72") + QString(kTitleBlanks, u' ') +
            QStringLiteral("Vorel");
 }
@@ -73,7 +81,7 @@ QStringList MainWindow::tabCaptions()
     // The first eight are padded so that both rows of tabs read alike.
     QStringList captions;
     for (int m = 0; m < kMessageCount; ++m) {
-        const QString caption = QStringLiteral("表示 %1").arg(m);
+        const QString caption = tr("表示 %1").arg(m);
         if (m == 0)
             captions << QStringLiteral("    %1   ").arg(caption);
         else if (m < 7)
@@ -116,14 +124,12 @@ void MainWindow::buildTabs()
         m_pages->addWidget(new MessagePage(m_controller, m, m_pages));
 
     // These act on the current message, the page that is showing.
-    auto* adopt =
-        namedButton(QStringLiteral("CmdUpText"), QStringLiteral("テキスト採用"), kPageButton, content);
+    auto* adopt = namedButton(QStringLiteral("CmdUpText"), tr("テキスト採用"), kPageButton, content);
     adopt->setShortcut(Qt::CTRL | Qt::Key_Return);
     connect(adopt, &QPushButton::clicked, this, [this] { m_controller.adoptText(); });
-    auto* import = namedButton(QStringLiteral("CmdLdPic"), QStringLiteral("画像参照"), kPageButton, content);
+    auto* import = namedButton(QStringLiteral("CmdLdPic"), tr("画像参照"), kPageButton, content);
     connect(import, &QPushButton::clicked, this, [this] { m_controller.importPicture(); });
-    auto* exportButton =
-        namedButton(QStringLiteral("CmdSvPic"), QStringLiteral("画像保存"), kPageButton, content);
+    auto* exportButton = namedButton(QStringLiteral("CmdSvPic"), tr("画像保存"), kPageButton, content);
     connect(exportButton, &QPushButton::clicked, this, [this] { m_controller.exportPicture(); });
 
     auto* buttons = new QHBoxLayout;
@@ -157,7 +163,7 @@ void MainWindow::buildLowerRegions(ProjectSession* session)
     top += kGlobalFrameHeight + kRegionGap;
     auto* time = new TimePanel(m_controller, this);
     time->move(kMargin, top);
-    auto* exit = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* exit = new QPushButton(tr("閉じる"), this);
     exit->setObjectName(QStringLiteral("CmdExit"));
     exit->setFont(WindowFonts::exitButton());
     exit->setGeometry(kWindowWidth - kMargin - kExitButtonWidth,
@@ -165,7 +171,7 @@ void MainWindow::buildLowerRegions(ProjectSession* session)
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     top += kTimeFrameHeight + 2 * kRegionGap;
-    auto* gaugeLabel = new QLabel(QStringLiteral("メモリの使用状況"), this);
+    auto* gaugeLabel = new QLabel(tr("メモリの使用状況"), this);
     gaugeLabel->setObjectName(QStringLiteral("Label8"));
     gaugeLabel->setGeometry(kMargin, top - kRegionGap, kGaugeLabelWidth, kControlHeight);
     auto* gauge = new UsageGaugeView(m_controller.project(), this);

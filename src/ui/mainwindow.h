@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dialogs/language.h"
+
 #include <QWidget>
 
 class Controller;
@@ -18,6 +20,10 @@ class MainWindow : public QWidget {
 public:
     // With a session the window offers the recent projects.
     explicit MainWindow(Controller& controller, ProjectSession* session = nullptr, QWidget* parent = nullptr);
+
+signals:
+    // The operator chose the language of the next start.
+    void languageChosen(Language::Id id);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 
 #include "controller/controller.h"
 #include "model/limits.h"
+#include "model/listitems.h"
 #include "ui/focusoutfilter.h"
 #include "ui/listcombo.h"
 #include "ui/namedwidgets.h"
@@ -47,7 +48,7 @@ QString shownText(const QString& model)
 } // namespace
 
 MessagePage::MessagePage(Controller& controller, int message, QWidget* parent)
-    : QGroupBox(QStringLiteral("表示 %1  イメージ").arg(message), parent)
+    : QGroupBox(tr("表示 %1  イメージ").arg(message), parent)
     , m_controller(controller)
     , m_message(message)
 {
@@ -115,13 +116,13 @@ QWidget* MessagePage::buildTextFrame()
     connect(FocusOutFilter::watch(m_fontName), &FocusOutFilter::focusLeft, this,
             &MessagePage::showChosenFont);
     m_fontSize = messageList(name(QStringLiteral("FntSize")), kFontSizeWidth, MessageList::FontSize);
-    m_bold = checkBox(name(QStringLiteral("ChkBold")), QStringLiteral("太文字"), &Controller::setBold);
+    m_bold = checkBox(name(QStringLiteral("ChkBold")), tr("太文字"), &Controller::setBold);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(namedLabel(name(QStringLiteral("Label5")), QStringLiteral("フォント"), frame));
+    row->addWidget(namedLabel(name(QStringLiteral("Label5")), tr("フォント"), frame));
     row->addWidget(m_fontName);
     row->addSpacing(2 * kMargin);
-    row->addWidget(namedLabel(name(QStringLiteral("Label7")), QStringLiteral("フォントサイズ"), frame));
+    row->addWidget(namedLabel(name(QStringLiteral("Label7")), tr("フォントサイズ"), frame));
     row->addWidget(m_fontSize);
     row->addStretch();
     row->addWidget(m_bold);
@@ -140,8 +141,8 @@ QWidget* MessagePage::buildShowFrame()
     frame->setObjectName(name(QStringLiteral("Frame4")));
     m_mode = messageList(name(QStringLiteral("ComMod")), kModeWidth, MessageList::Mode);
     m_speed = messageList(name(QStringLiteral("MovSpeed")), kSpeedWidth, MessageList::Speed);
-    m_flash = checkBox(name(QStringLiteral("ChkFls")), QStringLiteral("点滅動作"), &Controller::setFlash);
-    m_loopLamp = checkBox(name(QStringLiteral("ChkRun")), QStringLiteral("飾り枠"), &Controller::setLoopLamp);
+    m_flash = checkBox(name(QStringLiteral("ChkFls")), tr("点滅動作"), &Controller::setFlash);
+    m_loopLamp = checkBox(name(QStringLiteral("ChkRun")), tr("飾り枠"), &Controller::setLoopLamp);
     // The alternation boxes hold the group a loaded file names; the operator never sees them.
     m_alt = checkBox(name(QStringLiteral("ChkAlt")), QStringLiteral("Alternate"), &Controller::setAltTicked);
     m_alt->setVisible(false);
@@ -149,9 +150,9 @@ QWidget* MessagePage::buildShowFrame()
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(kMargin, kMargin / 2, kMargin, kMargin / 2);
     grid->setVerticalSpacing(kMargin / 2);
-    grid->addWidget(namedLabel(name(QStringLiteral("Label3")), QStringLiteral("移動モード"), frame), 0, 0);
+    grid->addWidget(namedLabel(name(QStringLiteral("Label3")), tr("移動モード"), frame), 0, 0);
     grid->addWidget(m_mode, 0, 1);
-    grid->addWidget(namedLabel(name(QStringLiteral("Label2")), QStringLiteral("移動速度"), frame), 0, 2);
+    grid->addWidget(namedLabel(name(QStringLiteral("Label2")), tr("移動速度"), frame), 0, 2);
     grid->addWidget(m_speed, 0, 3);
     grid->addWidget(m_flash, 0, 4);
     if (m_message == 0) {
@@ -160,11 +161,9 @@ QWidget* MessagePage::buildShowFrame()
                 [this](const QString& text) { m_controller.typeText(GlobalList::ScreenWidth, text); });
         connect(m_screenWidth, &QComboBox::activated, this,
                 [this](int index) { m_controller.chooseEntry(GlobalList::ScreenWidth, index); });
-        grid->addWidget(namedLabel(QStringLiteral("Label10"), QStringLiteral("表示画面長さ（Bytes)"), frame),
-                        1, 0);
+        grid->addWidget(namedLabel(QStringLiteral("Label10"), tr("表示画面長さ（Bytes)"), frame), 1, 0);
         grid->addWidget(m_screenWidth, 1, 1);
-        grid->addWidget(namedLabel(QStringLiteral("Label12"), QStringLiteral("(1 Byte = 8 Pixels)"), frame),
-                        1, 2, 1, 2);
+        grid->addWidget(namedLabel(QStringLiteral("Label12"), tr("(1 Byte = 8 Pixels)"), frame), 1, 2, 1, 2);
         grid->addWidget(m_loopLamp, 1, 4);
         grid->addWidget(m_alt, 1, 5);
     } else {
@@ -196,7 +195,7 @@ QLayout* MessagePage::buildAdjustRow()
 
     auto* row = new QHBoxLayout;
     row->setSpacing(kMargin / 2);
-    row->addWidget(namedLabel(name(QStringLiteral("Label6")), QStringLiteral("表示位置調整"), this));
+    row->addWidget(namedLabel(name(QStringLiteral("Label6")), tr("表示位置調整"), this));
     row->addWidget(m_topAdj);
     row->addWidget(m_adjust);
     row->addStretch();
@@ -206,8 +205,11 @@ QLayout* MessagePage::buildAdjustRow()
 ListCombo* MessagePage::messageList(const QString& name, int width, MessageList list)
 {
     auto* combo = new ListCombo(name, width, this);
-    connect(combo, &QComboBox::editTextChanged, this,
-            [this, list](const QString& text) { m_controller.typeText(m_message, list, text); });
+    if (list == MessageList::Mode)
+        combo->setShownText(&ListItems::shownText);
+    connect(combo, &QComboBox::editTextChanged, this, [this, list, combo](const QString& text) {
+        m_controller.typeText(m_message, list, combo->entryText(text));
+    });
     connect(combo, &QComboBox::activated, this,
             [this, list](int index) { m_controller.chooseEntry(m_message, list, index); });
     return combo;

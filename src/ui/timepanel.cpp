@@ -32,7 +32,7 @@ constexpr int kButtonWidth = 100;
 } // namespace
 
 TimePanel::TimePanel(Controller& controller, QWidget* parent)
-    : QGroupBox(QStringLiteral("時間、日付 "), parent)
+    : QGroupBox(tr("時間、日付 "), parent)
     , m_controller(controller)
 {
     setObjectName(QStringLiteral("Frame6"));
@@ -49,7 +49,7 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     connect(m_days, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_controller.setCountdownDays(text); });
 
-    m_enabled = new QCheckBox(QStringLiteral("時間切替"), this);
+    m_enabled = new QCheckBox(tr("時間切替"), this);
     m_enabled->setObjectName(QStringLiteral("ChkWEn"));
     connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) { m_controller.setWorkTimeEnabled(on); });
 
@@ -70,7 +70,7 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
         m_progress->setValue(value);
     });
 
-    auto* send = namedButton(QStringLiteral("CmdSendClk"), QStringLiteral("転   送"),
+    auto* send = namedButton(QStringLiteral("CmdSendClk"), tr("転   送"),
                              QSize(kButtonWidth, kControlHeight + 2), this);
     connect(send, &QPushButton::clicked, this, [this] { m_controller.sendClock(); });
 
@@ -85,15 +85,15 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     layout->setSpacing(kMargin / 2);
     layout->addWidget(m_clock);
     layout->addSpacing(kMargin);
-    layout->addWidget(namedLabel(QStringLiteral("Label18"), QStringLiteral("日数"), this));
+    layout->addWidget(namedLabel(QStringLiteral("Label18"), tr("日数"), this));
     layout->addWidget(m_days);
     layout->addSpacing(kMargin);
     layout->addWidget(m_enabled);
-    layout->addWidget(namedLabel(QStringLiteral("Label20"), QStringLiteral("開始"), this));
+    layout->addWidget(namedLabel(QStringLiteral("Label20"), tr("開始"), this));
     layout->addWidget(m_startText);
     layout->addWidget(m_start);
     layout->addSpacing(kMargin / 2);
-    layout->addWidget(namedLabel(QStringLiteral("Label21"), QStringLiteral("終了"), this));
+    layout->addWidget(namedLabel(QStringLiteral("Label21"), tr("終了"), this));
     layout->addWidget(m_endText);
     layout->addWidget(m_end);
     layout->addSpacing(kMargin);

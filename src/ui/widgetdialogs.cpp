@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgetdialogs.h"
 
-#include "settings/settingsformat.h"
+#include "dialogs/filetexts.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -50,8 +50,7 @@ QString WidgetDialogs::chooseSaveFile(const QString& filter)
 
 RecentPlaces::Kind WidgetDialogs::kindOf(const QString& filter)
 {
-    return filter == SettingsFormat::kFileFilter ? RecentPlaces::Kind::Projects
-                                                 : RecentPlaces::Kind::Pictures;
+    return filter == FileTexts::projectFilter() ? RecentPlaces::Kind::Projects : RecentPlaces::Kind::Pictures;
 }
 
 QString WidgetDialogs::startFolder(const QString& filter) const

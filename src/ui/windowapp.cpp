@@ -13,6 +13,8 @@ WindowApp::WindowApp()
 {
     m_dialogs.setParent(m_window.get());
     m_dialogs.rememberFoldersIn(&m_places);
+    QObject::connect(m_window.get(), &MainWindow::languageChosen, m_window.get(),
+                     [this](Language::Id id) { Language::remember(m_store, id); });
 }
 
 WindowApp::~WindowApp() = default;

@@ -3,6 +3,8 @@
 
 #include "appinfo.h"
 #include "dialogs/desktoptexts.h"
+#include "dialogs/language.h"
+#include "dialogs/languagetexts.h"
 
 #include <QCommandLineParser>
 
@@ -12,8 +14,9 @@ constexpr int kExitUsage = 2;
 
 } // namespace
 
-std::variant<WindowArguments, WindowArgumentsExit> parseWindowArguments(const QStringList& arguments)
+std::variant<WindowArguments, WindowArgumentsExit> parseWindowArguments(QStringList arguments)
 {
+    const Language::Request language = Language::takeOption(arguments);
     QCommandLineParser parser;
     parser.setApplicationDescription(DesktopTexts::windowDescription());
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, DesktopTexts::helpOption());
@@ -21,6 +24,7 @@ std::variant<WindowArguments, WindowArgumentsExit> parseWindowArguments(const QS
                                      DesktopTexts::versionOption());
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(Language::option());
     parser.addPositionalArgument(QStringLiteral("PROJECT.ini"), DesktopTexts::projectArgument(),
                                  QStringLiteral("[PROJECT.ini]"));
     // Qt's own first line names the program as Qt knows it, which it may not yet.
@@ -35,6 +39,9 @@ std::variant<WindowArguments, WindowArgumentsExit> parseWindowArguments(const QS
             0, QStringLiteral("p10sign %1\n").arg(QLatin1String(AppInfo::kVersion)), {}};
     if (!parsed)
         return WindowArgumentsExit{kExitUsage, {}, parser.errorText() + u'\n' + helpText};
+    if (language.refused)
+        return WindowArgumentsExit{
+            kExitUsage, {}, LanguageTexts::badValue(*language.refused) + u'\n' + helpText};
     const QStringList projects = parser.positionalArguments();
     if (projects.size() > 1)
         return WindowArgumentsExit{kExitUsage, {}, DesktopTexts::oneProjectOnly() + u'\n' + helpText};

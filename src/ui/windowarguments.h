@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <variant>
 
-// What one start of p10sign was asked for on its command line.
+// What one start of p10sign was asked for on its command line. The language (--language) is
+// chosen before the texts exist, so it is read apart; here it is only refused or taken away.
 struct WindowArguments {
     QString project; // empty when none was given
 };
@@ -18,5 +19,4 @@ struct WindowArgumentsExit {
     QString error;  // for standard error
 };
 
-[[nodiscard]] std::variant<WindowArguments, WindowArgumentsExit>
-parseWindowArguments(const QStringList& arguments);
+[[nodiscard]] std::variant<WindowArguments, WindowArgumentsExit> parseWindowArguments(QStringList arguments);

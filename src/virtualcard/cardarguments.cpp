@@ -2,6 +2,8 @@
 #include "virtualcard/cardarguments.h"
 
 #include "dialogs/cardtexts.h"
+#include "dialogs/language.h"
+#include "dialogs/languagetexts.h"
 #include "model/limits.h"
 #include "model/listitems.h"
 
@@ -53,9 +55,9 @@ std::optional<int> wholeNumber(const QString& text, int min, int max)
 
 } // namespace
 
-std::variant<CardArguments, CtlExit> parseCardArguments(const QStringList& arguments,
-                                                        const QString& defaultMemory)
+std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, const QString& defaultMemory)
 {
+    const Language::Request language = Language::takeOption(arguments);
     QCommandLineParser parser;
     parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
         "CardArguments",
@@ -70,6 +72,7 @@ std::variant<CardArguments, CtlExit> parseCardArguments(const QStringList& argum
                              ? QCommandLineOption(name, description, QString::fromLatin1(option.valueName))
                              : QCommandLineOption(name, description));
     }
+    parser.addOption(Language::option());
 
     // The command line is read before the application exists, which would name the program.
     const auto helpText = [&] {
@@ -81,6 +84,8 @@ std::variant<CardArguments, CtlExit> parseCardArguments(const QStringList& argum
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
+    if (language.refused)
+        return usageError(LanguageTexts::badValue(*language.refused));
     if (parser.isSet(help))
         return CtlExit{0, helpText(), {}};
     if (parser.isSet(version))

@@ -26,5 +26,5 @@ struct CardArguments {
 // Help and the version end the run with status 0, as p10signctl's do; a command line that cannot
 // be used ends it with status 2 and a message naming the option. defaultMemory: the memory file
 // when --memory is not given.
-[[nodiscard]] std::variant<CardArguments, CtlExit> parseCardArguments(const QStringList& arguments,
+[[nodiscard]] std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments,
                                                                       const QString& defaultMemory);

@@ -2,6 +2,7 @@
 #include "appinfo.h"
 #include "card/cardreport.h"
 #include "ctl/consoledialogs.h"
+#include "dialogs/language.h"
 #include "ui/widgetdialogs.h"
 #include "virtualcard/cardarguments.h"
 #include "virtualcard/cardrun.h"
@@ -33,11 +34,18 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const QString defaultMemory = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                                       .filePath(QStringLiteral("memory.json"));
+    QStringList withoutLanguage = arguments;
+    const Language::Request asked = Language::takeOption(withoutLanguage);
+    Language language;
     const auto parsed = parseCardArguments(arguments, defaultMemory);
-    if (const auto* exit = std::get_if<CtlExit>(&parsed)) {
-        print(stdout, exit->output);
-        print(stderr, exit->error);
-        return exit->status;
+    // Help, the version and refusals need no display; they are read again in the chosen language.
+    if (std::holds_alternative<CtlExit>(parsed)) {
+        const QCoreApplication core(argc, argv);
+        language.apply(Language::choose(asked.id));
+        const auto exit = std::get<CtlExit>(parseCardArguments(arguments, defaultMemory));
+        print(stdout, exit.output);
+        print(stderr, exit.error);
+        return exit.status;
     }
     const CardArguments& options = std::get<CardArguments>(parsed);
 
@@ -47,6 +55,7 @@ int main(int argc, char* argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     else
         app = std::make_unique<QApplication>(argc, argv);
+    language.apply(Language::choose(asked.id));
 
     CardRun run(options);
     std::unique_ptr<Dialogs> dialogs;

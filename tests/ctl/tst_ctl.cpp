@@ -164,6 +164,63 @@ private slots:
         QVERIFY(run.output.contains(QStringLiteral("短く切られる表示：表示 15\n")));
     }
 
+    // The language follows the desktop's first interface language unless --language names one.
+    void language_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("desktop"); // LANGUAGE
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expected"); // on standard output, or standard error for status 2
+        QTest::newRow("English asked for") << "--language en --help"
+                                           << "ja_JP" << 0 << "Details of a command";
+        QTest::newRow("a command's help") << "info --help --language=en"
+                                          << "ja" << 0 << "Shows a summary of the project.";
+        QTest::newRow("English desktop") << "--help"
+                                         << "en_GB" << 0 << "Details of a command";
+        QTest::newRow("German desktop") << "--help"
+                                        << "de_DE" << 0 << "各コマンドの詳細";
+        QTest::newRow("asked beats desktop") << "--language ja --help"
+                                             << "en_US" << 0 << "各コマンドの詳細";
+        QTest::newRow("no such language") << "--language fr info x.ini"
+                                          << "en_US" << 2 << "\"fr\"";
+        QTest::newRow("no language at all") << "info x.ini --language"
+                                            << "ja" << 2 << "--language の値";
+        QTest::newRow("info in English") << "info WINDOWS --language en"
+                                         << "ja" << 0 << "Alternation: 3 messages from message 3";
+    }
+    void language()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, desktop);
+        QFETCH(int, status);
+        QFETCH(QString, expected);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANGUAGE"), desktop);
+        QStringList arguments = QProcess::splitCommand(line);
+        arguments.replaceInStrings(QStringLiteral("WINDOWS"), copyOfGolden());
+        const Run run = ctl(arguments, {}, environment);
+        QCOMPARE(run.status, status);
+        QVERIFY2((status == 2 ? run.error : run.output).contains(expected),
+                 qUtf8Printable(run.output + run.error));
+    }
+
+    // A show mode named as English shows it is taken, and the project keeps the list's own name.
+    void englishModeNameKeepsTheProjectsName()
+    {
+        const QString project = copyOfGolden();
+        const Run set = ctl({QStringLiteral("--language"), QStringLiteral("en"), QStringLiteral("set"),
+                             project, QStringLiteral("--message"), QStringLiteral("5"),
+                             QStringLiteral("--mode"), QStringLiteral("Split from center")});
+        QCOMPARE(set.status, 0);
+        const QJsonObject message = infoOf(project)[QStringLiteral("messages")].toArray()[5].toObject();
+        QCOMPARE(message[QStringLiteral("modeIndex")].toInt(), 6);
+        QCOMPARE(message[QStringLiteral("mode")].toString(), QStringLiteral("中心振分け"));
+        const Run info =
+            ctl({QStringLiteral("info"), project, QStringLiteral("--language"), QStringLiteral("en")});
+        QVERIFY2(info.output.contains(QStringLiteral(", Split from center, speed")),
+                 qUtf8Printable(info.output));
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("arguments");

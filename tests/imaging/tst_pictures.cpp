@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/messagetexts.h"
+#include "dialogs/picturetexts.h"
 #include "imaging/picturefiles.h"
 #include "imagingtesthelpers.h"
 #include "support/fakedialogs.h"
@@ -309,7 +310,7 @@ private slots:
             QVERIFY(!m_controller->exportPictureTo(target));
             QCOMPARE(m_dialogs->told.size(), 1);
             QCOMPARE(m_dialogs->told[0].title, MessageTexts::warningTitle());
-            QCOMPARE(m_dialogs->told[0].text, PictureFiles::kNotWritten);
+            QCOMPARE(m_dialogs->told[0].text, PictureTexts::notWritten());
             QVERIFY(m_dialogs->told[0].detail.startsWith(QDir::toNativeSeparators(target) + u'\n'));
         }
         QVERIFY(QFileInfo::exists(fifo) && !QFileInfo(fifo).isFile()); // still the FIFO
@@ -320,24 +321,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << "missing.bmp" << QByteArray() << PictureFiles::kMissing;
+        QTest::newRow("missing") << "missing.bmp" << QByteArray() << PictureTexts::missing();
         QTest::newRow("not a picture")
-            << "notes.bmp" << QByteArray("just some text\r\n") << PictureFiles::kNotAPicture;
-        QTest::newRow("empty file") << "empty.gif" << QByteArray("") << PictureFiles::kNotAPicture;
+            << "notes.bmp" << QByteArray("just some text\r\n") << PictureTexts::notAPicture();
+        QTest::newRow("empty file") << "empty.gif" << QByteArray("") << PictureTexts::notAPicture();
         QTest::newRow("100000 x 100000")
-            << "forged.bmp" << forgedBmp(100000, 100000) << PictureFiles::kTooLarge;
+            << "forged.bmp" << forgedBmp(100000, 100000) << PictureTexts::tooLarge();
         QTest::newRow("wide and tall")
-            << "forged2.bmp" << forgedBmp(20000, 1'000'000) << PictureFiles::kTooLarge;
-        QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16) << PictureFiles::kNotAPicture;
+            << "forged2.bmp" << forgedBmp(20000, 1'000'000) << PictureTexts::tooLarge();
+        QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16) << PictureTexts::notAPicture();
         // Sizes near 2^31 overflowed the size checks' arithmetic.
         constexpr qint32 kNear = 0x7fffffff;
         QTest::newRow("2^31 - 1 square")
-            << "forged4.bmp" << forgedBmp(kNear, kNear) << PictureFiles::kTooLarge;
+            << "forged4.bmp" << forgedBmp(kNear, kNear) << PictureTexts::tooLarge();
         QTest::newRow("2^31 - 1 top-down")
-            << "forged5.bmp" << forgedBmp(kNear, -kNear) << PictureFiles::kTooLarge;
-        QTest::newRow("2^31 - 1 wide") << "forged6.bmp" << forgedBmp(kNear, 1) << PictureFiles::kTooLarge;
+            << "forged5.bmp" << forgedBmp(kNear, -kNear) << PictureTexts::tooLarge();
+        QTest::newRow("2^31 - 1 wide") << "forged6.bmp" << forgedBmp(kNear, 1) << PictureTexts::tooLarge();
         QTest::newRow("2^30 square") << "forged7.bmp" << forgedBmp(1 << 30, 1 << 30)
-                                     << PictureFiles::kTooLarge;
+                                     << PictureTexts::tooLarge();
     }
     void badInputIsToldAndChangesNothing()
     {
@@ -357,6 +358,8 @@ private slots:
         QCOMPARE(m_dialogs->told.size(), 1);
         QCOMPARE(m_dialogs->told[0].title, "警告");
         QCOMPARE(m_dialogs->told[0].text, message);
+        // The operator learns which file it was, whatever the reason.
+        QVERIFY(m_dialogs->told[0].detail.startsWith(QDir::toNativeSeparators(file)));
         QCOMPARE(messageBytes(*m_controller, 0), before);
         QCOMPARE(image(0), image0);
         QCOMPARE(project().msgLen()[0], length);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
+#include "dialogs/language.h"
 #include "support/fakeclock.h"
 #include "support/fakedialogs.h"
 #include "support/fakeportcatalogue.h"
@@ -12,13 +13,16 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -85,6 +89,8 @@ private slots:
             << "-platform offscreen -v" << 0 << "p10sign " P10_VERSION "\n";
         QTest::newRow("two projects") << "a.ini b.ini" << 2 << "一つだけ";
         QTest::newRow("unknown option") << "--port COM1" << 2 << "port";
+        QTest::newRow("a language and a project") << "--language en shop.ini" << -1 << "shop.ini";
+        QTest::newRow("no such language") << "--language=de" << 2 << "「de」";
     }
     void commandLine()
     {
@@ -204,6 +210,46 @@ private slots:
         QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);
         QTRY_COMPARE(desktop.dialogs.saveFilters.size(), 1);
         QCOMPARE(desktop.dialogs.openFilters[0], desktop.dialogs.saveFilters[0]);
+    }
+
+    // English throughout: the window's captions, the shown names of the modes (the project keeps
+    // the list's own) and Qt's own buttons; the title is the product's and stays. A choice made in
+    // the window is announced for the next start.
+    void englishWindow()
+    {
+        Language language;
+        language.apply(Language::Id::English);
+        Desktop desktop(path(QStringLiteral("english.conf")));
+        const auto caption = [&](const char* name) {
+            return desktop.window.findChild<QAbstractButton*>(QLatin1String(name))->text();
+        };
+        QCOMPARE(caption("CmdLoad"), "Open");
+        QCOMPARE(caption("CmdUpText"), "Use text");
+        QCOMPARE(caption("ChkSide"), "Show time and days positions");
+        QCOMPARE(desktop.window.findChild<QLabel*>(QStringLiteral("Label8"))->text(), "Memory usage");
+        QVERIFY(desktop.window.windowTitle().startsWith(
+            QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72")));
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Yes).button(QDialogButtonBox::Yes)->text(), "&Yes");
+
+        auto* mode = desktop.window.findChild<QComboBox*>(QStringLiteral("ComMod0"));
+        QCOMPARE(mode->currentText(), "Move left");
+        QCOMPARE(mode->itemText(7), "Animation");
+        mode->setEditText(QStringLiteral("Stack"));
+        QCOMPARE(desktop.controller.project().message(0).mode.text(), QStringLiteral("積み重ね"));
+        QCOMPARE(desktop.controller.project().message(0).mode.index(), 5);
+
+        QSignalSpy chosen(&desktop.window, &MainWindow::languageChosen);
+        auto* menu = desktop.window.findChild<QMenu*>(QStringLiteral("MnuLanguage"));
+        menu->actions().at(0)->trigger();
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen[0][0].value<Language::Id>(), Language::Id::Japanese);
+        auto* told = desktop.window.findChild<QMessageBox*>(QStringLiteral("MsgLanguage"));
+        QVERIFY(told);
+        QCOMPARE(told->text(), "The chosen language is used from the next start.");
+        delete told;
+
+        language.apply(Language::Id::Japanese);
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Yes).button(QDialogButtonBox::Yes)->text(), "はい(&Y)");
     }
 
     void aScreenReaderNamesEveryControl()

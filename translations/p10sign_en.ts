@@ -1,0 +1,1132 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>CardArguments</name>
+    <message>
+        <source>受信するシリアルポートのデバイス (/dev/ttyUSB1)</source>
+        <translation>Serial port device to receive on (/dev/ttyUSB1)</translation>
+    </message>
+    <message>
+        <source>疑似端末を作って受信し、送信側に渡すパスを表示します (Linux と macOS)。</source>
+        <translation>Receives on a new pseudo-terminal and prints the path to give the sender (Linux and macOS).</translation>
+    </message>
+    <message>
+        <source>ウィンドウを開かずに受信します。</source>
+        <translation>Receives without opening a window.</translation>
+    </message>
+    <message>
+        <source>交換ごとにカードの記憶を JSON で書き出すファイル</source>
+        <translation>File that receives the card&apos;s memory as JSON after each exchange</translation>
+    </message>
+    <message>
+        <source>交換ごとに表示器の表示をアニメーション GIF で書き出すファイル</source>
+        <translation>File that receives the sign&apos;s display as an animated GIF after each exchange</translation>
+    </message>
+    <message>
+        <source>交換ごとに表示器の表示を PNG で書き出すフォルダー</source>
+        <translation>Folder that receives the sign&apos;s display as PNG frames after each exchange</translation>
+    </message>
+    <message>
+        <source>電源を切っても残るカードの記憶のファイル (既定 %1)</source>
+        <translation>File of the card&apos;s memory, kept when the power is off (default %1)</translation>
+    </message>
+    <message>
+        <source>表示画面長さ 4〜64 バイト、4 きざみ (既定は転送から推定)</source>
+        <translation>Screen width 4 to 64 bytes in steps of 4 (default: guessed from the upload)</translation>
+    </message>
+    <message>
+        <source>交互表示の外で表示する表示番号 0〜15 (既定 0)</source>
+        <translation>Message shown outside the alternation, 0 to 15 (default 0)</translation>
+    </message>
+    <message>
+        <source>書き出す長さ 1〜600 秒 (既定 10)</source>
+        <translation>Length to write, 1 to 600 seconds (default 10)</translation>
+    </message>
+    <message>
+        <source>LED の間隔 1〜32 ピクセル (既定 4)</source>
+        <translation>LED pitch, 1 to 32 pixels (default 4)</translation>
+    </message>
+    <message>
+        <source>仮想の制御カード: シリアルポートで転送と時刻設定を受け取り、表示器の表示を再生します。</source>
+        <translation>Virtual control card: receives uploads and clock settings on a serial port and plays what the sign shows.</translation>
+    </message>
+</context>
+<context>
+    <name>CardTexts</name>
+    <message>
+        <source>ヘッダー</source>
+        <translation>header</translation>
+    </message>
+    <message>
+        <source>時刻</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>日数と稼働時間</source>
+        <translation>days and work time</translation>
+    </message>
+    <message>
+        <source>%1 フレームが %2 バイトでした（%3 バイトのはず）。</source>
+        <translation>The %1 frame was %2 bytes (%3 bytes expected).</translation>
+    </message>
+    <message>
+        <source>ヘッダーが挨拶の %1 ミリ秒後に届きました（%2 ミリ秒待つはず）。</source>
+        <translation>The header arrived %1 ms after the greeting (%2 ms expected).</translation>
+    </message>
+    <message>
+        <source>行データが一度に %1 バイト届きました（一度に %2 バイトまでのはず）。</source>
+        <translation>%1 bytes of row data arrived at once (at most %2 bytes at a time expected).</translation>
+    </message>
+    <message>
+        <source>目録の長さの合計 %1 バイトがヘッダーの行長 %2 バイトと違います。</source>
+        <translation>The directory&apos;s lengths add up to %1 bytes, not to the header&apos;s row length of %2 bytes.</translation>
+    </message>
+    <message>
+        <source>行データが %1 バイトでした（行長 %2 バイト × %3 行 = %4 バイトのはず）。</source>
+        <translation>The row data was %1 bytes (row length %2 bytes × %3 rows = %4 bytes expected).</translation>
+    </message>
+    <message>
+        <source>時刻フレーム %1 は時刻ではありません。</source>
+        <translation>Time frame %1 is not a time.</translation>
+    </message>
+    <message>
+        <source>交換の終わりの後に %1 バイト届きました。</source>
+        <translation>%1 bytes arrived after the end of the exchange.</translation>
+    </message>
+    <message>
+        <source>挨拶より前に %1 バイト届きました。</source>
+        <translation>%1 bytes arrived before the greeting.</translation>
+    </message>
+    <message>
+        <source>カードの記憶ファイルを読めません。</source>
+        <translation>Cannot read the card&apos;s memory file.</translation>
+    </message>
+    <message>
+        <source>カードの記憶ファイルを書けません。</source>
+        <translation>Cannot write the card&apos;s memory file.</translation>
+    </message>
+    <message>
+        <source>カードの記憶として読めない値があります。</source>
+        <translation>Some values cannot be read as the card&apos;s memory.</translation>
+    </message>
+    <message>
+        <source>フォルダーを作れません。</source>
+        <translation>Cannot create the folder.</translation>
+    </message>
+    <message>
+        <source>書き出せません: %1 (%2)</source>
+        <translation>Cannot write: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>このシステムでは疑似端末を作れません。</source>
+        <translation>This system cannot create pseudo-terminals.</translation>
+    </message>
+    <message>
+        <source>転送</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>時刻設定</source>
+        <translation>Clock set</translation>
+    </message>
+    <message>
+        <source>不明なバイト</source>
+        <translation>Unknown bytes</translation>
+    </message>
+    <message>
+        <source>%1 バイト</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>未完了</source>
+        <translation>Unfinished</translation>
+    </message>
+    <message>
+        <source>画面 %1 バイト × %2 ドット、輝度 %3</source>
+        <translation>Screen %1 bytes × %2 dots, brightness %3</translation>
+    </message>
+    <message>
+        <source>交互表示 表示 %1〜%2</source>
+        <translation>Alternation: messages %1 to %2</translation>
+    </message>
+    <message>
+        <source>稼働時間 %1〜%2 (時間切替 入)</source>
+        <translation>Work time %1 to %2 (switch on)</translation>
+    </message>
+    <message>
+        <source>稼働時間 %1〜%2 (時間切替 切)</source>
+        <translation>Work time %1 to %2 (switch off)</translation>
+    </message>
+    <message>
+        <source>接続端子で受信できません。</source>
+        <translation>Cannot receive on the port.</translation>
+    </message>
+    <message>
+        <source>接続端子 %1 が切れました: %2</source>
+        <translation>Port %1 was lost: %2</translation>
+    </message>
+    <message>
+        <source>不要な引数: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>--port か --pty のどちらか一つを指定してください。</source>
+        <translation>Give either --port or --pty.</translation>
+    </message>
+    <message>
+        <source>--gif と --frames は一緒に使えません。</source>
+        <translation>--gif and --frames cannot be used together.</translation>
+    </message>
+    <message>
+        <source>--%1 の値「%2」は使えません。</source>
+        <translation>--%1 cannot take the value &quot;%2&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>CardWindow</name>
+    <message>
+        <source>p10signcard 仮想カード — %1</source>
+        <translation>p10signcard virtual card — %1</translation>
+    </message>
+    <message>
+        <source>送信側で %1 を選んでください。</source>
+        <translation>Choose %1 on the sending side.</translation>
+    </message>
+    <message>
+        <source>受信中…</source>
+        <translation>Receiving…</translation>
+    </message>
+    <message>
+        <source>表示(&amp;M):</source>
+        <translation>&amp;Message:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>拡大(&amp;Z):</source>
+        <translation>&amp;Zoom:</translation>
+    </message>
+    <message>
+        <source>表示器</source>
+        <translation>Sign</translation>
+    </message>
+    <message>
+        <source>受信の記録</source>
+        <translation>Reception log</translation>
+    </message>
+    <message>
+        <source>時刻</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>所要時間</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>検査</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>カードの時計 %1</source>
+        <translation>Card clock %1</translation>
+    </message>
+    <message>
+        <source>表示 %1 (%2 バイト)</source>
+        <translation>Message %1 (%2 bytes)</translation>
+    </message>
+</context>
+<context>
+    <name>CtlArguments</name>
+    <message>
+        <source>COM 名 (COM3)、デバイスのパス、または tcp://ホスト:ポート</source>
+        <translation>COM name (COM3), device path, or tcp://host:port</translation>
+    </message>
+    <message>
+        <source>メモリに入りきらない表示を切り詰めて転送します。</source>
+        <translation>Cuts what does not fit in the card&apos;s memory and uploads the rest.</translation>
+    </message>
+    <message>
+        <source>輝度 1〜4 (既定 4)</source>
+        <translation>Brightness 1 to 4 (default 4)</translation>
+    </message>
+    <message>
+        <source>送る時刻 (既定はこのコンピューターの時刻)</source>
+        <translation>Time to send (default: this computer&apos;s time)</translation>
+    </message>
+    <message>
+        <source>表示番号 0〜15</source>
+        <translation>Message number 0 to 15</translation>
+    </message>
+    <message>
+        <source>表示するテキスト</source>
+        <translation>Text to show</translation>
+    </message>
+    <message>
+        <source>移動モード: left, right, up, down, fixed, stack, split, animation (表示 0 のみ)、一覧の名前 (左に移動 …) または一覧の番号 0〜7</source>
+        <translation>Show mode: left, right, up, down, fixed, stack, split, animation (message 0 only), a name from the list (Move left …) or a list number 0 to 7</translation>
+    </message>
+    <message>
+        <source>移動速度 1〜8</source>
+        <translation>Speed 1 to 8</translation>
+    </message>
+    <message>
+        <source>点滅する</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>点滅しない</source>
+        <translation>Do not flash</translation>
+    </message>
+    <message>
+        <source>飾り枠を付ける</source>
+        <translation>Add the decorative frame</translation>
+    </message>
+    <message>
+        <source>飾り枠を付けない</source>
+        <translation>No decorative frame</translation>
+    </message>
+    <message>
+        <source>フォント名</source>
+        <translation>Font name</translation>
+    </message>
+    <message>
+        <source>フォントサイズ 1〜100 ポイント (整数)</source>
+        <translation>Font size 1 to 100 points (whole number)</translation>
+    </message>
+    <message>
+        <source>太文字にする</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>太文字にしない</source>
+        <translation>Not bold</translation>
+    </message>
+    <message>
+        <source>表示位置調整 -10〜10</source>
+        <translation>Position adjustment -10 to 10</translation>
+    </message>
+    <message>
+        <source>表示画面長さ 4〜64 バイト、4 きざみ (1 バイト = 8 ピクセル)</source>
+        <translation>Screen width 4 to 64 bytes in steps of 4 (1 byte = 8 pixels)</translation>
+    </message>
+    <message>
+        <source>高さ 16 または 32 ドット</source>
+        <translation>Height 16 or 32 dots</translation>
+    </message>
+    <message>
+        <source>時計を表示する表示番号 0〜15、または none</source>
+        <translation>Message that shows the clock, 0 to 15, or none</translation>
+    </message>
+    <message>
+        <source>時の位置 0〜255 バイト (一覧の 00〜99 も使えます)</source>
+        <translation>Hour position 0 to 255 bytes (the list&apos;s 00 to 99 work too)</translation>
+    </message>
+    <message>
+        <source>分の位置 0〜255 バイト (一覧の 00〜99 も使えます)</source>
+        <translation>Minute position 0 to 255 bytes (the list&apos;s 00 to 99 work too)</translation>
+    </message>
+    <message>
+        <source>日数を表示する表示番号 0〜15、または none</source>
+        <translation>Message that shows the days, 0 to 15, or none</translation>
+    </message>
+    <message>
+        <source>日数の位置 0〜255 バイト (一覧の 00〜99 も使えます)</source>
+        <translation>Days position 0 to 255 bytes (the list&apos;s 00 to 99 work too)</translation>
+    </message>
+    <message>
+        <source>日数 0〜999</source>
+        <translation>Days 0 to 999</translation>
+    </message>
+    <message>
+        <source>稼働時間 開始-終了 (時間切替を入れる)、または off (時間切替を切る)</source>
+        <translation>Work time start-end (turns the work-time switch on), or off (turns it off)</translation>
+    </message>
+    <message>
+        <source>交互表示する表示 FIRST〜LAST (0〜15)、または off</source>
+        <translation>Messages FIRST to LAST (0 to 15) to alternate, or off</translation>
+    </message>
+    <message>
+        <source>読み込む画像ファイル</source>
+        <translation>Picture file to import</translation>
+    </message>
+    <message>
+        <source>書き出すファイル</source>
+        <translation>File to write</translation>
+    </message>
+    <message>
+        <source>PNG を一枚ずつ書き出すフォルダー</source>
+        <translation>Folder to write the frames into, one PNG each</translation>
+    </message>
+    <message>
+        <source>長さ 1〜600 秒 (既定 10)</source>
+        <translation>Length 1 to 600 seconds (default 10)</translation>
+    </message>
+    <message>
+        <source>LED の間隔 1〜32 ピクセル (既定 4)</source>
+        <translation>LED pitch 1 to 32 pixels (default 4)</translation>
+    </message>
+    <message>
+        <source>JSON で出力します。</source>
+        <translation>Writes JSON.</translation>
+    </message>
+    <message>
+        <source>保存したプロジェクトを制御カードへ転送します。--port を重ねると順に各表示器へ送ります。</source>
+        <translation>Uploads a saved project to the control card. Given several --port, sends to each sign in turn.</translation>
+    </message>
+    <message>
+        <source>制御カードの時計、日数と稼働時間を設定します。</source>
+        <translation>Sets the control card&apos;s clock, days and work time.</translation>
+    </message>
+    <message>
+        <source>表示 N のテキストを設定して採用し、プロジェクトを保存します。</source>
+        <translation>Sets and adopts the text of message N, and saves the project.</translation>
+    </message>
+    <message>
+        <source>設定を変えてプロジェクトを保存します。表示ごとの設定には --message が必要です。</source>
+        <translation>Changes settings and saves the project. Settings of one message need --message.</translation>
+    </message>
+    <message>
+        <source>画像を表示 N に読み込み、プロジェクトを保存します。</source>
+        <translation>Imports a picture into message N and saves the project.</translation>
+    </message>
+    <message>
+        <source>表示 N の画像を BMP に書き出します。</source>
+        <translation>Exports the picture of message N as BMP.</translation>
+    </message>
+    <message>
+        <source>表示 N を表示器の点灯どおりに PNG へ書き出します。</source>
+        <translation>Writes message N as a PNG, lit as the sign lights it.</translation>
+    </message>
+    <message>
+        <source>表示 N の動きを表示器の LED のとおりにアニメーション GIF (または連番の PNG) へ書き出します。</source>
+        <translation>Writes the motion of message N, as the sign&apos;s LEDs show it, to an animated GIF (or numbered PNGs).</translation>
+    </message>
+    <message>
+        <source>プロジェクトの概要を表示します。</source>
+        <translation>Shows a summary of the project.</translation>
+    </message>
+    <message>
+        <source>ウィンドウの一覧と同じポートを、開けるかどうかとその理由とともに表示します。</source>
+        <translation>Lists the ports the window offers, with whether each opens and why.</translation>
+    </message>
+    <message>
+        <source>設定ファイル</source>
+        <translation>Settings file</translation>
+    </message>
+    <message>
+        <source>この説明を表示します。</source>
+        <translation>Shows this help.</translation>
+    </message>
+</context>
+<context>
+    <name>CtlTexts</name>
+    <message>
+        <source>使い方:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>各コマンドの詳細: p10signctl COMMAND --help</source>
+        <translation>Details of a command: p10signctl COMMAND --help</translation>
+    </message>
+    <message>
+        <source>バージョン: p10signctl --version</source>
+        <translation>Version: p10signctl --version</translation>
+    </message>
+    <message>
+        <source>表示の言語: p10signctl --language ja|en …</source>
+        <translation>Language: p10signctl --language ja|en …</translation>
+    </message>
+    <message>
+        <source>コマンドがありません。</source>
+        <translation>No command given.</translation>
+    </message>
+    <message>
+        <source>不明なコマンド: %1</source>
+        <translation>Unknown command: %1</translation>
+    </message>
+    <message>
+        <source>設定ファイルを一つ指定してください。</source>
+        <translation>Give one settings file.</translation>
+    </message>
+    <message>
+        <source>--%1 がありません。</source>
+        <translation>--%1 is missing.</translation>
+    </message>
+    <message>
+        <source>--%1 の値「%2」は使えません: %3</source>
+        <translation>--%1 cannot take the value &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>--%1 と --%2 は一緒に使えません。</source>
+        <translation>--%1 and --%2 cannot be used together.</translation>
+    </message>
+    <message>
+        <source>--out か --frames のどちらか一つを指定してください。</source>
+        <translation>Give either --out or --frames.</translation>
+    </message>
+    <message>
+        <source>表示ごとの設定には --message で表示を指定してください。</source>
+        <translation>Settings of one message need the message, given with --message.</translation>
+    </message>
+    <message>
+        <source>表示 %1 から始まる交互表示は作れません。プロジェクトは変えていません。</source>
+        <translation>No alternation can start at message %1. The project is unchanged.</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>時計: %1 (時 %2, 分 %3)</source>
+        <translation>Clock: %1 (hour %2, minute %3)</translation>
+    </message>
+    <message>
+        <source>日数: %1 (位置 %2), %3 日</source>
+        <translation>Days: %1 (position %2), %3 days</translation>
+    </message>
+    <message>
+        <source>稼働時間: %1〜%2 (時間切替 入)</source>
+        <translation>Work time: %1 to %2 (switch on)</translation>
+    </message>
+    <message>
+        <source>稼働時間: %1〜%2 (時間切替 切)</source>
+        <translation>Work time: %1 to %2 (switch off)</translation>
+    </message>
+    <message>
+        <source>画面: %1 バイト × %2 ドット</source>
+        <translation>Screen: %1 bytes × %2 dots</translation>
+    </message>
+    <message>
+        <source>表示 %1: 長さ %2 バイト, %3, 速度 %4</source>
+        <translation>Message %1: length %2 bytes, %3, speed %4</translation>
+    </message>
+    <message>
+        <source>メモリ: %1 バイト (%2 %)</source>
+        <translation>Memory: %1 bytes (%2 %)</translation>
+    </message>
+    <message>
+        <source>交互表示: なし</source>
+        <translation>Alternation: none</translation>
+    </message>
+    <message>
+        <source>交互表示: 表示 %1 から %2 個</source>
+        <translation>Alternation: %2 messages from message %1</translation>
+    </message>
+    <message>
+        <source>転送: %1 バイト, 約 %2 秒</source>
+        <translation>Upload: %1 bytes, about %2 s</translation>
+    </message>
+    <message>
+        <source>表示 %1 は空です。</source>
+        <translation>Message %1 is empty.</translation>
+    </message>
+    <message>
+        <source>書き出せません: %1
+%2</source>
+        <translation>Cannot write: %1
+%2</translation>
+    </message>
+    <message>
+        <source>この引数はシステムの文字コードで表せません: </source>
+        <translation>This argument cannot be written in the system&apos;s character encoding: </translation>
+    </message>
+    <message>
+        <source> → いいえ</source>
+        <translation> → No</translation>
+    </message>
+    <message>
+        <source> → キャンセル</source>
+        <translation> → Cancel</translation>
+    </message>
+    <message>
+        <source>このコマンドは設定ファイルを取りません。</source>
+        <translation>This command takes no settings file.</translation>
+    </message>
+    <message>
+        <source>set-clock の --port は一つだけです。</source>
+        <translation>set-clock takes only one --port.</translation>
+    </message>
+    <message>
+        <source>--clip を付けると、入る分だけを転送します。</source>
+        <translation>With --clip, what fits is uploaded.</translation>
+    </message>
+    <message>
+        <source>開けます</source>
+        <translation>opens</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopTexts</name>
+    <message>
+        <source>P10 LED表示器のメッセージを作り、制御カードへ転送します。</source>
+        <translation>Composes the messages of P10 LED signs and uploads them to the control card.</translation>
+    </message>
+    <message>
+        <source>使い方: p10sign [PROJECT.ini]</source>
+        <translation>Usage: p10sign [PROJECT.ini]</translation>
+    </message>
+    <message>
+        <source>起動後に開く設定ファイル</source>
+        <translation>Settings file to open after start-up</translation>
+    </message>
+    <message>
+        <source>設定ファイルは一つだけ指定できます。</source>
+        <translation>Only one settings file can be given.</translation>
+    </message>
+    <message>
+        <source>この説明を表示します。</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>バージョンを表示します。</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>シリアル回線と設定ファイルの記録を標準エラーに出力します。</source>
+        <translation>Logs the serial line and the settings files on standard error.</translation>
+    </message>
+    <message>
+        <source>最近のプロジェクト</source>
+        <translation>Recent projects</translation>
+    </message>
+    <message>
+        <source>設定ファイルが見つかりません。最近のプロジェクトから外しました。</source>
+        <translation>The settings file was not found. It is no longer among the recent projects.</translation>
+    </message>
+    <message>
+        <source>このプロジェクトは他のウィンドウでも開かれています。保存すると、もう一方のウィンドウで保存した内容を上書きします。</source>
+        <translation>This project is open in another window too. Saving here overwrites what the other window saved.</translation>
+    </message>
+    <message>
+        <source>テキスト</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>現在時刻</source>
+        <translation>Current time</translation>
+    </message>
+    <message>
+        <source>進行状況</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>時間設定の進行状況</source>
+        <translation>Clock setting progress</translation>
+    </message>
+</context>
+<context>
+    <name>FileTexts</name>
+    <message>
+        <source>設定ファイルを(*.ini)|*.ini</source>
+        <translation>Settings files (*.ini)|*.ini</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（デバイス、FIFO、ソケット、フォルダーやリンク切れには書き込みません）。</source>
+        <translation>Not a regular file (devices, FIFOs, sockets, folders and broken links are never written).</translation>
+    </message>
+    <message>
+        <source>書き込み禁止のファイルです。</source>
+        <translation>The file is write-protected.</translation>
+    </message>
+</context>
+<context>
+    <name>GlobalPanel</name>
+    <message>
+        <source>高さ(Dots)</source>
+        <translation>Height(Dots)</translation>
+    </message>
+    <message>
+        <source>輝度</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>COM 名、デバイスのパス (/dev/ttyUSB0) または tcp://ホスト:ポート</source>
+        <translation>COM name, device path (/dev/ttyUSB0) or tcp://host:port</translation>
+    </message>
+    <message>
+        <source>COM ポート</source>
+        <translation>COM port</translation>
+    </message>
+    <message>
+        <source>表示番号</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>時間表示位置</source>
+        <translation>Hour position</translation>
+    </message>
+    <message>
+        <source>分表示位置</source>
+        <translation>Minute position</translation>
+    </message>
+    <message>
+        <source>時間、日付位置参照</source>
+        <translation>Show time and days positions</translation>
+    </message>
+    <message>
+        <source>日数表示位置</source>
+        <translation>Days position</translation>
+    </message>
+    <message>
+        <source>(Unit Byte , 1 Byte=8 Pixels)</source>
+        <translation>(Unit Byte , 1 Byte=8 Pixels)</translation>
+    </message>
+    <message>
+        <source>参 照</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保 存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>転 送</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageTexts</name>
+    <message>
+        <source>表示の言語: ja (日本語) または en (英語)</source>
+        <translation>Language of the texts: ja (Japanese) or en (English)</translation>
+    </message>
+    <message>
+        <source>--language の値「%1」は使えません: ja または en</source>
+        <translation>--language cannot take the value &quot;%1&quot;: ja or en</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>選んだ言語は次回の起動から使われます。</source>
+        <translation>The chosen language is used from the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>LinkTexts</name>
+    <message>
+        <source>注意</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>テキストなし! 転送しない!</source>
+        <translation>No text! Nothing uploaded!</translation>
+    </message>
+    <message>
+        <source>入力したテキストは「テキスト採用」を押してから転送してください。</source>
+        <translation>Press &quot;Use text&quot; before uploading the text you typed.</translation>
+    </message>
+    <message>
+        <source>表示データがカードのメモリに入りきりません。</source>
+        <translation>The display data does not fit in the card&apos;s memory.</translation>
+    </message>
+    <message>
+        <source>短く切られる表示：%1</source>
+        <translation>Messages cut short: %1</translation>
+    </message>
+    <message>
+        <source>送られない表示：%1</source>
+        <translation>Messages not sent: %1</translation>
+    </message>
+    <message>
+        <source>このまま転送しますか？</source>
+        <translation>Upload anyway?</translation>
+    </message>
+    <message>
+        <source>接続端子位地設定エラー!</source>
+        <translation>Port setting error!</translation>
+    </message>
+    <message>
+        <source>権限がありません。「%1」グループに加えて、再ログインしてください。</source>
+        <translation>No permission. Join the &quot;%1&quot; group and log in again.</translation>
+    </message>
+    <message>
+        <source>権限がありません。管理者に読み書きの許可を求めてください。</source>
+        <translation>No permission. Ask your administrator for read and write access.</translation>
+    </message>
+    <message>
+        <source>接続端子がすでに使用中か、存在しません</source>
+        <translation>The port is already in use or does not exist</translation>
+    </message>
+    <message>
+        <source>接続端子連結失敗!</source>
+        <translation>Could not connect to the port!</translation>
+    </message>
+    <message>
+        <source>接続端子との通信が途絶えました。転送を中止しました。</source>
+        <translation>The connection to the port was lost. The transfer was stopped.</translation>
+    </message>
+    <message>
+        <source>接続端子から送信できません。転送を中止しました。</source>
+        <translation>Cannot send through the port. The transfer was stopped.</translation>
+    </message>
+    <message>
+        <source>接続先から応答がありません。</source>
+        <translation>The other end does not answer.</translation>
+    </message>
+    <message>
+        <source>始められませんでした。</source>
+        <translation>Could not start.</translation>
+    </message>
+    <message>
+        <source>中止しました。</source>
+        <translation>Stopped.</translation>
+    </message>
+    <message>
+        <source>転送中… 残り約 %1 秒</source>
+        <translation>Uploading… about %1 s left</translation>
+    </message>
+    <message>
+        <source>時計を設定中…</source>
+        <translation>Setting the clock…</translation>
+    </message>
+    <message>
+        <source>転送完了（%1 秒）</source>
+        <translation>Upload complete (%1 s)</translation>
+    </message>
+    <message>
+        <source>時計の設定完了（%1 秒）</source>
+        <translation>Clock set (%1 s)</translation>
+    </message>
+    <message>
+        <source>転送できませんでした：%1（%2 秒）</source>
+        <translation>Upload failed: %1 (%2 s)</translation>
+    </message>
+    <message>
+        <source>時計を設定できませんでした：%1（%2 秒）</source>
+        <translation>Clock not set: %1 (%2 s)</translation>
+    </message>
+</context>
+<context>
+    <name>ListItems</name>
+    <message>
+        <source>左に移動</source>
+        <translation>Move left</translation>
+    </message>
+    <message>
+        <source>右に移動</source>
+        <translation>Move right</translation>
+    </message>
+    <message>
+        <source>上向け</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下向け</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>固定</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>積み重ね</source>
+        <translation>Stack</translation>
+    </message>
+    <message>
+        <source>中心振分け</source>
+        <translation>Split from center</translation>
+    </message>
+    <message>
+        <source>アニメーション</source>
+        <translation>Animation</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>表示プレビューを開く</source>
+        <translation>Open the sign preview</translation>
+    </message>
+    <message>
+        <source>表示 %1</source>
+        <translation>Message %1</translation>
+    </message>
+    <message>
+        <source>テキスト採用</source>
+        <translation>Use text</translation>
+    </message>
+    <message>
+        <source>画像参照</source>
+        <translation>Import picture</translation>
+    </message>
+    <message>
+        <source>画像保存</source>
+        <translation>Export picture</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>メモリの使用状況</source>
+        <translation>Memory usage</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePage</name>
+    <message>
+        <source>表示 %1  イメージ</source>
+        <translation>Message %1  image</translation>
+    </message>
+    <message>
+        <source>太文字</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>フォント</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>フォントサイズ</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>点滅動作</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>飾り枠</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>移動モード</source>
+        <translation>Show mode</translation>
+    </message>
+    <message>
+        <source>移動速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>表示画面長さ（Bytes)</source>
+        <translation>Screen width (Bytes)</translation>
+    </message>
+    <message>
+        <source>(1 Byte = 8 Pixels)</source>
+        <translation>(1 Byte = 8 Pixels)</translation>
+    </message>
+    <message>
+        <source>表示位置調整</source>
+        <translation>Position adjust</translation>
+    </message>
+</context>
+<context>
+    <name>MessageTexts</name>
+    <message>
+        <source>少待</source>
+        <translation>Please wait</translation>
+    </message>
+    <message>
+        <source>現在転送中。</source>
+        <translation>A transfer is running.</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>エラー発生</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>表示 </source>
+        <translation>Message </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>現在データ転送中！今閉じたら字幕表示にエラーが発生する可能性があります。閉じますか？</source>
+        <translation>Data is being transferred! Closing now may leave errors on the sign. Close anyway?</translation>
+    </message>
+    <message>
+        <source>次の文字はフォントにないため、表示されません：</source>
+        <translation>These characters are not in the font and will not be shown: </translation>
+    </message>
+</context>
+<context>
+    <name>PictureTexts</name>
+    <message>
+        <source>Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png</source>
+        <translation>Pictures (*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png</translation>
+    </message>
+    <message>
+        <source>Picture(*.bmp)|*.bmp</source>
+        <translation>BMP pictures (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>画像ファイルが見つかりません。</source>
+        <translation>The picture file was not found.</translation>
+    </message>
+    <message>
+        <source>画像ファイルを開けません。</source>
+        <translation>Cannot open the picture file.</translation>
+    </message>
+    <message>
+        <source>画像ファイルとして読み込めません。</source>
+        <translation>Cannot read this as a picture file.</translation>
+    </message>
+    <message>
+        <source>画像が大きすぎるため読み込めません。</source>
+        <translation>The picture is too large to read.</translation>
+    </message>
+    <message>
+        <source>画像ファイルを保存できませんでした。</source>
+        <translation>Could not save the picture file.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTexts</name>
+    <message>
+        <source>設定内容が変更されています。保存しますか？</source>
+        <translation>The settings have changed. Save them?</translation>
+    </message>
+    <message>
+        <source>設定ファイルを読み込めません。読み込みを中止しました。</source>
+        <translation>Cannot read the settings file. Loading stopped.</translation>
+    </message>
+    <message>
+        <source>表示データファイルが見つかりません。読み込みを中止しました。</source>
+        <translation>The display data file was not found. Loading stopped.</translation>
+    </message>
+    <message>
+        <source>表示データファイルが短すぎます（1,048,064 バイトが必要です）。読み込みを中止しました。</source>
+        <translation>The display data file is too short (1,048,064 bytes are needed). Loading stopped.</translation>
+    </message>
+    <message>
+        <source>設定ファイルが大きすぎます（16 MB まで）。設定ファイルではないようです。</source>
+        <translation>The settings file is too large (16 MB at most). It does not look like a settings file.</translation>
+    </message>
+    <message>
+        <source>設定ファイルが %1 で書かれているため、読み書きできません。Shift_JIS で保存し直してください。</source>
+        <translation>The settings file is written in %1, so it cannot be read or written. Save it again in Shift_JIS.</translation>
+    </message>
+    <message>
+        <source>この名前は設定ファイルに使えません。表示データファイルの名前（名前の最後の 3 文字を「bin」に替えたもの）が設定ファイル自身か別のフォルダーになります。「.ini」で終わる名前にしてください。</source>
+        <translation>This name cannot be used for a settings file: the display data file&apos;s name (the name with its last 3 characters replaced by &quot;bin&quot;) would be the settings file itself or another folder. Use a name that ends in &quot;.ini&quot;.</translation>
+    </message>
+    <message>
+        <source>前回中断された保存を完了できないため、続けられません。</source>
+        <translation>A save that was interrupted last time cannot be finished, so this cannot go on.</translation>
+    </message>
+    <message>
+        <source>表示データファイルを読み込めません。読み込みを中止しました。</source>
+        <translation>Cannot read the display data file. Loading stopped.</translation>
+    </message>
+    <message>
+        <source>表示データファイルを書き込めません。保存されていません。</source>
+        <translation>Cannot write the display data file. Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>設定ファイルを書き込めません。保存されていません。</source>
+        <translation>Cannot write the settings file. Nothing was saved.</translation>
+    </message>
+    <message>
+        <source>次のメッセージのテキストは改行を含むため、最初の行だけを保存します：</source>
+        <translation>These messages&apos; texts contain line breaks, so only their first lines are saved: </translation>
+    </message>
+    <message>
+        <source>次のメッセージには設定ファイルに書けない文字があり、その文字は「?」として保存されます：</source>
+        <translation>These messages have characters a settings file cannot hold; they are saved as &quot;?&quot;: </translation>
+    </message>
+    <message>
+        <source>日数に設定ファイルに書けない文字があり、その文字は「?」として保存されます。</source>
+        <translation>The days have characters a settings file cannot hold; they are saved as &quot;?&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>SignView</name>
+    <message>
+        <source>表示プレビュー</source>
+        <translation>Sign preview</translation>
+    </message>
+    <message>
+        <source>表示器での見え方</source>
+        <translation>How the sign shows it</translation>
+    </message>
+    <message>
+        <source>表示 %1（表示 %2〜%3 を交互に表示）</source>
+        <translation>Message %1 (alternating messages %2 to %3)</translation>
+    </message>
+    <message>
+        <source>表示 %1</source>
+        <translation>Message %1</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;&#x3000;画面 %2 × %3 ドット</source>
+        <translation>%1    Screen %2 × %3 dots</translation>
+    </message>
+    <message>
+        <source>転送時間: 約 %1 秒（%2 バイト）</source>
+        <translation>Upload time: about %1 s (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>カードに収まります（%1 / %2 バイト）</source>
+        <translation>Fits on the card (%1 / %2 bytes)</translation>
+    </message>
+    <message>
+        <source>カードに収まりません: %1 バイト超過。超えた分は転送されず、表示されません。</source>
+        <translation>Does not fit on the card: %1 bytes over. What is over is neither uploaded nor shown.</translation>
+    </message>
+    <message>
+        <source>稼働時間外（%1〜%2）のため、表示器は消えています。</source>
+        <translation>Outside the work time (%1 to %2): the sign is dark.</translation>
+    </message>
+</context>
+<context>
+    <name>TimePanel</name>
+    <message>
+        <source>時間、日付 </source>
+        <translation>Time, date </translation>
+    </message>
+    <message>
+        <source>時間切替</source>
+        <translation>Work time</translation>
+    </message>
+    <message>
+        <source>転   送</source>
+        <translation>Set clock</translation>
+    </message>
+    <message>
+        <source>日数</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>End</translation>
+    </message>
+</context>
+</TS>
