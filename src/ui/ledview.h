@@ -15,6 +15,9 @@ class LedView : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int kMinPitch = 2;
+    static constexpr int kMaxPitch = 8;
+
     explicit LedView(QWidget* parent = nullptr);
 
     void setFrame(const SignFrame& frame);
@@ -41,8 +44,6 @@ private:
     void redraw(int pitch);
 
     static constexpr int kLargestWidth = 768;
-    static constexpr int kMinPitch = 2;
-    static constexpr int kMaxPitch = 8;
 
     SignFrame m_frame;
     std::optional<int> m_chosenPitch;

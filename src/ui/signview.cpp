@@ -39,6 +39,7 @@ SignView::SignView(const Controller& controller, QWidget* parent)
     m_fitLabel = namedLabel(QStringLiteral("LabFit"), {}, this);
     m_darkLabel = namedLabel(QStringLiteral("LabDark"), {}, this);
     m_darkLabel->hide();
+    connect(m_leds, &LedView::pitchWanted, this, &SignView::zoomTo);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -89,6 +90,14 @@ void SignView::placeBelowParent()
     const int titleBar = beside.height() - window->height();
     const int lowest = screen.bottom() - sizeHint().height() - titleBar;
     move(beside.left(), std::max(screen.top(), std::min(beside.bottom() + 1, lowest)));
+}
+
+void SignView::zoomTo(int pitch)
+{
+    const int room = screen()->availableGeometry().width() - 2 * kMargin;
+    const int fitting = room / std::max(m_leds->frame().widthPixels(), 1);
+    m_leds->setPitch(std::clamp(pitch, LedView::kMinPitch,
+                                std::max(LedView::kMinPitch, std::min(LedView::kMaxPitch, fitting))));
 }
 
 const SignFrame& SignView::frame() const

@@ -37,6 +37,8 @@ protected:
 private:
     void markStale() { m_stale = true; }
     void placeBelowParent();
+    // As close as the viewer asks while the whole sign stays on the screen.
+    void zoomTo(int pitch);
     // Takes the project again when it changed; a different card memory or message starts the
     // playing over, as an upload starts the sign over.
     void takeProject();

@@ -13,8 +13,10 @@
 #include "ui/signview.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <memory>
 
@@ -151,6 +153,30 @@ private slots:
         QVERIFY(dark->isVisibleTo(m_view.get()));
         QVERIFY(dark->text().contains(QStringLiteral("07:00〜19:00")));
         QVERIFY(std::ranges::all_of(m_view->frame().bits, [](std::uint8_t byte) { return byte == 0; }));
+    }
+
+    void ctrlWheelZoomsWhileTheSignStaysOnTheScreen()
+    {
+        m_view->playAt(kPlayMs);
+        auto* leds = m_view->findChild<LedView*>();
+        const auto wheel = [leds](int steps, Qt::KeyboardModifiers modifiers) {
+            for (int i = 0; i < std::abs(steps); ++i) {
+                QWheelEvent event({10, 10}, leds->mapToGlobal(QPointF(10, 10)), {},
+                                  {0, steps > 0 ? 120 : -120}, Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                                  false);
+                QCoreApplication::sendEvent(leds, &event);
+            }
+        };
+        const int start = leds->pitch();
+        wheel(-1, Qt::NoModifier);
+        QCOMPARE(leds->pitch(), start);
+        wheel(-1, Qt::ControlModifier);
+        QCOMPARE(leds->pitch(), start - 1);
+        wheel(20, Qt::ControlModifier);
+        QVERIFY(leds->pitch() >= start);
+        QVERIFY(leds->width() <= m_view->screen()->availableGeometry().width());
+        wheel(-20, Qt::ControlModifier);
+        QCOMPARE(leds->pitch(), LedView::kMinPitch);
     }
 };
 
