@@ -15,8 +15,15 @@ namespace {
 const QString kFolderName = QStringLiteral("p10sign-ports");
 const QString kLockSuffix = QStringLiteral(".lock");
 
+// Offers live in the session's runtime folder. Without a session (cron, a root shell) Qt would warn
+// on standard error and make a folder in /tmp: there are no offers then, and a card's device path
+// is given as it is.
 [[nodiscard]] QString folder()
 {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return {};
+#endif
     return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(kFolderName);
 }
 
@@ -33,7 +40,7 @@ const QString kLockSuffix = QStringLiteral(".lock");
 VirtualPort::VirtualPort(const QString& device)
 {
     const QString dir = folder();
-    if (!QDir().mkpath(dir))
+    if (dir.isEmpty() || !QDir().mkpath(dir))
         return;
     const QString link = QDir(dir).filePath(QStringLiteral("card%1").arg(QCoreApplication::applicationPid()));
     m_lock = lockFor(link);
@@ -52,6 +59,8 @@ VirtualPort::~VirtualPort()
 
 QStringList VirtualPort::offered()
 {
+    if (folder().isEmpty())
+        return {};
     const QDir dir(folder());
     QStringList links;
     for (const QFileInfo& entry : dir.entryInfoList(QDir::System | QDir::Files)) {

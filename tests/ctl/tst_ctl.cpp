@@ -609,14 +609,22 @@ private slots:
     }
 
     // Scheduled jobs run without a session: nothing but the work's own messages on standard error.
+    void noStrayWarningsWithoutASession_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("set-text") << QStringList{QStringLiteral("set-text"),  QStringLiteral("cron.ini"),
+                                                 QStringLiteral("--message"), QStringLiteral("0"),
+                                                 QStringLiteral("--text"),    QStringLiteral("営業中")};
+        QTest::newRow("ports") << QStringList{QStringLiteral("ports")};
+    }
     void noStrayWarningsWithoutASession()
     {
+        QFETCH(QStringList, command);
+        if (command.size() > 1)
+            command[1] = path(command[1]);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        const Run run =
-            ctl({QStringLiteral("set-text"), path(QStringLiteral("cron.ini")), QStringLiteral("--message"),
-                 QStringLiteral("0"), QStringLiteral("--text"), QStringLiteral("営業中")},
-                {}, environment);
+        const Run run = ctl(command, {}, environment);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.error, QString());
     }
