@@ -692,15 +692,15 @@
     </message>
     <message>
         <source>参 照</source>
-        <translation>Open</translation>
+        <translation>&amp;Open</translation>
     </message>
     <message>
         <source>保 存</source>
-        <translation>Save</translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>転 送</source>
-        <translation>Upload</translation>
+        <translation>&amp;Upload</translation>
     </message>
     <message>
         <source>%1：%2</source>
@@ -860,7 +860,7 @@
     <name>MainWindow</name>
     <message>
         <source>プレビュー</source>
-        <translation>Preview</translation>
+        <translation>&amp;Preview</translation>
     </message>
     <message>
         <source>表示プレビューを開く</source>
@@ -872,19 +872,19 @@
     </message>
     <message>
         <source>テキスト採用</source>
-        <translation>Use text</translation>
+        <translation>Use &amp;text</translation>
     </message>
     <message>
         <source>画像参照</source>
-        <translation>Import picture</translation>
+        <translation>&amp;Import picture</translation>
     </message>
     <message>
         <source>画像保存</source>
-        <translation>Export picture</translation>
+        <translation>&amp;Export picture</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation>Close</translation>
+        <translation>C&amp;lose</translation>
     </message>
     <message>
         <source>メモリの使用状況</source>
@@ -1114,7 +1114,7 @@
     </message>
     <message>
         <source>転   送</source>
-        <translation>Set clock</translation>
+        <translation>Set &amp;clock</translation>
     </message>
     <message>
         <source>日数</source>

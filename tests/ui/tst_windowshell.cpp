@@ -15,12 +15,14 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -223,8 +225,17 @@ private slots:
         const auto caption = [&](const char* name) {
             return desktop.window.findChild<QAbstractButton*>(QLatin1String(name))->text();
         };
-        QCOMPARE(caption("CmdLoad"), "Open");
-        QCOMPARE(caption("CmdUpText"), "Use text");
+        QCOMPARE(caption("CmdLoad"), "&Open");
+        QCOMPARE(caption("CmdUpText"), "Use &text");
+        // English captions have letters to underline: every button the window shows gets its own.
+        QSet<QKeySequence> mnemonics;
+        const QList<QPushButton*> buttons = desktop.window.findChildren<QPushButton*>();
+        for (const QPushButton* button : buttons) {
+            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+            QVERIFY2(!mnemonic.isEmpty(), qUtf8Printable(button->text()));
+            mnemonics.insert(mnemonic);
+        }
+        QCOMPARE(mnemonics.size(), buttons.size());
         QCOMPARE(caption("ChkSide"), "Show time and days positions");
         QCOMPARE(desktop.window.findChild<QLabel*>(QStringLiteral("Label8"))->text(), "Memory usage");
         QVERIFY(desktop.window.windowTitle().startsWith(
