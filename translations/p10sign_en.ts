@@ -190,6 +190,10 @@
         <source>--%1 の値「%2」は使えません。</source>
         <translation>--%1 cannot take the value &quot;%2&quot;.</translation>
     </message>
+    <message>
+        <source>使い方: p10signcard (--port DEVICE | --pty) [オプション]</source>
+        <translation>Usage: p10signcard (--port DEVICE | --pty) [options]</translation>
+    </message>
 </context>
 <context>
     <name>CardWindow</name>

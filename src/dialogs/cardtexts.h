@@ -7,6 +7,12 @@
 // What the card's side reports about the bytes it received.
 namespace CardTexts {
 
+[[nodiscard]] inline QString usage()
+{
+    return QCoreApplication::translate("CardTexts",
+                                       "使い方: p10signcard (--port DEVICE | --pty) [オプション]");
+}
+
 [[nodiscard]] inline QString headerFrame()
 {
     return QCoreApplication::translate("CardTexts", "ヘッダー");

@@ -2,6 +2,7 @@
 #include "virtualcard/cardarguments.h"
 
 #include "dialogs/cardtexts.h"
+#include "dialogs/desktoptexts.h"
 #include "dialogs/language.h"
 #include "dialogs/languagetexts.h"
 #include "model/limits.h"
@@ -62,8 +63,11 @@ std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, c
     parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
         "CardArguments",
         "仮想の制御カード: シリアルポートで転送と時刻設定を受け取り、表示器の表示を再生します。")));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, DesktopTexts::helpOption());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     DesktopTexts::versionOption());
+    parser.addOption(help);
+    parser.addOption(version);
     for (const OptionInfo& option : kOptions) {
         const QString name = QString::fromLatin1(option.name);
         const QString description =
@@ -74,10 +78,9 @@ std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, c
     }
     parser.addOption(Language::option());
 
-    // The command line is read before the application exists, which would name the program.
+    // Qt's own first line names the program by the path it was started with.
     const auto helpText = [&] {
-        return parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                         QCoreApplication::applicationName());
+        return CardTexts::usage() + QStringLiteral("\n\n") + parser.helpText().section(u'\n', 1);
     };
     const auto usageError = [&](const QString& text) {
         return CtlExit{kExitUsage, {}, text + u'\n' + helpText()};

@@ -258,6 +258,9 @@ private slots:
         QTest::newRow("memory not a memory") << QStringList{"--memory", P10_TEST_DATA "/windows.info.json"}
                                              << 1 << CardTexts::memoryUnreadable();
         QTest::newRow("version") << QStringList{"--version"} << 0 << "p10signcard " P10SIGN_VERSION;
+        QTest::newRow("help names the program, not its path")
+            << QStringList{"--language", "en", "--help"} << 0
+            << "Usage: p10signcard (--port DEVICE | --pty) [options]\n\nVirtual control card";
         QTest::newRow("no such language") << QStringList{"--language", "ko"} << 2 << "「ko」";
         QTest::newRow("English refusal")
             << QStringList{"--language", "en", "--width", "5"} << 2 << "--width cannot take the value \"5\".";
