@@ -651,6 +651,10 @@
         <source>書き込み禁止のファイルです。</source>
         <translation>The file is write-protected.</translation>
     </message>
+    <message>
+        <source>ほかのプログラムがこのプロジェクトを保存しています。</source>
+        <translation>Another program is saving this project.</translation>
+    </message>
 </context>
 <context>
     <name>GlobalPanel</name>

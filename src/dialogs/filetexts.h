@@ -21,5 +21,9 @@ namespace FileTexts {
 {
     return QCoreApplication::translate("FileTexts", "書き込み禁止のファイルです。");
 }
+[[nodiscard]] inline QString groupBusy()
+{
+    return QCoreApplication::translate("FileTexts", "ほかのプログラムがこのプロジェクトを保存しています。");
+}
 
 } // namespace FileTexts

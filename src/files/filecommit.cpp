@@ -6,7 +6,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -21,6 +23,22 @@ struct Pending {
 };
 
 using Failure = FileCommit::Failure;
+
+const QString kLockSuffix = QStringLiteral(".lock");
+// Far longer than a save takes, short enough for a window that waits to stay bearable.
+constexpr int kLockWaitMs = 3000;
+
+// One program at a time replaces a group: two saves of one project at once would replace each
+// other's new files, and one's settings could end up beside the other's data. A save waits for
+// the other to end. Where the folder takes no new files there is no lock, and no new files to mix.
+Failure lockGroup(QLockFile& lock, const QString& markerPath)
+{
+    // Stale only when its holder is gone: a slow disk must not let a second save in.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(kLockWaitMs) || lock.error() != QLockFile::LockFailedError)
+        return {};
+    return {markerPath, FileTexts::groupBusy(), -1};
+}
 
 Failure resolveAll(const QStringList& paths, std::vector<Pending>& pending)
 {
@@ -119,6 +137,35 @@ Failure writeMarker(const QString& markerPath, const std::vector<Pending>& pendi
     return {};
 }
 
+bool markerExists(const QString& markerPath)
+{
+    const QFileInfo info(markerPath);
+    return info.exists() || info.isSymbolicLink();
+}
+
+// Finishes a replacement whose marker exists; without one the old files stand.
+Failure finishMarked(const QString& markerPath, const QStringList& targets)
+{
+    if (!markerExists(markerPath))
+        return {};
+    if (!QFileInfo(markerPath).isFile())
+        return {markerPath, FileTexts::notRegularFile(), -1};
+    std::vector<Pending> pending;
+    if (Failure failure = resolveAll(targets, pending); failure.failed())
+        return failure;
+    // Every new file was whole before the marker was made; those not yet moved go now.
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (!QFileInfo::exists(pending[i].temporary))
+            continue;
+        if (const QString reason = moveOver(pending[i].temporary, pending[i].target); !reason.isEmpty())
+            return {targets[int(i)], reason, int(i)};
+    }
+    QFile marker(markerPath);
+    if (!marker.remove())
+        return {markerPath, marker.errorString(), -1};
+    return {};
+}
+
 } // namespace
 
 FileCommit::Failure FileCommit::commit(const QString& markerPath, const std::vector<Target>& targets,
@@ -128,8 +175,14 @@ FileCommit::Failure FileCommit::commit(const QString& markerPath, const std::vec
     for (const Target& target : targets)
         paths << target.path;
     const bool marked = !markerPath.isEmpty();
-    if (Failure failure = marked ? recover(markerPath, paths) : Failure(); failure.failed())
-        return failure;
+    std::optional<QLockFile> lock;
+    if (marked) {
+        lock.emplace(markerPath + kLockSuffix);
+        if (Failure failure = lockGroup(*lock, markerPath); failure.failed())
+            return failure;
+        if (Failure failure = finishMarked(markerPath, paths); failure.failed())
+            return failure;
+    }
     std::vector<Pending> pending;
     if (Failure failure = resolveAll(paths, pending); failure.failed())
         return failure;
@@ -187,23 +240,10 @@ FileCommit::Failure FileCommit::replace(const Target& target)
 
 FileCommit::Failure FileCommit::recover(const QString& markerPath, const QStringList& targets)
 {
-    const QFileInfo info(markerPath);
-    if (!info.exists() && !info.isSymbolicLink())
+    if (!markerExists(markerPath))
         return {};
-    if (!info.isFile())
-        return {markerPath, FileTexts::notRegularFile(), -1};
-    std::vector<Pending> pending;
-    if (Failure failure = resolveAll(targets, pending); failure.failed())
+    QLockFile lock(markerPath + kLockSuffix);
+    if (Failure failure = lockGroup(lock, markerPath); failure.failed())
         return failure;
-    // Every new file was whole before the marker was made; those not yet moved go now.
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        if (!QFileInfo::exists(pending[i].temporary))
-            continue;
-        if (const QString reason = moveOver(pending[i].temporary, pending[i].target); !reason.isEmpty())
-            return {targets[int(i)], reason, int(i)};
-    }
-    QFile marker(markerPath);
-    if (!marker.remove())
-        return {markerPath, marker.errorString(), -1};
-    return {};
+    return finishMarked(markerPath, targets);
 }

@@ -3,9 +3,13 @@
 #include "settings/projectstorage.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
+#include <thread>
 
 class TestProjectStorage : public QObject {
     Q_OBJECT
@@ -82,6 +86,39 @@ private slots:
             QCOMPARE(save(oldSettings, oldData), Error::None);
         }
         QVERIFY(outcomes.contains(false) && outcomes.contains(true));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini")}));
+    }
+
+    // Two programs saving one project at once: the second waits for the first to let go, and only
+    // then writes its pair, so each save replaces both files whole.
+    void aSecondSaveWaitsForTheFirst()
+    {
+        using ProjectStorage::Error;
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("shop.ini"));
+        ProjectFile settings;
+        settings.messages[0].text = QStringLiteral("second");
+        DisplayData data;
+        data.set(0, 0, 0, 0x80);
+        QLockFile first(ini + QStringLiteral(".p10sign-saving.lock"));
+        QVERIFY(first.tryLock());
+        QElapsedTimer waited;
+        waited.start();
+        std::thread release([&first] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            first.unlock();
+        });
+        const ProjectStorage::WriteResult written =
+            ProjectStorage::write(ini, settings, {}, data, [](int) {});
+        const qint64 savedAfterMs = waited.elapsed();
+        release.join();
+        QCOMPARE(written.failure.error, Error::None);
+        QVERIFY(savedAfterMs >= 250);
+        const ProjectStorage::ReadResult loaded = ProjectStorage::read(ini);
+        QVERIFY(loaded.project);
+        QCOMPARE(loaded.project->settings.messages[0].text, QStringLiteral("second"));
+        QCOMPARE(quint8(loaded.project->dispData.at(0)), quint8(0x80));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini")}));
     }
