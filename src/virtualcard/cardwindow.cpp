@@ -147,6 +147,7 @@ QWidget* CardWindow::makeLog()
     m_log->setColumnCount(kLogColumns);
     m_log->setHeaderLabels({tr("時刻"), tr("種類"), tr("大きさ"), tr("所要時間"), tr("検査")});
     m_log->header()->setStretchLastSection(true);
+    fitLogColumns();
     m_checks = new QLabel;
     m_checks->setObjectName(QStringLiteral("checks"));
     m_checks->setWordWrap(true);
@@ -188,6 +189,13 @@ void CardWindow::showMemory()
     }
 }
 
+// The checks, the widest, take what is left; before the first exchange the captions set the widths.
+void CardWindow::fitLogColumns()
+{
+    for (int column = 0; column + 1 < kLogColumns; ++column)
+        m_log->resizeColumnToContents(column);
+}
+
 void CardWindow::logExchange(const CardExchange& exchange)
 {
     auto* item = new QTreeWidgetItem(CardReport::columns(exchange));
@@ -195,8 +203,7 @@ void CardWindow::logExchange(const CardExchange& exchange)
     m_log->addTopLevelItem(item);
     m_log->setCurrentItem(item);
     m_log->scrollToItem(item);
-    for (int column = 0; column + 1 < kLogColumns; ++column)
-        m_log->resizeColumnToContents(column);
+    fitLogColumns();
     statusBar()->showMessage(CardReport::line(exchange).section(u'\t', 1, 2));
     showMemory();
     tick();

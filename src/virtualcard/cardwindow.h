@@ -31,6 +31,7 @@ private:
     void fitPitch(int width);
     void tick();
     void showMemory();
+    void fitLogColumns();
     void logExchange(const CardExchange& exchange);
 
     CardRun& m_run;
