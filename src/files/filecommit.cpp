@@ -37,7 +37,7 @@ Failure lockGroup(QLockFile& lock, const QString& markerPath)
     lock.setStaleLockTime(0);
     if (lock.tryLock(kLockWaitMs) || lock.error() != QLockFile::LockFailedError)
         return {};
-    return {markerPath, FileTexts::groupBusy(), -1};
+    return {markerPath, FileTexts::groupBusy(), FileCommit::kBusy};
 }
 
 Failure resolveAll(const QStringList& paths, std::vector<Pending>& pending)
@@ -132,7 +132,7 @@ Failure writeMarker(const QString& markerPath, const std::vector<Pending>& pendi
 {
     QFile marker(markerPath);
     if (!marker.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return {markerPath, marker.errorString(), -1};
+        return {markerPath, marker.errorString(), FileCommit::kMarker};
     marker.write(markerText(pending));
     return {};
 }
@@ -149,7 +149,7 @@ Failure finishMarked(const QString& markerPath, const QStringList& targets)
     if (!markerExists(markerPath))
         return {};
     if (!QFileInfo(markerPath).isFile())
-        return {markerPath, FileTexts::notRegularFile(), -1};
+        return {markerPath, FileTexts::notRegularFile(), FileCommit::kMarker};
     std::vector<Pending> pending;
     if (Failure failure = resolveAll(targets, pending); failure.failed())
         return failure;
@@ -162,7 +162,7 @@ Failure finishMarked(const QString& markerPath, const QStringList& targets)
     }
     QFile marker(markerPath);
     if (!marker.remove())
-        return {markerPath, marker.errorString(), -1};
+        return {markerPath, marker.errorString(), FileCommit::kMarker};
     return {};
 }
 
@@ -187,7 +187,7 @@ FileCommit::Failure FileCommit::commit(const QString& markerPath, const std::vec
     if (Failure failure = resolveAll(paths, pending); failure.failed())
         return failure;
     // Left as a kill would leave it, for the next load or save to find.
-    const Failure stopped{markerPath, QStringLiteral("stopped between two steps"), -1};
+    const Failure stopped{markerPath, QStringLiteral("stopped between two steps"), kMarker};
     const auto stop = [&goOn] { return goOn && !goOn(); };
     const auto failedBeforeReplacing = [&](const QString& created, const Failure& failure) {
         discard(pending);
@@ -238,12 +238,18 @@ FileCommit::Failure FileCommit::replace(const Target& target)
     return commit({}, {target});
 }
 
-FileCommit::Failure FileCommit::recover(const QString& markerPath, const QStringList& targets)
+FileCommit::Failure FileCommit::recover(const QString& markerPath, const QStringList& targets,
+                                        const std::function<void()>& read)
 {
-    if (!markerExists(markerPath))
-        return {};
-    QLockFile lock(markerPath + kLockSuffix);
-    if (Failure failure = lockGroup(lock, markerPath); failure.failed())
+    std::optional<QLockFile> lock;
+    if (read || markerExists(markerPath)) {
+        lock.emplace(markerPath + kLockSuffix);
+        if (Failure failure = lockGroup(*lock, markerPath); failure.failed())
+            return failure;
+    }
+    if (Failure failure = finishMarked(markerPath, targets); failure.failed())
         return failure;
-    return finishMarked(markerPath, targets);
+    if (read)
+        read();
+    return {};
 }

@@ -21,10 +21,13 @@ public:
         QString path;
         std::function<bool(QFileDevice&)> write; // false when a write failed
     };
+    static constexpr int kMarker = -1;
+    static constexpr int kBusy = -2; // another program was replacing the group all the while
+
     struct Failure {
-        QString path;    // the file that failed; empty when all went well
-        QString reason;  // the system's
-        int target = -1; // the index of the failed target, -1 for the marker
+        QString path;         // the file that failed; empty when all went well
+        QString reason;       // the system's
+        int target = kMarker; // the index of the failed target, kMarker or kBusy
 
         [[nodiscard]] bool failed() const { return !path.isEmpty(); }
     };
@@ -36,7 +39,10 @@ public:
                                         const StepHook& goOn = {});
     // One file needs no marker: its one replacement is atomic by itself.
     [[nodiscard]] static Failure replace(const Target& target);
-    [[nodiscard]] static Failure recover(const QString& markerPath, const QStringList& targets);
+    // Also runs `read`, when given, while no commit of the group can start, so that what it reads
+    // is one whole group, not the old half of one file pair and the new half of another.
+    [[nodiscard]] static Failure recover(const QString& markerPath, const QStringList& targets,
+                                         const std::function<void()>& read = {});
 
     // A new file waits beside its target under the target's name with this ending.
     static inline const QString kPendingSuffix = QStringLiteral(".p10sign-new");

@@ -90,15 +90,18 @@ bool namesPair(const QString& settingsPath)
            !settingsPath.endsWith(SettingsFormat::kDataFileSuffix, Qt::CaseInsensitive);
 }
 
-std::optional<ProjectStorage::Failure> recovered(const QString& settingsPath)
+// `whenBusy` is what the load or save failed at when another program kept the project to itself.
+std::optional<ProjectStorage::Failure> recovered(const QString& settingsPath, ProjectStorage::Error whenBusy,
+                                                 const std::function<void()>& read = {})
 {
     using ProjectStorage::Error;
     const QString dataPath = ProjectStorage::dataFilePath(settingsPath);
-    const FileCommit::Failure result =
-        FileCommit::recover(settingsPath + SettingsFormat::kSavingMarkerSuffix, {dataPath, settingsPath});
+    const FileCommit::Failure result = FileCommit::recover(settingsPath + SettingsFormat::kSavingMarkerSuffix,
+                                                           {dataPath, settingsPath}, read);
     if (!result.failed())
         return std::nullopt;
-    return failure(Error::Unfinished, result.path, result.reason);
+    return failure(result.target == FileCommit::kBusy ? whenBusy : Error::Unfinished, result.path,
+                   result.reason);
 }
 
 } // namespace
@@ -126,12 +129,17 @@ ReadResult read(const QString& settingsPath)
 {
     if (!namesPair(settingsPath))
         return {std::nullopt, failure(Error::NamesUnpaired, settingsPath)};
-    if (auto unfinished = recovered(settingsPath))
+    std::variant<QByteArray, Failure> settings;
+    std::variant<QByteArray, Failure> data;
+    const auto readBoth = [&] {
+        settings = readSettings(settingsPath);
+        if (!std::holds_alternative<Failure>(settings))
+            data = readData(dataFilePath(settingsPath));
+    };
+    if (auto unfinished = recovered(settingsPath, Error::SettingsUnreadable, readBoth))
         return {std::nullopt, *unfinished};
-    auto settings = readSettings(settingsPath);
     if (auto* refused = std::get_if<Failure>(&settings))
         return {std::nullopt, *refused};
-    auto data = readData(dataFilePath(settingsPath));
     if (auto* refused = std::get_if<Failure>(&data))
         return {std::nullopt, *refused};
     ProfileDocument document(std::move(std::get<QByteArray>(settings)));
@@ -148,7 +156,7 @@ WriteResult write(const QString& settingsPath, const ProjectFile& settings, cons
         result.failure = failure(Error::NamesUnpaired, settingsPath);
         return result;
     }
-    if (auto unfinished = recovered(settingsPath)) {
+    if (auto unfinished = recovered(settingsPath, Error::SettingsUnwritable)) {
         result.failure = *unfinished;
         return result;
     }

@@ -122,6 +122,37 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini")}));
     }
+
+    // A load while another program saves reads the pair that save leaves, not one file of each.
+    void aLoadWaitsForASaveToEnd()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("shop.ini"));
+        ProjectFile settings;
+        settings.messages[0].text = QStringLiteral("old");
+        DisplayData data;
+        data.set(0, 0, 0, 0x80);
+        QCOMPARE(ProjectStorage::write(ini, settings, {}, data, [](int) {}).failure.error,
+                 ProjectStorage::Error::None);
+        QLockFile saving(ini + QStringLiteral(".p10sign-saving.lock"));
+        QVERIFY(saving.tryLock());
+        bool saved = false;
+        std::thread save([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            QFile settingsFile(ini);
+            QFile dataFile(dir.filePath(QStringLiteral("shop.bin")));
+            saved = settingsFile.open(QIODevice::Append) && dataFile.open(QIODevice::ReadWrite) &&
+                    settingsFile.write("[Extra]\r\nKey=1\r\n") > 0 && dataFile.write("\x01", 1) == 1;
+            settingsFile.close();
+            dataFile.close();
+            saving.unlock();
+        });
+        const ProjectStorage::ReadResult loaded = ProjectStorage::read(ini);
+        save.join();
+        QVERIFY(saved && loaded.project);
+        QCOMPARE(loaded.project->document.value("Extra", "Key"), QByteArray("1"));
+        QCOMPARE(quint8(loaded.project->dispData.at(0)), quint8(0x01));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProjectStorage)
