@@ -259,9 +259,6 @@ private:
     std::optional<CtlExit> m_failure;
 };
 
-constexpr int kPreviewSecondsMax = 600;
-constexpr int kPreviewScaleMax = 32;
-
 auto wholeNumber(int min, int max)
 {
     return [=](const QString& text) { return OptionValues::wholeNumber(text, min, max); };
@@ -309,9 +306,10 @@ void readPreview(OptionReader& options, CtlArguments& parsed)
     if (parsed.out.isEmpty() == parsed.frames.isEmpty())
         options.fail({kExitUsage, {}, CtlTexts::outOrFrames() + u'\n'});
     parsed.seconds =
-        options.value(QStringLiteral("seconds"), wholeNumber(1, kPreviewSecondsMax)).value_or(parsed.seconds);
-    parsed.scale =
-        options.value(QStringLiteral("scale"), wholeNumber(1, kPreviewScaleMax)).value_or(parsed.scale);
+        options.value(QStringLiteral("seconds"), wholeNumber(1, OptionValues::kRecordingSecondsMax))
+            .value_or(parsed.seconds);
+    parsed.scale = options.value(QStringLiteral("scale"), wholeNumber(1, OptionValues::kRecordingScaleMax))
+                       .value_or(parsed.scale);
     parsed.at = options.value(QStringLiteral("at"), timeOfDay);
 }
 

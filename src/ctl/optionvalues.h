@@ -11,6 +11,11 @@
 // nothing for a text that names no such value, so the caller can refuse it and name the option.
 namespace OptionValues {
 
+// The longest recording of the sign and the widest LED pitch that `preview` and the virtual card
+// write.
+constexpr int kRecordingSecondsMax = 600;
+constexpr int kRecordingScaleMax = 32;
+
 // A whole decimal number within min..max.
 [[nodiscard]] std::optional<int> wholeNumber(const QString& text, int min, int max);
 

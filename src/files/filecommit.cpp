@@ -31,11 +31,12 @@ constexpr int kLockWaitMs = 3000;
 // One program at a time replaces a group: two saves of one project at once would replace each
 // other's new files, and one's settings could end up beside the other's data. A save waits for
 // the other to end. Where the folder takes no new files there is no lock, and no new files to mix.
-Failure lockGroup(QLockFile& lock, const QString& markerPath)
+Failure lockGroup(std::optional<QLockFile>& lock, const QString& markerPath)
 {
+    lock.emplace(markerPath + kLockSuffix);
     // Stale only when its holder is gone: a slow disk must not let a second save in.
-    lock.setStaleLockTime(0);
-    if (lock.tryLock(kLockWaitMs) || lock.error() != QLockFile::LockFailedError)
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(kLockWaitMs) || lock->error() != QLockFile::LockFailedError)
         return {};
     return {markerPath, FileTexts::groupBusy(), FileCommit::kBusy};
 }
@@ -177,8 +178,7 @@ FileCommit::Failure FileCommit::commit(const QString& markerPath, const std::vec
     const bool marked = !markerPath.isEmpty();
     std::optional<QLockFile> lock;
     if (marked) {
-        lock.emplace(markerPath + kLockSuffix);
-        if (Failure failure = lockGroup(*lock, markerPath); failure.failed())
+        if (Failure failure = lockGroup(lock, markerPath); failure.failed())
             return failure;
         if (Failure failure = finishMarked(markerPath, paths); failure.failed())
             return failure;
@@ -243,8 +243,7 @@ FileCommit::Failure FileCommit::recover(const QString& markerPath, const QString
 {
     std::optional<QLockFile> lock;
     if (read || markerExists(markerPath)) {
-        lock.emplace(markerPath + kLockSuffix);
-        if (Failure failure = lockGroup(*lock, markerPath); failure.failed())
+        if (Failure failure = lockGroup(lock, markerPath); failure.failed())
             return failure;
     }
     if (Failure failure = finishMarked(markerPath, targets); failure.failed())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "virtualcard/cardarguments.h"
 
+#include "ctl/optionvalues.h"
 #include "dialogs/cardtexts.h"
 #include "dialogs/desktoptexts.h"
 #include "dialogs/language.h"
@@ -12,9 +13,6 @@
 #include <QCoreApplication>
 
 namespace {
-
-constexpr int kSecondsMax = 600;
-constexpr int kScaleMax = 32;
 
 struct OptionInfo {
     const char* name;
@@ -45,13 +43,6 @@ constexpr OptionInfo kOptions[] = {
 QString translated(const char* text)
 {
     return QCoreApplication::translate("CardArguments", text);
-}
-
-std::optional<int> wholeNumber(const QString& text, int min, int max)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok && value >= min && value <= max ? std::optional<int>(value) : std::nullopt;
 }
 
 } // namespace
@@ -114,12 +105,13 @@ std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, c
     result.frames = value("frames");
     result.memory = isSet("memory") ? value("memory") : defaultMemory;
     // Each number through its range; a value out of it names its option.
-    for (const auto& [name, min, max, into] : {std::tuple{"message", 0, kMessageCount - 1, &result.message},
-                                               std::tuple{"seconds", 1, kSecondsMax, &result.seconds},
-                                               std::tuple{"scale", 1, kScaleMax, &result.scale}}) {
+    for (const auto& [name, min, max, into] :
+         {std::tuple{"message", 0, kMessageCount - 1, &result.message},
+          std::tuple{"seconds", 1, OptionValues::kRecordingSecondsMax, &result.seconds},
+          std::tuple{"scale", 1, OptionValues::kRecordingScaleMax, &result.scale}}) {
         if (!isSet(name))
             continue;
-        const std::optional<int> number = wholeNumber(value(name), min, max);
+        const std::optional<int> number = OptionValues::wholeNumber(value(name), min, max);
         if (!number)
             return usageError(CardTexts::badValue(QLatin1String(name), value(name)));
         *into = *number;

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 class TestProjectStorage : public QObject {
@@ -90,9 +91,9 @@ private slots:
                  (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini")}));
     }
 
-    // Two programs saving one project at once: the second waits for the first to let go, and only
-    // then writes its pair, so each save replaces both files whole.
-    void aSecondSaveWaitsForTheFirst()
+    // Another program's save in progress holds the project: a load waits for it and reads the pair
+    // it leaves, not one file of each; a second save waits too, then replaces both files whole.
+    void loadsAndSavesWaitForASaveInProgress()
     {
         using ProjectStorage::Error;
         QTemporaryDir dir;
@@ -101,19 +102,40 @@ private slots:
         settings.messages[0].text = QStringLiteral("second");
         DisplayData data;
         data.set(0, 0, 0, 0x80);
-        QLockFile first(ini + QStringLiteral(".p10sign-saving.lock"));
-        QVERIFY(first.tryLock());
+        QCOMPARE(ProjectStorage::write(ini, settings, {}, data, [](int) {}).failure.error, Error::None);
+
+        QLockFile saving(ini + QStringLiteral(".p10sign-saving.lock"));
+        // Lets go of the project after a while, having done `lastly` as that save's end.
+        const auto saveInProgress = [&saving](const std::function<void()>& lastly) {
+            return std::thread([&saving, lastly] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                lastly();
+                saving.unlock();
+            });
+        };
+
+        QVERIFY(saving.tryLock());
+        bool saved = false;
+        std::thread other = saveInProgress([&] {
+            QFile settingsFile(ini);
+            QFile dataFile(dir.filePath(QStringLiteral("shop.bin")));
+            saved = settingsFile.open(QIODevice::Append) && dataFile.open(QIODevice::ReadWrite) &&
+                    settingsFile.write("[Extra]\r\nKey=1\r\n") > 0 && dataFile.write("\x01", 1) == 1;
+        });
+        const ProjectStorage::ReadResult duringSave = ProjectStorage::read(ini);
+        other.join();
+        QVERIFY(saved && duringSave.project);
+        QCOMPARE(duringSave.project->document.value("Extra", "Key"), QByteArray("1"));
+        QCOMPARE(quint8(duringSave.project->dispData.at(0)), quint8(0x01));
+
+        QVERIFY(saving.tryLock());
         QElapsedTimer waited;
         waited.start();
-        std::thread release([&first] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            first.unlock();
-        });
-        const ProjectStorage::WriteResult written =
-            ProjectStorage::write(ini, settings, {}, data, [](int) {});
+        other = saveInProgress([] {});
+        const Error written = ProjectStorage::write(ini, settings, {}, data, [](int) {}).failure.error;
         const qint64 savedAfterMs = waited.elapsed();
-        release.join();
-        QCOMPARE(written.failure.error, Error::None);
+        other.join();
+        QCOMPARE(written, Error::None);
         QVERIFY(savedAfterMs >= 250);
         const ProjectStorage::ReadResult loaded = ProjectStorage::read(ini);
         QVERIFY(loaded.project);
@@ -121,37 +143,6 @@ private slots:
         QCOMPARE(quint8(loaded.project->dispData.at(0)), quint8(0x80));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  (QStringList{QStringLiteral("shop.bin"), QStringLiteral("shop.ini")}));
-    }
-
-    // A load while another program saves reads the pair that save leaves, not one file of each.
-    void aLoadWaitsForASaveToEnd()
-    {
-        QTemporaryDir dir;
-        const QString ini = dir.filePath(QStringLiteral("shop.ini"));
-        ProjectFile settings;
-        settings.messages[0].text = QStringLiteral("old");
-        DisplayData data;
-        data.set(0, 0, 0, 0x80);
-        QCOMPARE(ProjectStorage::write(ini, settings, {}, data, [](int) {}).failure.error,
-                 ProjectStorage::Error::None);
-        QLockFile saving(ini + QStringLiteral(".p10sign-saving.lock"));
-        QVERIFY(saving.tryLock());
-        bool saved = false;
-        std::thread save([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            QFile settingsFile(ini);
-            QFile dataFile(dir.filePath(QStringLiteral("shop.bin")));
-            saved = settingsFile.open(QIODevice::Append) && dataFile.open(QIODevice::ReadWrite) &&
-                    settingsFile.write("[Extra]\r\nKey=1\r\n") > 0 && dataFile.write("\x01", 1) == 1;
-            settingsFile.close();
-            dataFile.close();
-            saving.unlock();
-        });
-        const ProjectStorage::ReadResult loaded = ProjectStorage::read(ini);
-        save.join();
-        QVERIFY(saved && loaded.project);
-        QCOMPARE(loaded.project->document.value("Extra", "Key"), QByteArray("1"));
-        QCOMPARE(quint8(loaded.project->dispData.at(0)), quint8(0x01));
     }
 };
 
