@@ -51,6 +51,14 @@
         <source>仮想の制御カード: シリアルポートで転送と時刻設定を受け取り、表示器の表示を再生します。</source>
         <translation>Virtual control card: receives uploads and clock settings on a serial port and plays what the sign shows.</translation>
     </message>
+    <message>
+        <source>ネットワークで受信します: tcp://ホスト:ポート は raw TCP の装置、rfc2217://ホスト:ポート は telnet (RFC 2217) の装置として。ホストを省くと (tcp://:4001) このコンピューターの中からだけ、ポート 0 は空いているポートで受け、送信側に渡すアドレスを表示します。</source>
+        <translation>Receives on the network: tcp://host:port as a raw TCP device server, rfc2217://host:port as a telnet (RFC 2217) one. Without a host (tcp://:4001) only from this computer; port 0 takes a free port. Prints the address to give the sender.</translation>
+    </message>
+    <message>
+        <source>9600 bps の速さを待たずに、届いたバイトをすぐに読みます (既定は本物のカードと同じ速さ)。</source>
+        <translation>Reads the bytes as soon as they arrive instead of at 9600 baud (by default as fast as a real card).</translation>
+    </message>
 </context>
 <context>
     <name>CardTexts</name>
@@ -179,20 +187,16 @@
         <translation>Unexpected argument: %1</translation>
     </message>
     <message>
-        <source>--port か --pty のどちらか一つを指定してください。</source>
-        <translation>Give either --port or --pty.</translation>
-    </message>
-    <message>
         <source>--gif と --frames は一緒に使えません。</source>
         <translation>--gif and --frames cannot be used together.</translation>
     </message>
     <message>
-        <source>--%1 の値「%2」は使えません。</source>
-        <translation>--%1 cannot take the value &quot;%2&quot;.</translation>
+        <source>使い方: p10signcard (--port DEVICE | --pty | --listen ADDRESS) [オプション]</source>
+        <translation>Usage: p10signcard (--port DEVICE | --pty | --listen ADDRESS) [options]</translation>
     </message>
     <message>
-        <source>使い方: p10signcard (--port DEVICE | --pty) [オプション]</source>
-        <translation>Usage: p10signcard (--port DEVICE | --pty) [options]</translation>
+        <source>--port、--pty、--listen のどれか一つを指定してください。</source>
+        <translation>Give one of --port, --pty and --listen.</translation>
     </message>
 </context>
 <context>
@@ -260,10 +264,6 @@
 </context>
 <context>
     <name>CtlArguments</name>
-    <message>
-        <source>COM 名 (COM3)、デバイスのパス、または tcp://ホスト:ポート</source>
-        <translation>COM name (COM3), device path, or tcp://host:port</translation>
-    </message>
     <message>
         <source>メモリに入りきらない表示を切り詰めて転送します。</source>
         <translation>Cuts what does not fit in the card&apos;s memory and uploads the rest.</translation>
@@ -440,6 +440,14 @@
         <source>この説明を表示します。</source>
         <translation>Shows this help.</translation>
     </message>
+    <message>
+        <source>COM 名 (COM3)、デバイスのパス、tcp://ホスト:ポート (raw TCP の装置) または rfc2217://ホスト:ポート (telnet の装置)</source>
+        <translation>COM name (COM3), device path, tcp://host:port (raw TCP device server) or rfc2217://host:port (telnet device server)</translation>
+    </message>
+    <message>
+        <source>表示器の時計の時刻。時計と日数の数字、稼働時間の表示を決めます (既定はこのコンピューターの時刻)</source>
+        <translation>The time on the sign&apos;s clock: it decides the clock and countdown digits and the work time (default: this computer&apos;s time)</translation>
+    </message>
 </context>
 <context>
     <name>CtlTexts</name>
@@ -577,6 +585,26 @@
         <source>開けます</source>
         <translation>opens</translation>
     </message>
+    <message>
+        <source>--%1 が二度以上あります。一度だけ指定してください。</source>
+        <translation>--%1 is given more than once. Give it once.</translation>
+    </message>
+    <message>
+        <source>--message %2 の後に --%1 が二度以上あります。一度だけ指定してください。</source>
+        <translation>--%1 is given more than once after --message %2. Give it once.</translation>
+    </message>
+    <message>
+        <source>--message %1 が二度あります。その表示の設定は一つの --message の後にまとめてください。</source>
+        <translation>--message %1 is given twice. Put the message&apos;s settings together after one --message.</translation>
+    </message>
+    <message>
+        <source>--message %1 の後に表示の設定がありません。設定はそれぞれの --message の後に書きます。</source>
+        <translation>--message %1 has no settings after it. Each message&apos;s settings follow its own --message.</translation>
+    </message>
+    <message>
+        <source>「.%1」の形式の画像は書き出せません。使える拡張子: %2</source>
+        <translation>Cannot write pictures of the kind &quot;.%1&quot;. Names may end in: %2</translation>
+    </message>
 </context>
 <context>
     <name>DesktopTexts</name>
@@ -667,10 +695,6 @@
         <translation>Brightness</translation>
     </message>
     <message>
-        <source>COM 名、デバイスのパス (/dev/ttyUSB0) または tcp://ホスト:ポート</source>
-        <translation>COM name, device path (/dev/ttyUSB0) or tcp://host:port</translation>
-    </message>
-    <message>
         <source>COM ポート</source>
         <translation>COM port</translation>
     </message>
@@ -713,6 +737,10 @@
     <message>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>COM 名、デバイスのパス (/dev/ttyUSB0)、tcp://ホスト:ポート (raw TCP の装置) または rfc2217://ホスト:ポート (telnet の装置)</source>
+        <translation>COM name, device path (/dev/ttyUSB0), tcp://host:port (raw TCP device server) or rfc2217://host:port (telnet device server)</translation>
     </message>
 </context>
 <context>
@@ -827,6 +855,59 @@
     <message>
         <source>時計を設定できませんでした：%1（%2 秒）</source>
         <translation>Clock not set: %1 (%2 s)</translation>
+    </message>
+    <message>
+        <source>接続を拒否されました。ホスト名とポート番号、接続先の装置が動いているかを確かめてください。</source>
+        <translation>The connection was refused. Check the host, the port number and that the device server is running.</translation>
+    </message>
+    <message>
+        <source>接続先のホストが見つかりません。</source>
+        <translation>The host was not found.</translation>
+    </message>
+    <message>
+        <source>接続先につながりません。</source>
+        <translation>Cannot connect.</translation>
+    </message>
+    <message>
+        <source>接続先は telnet で話しています。rfc2217://ホスト:ポート を使うか、装置のそのポートを raw TCP に設定してください。</source>
+        <translation>The device server speaks telnet on this port. Use rfc2217://host:port, or set the server&apos;s port to raw TCP.</translation>
+    </message>
+    <message>
+        <source>接続先が telnet の取り決めに答えません。</source>
+        <translation>The device server does not answer the telnet negotiation.</translation>
+    </message>
+    <message>
+        <source>接続先がシリアルポートの設定 (RFC 2217 の COM ポート制御) を受け付けません。装置のポートを telnet (RFC 2217) にするか、raw TCP にして tcp:// を使ってください。</source>
+        <translation>The device server does not take serial port settings (the RFC 2217 COM port option). Set its port to telnet (RFC 2217), or to raw TCP and use tcp://.</translation>
+    </message>
+    <message>
+        <source>接続先が telnet のバイナリ転送を受け付けません。表示データを送れません。</source>
+        <translation>The device server refuses telnet&apos;s binary transfer. The display data cannot be sent.</translation>
+    </message>
+    <message>
+        <source>接続先が%1を %2 にしませんでした (答えは %3)。</source>
+        <extracomment>%1 is one of the serial settings below, %2 the value asked for, %3 the value the server set.</extracomment>
+        <translation>The device server did not set the %1 to %2 (it answered %3).</translation>
+    </message>
+    <message>
+        <source>通信速度</source>
+        <translation>baud rate</translation>
+    </message>
+    <message>
+        <source>データビット</source>
+        <translation>data bits</translation>
+    </message>
+    <message>
+        <source>パリティ</source>
+        <translation>parity</translation>
+    </message>
+    <message>
+        <source>ストップビット</source>
+        <translation>stop bits</translation>
+    </message>
+    <message>
+        <source>フロー制御</source>
+        <translation>flow control</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1150,10 @@
     <message>
         <source>日数に設定ファイルに書けない文字があり、その文字は「?」として保存されます。</source>
         <translation>The days have characters a settings file cannot hold; they are saved as &quot;?&quot;.</translation>
+    </message>
+    <message>
+        <source>設定ファイル %1 がありません。読み込みを中止しました。</source>
+        <translation>The settings file %1 does not exist. Loading stopped.</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,15 @@ void CardDecoder::settle(qint64 nowMs)
     }
 }
 
+void CardDecoder::lineEnded()
+{
+    if (m_burstOpen) {
+        m_burstOpen = false;
+        pauseCame();
+    }
+    endUnfinished();
+}
+
 std::optional<qint64> CardDecoder::settleDueMs() const
 {
     if (m_burstOpen)

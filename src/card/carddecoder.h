@@ -40,6 +40,9 @@ public:
     void feed(QByteArrayView bytes, qint64 atMs);
     // Nothing came from the last bytes until nowMs.
     void settle(qint64 nowMs);
+    // Nothing more comes from this sender (it left, or the line broke): whatever waits for a
+    // pause is decided now, so an upload whose rows all came is kept.
+    void lineEnded();
     // When settle() next has something to decide, if anything waits for a pause.
     [[nodiscard]] std::optional<qint64> settleDueMs() const;
 

@@ -26,4 +26,6 @@ signals:
     void received(const QByteArray& bytes);
     // The line broke (device gone, read error); nothing more comes.
     void failed(const QString& reason);
+    // The sender went away, and everything it sent has been received.
+    void senderGone();
 };

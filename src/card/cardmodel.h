@@ -18,6 +18,10 @@ struct CardModel {
     // Fixed, up, down, stacking and split show a long message one screen-wide page at a time;
     // each page stays this long once it is in place.
     int pageHoldMs = 2000;
+    // The card shows its message over and over: after the last page held, the first page comes
+    // again with its entrance, as a moving message comes round again. Otherwise the last page
+    // would stay for good.
+    bool pagesStartOver = true;
     // Stacking: the page is laid from the left in pieces this wide, each sliding in from the right
     // edge this many times faster than the speed's pixels a second.
     int stackPiecePixels = 8;

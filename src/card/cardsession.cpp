@@ -24,6 +24,8 @@ CardSession::CardSession(CardLine& line, const CardMemory& kept, std::optional<i
     m_settle->setSingleShot(true);
     connect(m_settle, &QTimer::timeout, this, &CardSession::settle);
     connect(&line, &CardLine::received, this, &CardSession::receive);
+    connect(&line, &CardLine::senderGone, this, &CardSession::lineEnded);
+    connect(&line, &CardLine::failed, this, &CardSession::lineEnded);
 }
 
 qint64 CardSession::nowMs() const
@@ -51,6 +53,12 @@ void CardSession::receive(const QByteArray& bytes)
 void CardSession::settle()
 {
     m_decoder.settle(nowMs());
+    afterDecoding(true);
+}
+
+void CardSession::lineEnded()
+{
+    m_decoder.lineEnded();
     afterDecoding(true);
 }
 

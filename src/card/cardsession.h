@@ -41,6 +41,7 @@ signals:
 private:
     void receive(const QByteArray& bytes);
     void settle();
+    void lineEnded();
     void afterDecoding(bool wasReceiving);
 
     CardDecoder m_decoder;

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSocketNotifier>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -22,8 +23,9 @@ constexpr int kReadSize = 4096;
 
 } // namespace
 
-PtyCardLine::PtyCardLine(QObject* parent)
+PtyCardLine::PtyCardLine(bool fast, QObject* parent)
     : CardLine(parent)
+    , m_fast(fast)
 {
 }
 
@@ -64,16 +66,26 @@ bool PtyCardLine::open()
         return fail(QStringLiteral("fcntl"));
 
     m_notifier = new QSocketNotifier(qintptr(m_master), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &PtyCardLine::readAvailable);
+    m_reader = new PacedReader(
+        m_fast, [this](qsizetype most) { return read(most); },
+        [this](bool on) {
+            m_notifier->setEnabled(on);
+            if (!on)
+                stopSender(true);
+        },
+        this);
+    connect(m_notifier, &QSocketNotifier::activated, m_reader, &PacedReader::readAvailable);
+    connect(m_reader, &PacedReader::received, this, &CardLine::received);
     return true;
 }
 
-void PtyCardLine::readAvailable()
+PacedReader::Taken PtyCardLine::read(qsizetype most)
 {
     QByteArray bytes;
     char buffer[kReadSize];
-    for (;;) {
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+    while (bytes.size() < most) {
+        const auto size = static_cast<size_t>(std::min<qsizetype>(kReadSize, most - bytes.size()));
+        const ssize_t n = ::read(m_master, buffer, size);
         if (n > 0) {
             bytes.append(buffer, n);
             continue;
@@ -84,17 +96,30 @@ void PtyCardLine::readAvailable()
             break;
         const QString reason = n == 0 ? QStringLiteral("EOF") : QString::fromLocal8Bit(std::strerror(errno));
         m_notifier->setEnabled(false);
-        if (!bytes.isEmpty())
-            emit received(bytes);
-        emit failed(reason);
-        return;
+        // After the bytes of this read have been taken.
+        QMetaObject::invokeMethod(
+            this, [this, reason] { emit failed(reason); }, Qt::QueuedConnection);
+        return {bytes, false};
     }
     // A serial port opened by Qt is made exclusive until it is closed; a sender killed on the way
     // never closes it, and since the card keeps the terminal open no later sender could open it.
     // Once bytes came the sender is known, and the next one is let in again.
     static_cast<void>(::ioctl(m_far, TIOCNXCL));
-    if (!bytes.isEmpty())
-        emit received(bytes);
+    int waiting = 0;
+    if (::ioctl(m_master, FIONREAD, &waiting) != 0)
+        waiting = 0;
+    if (!m_fast)
+        stopSender(waiting > 0);
+    return {bytes, waiting > 0};
+}
+
+// A pseudo-terminal takes some 20 KB before a writer waits, and tells the writer nothing of what
+// is still unread. Stopping the sender's end while bytes wait for the card makes its writes wait
+// in its own queue instead, so it is never more than a chunk or so ahead of the card.
+void PtyCardLine::stopSender(bool stop)
+{
+    if (stop != m_senderStopped && ::tcflow(m_far, stop ? TCOOFF : TCOON) == 0)
+        m_senderStopped = stop;
 }
 
 void PtyCardLine::closeAll()
@@ -123,7 +148,12 @@ bool PtyCardLine::open()
     return false;
 }
 
-void PtyCardLine::readAvailable() {}
+PacedReader::Taken PtyCardLine::read(qsizetype)
+{
+    return {};
+}
+
+void PtyCardLine::stopSender(bool) {}
 
 void PtyCardLine::closeAll() {}
 

@@ -242,10 +242,11 @@ void drawPage(const Picture& picture, const Shape& shape, int page, SignFrame& o
         picture.pixels(y, page * shape.screen, out.row(y));
 }
 
-// The new page pushes the one before out of the screen, up or down, `shift` rows so far.
-void drawScroll(const Picture& picture, const Shape& shape, int page, int shift, bool up, SignFrame& out)
+// The new page pushes the one before (-1: an empty screen) out of the screen, up or down, `shift`
+// rows so far.
+void drawScroll(const Picture& picture, const Shape& shape, int page, int previous, int shift, bool up,
+                SignFrame& out)
 {
-    const int previous = page - 1; // before the first page the screen is empty
     for (int y = 0; y < shape.height; ++y) {
         const int from = up ? y + shift : y - shift;
         const bool isNew = up ? from >= shape.height : from < 0;
@@ -307,6 +308,11 @@ void drawPaged(const Picture& picture, const Shape& shape, qint64 ms, SignFrame&
         break;
     }
     const qint64 pageMs = entranceMs + kCardModel.pageHoldMs;
+    const qint64 passMs = shape.pages * pageMs;
+    // Coming round again, the first page takes the place of the last one.
+    const bool again = kCardModel.pagesStartOver && ms >= passMs;
+    if (kCardModel.pagesStartOver)
+        ms %= passMs;
     const int page = int(std::min<qint64>(ms / pageMs, shape.pages - 1));
     const qint64 into = ms - page * pageMs;
     if (into >= entranceMs) {
@@ -316,8 +322,8 @@ void drawPaged(const Picture& picture, const Shape& shape, qint64 ms, SignFrame&
     switch (shape.code) {
     case ShowCode::Up:
     case ShowCode::Down:
-        drawScroll(picture, shape, page, int(into * shape.pixelsPerSecond / 1000), shape.code == ShowCode::Up,
-                   out);
+        drawScroll(picture, shape, page, page > 0 ? page - 1 : (again ? shape.pages - 1 : -1),
+                   int(into * shape.pixelsPerSecond / 1000), shape.code == ShowCode::Up, out);
         return;
     case ShowCode::Stacking:
         drawStacking(picture, shape, page, into, out);

@@ -199,6 +199,9 @@ void SettingsCommands::tellError(const ProjectStorage::Failure& failure)
     case Error::Unfinished:
         text = SettingsTexts::unfinished();
         break;
+    case Error::SettingsMissing:
+        text = SettingsTexts::settingsMissing(QDir::toNativeSeparators(failure.path));
+        break;
     case Error::SettingsUnreadable:
         text = SettingsTexts::settingsUnreadable();
         break;

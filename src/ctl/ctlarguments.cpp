@@ -6,11 +6,15 @@
 #include "dialogs/desktoptexts.h"
 #include "dialogs/language.h"
 #include "dialogs/languagetexts.h"
+#include "imaging/picturefiles.h"
 #include "link/linkconstants.h"
 #include "model/limits.h"
 #include "model/listitems.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QHash>
+#include <QMap>
 
 namespace {
 
@@ -29,7 +33,8 @@ struct OptionInfo {
 // values an option takes, so a refused value is explained by its option's own line.
 constexpr OptionInfo kOptions[] = {
     {"port", "PORT",
-     QT_TRANSLATE_NOOP("CtlArguments", "COM 名 (COM3)、デバイスのパス、または tcp://ホスト:ポート")},
+     QT_TRANSLATE_NOOP("CtlArguments", "COM 名 (COM3)、デバイスのパス、tcp://ホスト:ポート (raw TCP の装置) "
+                                       "または rfc2217://ホスト:ポート (telnet の装置)")},
     {"clip", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "メモリに入りきらない表示を切り詰めて転送します。")},
     {"brightness", "1|2|3|4", QT_TRANSLATE_NOOP("CtlArguments", "輝度 1〜4 (既定 4)")},
     {"at", "HH:MM:SS", QT_TRANSLATE_NOOP("CtlArguments", "送る時刻 (既定はこのコンピューターの時刻)")},
@@ -74,6 +79,30 @@ constexpr OptionInfo kOptions[] = {
     {"json", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "JSON で出力します。")},
 };
 
+// The options of `set` that change one message, and those that change the whole sign.
+constexpr const char* kMessageOptions =
+    "mode speed flash no-flash frame no-frame font size bold no-bold adjust";
+constexpr const char* kSignOptions = "width height clock-message hour-position minute-position days-message "
+                                     "days-position days work-time alternate";
+
+QStringList optionNames(const char* names)
+{
+    return QString::fromLatin1(names).split(u' ', Qt::SkipEmptyParts);
+}
+
+// Options that mean something else to one verb, in its own words.
+struct VerbOptionInfo {
+    Verb verb;
+    OptionInfo option;
+};
+
+constexpr VerbOptionInfo kVerbOptions[] = {
+    {Verb::Preview,
+     {"at", "HH:MM:SS",
+      QT_TRANSLATE_NOOP("CtlArguments", "表示器の時計の時刻。時計と日数の数字、稼働時間の表示を決めます "
+                                        "(既定はこのコンピューターの時刻)")}},
+};
+
 struct VerbInfo {
     Verb verb;
     const char* name;
@@ -99,8 +128,7 @@ constexpr VerbInfo kVerbs[] = {
     {Verb::Set, "set", "set PROJECT.ini [--message N OPTION…] [OPTION…]",
      QT_TRANSLATE_NOOP("CtlArguments",
                        "設定を変えてプロジェクトを保存します。表示ごとの設定には --message が必要です。"),
-     "message mode speed flash no-flash frame no-frame font size bold no-bold adjust width height "
-     "clock-message hour-position minute-position days-message days-position days work-time alternate"},
+     "message"}, // and kMessageOptions, kSignOptions
     {Verb::Import, "import", "import PROJECT.ini --message N --picture FILE",
      QT_TRANSLATE_NOOP("CtlArguments", "画像を表示 N に読み込み、プロジェクトを保存します。"),
      "message picture"},
@@ -128,8 +156,12 @@ QString translated(const char* text)
     return QCoreApplication::translate("CtlArguments", text);
 }
 
-const OptionInfo& optionInfo(const QString& name)
+const OptionInfo& optionInfo(Verb verb, const QString& name)
 {
+    for (const auto& [forVerb, option] : kVerbOptions) {
+        if (forVerb == verb && name == QLatin1String(option.name))
+            return option;
+    }
     for (const OptionInfo& option : kOptions) {
         if (name == QLatin1String(option.name))
             return option;
@@ -168,31 +200,60 @@ CtlExit usageError(const QString& message, const QString& help)
     return {kExitUsage, {}, message + u'\n' + help};
 }
 
+CtlExit badValue(Verb verb, const QString& name, const QString& value)
+{
+    return {kExitUsage,
+            {},
+            CtlTexts::badValue(name, value, translated(optionInfo(verb, name).description)) + u'\n'};
+}
+
+// The options as given, in their order, each with its value (empty for a switch).
+using GivenOptions = QList<std::pair<QString, QString>>;
+
+GivenOptions givenOptions(const QCommandLineParser& parser)
+{
+    GivenOptions given;
+    QHash<QString, int> seen;
+    for (const QString& name : parser.optionNames())
+        given.append({name, parser.values(name).value(seen[name]++)});
+    return given;
+}
+
 // Reads the options of one verb, each value through its check. The first option that is missing
 // or cannot be used becomes the run's usage error, naming the option. Options that the verb does
 // not take read as not given, so one reader serves every verb.
 class OptionReader {
 public:
-    OptionReader(const QCommandLineParser& parser, QStringList names, QString help)
-        : m_parser(parser)
-        , m_names(std::move(names))
+    OptionReader(Verb verb, const GivenOptions& given, const QStringList& names, QString help)
+        : m_verb(verb)
         , m_help(std::move(help))
     {
+        for (const auto& [name, value] : given) {
+            if (names.contains(name))
+                m_values[name].append(value);
+        }
     }
 
-    [[nodiscard]] bool isSet(const QString& name) const
-    {
-        return m_names.contains(name) && m_parser.isSet(name);
-    }
+    [[nodiscard]] bool isSet(const QString& name) const { return m_values.contains(name); }
 
     [[nodiscard]] std::optional<QString> text(const QString& name) const
     {
-        return isSet(name) ? std::optional<QString>(m_parser.value(name)) : std::nullopt;
+        return isSet(name) ? std::optional<QString>(m_values.value(name).last()) : std::nullopt;
     }
 
-    [[nodiscard]] QStringList values(const QString& name) const
+    [[nodiscard]] QStringList values(const QString& name) const { return m_values.value(name); }
+
+    // An option that takes one value, given twice, would leave one of them unused.
+    void refuseRepeats(const QStringList& except, const QString& message = {})
     {
-        return isSet(name) ? m_parser.values(name) : QStringList();
+        for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
+            if (it.value().size() > 1 && !except.contains(it.key()))
+                fail({kExitUsage,
+                      {},
+                      (message.isEmpty() ? CtlTexts::repeatedOption(it.key())
+                                         : CtlTexts::repeatedForMessage(it.key(), message)) +
+                          u'\n'});
+        }
     }
 
     [[nodiscard]] std::optional<QString> required(const QString& name)
@@ -210,7 +271,7 @@ public:
             return checked;
         checked = check(*given);
         if (!checked)
-            fail({kExitUsage, {}, badValue(name, *given)});
+            fail(badValue(m_verb, name, *given));
         return checked;
     }
 
@@ -248,13 +309,8 @@ private:
             fail(usageError(CtlTexts::missingOption(name), m_help));
     }
 
-    [[nodiscard]] static QString badValue(const QString& name, const QString& value)
-    {
-        return CtlTexts::badValue(name, value, translated(optionInfo(name).description)) + u'\n';
-    }
-
-    const QCommandLineParser& m_parser;
-    QStringList m_names;
+    Verb m_verb;
+    QMap<QString, QStringList> m_values; // in the order given
     QString m_help;
     std::optional<CtlExit> m_failure;
 };
@@ -313,10 +369,9 @@ void readPreview(OptionReader& options, CtlArguments& parsed)
     parsed.at = options.value(QStringLiteral("at"), timeOfDay);
 }
 
-void readMessageChanges(OptionReader& options, CtlArguments& parsed)
+MessageChanges readMessageChanges(OptionReader& options, int m)
 {
-    MessageChanges& changes = parsed.messageChanges;
-    const int m = parsed.message;
+    MessageChanges changes;
     changes.mode = options.value(QStringLiteral("mode"),
                                  [m](const QString& text) { return OptionValues::showMode(text, m); });
     changes.speed = options.value(QStringLiteral("speed"), entryOf(ListItems::moveSpeeds()));
@@ -328,6 +383,7 @@ void readMessageChanges(OptionReader& options, CtlArguments& parsed)
     changes.size = options.value(QStringLiteral("size"), numberText(1, kFontPointsMax));
     changes.bold = options.flag(QStringLiteral("bold"));
     changes.adjust = options.value(QStringLiteral("adjust"), wholeNumber(kAdjustMin, kAdjustMax));
+    return changes;
 }
 
 void readGlobalChanges(OptionReader& options, GlobalChanges& changes)
@@ -353,25 +409,71 @@ void readGlobalChanges(OptionReader& options, GlobalChanges& changes)
     changes.alternation = options.value(QStringLiteral("alternate"), OptionValues::alternation);
 }
 
-void readOptions(OptionReader& options, CtlArguments& parsed)
+// Each --message starts a group: the message's options after it, up to the next --message, change
+// that message. The sign's options may stand anywhere.
+void readSet(const GivenOptions& given, OptionReader& options, const QString& help, CtlArguments& parsed)
+{
+    const QString messageName = QStringLiteral("message");
+    const QStringList messageOptions = optionNames(kMessageOptions);
+    GivenOptions signWide;
+    QList<std::pair<QString, GivenOptions>> groups; // the --message value and its options
+    for (const auto& [name, value] : given) {
+        if (name == messageName)
+            groups.append({value, {}});
+        else if (!messageOptions.contains(name))
+            signWide.append({name, value});
+        else if (groups.isEmpty())
+            options.fail({kExitUsage, {}, CtlTexts::needsMessage() + u'\n'});
+        else
+            groups.last().second.append({name, value});
+    }
+    OptionReader sign(Verb::Set, signWide, optionNames(kSignOptions), help);
+    sign.refuseRepeats({});
+    readGlobalChanges(sign, parsed.globalChanges);
+    if (sign.failure())
+        options.fail(*sign.failure());
+
+    const auto message = wholeNumber(0, kMessageCount - 1);
+    for (const auto& [number, group] : groups) {
+        const std::optional<int> m = message(number);
+        if (!m) {
+            options.fail(badValue(Verb::Set, messageName, number));
+            continue;
+        }
+        OptionReader changes(Verb::Set, group, messageOptions, help);
+        changes.refuseRepeats({}, number);
+        const MessageGroup read{*m, readMessageChanges(changes, *m)};
+        if (changes.failure())
+            options.fail(*changes.failure());
+        // An empty group among others is a slip: its options went to the next message.
+        if (groups.size() > 1 && !read.changes.any())
+            options.fail({kExitUsage, {}, CtlTexts::messageWithoutOptions(*m) + u'\n'});
+        for (const MessageGroup& earlier : parsed.messageGroups) {
+            if (earlier.message == *m)
+                options.fail({kExitUsage, {}, CtlTexts::repeatedMessage(*m) + u'\n'});
+        }
+        parsed.messageGroups.append(read);
+    }
+}
+
+void readOptions(const GivenOptions& given, OptionReader& options, const QString& help, CtlArguments& parsed)
 {
     const auto message = wholeNumber(0, kMessageCount - 1);
+    // Only an upload goes to several ports; `set` looks at its groups itself.
+    if (parsed.verb != Verb::Set)
+        options.refuseRepeats({QStringLiteral("port")});
     switch (parsed.verb) {
     case Verb::Upload:
     case Verb::SetClock:
         readExchange(options, parsed);
         break;
     case Verb::Set:
-        parsed.message = options.value(QStringLiteral("message"), message).value_or(0);
-        readMessageChanges(options, parsed);
-        if (parsed.messageChanges.any() && !options.isSet(QStringLiteral("message")))
-            options.fail({kExitUsage, {}, CtlTexts::needsMessage() + u'\n'});
-        readGlobalChanges(options, parsed.globalChanges);
+        readSet(given, options, help, parsed);
         break;
     case Verb::SetText:
         parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
         parsed.text = options.required(QStringLiteral("text")).value_or(QString());
-        readMessageChanges(options, parsed);
+        parsed.messageChanges = readMessageChanges(options, parsed.message);
         break;
     case Verb::Import:
         parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
@@ -381,6 +483,12 @@ void readOptions(OptionReader& options, CtlArguments& parsed)
     case Verb::Render:
         parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
         parsed.out = options.required(QStringLiteral("out")).value_or(QString());
+        if (parsed.verb == Verb::Render && !parsed.out.isEmpty() && !PictureFiles::formatForName(parsed.out))
+            options.fail({kExitUsage,
+                          {},
+                          CtlTexts::unknownPictureFormat(QFileInfo(parsed.out).suffix(),
+                                                         PictureFiles::writableExtensions().join(u' ')) +
+                              u'\n'});
         break;
     case Verb::Preview:
         parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
@@ -421,9 +529,11 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments)
                                   translated(QT_TRANSLATE_NOOP("CtlArguments", "この説明を表示します。")));
     const QCommandLineOption verbose(QStringLiteral("verbose"), DesktopTexts::verboseOption());
     parser.addOptions({help, verbose, Language::option()});
-    const QStringList names = QString::fromLatin1(verb->options).split(u' ', Qt::SkipEmptyParts);
+    QStringList names = optionNames(verb->options);
+    if (verb->verb == Verb::Set)
+        names << optionNames(kMessageOptions) << optionNames(kSignOptions);
     for (const QString& name : names)
-        parser.addOption(commandLineOption(optionInfo(name)));
+        parser.addOption(commandLineOption(optionInfo(verb->verb, name)));
 
     const QString verbHelp = CtlTexts::usage() +
                              QStringLiteral(" p10signctl %1\n\n").arg(QString::fromUtf8(verb->synopsis)) +
@@ -441,8 +551,9 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments)
     parsed.verb = verb->verb;
     parsed.project = parser.positionalArguments().value(0);
     parsed.verbose = parser.isSet(verbose);
-    OptionReader options(parser, names, verbHelp);
-    readOptions(options, parsed);
+    const GivenOptions given = givenOptions(parser);
+    OptionReader options(verb->verb, given, names, verbHelp);
+    readOptions(given, options, verbHelp, parsed);
     if (options.failure())
         return *options.failure();
     return parsed;

@@ -27,6 +27,12 @@ struct MessageChanges {
     friend bool operator==(const MessageChanges&, const MessageChanges&) = default;
 };
 
+// The changes that one --message of `set` and the options after it ask for.
+struct MessageGroup {
+    int message = 0;
+    MessageChanges changes;
+};
+
 // Changes to the sign-wide settings.
 struct GlobalChanges {
     QList<std::pair<GlobalList, int>> entries; // list entries to choose, in this order
@@ -49,7 +55,8 @@ struct CtlArguments {
     std::optional<QTime> at;
     int message = 0;
     QString text;
-    MessageChanges messageChanges;
+    MessageChanges messageChanges;     // set-text's, for `message`
+    QList<MessageGroup> messageGroups; // set's, one for each --message
     GlobalChanges globalChanges;
     QString picture;
     QString out;
@@ -71,6 +78,6 @@ inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
 
 // Reads the verb (or --help, --version), then that verb's options. A command line that cannot be
-// used (no verb, an unknown option, a missing argument, a value out of its range) ends with status 2
-// and a message that names the option.
+// used (no verb, an unknown option, a missing argument, a value out of its range, an option given
+// twice where it takes one value) ends with status 2 and a message that names the option.
 [[nodiscard]] std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments);

@@ -17,7 +17,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -30,6 +37,15 @@ void printResult(const QString& port, const QString& result)
 {
     std::fprintf(stdout, "%s: %s\n", qUtf8Printable(port), qUtf8Printable(result));
     std::fflush(stdout);
+}
+
+bool standardErrorIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return ::isatty(STDERR_FILENO) != 0;
+#endif
 }
 
 void write(const QByteArray& output)
@@ -96,12 +112,15 @@ int CtlRun::saveProject()
 
 int CtlRun::runOnEachPort(std::function<bool()> start)
 {
-    const auto printProgress = [](int maximum, int value) {
-        if (value > 0)
-            std::fprintf(stderr, "%d/%d\n", value, maximum);
-    };
-    QObject::connect(&m_controller, &Controller::progressBar1Changed, &m_controller, printProgress);
-    QObject::connect(&m_controller, &Controller::progressBar2Changed, &m_controller, printProgress);
+    // A person watching sees the steps; a script's log gets only results and failures.
+    if (m_arguments.verbose || standardErrorIsTerminal()) {
+        const auto printProgress = [](int maximum, int value) {
+            if (value > 0)
+                std::fprintf(stderr, "%d/%d\n", value, maximum);
+        };
+        QObject::connect(&m_controller, &Controller::progressBar1Changed, &m_controller, printProgress);
+        QObject::connect(&m_controller, &Controller::progressBar2Changed, &m_controller, printProgress);
+    }
     QObject::connect(&m_controller, &Controller::transferFinished, &m_controller,
                      [this](bool completed) { portDone(completed); });
     m_start = std::move(start);
@@ -159,7 +178,7 @@ int CtlRun::setText()
         return kExitFailed;
     m_controller.selectTab(m_arguments.message);
     m_controller.setMessageText(m_arguments.message, m_arguments.text);
-    applyMessageChanges();
+    applyMessageChanges(m_arguments.message, m_arguments.messageChanges);
     m_controller.adoptText();
     return saveProject();
 }
@@ -168,16 +187,18 @@ int CtlRun::set()
 {
     if (!loadOrStartProject())
         return kExitFailed;
-    if (!m_arguments.messageChanges.any() && !m_arguments.globalChanges.any())
+    const bool anyMessageChange =
+        std::any_of(m_arguments.messageGroups.cbegin(), m_arguments.messageGroups.cend(),
+                    [](const MessageGroup& group) { return group.changes.any(); });
+    if (!anyMessageChange && !m_arguments.globalChanges.any())
         return 0;
-    applyMessageChanges();
+    for (const MessageGroup& group : m_arguments.messageGroups)
+        applyMessageChanges(group.message, group.changes);
     return applyGlobalChanges() ? saveProject() : kExitFailed;
 }
 
-void CtlRun::applyMessageChanges()
+void CtlRun::applyMessageChanges(int m, const MessageChanges& changes)
 {
-    const MessageChanges& changes = m_arguments.messageChanges;
-    const int m = m_arguments.message;
     if (changes.mode)
         m_controller.chooseEntry(m, MessageList::Mode, *changes.mode);
     if (changes.speed)
@@ -249,7 +270,9 @@ int CtlRun::render()
         printError(CtlTexts::emptyMessage(m));
         return kExitFailed;
     }
-    const QString reason = PictureFiles::write(renderLit(m_controller.project(), m), m_arguments.out, "PNG");
+    const QByteArray format = PictureFiles::formatForName(m_arguments.out).value_or("PNG");
+    const QString reason =
+        PictureFiles::write(renderLit(m_controller.project(), m), m_arguments.out, format.constData());
     if (!reason.isEmpty()) {
         printError(CtlTexts::cannotWrite(m_arguments.out, reason));
         return kExitFailed;
@@ -285,11 +308,12 @@ int CtlRun::ports()
     QJsonArray array;
     QString text;
     for (const PortEntry& port : m_ports.scan()) {
-        array.append(QJsonObject{{QStringLiteral("name"), port.name},
-                                 {QStringLiteral("device"), port.device},
-                                 {QStringLiteral("description"), port.description},
-                                 {QStringLiteral("canOpen"), port.problem.isEmpty()},
-                                 {QStringLiteral("problem"), port.problem}});
+        array.append(QJsonObject{
+            {QStringLiteral("name"), port.name},
+            {QStringLiteral("device"), port.device},
+            {QStringLiteral("description"), port.description},
+            {QStringLiteral("canOpen"), port.problem.isEmpty()},
+            {QStringLiteral("problem"), port.problem.isEmpty() ? QJsonValue() : QJsonValue(port.problem)}});
         const QString state = port.problem.isEmpty() ? CtlTexts::portOpens() : port.problem;
         text += QStringLiteral("%1\t%2\t%3\t%4\n").arg(port.name, port.device, port.description, state);
     }

@@ -41,7 +41,7 @@ private:
     [[nodiscard]] int runOnEachPort(std::function<bool()> start);
     void startOnNextPort();
     void portDone(bool completed);
-    void applyMessageChanges();
+    void applyMessageChanges(int m, const MessageChanges& changes);
     // False when the alternation group could not be made as asked.
     [[nodiscard]] bool applyGlobalChanges();
 

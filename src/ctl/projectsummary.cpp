@@ -7,6 +7,7 @@
 #include "link/uploadestimate.h"
 #include "model/listitems.h"
 #include "model/project.h"
+#include "model/textnumbers.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
 
@@ -37,6 +38,12 @@ std::optional<int> chosenMessage(const EditableList& list)
 QJsonValue messageValue(const std::optional<int>& message)
 {
     return message ? QJsonValue(*message) : QJsonValue();
+}
+
+// The number a field's text stands for, as the program reads it for the card.
+QJsonValue number(const QString& text)
+{
+    return numericValue(text);
 }
 
 QString messageText(const std::optional<int>& message)
@@ -116,25 +123,25 @@ QJsonObject ProjectSummary::json() const
                                         {QStringLiteral("length"), message.length},
                                         {QStringLiteral("modeIndex"), message.modeIndex},
                                         {QStringLiteral("mode"), message.mode},
-                                        {QStringLiteral("speed"), message.speed},
+                                        {QStringLiteral("speed"), number(message.speed)},
                                         {QStringLiteral("text"), message.text},
                                         {QStringLiteral("font"), message.font},
-                                        {QStringLiteral("size"), message.size},
+                                        {QStringLiteral("size"), number(message.size)},
                                         {QStringLiteral("bold"), message.bold},
                                         {QStringLiteral("flash"), message.flash},
                                         {QStringLiteral("frame"), message.frame},
-                                        {QStringLiteral("adjust"), message.adjust}});
+                                        {QStringLiteral("adjust"), number(message.adjust)}});
     }
     return QJsonObject{
-        {QStringLiteral("screen"), QJsonObject{{QStringLiteral("widthBytes"), screenWidth},
-                                               {QStringLiteral("heightDots"), screenHeight}}},
+        {QStringLiteral("screen"), QJsonObject{{QStringLiteral("widthBytes"), number(screenWidth)},
+                                               {QStringLiteral("heightDots"), number(screenHeight)}}},
         {QStringLiteral("messages"), messageArray},
         {QStringLiteral("clock"), QJsonObject{{QStringLiteral("message"), messageValue(clockMessage)},
-                                              {QStringLiteral("hourPosition"), hourPosition},
-                                              {QStringLiteral("minutePosition"), minutePosition}}},
+                                              {QStringLiteral("hourPosition"), number(hourPosition)},
+                                              {QStringLiteral("minutePosition"), number(minutePosition)}}},
         {QStringLiteral("countdown"), QJsonObject{{QStringLiteral("message"), messageValue(daysMessage)},
-                                                  {QStringLiteral("position"), daysPosition},
-                                                  {QStringLiteral("days"), countdownDays}}},
+                                                  {QStringLiteral("position"), number(daysPosition)},
+                                                  {QStringLiteral("days"), number(countdownDays)}}},
         {QStringLiteral("workTime"), QJsonObject{{QStringLiteral("enabled"), workTimeEnabled},
                                                  {QStringLiteral("start"), workStart},
                                                  {QStringLiteral("end"), workEnd}}},

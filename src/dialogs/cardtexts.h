@@ -9,8 +9,8 @@ namespace CardTexts {
 
 [[nodiscard]] inline QString usage()
 {
-    return QCoreApplication::translate("CardTexts",
-                                       "使い方: p10signcard (--port DEVICE | --pty) [オプション]");
+    return QCoreApplication::translate(
+        "CardTexts", "使い方: p10signcard (--port DEVICE | --pty | --listen ADDRESS) [オプション]");
 }
 
 [[nodiscard]] inline QString headerFrame()
@@ -163,17 +163,14 @@ namespace CardTexts {
 {
     return QCoreApplication::translate("CardTexts", "不要な引数: %1").arg(argument);
 }
-[[nodiscard]] inline QString portOrPty()
+[[nodiscard]] inline QString oneWayToListen()
 {
-    return QCoreApplication::translate("CardTexts", "--port か --pty のどちらか一つを指定してください。");
+    return QCoreApplication::translate("CardTexts",
+                                       "--port、--pty、--listen のどれか一つを指定してください。");
 }
 [[nodiscard]] inline QString gifOrFrames()
 {
     return QCoreApplication::translate("CardTexts", "--gif と --frames は一緒に使えません。");
-}
-[[nodiscard]] inline QString badValue(const QString& option, const QString& value)
-{
-    return QCoreApplication::translate("CardTexts", "--%1 の値「%2」は使えません。").arg(option, value);
 }
 
 } // namespace CardTexts

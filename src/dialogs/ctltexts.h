@@ -49,6 +49,38 @@ namespace CtlTexts {
 {
     return QCoreApplication::translate("CtlTexts", "--%1 と --%2 は一緒に使えません。").arg(option, opposite);
 }
+[[nodiscard]] inline QString repeatedOption(const QString& option)
+{
+    return QCoreApplication::translate("CtlTexts", "--%1 が二度以上あります。一度だけ指定してください。")
+        .arg(option);
+}
+// %2 is the message number the option was given for twice.
+[[nodiscard]] inline QString repeatedForMessage(const QString& option, const QString& message)
+{
+    return QCoreApplication::translate(
+               "CtlTexts", "--message %2 の後に --%1 が二度以上あります。一度だけ指定してください。")
+        .arg(option, message);
+}
+[[nodiscard]] inline QString repeatedMessage(int message)
+{
+    return QCoreApplication::translate("CtlTexts",
+                                       "--message %1 が二度あります。その表示の設定は一つの --message の後に"
+                                       "まとめてください。")
+        .arg(message);
+}
+[[nodiscard]] inline QString messageWithoutOptions(int message)
+{
+    return QCoreApplication::translate(
+               "CtlTexts",
+               "--message %1 の後に表示の設定がありません。設定はそれぞれの --message の後に書きます。")
+        .arg(message);
+}
+// %1 is the extension of the name given, %2 the extensions that can be written.
+[[nodiscard]] inline QString unknownPictureFormat(const QString& extension, const QString& known)
+{
+    return QCoreApplication::translate("CtlTexts", "「.%1」の形式の画像は書き出せません。使える拡張子: %2")
+        .arg(extension, known);
+}
 [[nodiscard]] inline QString outOrFrames()
 {
     return QCoreApplication::translate("CtlTexts", "--out か --frames のどちらか一つを指定してください。");

@@ -74,6 +74,67 @@ namespace LinkTexts {
 {
     return QCoreApplication::translate("LinkTexts", "接続先から応答がありません。");
 }
+[[nodiscard]] inline QString connectionRefused()
+{
+    return QCoreApplication::translate(
+        "LinkTexts",
+        "接続を拒否されました。ホスト名とポート番号、接続先の装置が動いているかを確かめてください。");
+}
+[[nodiscard]] inline QString hostNotFound()
+{
+    return QCoreApplication::translate("LinkTexts", "接続先のホストが見つかりません。");
+}
+[[nodiscard]] inline QString connectionFailed()
+{
+    return QCoreApplication::translate("LinkTexts", "接続先につながりません。");
+}
+// A device server that speaks telnet on a port given as tcp://.
+[[nodiscard]] inline QString telnetOnRawPort()
+{
+    return QCoreApplication::translate(
+        "LinkTexts", "接続先は telnet で話しています。rfc2217://ホスト:ポート を使うか、装置の"
+                     "そのポートを raw TCP に設定してください。");
+}
+[[nodiscard]] inline QString noNegotiation()
+{
+    return QCoreApplication::translate("LinkTexts", "接続先が telnet の取り決めに答えません。");
+}
+[[nodiscard]] inline QString comPortRefused()
+{
+    return QCoreApplication::translate(
+        "LinkTexts", "接続先がシリアルポートの設定 (RFC 2217 の COM ポート制御) を受け付けません。装置の"
+                     "ポートを telnet (RFC 2217) にするか、raw TCP にして tcp:// を使ってください。");
+}
+[[nodiscard]] inline QString binaryRefused()
+{
+    return QCoreApplication::translate(
+        "LinkTexts", "接続先が telnet のバイナリ転送を受け付けません。表示データを送れません。");
+}
+//: %1 is one of the serial settings below, %2 the value asked for, %3 the value the server set.
+[[nodiscard]] inline QString settingRefused()
+{
+    return QCoreApplication::translate("LinkTexts", "接続先が%1を %2 にしませんでした (答えは %3)。");
+}
+[[nodiscard]] inline QString baudRate()
+{
+    return QCoreApplication::translate("LinkTexts", "通信速度");
+}
+[[nodiscard]] inline QString dataBits()
+{
+    return QCoreApplication::translate("LinkTexts", "データビット");
+}
+[[nodiscard]] inline QString parity()
+{
+    return QCoreApplication::translate("LinkTexts", "パリティ");
+}
+[[nodiscard]] inline QString stopBits()
+{
+    return QCoreApplication::translate("LinkTexts", "ストップビット");
+}
+[[nodiscard]] inline QString flowControl()
+{
+    return QCoreApplication::translate("LinkTexts", "フロー制御");
+}
 [[nodiscard]] inline QString notStarted()
 {
     return QCoreApplication::translate("LinkTexts", "始められませんでした。");

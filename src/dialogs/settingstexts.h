@@ -16,6 +16,12 @@ namespace SettingsTexts {
     return QCoreApplication::translate("SettingsTexts",
                                        "設定ファイルを読み込めません。読み込みを中止しました。");
 }
+[[nodiscard]] inline QString settingsMissing(const QString& path)
+{
+    return QCoreApplication::translate("SettingsTexts",
+                                       "設定ファイル %1 がありません。読み込みを中止しました。")
+        .arg(path);
+}
 [[nodiscard]] inline QString dataMissing()
 {
     return QCoreApplication::translate("SettingsTexts",

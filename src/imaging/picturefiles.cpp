@@ -119,3 +119,21 @@ QString PictureFiles::write(const QImage& picture, const QString& path, const ch
         return {};
     return failure.reason.isEmpty() ? PictureTexts::notWritten() : failure.reason;
 }
+
+std::optional<QByteArray> PictureFiles::formatForName(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty())
+        return QByteArray("PNG");
+    if (!writableExtensions().contains(suffix))
+        return std::nullopt;
+    return suffix.toLatin1();
+}
+
+QStringList PictureFiles::writableExtensions()
+{
+    QStringList extensions;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        extensions << QString::fromLatin1(format).toLower();
+    return extensions;
+}

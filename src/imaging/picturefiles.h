@@ -3,6 +3,8 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // Picture files of a message. Reading takes a BMP, GIF, JPEG, icon or PNG pixel for pixel, only the
 // part the canvas keeps, transparent pixels black, and refuses what is missing, not a picture or
@@ -20,4 +22,9 @@ public:
     // Empty when the whole picture was written in the format ("BMP" stores 24 bits a pixel);
     // otherwise why not, and the old file is as it was.
     [[nodiscard]] static QString write(const QImage& picture, const QString& path, const char* format);
+    // The format a picture's file name asks for by its extension, where pictures of that kind can be
+    // written; PNG for a name without one.
+    [[nodiscard]] static std::optional<QByteArray> formatForName(const QString& path);
+    // The extensions pictures can be written with, lower case.
+    [[nodiscard]] static QStringList writableExtensions();
 };

@@ -83,10 +83,16 @@ inline constexpr int kDrainRecheckMaxMs = 250;
 // A serial device server on the local network answers a connection within milliseconds; one that
 // has not answered by then is not there.
 inline constexpr int kConnectTimeoutMs = 3000;
+// A telnet server starts its negotiation as soon as a client connects; a raw server that has said
+// nothing this long after the connection is taken to be raw.
+inline constexpr int kTelnetProbeMs = 500;
 // A serial port's queue reads empty while its UART still holds this much to send; a network
 // line counts its far end's line the same way, so that the next chunk arrives before that line
 // falls idle.
 inline constexpr int kUartFifoBytes = 16;
 inline constexpr int kReadyRecheckMs = 1000;
+// How long a pseudo-terminal's writes count as queued: time for a reader that keeps to the line's
+// pace to stop the writer before the next chunk.
+inline constexpr int kPseudoTerminalReaderMs = 10;
 
 } // namespace Link

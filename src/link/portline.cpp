@@ -69,3 +69,8 @@ QString PortLine::errorString() const
 {
     return m_active->errorString();
 }
+
+QString PortLine::failure() const
+{
+    return m_active->failure();
+}

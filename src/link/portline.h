@@ -24,6 +24,7 @@ public:
     [[nodiscard]] bool write(const QByteArray& bytes) override;
     [[nodiscard]] qint64 bytesQueued() const override;
     [[nodiscard]] QString errorString() const override;
+    [[nodiscard]] QString failure() const override;
 
 private:
     void forward(SerialLine* line);

@@ -3,6 +3,8 @@
 
 #include "link/linkconstants.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
 
@@ -11,6 +13,11 @@ namespace PortNames {
 namespace {
 
 constexpr int kLowPorts = 2; // the usual built-in ports; an added adapter sits above them
+
+const std::pair<QLatin1StringView, NetworkAddress::Protocol> kSchemes[] = {
+    {QLatin1StringView("tcp"), NetworkAddress::Protocol::Raw},
+    {QLatin1StringView("rfc2217"), NetworkAddress::Protocol::Rfc2217},
+};
 
 [[nodiscard]] QStringView digitRun(QStringView text, qsizetype from)
 {
@@ -68,12 +75,36 @@ std::optional<int> comPortNumber(const QString& name)
 
 std::optional<NetworkAddress> networkAddress(const QString& text)
 {
+    const std::optional<NetworkAddress> address = listenAddress(text);
+    if (!address || address->host.isEmpty() || address->port == 0)
+        return std::nullopt;
+    return address;
+}
+
+std::optional<NetworkAddress> listenAddress(const QString& text)
+{
     const QUrl url(text, QUrl::StrictMode);
     const int port = url.port();
-    if (!url.isValid() || url.scheme() != QLatin1String("tcp") || url.host().isEmpty() || port < 1 ||
-        !url.path().isEmpty() || url.hasQuery() || url.hasFragment() || !url.userInfo().isEmpty())
+    if (!url.isValid() || port < 0 || !url.path().isEmpty() || url.hasQuery() || url.hasFragment() ||
+        !url.userInfo().isEmpty())
         return std::nullopt;
-    return NetworkAddress{url.host(), static_cast<quint16>(port)};
+    for (const auto& [scheme, protocol] : kSchemes) {
+        if (url.scheme() == scheme)
+            return NetworkAddress{protocol, url.host(), static_cast<quint16>(port)};
+    }
+    return std::nullopt;
+}
+
+QString addressText(const NetworkAddress& address)
+{
+    QUrl url;
+    for (const auto& [scheme, protocol] : kSchemes) {
+        if (address.protocol == protocol)
+            url.setScheme(scheme);
+    }
+    url.setHost(address.host);
+    url.setPort(address.port);
+    return url.toString();
 }
 
 bool isDevicePath(const QString& text)
@@ -84,6 +115,12 @@ bool isDevicePath(const QString& text)
 #else
     return text.startsWith(u'/');
 #endif
+}
+
+bool isPseudoTerminal(const QString& device)
+{
+    static const QRegularExpression kPath(QStringLiteral("^/dev/(pts/[0-9]+|ttys[0-9]+)$"));
+    return kPath.match(QFileInfo(device).canonicalFilePath()).hasMatch();
 }
 
 QString comName(int number)

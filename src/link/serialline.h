@@ -29,6 +29,9 @@ public:
     [[nodiscard]] virtual qint64 bytesQueued() const = 0;
     // The system's words for the last failure, for the operator's detail; empty where there are none.
     [[nodiscard]] virtual QString errorString() const { return {}; }
+    // What went wrong in the operator's words, where the line knows better than a port's usual
+    // failure (a network connection refused, a server that speaks another protocol); empty otherwise.
+    [[nodiscard]] virtual QString failure() const { return {}; }
 
 signals:
     void openChanged(bool open);

@@ -3,8 +3,10 @@
 
 #include "link/linkconstants.h"
 #include "link/linklog.h"
+#include "link/portnames.h"
 
 #include <QSerialPort>
+#include <algorithm>
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
@@ -49,6 +51,7 @@ SerialPortLine::SerialPortLine(QObject* parent)
 void SerialPortLine::setPortName(const QString& device)
 {
     m_port->setPortName(device);
+    m_pseudoTerminal = PortNames::isPseudoTerminal(device);
 }
 
 bool SerialPortLine::open()
@@ -63,6 +66,7 @@ bool SerialPortLine::open()
         qCDebug(lcLink) << "cannot open" << m_port->portName() << m_port->errorString();
         return false;
     }
+    m_sinceWrite.invalidate();
     qCDebug(lcLink) << "opened" << m_port->portName() << "at" << Link::kBaudRate << "baud, 8N1";
     emit openChanged(true);
     return true;
@@ -92,13 +96,17 @@ void SerialPortLine::setDtr(bool on)
 bool SerialPortLine::write(const QByteArray& bytes)
 {
     const qint64 written = m_port->write(bytes);
+    m_sinceWrite.start();
     qCDebug(lcLink).noquote() << "wrote" << written << "of" << bytes.size() << "bytes:" << shown(bytes);
     return written == bytes.size();
 }
 
 qint64 SerialPortLine::bytesQueued() const
 {
-    return m_port->bytesToWrite() + driverQueue();
+    const qint64 queued = m_port->bytesToWrite() + driverQueue();
+    if (m_pseudoTerminal && m_sinceWrite.isValid() && m_sinceWrite.elapsed() < Link::kPseudoTerminalReaderMs)
+        return std::max<qint64>(queued, 1);
+    return queued;
 }
 
 QString SerialPortLine::errorString() const

@@ -3,10 +3,14 @@
 
 #include "link/serialline.h"
 
+#include <QElapsedTimer>
+
 class QSerialPort;
 
 // The serial line on a real port (or a pseudo-terminal) at 9600 baud, 8N1, no flow control. Its
-// queued count includes what the driver still holds, so that a drained line has really sent.
+// queued count includes what the driver still holds, so that a drained line has really sent. A
+// pseudo-terminal holds nothing it would tell of; its reader, such as a virtual card reading at the
+// line's pace, is given a moment after each write to hold the writer back.
 class SerialPortLine : public SerialLine {
     Q_OBJECT
 
@@ -26,4 +30,6 @@ private:
     [[nodiscard]] qint64 driverQueue() const;
 
     QSerialPort* m_port = nullptr;
+    bool m_pseudoTerminal = false;
+    QElapsedTimer m_sinceWrite;
 };

@@ -149,7 +149,10 @@ void TransferCommands::exchangeFinished(LinkExchange* exchange, ExchangeOutcome 
     m_exchange = nullptr;
     const QString detail = failureDetail();
     m_line.close();
-    const Failure failure = failureOf(outcome);
+    Failure failure = failureOf(outcome);
+    // A network line knows better what went wrong than "in use or missing" or "lost".
+    if (!failure.title.isEmpty() && !m_line.failure().isEmpty())
+        failure.text = m_line.failure();
     m_status->finished(failure.text);
     if (!failure.title.isEmpty())
         m_dialogs.tell(failure.title, failure.text, detail);

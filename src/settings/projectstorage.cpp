@@ -41,6 +41,8 @@ std::variant<QByteArray, ProjectStorage::Failure> readSettings(const QString& pa
 {
     using ProjectStorage::Error;
     const QFileInfo info(path);
+    if (!info.exists())
+        return failure(Error::SettingsMissing, path);
     if (!info.isFile())
         return failure(Error::SettingsUnreadable, path);
     if (info.size() > SettingsFormat::kMaxSettingsBytes)

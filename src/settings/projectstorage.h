@@ -22,6 +22,7 @@ enum class Error {
     None,
     NamesUnpaired,
     Unfinished,
+    SettingsMissing,
     SettingsUnreadable,
     SettingsTooLarge,
     SettingsForm,

@@ -49,7 +49,8 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
     place(0, 2, QStringLiteral("Label11"), tr("輝度"),
           globalList(QStringLiteral("ComBright"), kNumberListWidth, GlobalList::Brightness));
     ListCombo* ports = globalList(QStringLiteral("ComSele"), kPortListWidth, GlobalList::Port);
-    ports->setToolTip(tr("COM 名、デバイスのパス (/dev/ttyUSB0) または tcp://ホスト:ポート"));
+    ports->setToolTip(tr("COM 名、デバイスのパス (/dev/ttyUSB0)、tcp://ホスト:ポート (raw TCP の装置) または "
+                         "rfc2217://ホスト:ポート (telnet の装置)"));
     connect(ports, &ListCombo::popupAboutToShow, this, [this] { m_controller.refreshPorts(); });
     place(0, 4, QStringLiteral("Label4"), tr("COM ポート"), ports);
     m_portDevice = new QLabel(this);

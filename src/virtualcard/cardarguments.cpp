@@ -3,6 +3,7 @@
 
 #include "ctl/optionvalues.h"
 #include "dialogs/cardtexts.h"
+#include "dialogs/ctltexts.h"
 #include "dialogs/desktoptexts.h"
 #include "dialogs/language.h"
 #include "dialogs/languagetexts.h"
@@ -25,6 +26,16 @@ constexpr OptionInfo kOptions[] = {
     {"pty", nullptr,
      QT_TRANSLATE_NOOP("CardArguments",
                        "疑似端末を作って受信し、送信側に渡すパスを表示します (Linux と macOS)。")},
+    {"listen", "ADDRESS",
+     QT_TRANSLATE_NOOP(
+         "CardArguments",
+         "ネットワークで受信します: tcp://ホスト:ポート は raw TCP の装置、rfc2217://ホスト:ポート "
+         "は telnet (RFC 2217) の装置として。ホストを省くと (tcp://:4001) このコンピューターの中"
+         "からだけ、ポート 0 は空いているポートで受け、送信側に渡すアドレスを表示します。")},
+    {"fast", nullptr,
+     QT_TRANSLATE_NOOP(
+         "CardArguments",
+         "9600 bps の速さを待たずに、届いたバイトをすぐに読みます (既定は本物のカードと同じ速さ)。")},
     {"headless", nullptr, QT_TRANSLATE_NOOP("CardArguments", "ウィンドウを開かずに受信します。")},
     {"json", "FILE", QT_TRANSLATE_NOOP("CardArguments", "交換ごとにカードの記憶を JSON で書き出すファイル")},
     {"gif", "FILE",
@@ -89,16 +100,30 @@ std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, c
                        {}};
     const auto isSet = [&](const char* name) { return parser.isSet(QLatin1String(name)); };
     const auto value = [&](const char* name) { return parser.value(QLatin1String(name)); };
+    // A value out of its range names the option and the values it takes.
+    const auto badValue = [&](const char* name) {
+        for (const OptionInfo& option : kOptions) {
+            if (qstrcmp(option.name, name) == 0)
+                return CtlTexts::badValue(QLatin1String(name), value(name), translated(option.description));
+        }
+        Q_UNREACHABLE();
+    };
     if (!parser.positionalArguments().isEmpty())
         return usageError(CardTexts::unexpectedArgument(parser.positionalArguments().first()));
-    if (isSet("port") == isSet("pty"))
-        return usageError(CardTexts::portOrPty());
+    if (int(isSet("port")) + int(isSet("pty")) + int(isSet("listen")) != 1)
+        return usageError(CardTexts::oneWayToListen());
     if (isSet("gif") && isSet("frames"))
         return usageError(CardTexts::gifOrFrames());
 
     CardArguments result;
     result.port = value("port");
     result.pty = isSet("pty");
+    if (isSet("listen")) {
+        result.listen = PortNames::listenAddress(value("listen"));
+        if (!result.listen)
+            return usageError(badValue("listen"));
+    }
+    result.fast = isSet("fast");
     result.headless = isSet("headless");
     result.json = value("json");
     result.gif = value("gif");
@@ -113,12 +138,12 @@ std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, c
             continue;
         const std::optional<int> number = OptionValues::wholeNumber(value(name), min, max);
         if (!number)
-            return usageError(CardTexts::badValue(QLatin1String(name), value(name)));
+            return usageError(badValue(name));
         *into = *number;
     }
     if (isSet("width")) {
         if (!ListItems::screenWidths().contains(value("width")))
-            return usageError(CardTexts::badValue(QStringLiteral("width"), value("width")));
+            return usageError(badValue("width"));
         result.width = value("width").toInt();
     }
     return result;

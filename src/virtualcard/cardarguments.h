@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ctl/ctlarguments.h"
+#include "link/portnames.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,8 +11,10 @@
 
 // What one run of p10signcard was asked to do, read from its command line.
 struct CardArguments {
-    QString port;     // a device to listen on, or
-    bool pty = false; // a pseudo-terminal pair made for the run
+    QString port;                                    // a device to listen on, or
+    bool pty = false;                                // a pseudo-terminal pair made for the run, or
+    std::optional<PortNames::NetworkAddress> listen; // a network address, as a device server
+    bool fast = false;                               // reads at once rather than at 9600 baud's pace
     bool headless = false;
     QString json;             // the memory written here after each exchange
     QString gif;              // what the sign shows after each exchange, as an animated GIF, or

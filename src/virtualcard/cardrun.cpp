@@ -3,6 +3,7 @@
 
 #include "card/cardmemoryfile.h"
 #include "card/cardsession.h"
+#include "card/networkcardline.h"
 #include "card/ptycardline.h"
 #include "card/serialcardline.h"
 #include "card/signrecording.h"
@@ -27,9 +28,11 @@ bool CardRun::start(Dialogs& dialogs)
         return false;
     }
     if (m_arguments.pty)
-        m_line = std::make_unique<PtyCardLine>();
+        m_line = std::make_unique<PtyCardLine>(m_arguments.fast);
+    else if (m_arguments.listen)
+        m_line = std::make_unique<NetworkCardLine>(*m_arguments.listen, m_arguments.fast);
     else
-        m_line = std::make_unique<SerialCardLine>(m_arguments.port);
+        m_line = std::make_unique<SerialCardLine>(m_arguments.port, m_arguments.fast);
     if (!m_line->open()) {
         dialogs.tell(MessageTexts::warningTitle(), CardTexts::cannotListen(),
                      QStringLiteral("%1: %2").arg(m_line->device(), m_line->errorString()));

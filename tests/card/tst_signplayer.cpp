@@ -115,6 +115,12 @@ private slots:
             << mode(ShowCode::Fixed) << qint64(0) << noon << 0 << QStringList{"3:" + page0};
         QTest::newRow("fixed: second page after the hold")
             << mode(ShowCode::Fixed) << hold << noon << 0 << QStringList{"3:" + dots(32, {1})};
+        // A card shows its message over and over: the pages start over, the first pushing the last out.
+        QTest::newRow("fixed: the first page again after the last")
+            << mode(ShowCode::Fixed) << 2 * hold << noon << 0 << QStringList{"3:" + page0};
+        QTest::newRow("up: the first page comes in again over the last")
+            << mode(ShowCode::Up) << 2 * (msFor(16) + hold) + msFor(8) << noon << 0
+            << QStringList{"7:" + dots(32, {1}), "8:" + page0};
         QTest::newRow("stacking: first piece in flight")
             << mode(ShowCode::Stacking) << msFor(16, kPps * kCardModel.stackSpeedup) << noon << 0
             << QStringList{"3:" + dots(32, {16})};

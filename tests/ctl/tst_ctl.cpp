@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -227,9 +228,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         QTest::newRow("usage") << QStringList{QStringLiteral("info")} << 2 << QStringLiteral("設定ファイル");
-        QTest::newRow("missing project")
+        QTest::newRow("missing project is named in the first line")
             << QStringList{QStringLiteral("info"), QStringLiteral("/nowhere/x.ini")} << 1
-            << QStringLiteral("警告");
+            << QStringLiteral("警告: 設定ファイル /nowhere/x.ini がありません。");
         QTest::newRow("unknown port")
             << QStringList{QStringLiteral("upload"), QString(), QStringLiteral("--clip"),
                            QStringLiteral("--port"), QStringLiteral("COM32")}
@@ -363,6 +364,18 @@ private slots:
             }
         }
         QVERIFY(lit > 0);
+
+        // The name asks for the format: a .jpg is a JPEG, and a .bmp a BMP.
+        for (const auto& [name, format] : {std::pair{"m2.jpg", "jpeg"}, std::pair{"m2.bmp", "bmp"}}) {
+            const QString out = path(QLatin1String(name));
+            QCOMPARE(ctl({QStringLiteral("render"), copyOfGolden(), QStringLiteral("--message"),
+                          QStringLiteral("2"), QStringLiteral("--out"), out})
+                         .status,
+                     0);
+            QImageReader reader(out);
+            reader.setDecideFormatFromContent(true);
+            QCOMPARE(reader.format(), QByteArray(format));
+        }
     }
 
     // A script updating two shop signs, one of them unreachable: new text, then the upload to
@@ -409,9 +422,9 @@ private slots:
         QCOMPARE(quint8(header[6]), quint8(length));      // total row length, low byte
         // The card is given three seconds after the greeting before the header comes.
         QVERIFY(card.arrival(7) - card.arrival(6) >= 2900);
-        // Progress from the first step on: the greeting is step 1.
-        QVERIFY2(upload.error.contains(QStringLiteral("\n1/19\n")), qUtf8Printable(upload.error));
-        QVERIFY(upload.error.contains(QStringLiteral("19/19")));
+        // A script's log holds the failure, and no progress lines.
+        QVERIFY2(upload.error.contains(unreachable) && !upload.error.contains(QStringLiteral("/19")),
+                 qUtf8Printable(upload.error));
     }
 
     // Every setting through `set`, read back as a script would. Each row starts from the project
@@ -423,7 +436,7 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // path=JSON value
         QTest::newRow("english mode, speed, frame off")
             << false << "--message 2 --mode Stack --speed 1 --no-frame"
-            << QStringList{"messages/2/modeIndex=5", "messages/2/mode=\"積み重ね\"", "messages/2/speed=\"1\"",
+            << QStringList{"messages/2/modeIndex=5", "messages/2/mode=\"積み重ね\"", "messages/2/speed=1",
                            "messages/2/frame=false", "messages/2/length=101"};
         QTest::newRow("japanese mode, flash, frame")
             << false << "--message 5 --mode 中心振分け --flash --frame"
@@ -433,18 +446,22 @@ private slots:
             << false << "--message 0 --mode 0 --no-flash --no-bold"
             << QStringList{"messages/0/modeIndex=0", "messages/0/flash=false", "messages/0/bold=false",
                            "messages/0/length=40"};
+        QTest::newRow("each --message starts a group of options")
+            << false << "--message 0 --mode left --message 1 --mode fixed --speed 6"
+            << QStringList{"messages/0/modeIndex=0", "messages/0/speed=8", "messages/1/modeIndex=4",
+                           "messages/1/speed=6"};
         QTest::newRow("font") << false << "--message 1 --font IPAMincho --size 20 --bold --adjust -7"
-                              << QStringList{"messages/1/font=\"IPAMincho\"", "messages/1/size=\"20\"",
-                                             "messages/1/bold=true", "messages/1/adjust=\"-7\""};
+                              << QStringList{"messages/1/font=\"IPAMincho\"", "messages/1/size=20",
+                                             "messages/1/bold=true", "messages/1/adjust=-7"};
         QTest::newRow("width rounds the animation again")
-            << false << "--width 12" << QStringList{"screen/widthBytes=\"12\"", "messages/0/length=48"};
-        QTest::newRow("height") << false << "--height 16" << QStringList{"screen/heightDots=\"16\""};
+            << false << "--width 12" << QStringList{"screen/widthBytes=12", "messages/0/length=48"};
+        QTest::newRow("height") << false << "--height 16" << QStringList{"screen/heightDots=16"};
         QTest::newRow("clock") << false << "--clock-message 0 --hour-position 07 --minute-position 100"
-                               << QStringList{"clock/message=0", "clock/hourPosition=\"07\"",
-                                              "clock/minutePosition=\"100\""};
+                               << QStringList{"clock/message=0", "clock/hourPosition=7",
+                                              "clock/minutePosition=100"};
         QTest::newRow("countdown") << false << "--days-message none --days-position 5 --days 042"
-                                   << QStringList{"countdown/message=null", "countdown/position=\"5\"",
-                                                  "countdown/days=\"42\""};
+                                   << QStringList{"countdown/message=null", "countdown/position=5",
+                                                  "countdown/days=42"};
         QTest::newRow("work time") << false << "--work-time 8:05-17:30"
                                    << QStringList{"workTime/enabled=true", "workTime/start=\"08:05\"",
                                                   "workTime/end=\"17:30\""};
@@ -453,7 +470,7 @@ private slots:
             << QStringList{"workTime/enabled=false", "workTime/start=\"07:00\"", "workTime/end=\"19:00\""};
         QTest::newRow("a new project starts as the window starts")
             << true << "--message 3 --speed 2"
-            << QStringList{"messages/3/speed=\"2\"", "messages/2/speed=\"4\"", "screen/widthBytes=\"16\"",
+            << QStringList{"messages/3/speed=2", "messages/2/speed=4", "screen/widthBytes=16",
                            "clock/message=null", "workTime/enabled=true"};
     }
     void setChangesTheProject()
@@ -629,16 +646,34 @@ private slots:
         QCOMPARE(run.error, QString());
     }
 
+    // Progress lines are for a person watching a terminal, or for --verbose; results always show.
+    void setClockAtAGivenTime_data()
+    {
+        QTest::addColumn<bool>("verbose");
+        QTest::newRow("a script's log") << false;
+        QTest::newRow("verbose") << true;
+    }
     void setClockAtAGivenTime()
     {
+        QFETCH(bool, verbose);
         SKIP_WITHOUT_SOCAT();
         PtyPair pty;
         QVERIFY(pty.start());
         CardReader card;
         QVERIFY(card.open(pty.cardPath()));
-        const Run run = ctl({QStringLiteral("set-clock"), copyOfGolden(), QStringLiteral("--port"),
-                             pty.hostPath(), QStringLiteral("--at"), QStringLiteral("07:05:09")});
+        QStringList arguments{QStringLiteral("set-clock"), copyOfGolden(),
+                              QStringLiteral("--port"),    pty.hostPath(),
+                              QStringLiteral("--at"),      QStringLiteral("07:05:09")};
+        if (verbose)
+            arguments << QStringLiteral("--verbose");
+        const Run run = ctl(arguments);
         QCOMPARE(run.status, 0);
+        QVERIFY2(run.output.startsWith(pty.hostPath() + QStringLiteral(": 時計の設定完了")),
+                 qUtf8Printable(run.output));
+        // The greeting is step 1.
+        QCOMPARE(run.error.contains(QStringLiteral("\n1/4\n")), verbose);
+        QCOMPARE(run.error.contains(QStringLiteral("4/4")), verbose);
+        QVERIFY(verbose || run.error.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(card.received().size(), 16, 3000);
         QCOMPARE(card.received().left(10), QByteArray("HelloC2\x09\x05\x07"));
     }

@@ -64,6 +64,19 @@ private slots:
         QTest::newRow("work time 24:00") << "set shop.ini --work-time 08:00-24:00" << 2 << "--work-time";
         QTest::newRow("alternation backwards") << "set shop.ini --alternate 5-3" << 2 << "--alternate";
         QTest::newRow("alternation past 15") << "set shop.ini --alternate 14-16" << 2 << "--alternate";
+        // A second value of an option that takes one would go unused, or to another message.
+        QTest::newRow("speed twice for one message")
+            << "set shop.ini --message 0 --speed 6 --speed 2" << 2 << "--message 0 の後に --speed";
+        QTest::newRow("width twice") << "set shop.ini --width 32 --width 64" << 2 << "--width";
+        QTest::newRow("a message in two groups")
+            << "set shop.ini --message 0 --mode left --message 0 --speed 3" << 2 << "--message 0";
+        QTest::newRow("a message without its options")
+            << "set shop.ini --message 0 --message 1 --mode fixed" << 2 << "--message 0";
+        QTest::newRow("out twice") << "export a.ini --message 1 --out a.bmp --out b.bmp" << 2 << "--out";
+        QTest::newRow("message twice for a text")
+            << "set-text a.ini --message 1 --message 2 --text x" << 2 << "--message";
+        QTest::newRow("render to a kind no writer knows")
+            << "render a.ini --message 1 --out a.xyz" << 2 << "「.xyz」";
         QTest::newRow("help") << "--help" << 0 << "set";
         QTest::newRow("verb help") << "set --help" << 0 << "--work-time";
     }
@@ -86,6 +99,30 @@ private slots:
         const CtlExit exit = std::get<CtlExit>(parse(QStringLiteral("set-text --help")));
         QVERIFY(exit.output.contains(QStringLiteral("--font")));
         QVERIFY(!exit.output.contains(QStringLiteral("--port")));
+        // The preview sends nothing: its time is the sign's clock, not a time to send.
+        const QString preview = std::get<CtlExit>(parse(QStringLiteral("preview --help"))).output;
+        QVERIFY2(preview.contains(QStringLiteral("表示器の時計の時刻")) &&
+                     !preview.contains(QStringLiteral("送る")),
+                 qUtf8Printable(preview));
+    }
+
+    // Each --message starts a group of the message options after it; the sign's options stand
+    // anywhere.
+    void setGroupsOptionsByMessage()
+    {
+        const auto parsed = std::get<CtlArguments>(parse(QStringLiteral(
+            "set shop.ini --message 0 --mode left --message 1 --mode fixed --width 32 --speed 3")));
+        QCOMPARE(parsed.messageGroups.size(), 2);
+        QCOMPARE(parsed.messageGroups[0].message, 0);
+        MessageChanges first;
+        first.mode = 0;
+        QCOMPARE(parsed.messageGroups[0].changes, first);
+        QCOMPARE(parsed.messageGroups[1].message, 1);
+        MessageChanges second;
+        second.mode = 4;
+        second.speed = 2;
+        QCOMPARE(parsed.messageGroups[1].changes, second);
+        QCOMPARE(parsed.globalChanges.entries.size(), 1);
     }
 
     void upload()

@@ -69,6 +69,8 @@ private slots:
         QTest::addColumn<bool>("devicePath");
         QTest::newRow("server") << "tcp://10.0.0.7:4001"
                                 << "10.0.0.7" << 4001 << false;
+        QTest::newRow("telnet server") << "rfc2217://10.0.0.7:4001"
+                                       << "10.0.0.7" << 4001 << false;
         QTest::newRow("server by name") << "tcp://sign-2.shop:23"
                                         << "sign-2.shop" << 23 << false;
         QTest::newRow("IPv6") << "tcp://[::1]:4001"
@@ -103,8 +105,29 @@ private slots:
         if (address) {
             QCOMPARE(address->host, host);
             QCOMPARE(int(address->port), port);
+            QCOMPARE(address->protocol == NetworkAddress::Protocol::Rfc2217, text.startsWith("rfc2217:"));
+            QCOMPARE(addressText(*address), text);
         }
         QCOMPARE(isDevicePath(text), devicePath);
+    }
+
+    // The virtual card may leave out the host (the loopback) and ask for any free port.
+    void listenAddresses_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("loopback") << "rfc2217://:4001" << true;
+        QTest::newRow("any free port") << "tcp://:0" << true;
+        QTest::newRow("every interface") << "tcp://0.0.0.0:4001" << true;
+        QTest::newRow("no port") << "tcp://" << false;
+        QTest::newRow("other scheme") << "http://:80" << false;
+    }
+    void listenAddresses()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QCOMPARE(listenAddress(text).has_value(), valid);
+        QVERIFY(!networkAddress(text) || text.contains("0.0.0.0"));
     }
 
     void systemCatalogueNumbersWhatItFinds()

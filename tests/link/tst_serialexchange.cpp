@@ -218,7 +218,9 @@ private slots:
         QVERIFY(!m_line->isOpen());
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, "警告");
-        QCOMPARE(m_dialogs.told.first().text, "接続端子がすでに使用中か、存在しません");
+        // A network connection that was refused says so, not that a port is in use.
+        QCOMPARE(m_dialogs.told.first().text,
+                 network ? LinkTexts::connectionRefused() : "接続端子がすでに使用中か、存在しません");
         QVERIFY2(m_dialogs.told.first().detail.startsWith(network ? port
                                                                   : "COM2 (" + m_pty->missingPath() + ")\n"),
                  qPrintable(m_dialogs.told.first().detail));

@@ -130,7 +130,7 @@ private slots:
         QVERIFY(project().globals().port.items().contains("COM9"));
 
         // Device paths and network addresses stand for themselves.
-        QStringList typed{"tcp://10.0.0.7:4001"};
+        QStringList typed{"tcp://10.0.0.7:4001", "rfc2217://10.0.0.7:4001"};
 #ifndef Q_OS_WIN
         typed << "/dev/ttyACM0";
 #endif

@@ -308,8 +308,8 @@ private slots:
         QTest::newRow("display data missing") << QString() << SettingsTexts::dataMissing() << "bad.bin";
         QTest::newRow("display data short")
             << QStringLiteral("short") << SettingsTexts::dataShort() << "bad.bin";
-        QTest::newRow("settings missing")
-            << QStringLiteral("no settings") << SettingsTexts::settingsUnreadable() << "bad.ini";
+        // Empty: the text that names the missing file, in its first line.
+        QTest::newRow("settings missing") << QStringLiteral("no settings") << QString() << "bad.ini";
         QTest::newRow("settings above 16 MB")
             << QStringLiteral("huge") << SettingsTexts::settingsTooLarge() << "bad.ini";
         QTest::newRow("settings in UTF-16")
@@ -341,7 +341,8 @@ private slots:
         QVERIFY(Snapshot(controller()) == before);
         QCOMPARE(m_dialogs.told.size(), 1);
         QCOMPARE(m_dialogs.told.first().title, QStringLiteral("警告"));
-        QCOMPARE(m_dialogs.told.first().text, text);
+        QCOMPARE(m_dialogs.told.first().text,
+                 text.isEmpty() ? SettingsTexts::settingsMissing(QDir::toNativeSeparators(ini)) : text);
         QVERIFY(m_dialogs.told.first().detail.startsWith(QDir::toNativeSeparators(temp(culprit))));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), filesBefore);
         QCOMPARE(readFile(data), dataBefore);
