@@ -89,4 +89,8 @@ inline constexpr int kConnectTimeoutMs = 3000;
 inline constexpr int kUartFifoBytes = 16;
 inline constexpr int kReadyRecheckMs = 1000;
 
+// The line stays quiet this long after an exchange before the next one on the same port: after
+// 16 rows the card waits about as long for 16 more before it takes a new greeting as one.
+inline constexpr int kQuietBetweenExchangesMs = 3000;
+
 } // namespace Link
