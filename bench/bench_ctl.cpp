@@ -99,6 +99,39 @@ private slots:
         }
     }
 
+    // A settings file of nothing but section headers, up to the largest that is read at all, in
+    // the line ends of Windows and in lone carriage returns. Target: at most 1 s for one change.
+    void setTextOnA16MegabyteFileOfSectionHeaders_data()
+    {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+    void setTextOnA16MegabyteFileOfSectionHeaders()
+    {
+        QFETCH(QByteArray, lineEnd);
+        const QString headers = m_dir.filePath(QStringLiteral("headers.ini"));
+        QByteArray bytes;
+        // Room for the project's own sections, which the first change adds.
+        const qsizetype limit = 16 * 1024 * 1024 - 16 * 1024;
+        for (int i = 0; bytes.size() < limit; ++i)
+            bytes += "[Section" + QByteArray::number(i) + "]" + lineEnd;
+        QFile file(headers);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        QFile::remove(m_dir.filePath(QStringLiteral("headers.bin")));
+        QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("full.bin")),
+                            m_dir.filePath(QStringLiteral("headers.bin"))));
+        const QStringList setText{QStringLiteral("set-text"),  headers,
+                                  QStringLiteral("--message"), QStringLiteral("0"),
+                                  QStringLiteral("--text"),    QStringLiteral("営業中")};
+        QCOMPARE(ctl(setText), 0);
+        QBENCHMARK
+        {
+            QCOMPARE(ctl(setText), 0);
+        }
+    }
+
     // Target: at most 200 MB.
     void peakMemoryOfInfoOnA16MegabyteSettingsFile()
     {

@@ -198,6 +198,10 @@
         <source>--port、--pty、--listen のどれか一つを指定してください。</source>
         <translation>Give one of --port, --pty and --listen.</translation>
     </message>
+    <message>
+        <source>カードの記憶には大きすぎるファイルです。</source>
+        <translation>The file is too large to be a card&apos;s memory.</translation>
+    </message>
 </context>
 <context>
     <name>CardWindow</name>
@@ -605,6 +609,14 @@
         <source>「.%1」の形式の画像は書き出せません。使える拡張子: %2</source>
         <translation>Cannot write pictures of the kind &quot;.%1&quot;. Names may end in: %2</translation>
     </message>
+    <message>
+        <source>--port %1 が二度指定されています。一度の実行で同じ接続端子には一度だけ送ります。</source>
+        <translation>--port %1 is given twice. One run sends to a port only once.</translation>
+    </message>
+    <message>
+        <source>--port %1 と --port %2 は同じ接続端子です。一度の実行で同じ接続端子には一度だけ送ります。</source>
+        <translation>--port %1 and --port %2 are the same port. One run sends to a port only once.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopTexts</name>
@@ -680,8 +692,12 @@
         <translation>The file is write-protected.</translation>
     </message>
     <message>
-        <source>ほかのプログラムがこのプロジェクトを保存しています。</source>
-        <translation>Another program is saving this project.</translation>
+        <source>ほかのプログラム%1がこのプロジェクトを使っています。終わるのを待ってからやり直してください。そのプログラムがもう動いていないのに続くときは、このロックファイルを削除してください。</source>
+        <translation>Another program%1 is using this project. Wait for it to finish, then try again. If this goes on although that program is no longer running, delete this lock file.</translation>
+    </message>
+    <message>
+        <source>（%1、プロセス %2）</source>
+        <translation> (%1, process %2)</translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1170,16 @@
     <message>
         <source>設定ファイル %1 がありません。読み込みを中止しました。</source>
         <translation>The settings file %1 does not exist. Loading stopped.</translation>
+    </message>
+    <message>
+        <source>このプロジェクトのファイルは、ここで読み込んだ後にほかのプログラムが変更しました。
+「はい」: ここでの内容で上書きします（ほかのプログラムの変更は失われます）。
+「いいえ」: ほかのプログラムが保存した内容を読み込みます（ここでの変更は失われます）。
+「キャンセル」: 保存しません。</source>
+        <translation>Another program changed the files of this project after they were loaded here.
+Yes: save over them with what is here (the other program&apos;s changes are lost).
+No: load what the other program saved (the changes made here are lost).
+Cancel: do not save.</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,8 @@ constexpr int kScheduleFrameSize = 6;
 constexpr int kHandshakeMs = Link::kHandshakeWaitMs * Link::kHandshakeSteps;
 
 static_assert(Link::kClockHello.size() == kHelloSize);
+// Senders keep the line quiet longer than the card waits for the second half of 32 rows.
+static_assert(kCardModel.exchangeQuietMs < Link::kQuietBetweenExchangesMs);
 
 [[nodiscard]] bool isHelloStart(QByteArrayView bytes)
 {
@@ -41,6 +43,11 @@ void CardDecoder::feed(QByteArrayView bytes, qint64 atMs)
     }
     m_lastAt = atMs;
     m_feedRowBytes = 0;
+    consume(bytes, atMs);
+}
+
+void CardDecoder::consume(QByteArrayView bytes, qint64 atMs)
+{
     while (!bytes.isEmpty()) {
         if (m_looking) {
             lookForHello(bytes.front(), atMs);
@@ -68,9 +75,7 @@ void CardDecoder::lookForHello(char byte, qint64 atMs)
 void CardDecoder::replayLook(qint64 atMs)
 {
     m_looking = false;
-    const QByteArray replay = std::exchange(m_look, {});
-    for (QByteArrayView rest = replay; !rest.isEmpty();)
-        rest = rest.sliced(take(rest, atMs));
+    consume(std::exchange(m_look, {}), atMs);
 }
 
 qsizetype CardDecoder::take(QByteArrayView bytes, qint64 atMs)
@@ -113,7 +118,8 @@ qsizetype CardDecoder::takeIdle(QByteArrayView bytes, qint64 atMs)
 qsizetype CardDecoder::takeRows(QByteArrayView bytes)
 {
     const qsizetype all = rowBytesFor(CardFrames::maxRows(m_memory.rowLength));
-    const qsizetype n = std::min(bytes.size(), all - m_rowBytes);
+    const qsizetype half = rowBytesFor(Link::kRowsFor16);
+    const qsizetype n = std::min(bytes.size(), (m_rowBytes < half ? half : all) - m_rowBytes);
     std::memcpy(m_memory.rows.data() + m_rowBytes, bytes.data(), std::size_t(n));
     m_rowBytes += n;
     m_feedRowBytes += n;
@@ -128,6 +134,10 @@ qsizetype CardDecoder::takeRows(QByteArrayView bytes)
         m_memory.screenHeight = Link::kRowsFor32;
     if (m_rowBytes == all)
         finish(true);
+    else if (m_rowBytes == half)
+        // A complete upload to a 16-row sign, unless 16 more rows follow: a greeting here
+        // begins the next exchange.
+        m_looking = true;
     return n;
 }
 

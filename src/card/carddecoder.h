@@ -55,6 +55,8 @@ public:
 private:
     enum class Stage { Idle, Header, Rows, Time, Schedule, Ignore };
 
+    // Each byte either to the look for a new hello or to the exchange under way.
+    void consume(QByteArrayView bytes, qint64 atMs);
     [[nodiscard]] qsizetype take(QByteArrayView bytes, qint64 atMs);
     [[nodiscard]] qsizetype takeIdle(QByteArrayView bytes, qint64 atMs);
     [[nodiscard]] qsizetype takeRows(QByteArrayView bytes);

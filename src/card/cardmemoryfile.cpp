@@ -3,6 +3,8 @@
 
 #include "card/cardframes.h"
 #include "dialogs/cardtexts.h"
+#include "dialogs/filetexts.h"
+#include "files/filecommit.h"
 #include "model/listitems.h"
 
 #include <QDir>
@@ -10,7 +12,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <cctype>
 
 namespace CardMemoryFile {
@@ -22,6 +23,10 @@ constexpr int kWordMax = 65535;
 // The schedule frame gives hours and minutes as plain bytes, so the card may hold any of them.
 constexpr int kWorkMinuteMax = kByteMax * 60 + kByteMax;
 const QString kTimeFormat = QStringLiteral("HH:mm:ss.zzz");
+// The largest memory a header can describe, 16 rows of 65,535 bytes, written in hexadecimal, and
+// room for the rest: no card's memory needs a larger file, and reading one would only fill this
+// computer's memory.
+constexpr qint64 kMaxFileBytes = 2 * qint64(Link::kRowsFor16) * kWordMax + 1024 * 1024;
 
 [[nodiscard]] QJsonValue messageOrNull(const std::optional<int>& message)
 {
@@ -214,13 +219,24 @@ std::optional<CardMemory> fromJson(const QJsonObject& json)
 
 ReadResult read(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymbolicLink())
         return {CardMemory{}, {}};
+    // Never opened: a FIFO would block the start and a device would be read without end.
+    if (!info.isFile())
+        return {std::nullopt, pathAndReason(path, FileTexts::notRegularFile())};
+    if (info.size() > kMaxFileBytes)
+        return {std::nullopt, pathAndReason(path, CardTexts::memoryTooLarge())};
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, pathAndReason(path, file.errorString())};
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, pathAndReason(path, file.errorString())};
+    if (bytes.size() > kMaxFileBytes)
+        return {std::nullopt, pathAndReason(path, CardTexts::memoryTooLarge())};
     QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
         return {std::nullopt, pathAndReason(path, parseError.errorString())};
     std::optional<CardMemory> memory = fromJson(document.object());
@@ -233,13 +249,12 @@ std::optional<QString> write(const QString& path, const CardMemory& memory)
 {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return pathAndReason(path, CardTexts::noFolder());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes = QJsonDocument(toJson(memory)).toJson(QJsonDocument::Indented);
-        if (file.write(bytes) == bytes.size() && file.commit())
-            return std::nullopt;
-    }
-    return pathAndReason(path, file.errorString());
+    const QByteArray bytes = QJsonDocument(toJson(memory)).toJson(QJsonDocument::Indented);
+    const FileCommit::Failure failure =
+        FileCommit::replace({path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); }});
+    if (!failure.failed())
+        return std::nullopt;
+    return pathAndReason(path, failure.reason);
 }
 
 } // namespace CardMemoryFile

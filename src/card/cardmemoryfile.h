@@ -22,7 +22,8 @@ struct ReadResult {
     QString error; // the path and why it cannot be read
 };
 
-// A missing file reads as the memory of a card that never received anything.
+// A missing file reads as the memory of a card that never received anything. Anything but a
+// regular file (or a link to one), and a file larger than any card's memory needs, is refused.
 [[nodiscard]] ReadResult read(const QString& path);
 // Replaces the file whole or not at all; nothing when written, else the path and why not.
 [[nodiscard]] std::optional<QString> write(const QString& path, const CardMemory& memory);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/gifwriter.h"
 
+#include <QIODevice>
 #include <algorithm>
 #include <array>
 #include <gif_lib.h>
+#include <utility>
 
 namespace {
 
@@ -16,14 +18,14 @@ constexpr std::array<GifByteType, 3> kLoopForever{1, 0, 0};
 
 int writeToFile(GifFileType* gif, const GifByteType* bytes, int size)
 {
-    auto* file = static_cast<QSaveFile*>(gif->UserData);
-    return int(file->write(reinterpret_cast<const char*>(bytes), size));
+    auto* device = static_cast<QIODevice*>(gif->UserData);
+    return int(device->write(reinterpret_cast<const char*>(bytes), size));
 }
 
 } // namespace
 
-GifWriter::GifWriter(const QString& path, QSize size, const QList<QRgb>& palette)
-    : m_file(path)
+GifWriter::GifWriter(QIODevice& device, QSize size, const QList<QRgb>& palette)
+    : m_device(device)
     , m_size(size)
     , m_palette(palette.mid(0, kMaxColours))
 {
@@ -37,19 +39,14 @@ GifWriter::~GifWriter()
 
 bool GifWriter::fail(int gifError)
 {
-    m_error = m_file.error() != QFileDevice::NoError ? m_file.errorString()
-                                                     : QString::fromUtf8(GifErrorString(gifError));
+    m_error = QString::fromUtf8(GifErrorString(gifError));
     return false;
 }
 
 bool GifWriter::start()
 {
-    if (!m_file.open(QIODevice::WriteOnly)) {
-        m_error = m_file.errorString();
-        return false;
-    }
     int error = 0;
-    m_gif = EGifOpen(&m_file, writeToFile, &error);
+    m_gif = EGifOpen(&m_device, writeToFile, &error);
     if (!m_gif)
         return fail(error);
     EGifSetGifVersion(m_gif, true);
@@ -96,17 +93,12 @@ bool GifWriter::addFrame(const QImage& image, int delayMs)
     return true;
 }
 
-bool GifWriter::commit()
+bool GifWriter::finish()
 {
     if (!m_gif && !start())
         return false;
     int error = 0;
-    const bool closed = EGifCloseFile(std::exchange(m_gif, nullptr), &error) == GIF_OK;
-    if (!closed)
+    if (EGifCloseFile(std::exchange(m_gif, nullptr), &error) != GIF_OK)
         return fail(error);
-    if (!m_file.commit()) {
-        m_error = m_file.errorString();
-        return false;
-    }
     return true;
 }

@@ -3,32 +3,33 @@
 
 #include <QImage>
 #include <QList>
-#include <QSaveFile>
 #include <QString>
 
+class QIODevice;
 struct GifFileType;
 
-// Writes an animated GIF that loops for ever, frame by frame, with giflib. Every frame is drawn
-// in the one palette given, so frames from the LED painter keep their exact colours. The file is
-// replaced only by commit(): a failed or abandoned write leaves what was there before.
+// Writes an animated GIF that loops for ever, frame by frame, with giflib, to a device that
+// FileCommit gives, which keeps the old file until the new one is whole. Every frame is drawn in
+// the one palette given, so frames from the LED painter keep their exact colours.
 class GifWriter {
 public:
-    GifWriter(const QString& path, QSize size, const QList<QRgb>& palette);
+    GifWriter(QIODevice& device, QSize size, const QList<QRgb>& palette);
     ~GifWriter();
     GifWriter(const GifWriter&) = delete;
     GifWriter& operator=(const GifWriter&) = delete;
 
     // The image must have the size given; the frame stays delayMs before the next one.
     [[nodiscard]] bool addFrame(const QImage& image, int delayMs);
-    [[nodiscard]] bool commit();
-    // Why the last call failed.
+    // Writes the end of the file.
+    [[nodiscard]] bool finish();
+    // giflib's words for why the last call failed; a failing device tells its own reason.
     [[nodiscard]] const QString& errorString() const { return m_error; }
 
 private:
     [[nodiscard]] bool start();
     [[nodiscard]] bool fail(int gifError);
 
-    QSaveFile m_file;
+    QIODevice& m_device;
     QSize m_size;
     QList<QRgb> m_palette;
     GifFileType* m_gif = nullptr;

@@ -4,6 +4,8 @@
 #include "card/gifwriter.h"
 #include "card/ledpainter.h"
 #include "dialogs/cardtexts.h"
+#include "files/filecommit.h"
+#include "imaging/picturefiles.h"
 
 #include <QDir>
 
@@ -19,29 +21,43 @@ std::optional<QString> writeSignRecording(const CardMemory& memory, const SignRe
     const LedPainter painter(recording.scale);
     SignFrame frame;
     QImage image;
-    std::optional<GifWriter> gif;
-    if (recording.framesDir.isEmpty())
-        gif.emplace(recording.gifPath, painter.imageSize(SignPlayer::frame(memory, recording.message, {})),
-                    painter.palette());
-    else if (!QDir().mkpath(recording.framesDir))
-        return CardTexts::cannotWrite(recording.framesDir, QStringLiteral("mkdir"));
-
-    const int frames = recording.seconds * SignRecording::kFramesPerSecond;
-    for (int i = 0; i < frames; ++i) {
-        const qint64 ms = qint64(i) * kFrameMs;
-        SignPlayer::frame(memory, recording.message, timeAt(ms), frame);
+    const auto paint = [&](int i) -> const QImage& {
+        SignPlayer::frame(memory, recording.message, timeAt(qint64(i) * kFrameMs), frame);
         painter.paint(frame, image);
-        if (gif) {
-            if (!gif->addFrame(image, kFrameMs))
-                return CardTexts::cannotWrite(recording.gifPath, gif->errorString());
-            continue;
-        }
+        return image;
+    };
+    const int frames = recording.seconds * SignRecording::kFramesPerSecond;
+
+    if (recording.framesDir.isEmpty()) {
+        QString gifError;
+        const auto writeGif = [&](QIODevice& file) {
+            GifWriter gif(file, painter.imageSize(SignPlayer::frame(memory, recording.message, {})),
+                          painter.palette());
+            for (int i = 0; i < frames; ++i) {
+                if (!gif.addFrame(paint(i), kFrameMs)) {
+                    gifError = gif.errorString();
+                    return false;
+                }
+            }
+            if (gif.finish())
+                return true;
+            gifError = gif.errorString();
+            return false;
+        };
+        const FileCommit::Failure failure = FileCommit::replace({recording.gifPath, writeGif});
+        if (failure.failed())
+            return CardTexts::cannotWrite(recording.gifPath,
+                                          failure.reason.isEmpty() ? gifError : failure.reason);
+        return std::nullopt;
+    }
+
+    if (!QDir().mkpath(recording.framesDir))
+        return CardTexts::cannotWrite(recording.framesDir, CardTexts::noFolder());
+    for (int i = 0; i < frames; ++i) {
         const QString path =
             QDir(recording.framesDir).filePath(QStringLiteral("frame%1.png").arg(i, 4, 10, QLatin1Char('0')));
-        if (!image.save(path, "PNG"))
-            return CardTexts::cannotWrite(path, QStringLiteral("PNG"));
+        if (const QString reason = PictureFiles::write(paint(i), path, "PNG"); !reason.isEmpty())
+            return CardTexts::cannotWrite(path, reason);
     }
-    if (gif && !gif->commit())
-        return CardTexts::cannotWrite(recording.gifPath, gif->errorString());
     return std::nullopt;
 }

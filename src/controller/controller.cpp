@@ -4,12 +4,14 @@
 #include "dialogs/dialogs.h"
 #include "dialogs/messagetexts.h"
 #include "dialogs/picturetexts.h"
+#include "files/grouplock.h"
 #include "imaging/fontcatalogue.h"
 #include "imaging/fontsubstitution.h"
 #include "imaging/messagepainter.h"
 #include "imaging/picturefiles.h"
 #include "imaging/textrenderer.h"
 #include "link/clock.h"
+#include "link/exchangespacing.h"
 #include "link/portcatalogue.h"
 #include "link/portlist.h"
 #include "link/serialline.h"
@@ -50,6 +52,11 @@ bool Controller::refusedWhileBusy()
         return false;
     m_dialogs.tell(MessageTexts::busyTitle(), MessageTexts::busy());
     return true;
+}
+
+std::unique_ptr<GroupLock> Controller::holdProject(const QString& path)
+{
+    return m_settings.hold(path);
 }
 
 void Controller::selectTab(int message)
@@ -376,6 +383,12 @@ QString Controller::portDevice() const
     return entry ? entry->device : QString();
 }
 
+QString Controller::portKey(const QString& text) const
+{
+    const std::optional<QString> device = m_portList->device(text);
+    return ExchangeSpacing::portKey(device && !device->isEmpty() ? *device : text);
+}
+
 QString Controller::portProblem(const QString& name) const
 {
     const std::optional<PortEntry> entry = m_portList->entry(name);
@@ -385,6 +398,11 @@ QString Controller::portProblem(const QString& name) const
 QString Controller::transferStatus() const
 {
     return m_transfers->status();
+}
+
+qint64 Controller::linkQuietLeftMs() const
+{
+    return m_transfers->quietLeftMs();
 }
 
 // Message images.

@@ -16,6 +16,7 @@
 
 class Clock;
 class Dialogs;
+class GroupLock;
 class LinkTime;
 class PortCatalogue;
 class PortList;
@@ -107,6 +108,8 @@ public:
     bool loadFrom(const QString& path) { return m_settings.loadFrom(path); }
     // load() with the file already chosen (the recent projects, the window's command line).
     bool loadChosen(const QString& path) { return m_settings.loadChosen(path); }
+    // A load, a change and a save as one step: see SettingsCommands::hold().
+    [[nodiscard]] std::unique_ptr<GroupLock> holdProject(const QString& path);
 
     // Device link. The two commands answer whether an exchange has started; transferFinished()
     // follows when it has ended and the line is closed again.
@@ -126,10 +129,15 @@ public:
     [[nodiscard]] const Clock& clock() const { return *m_clock; }
     // The device that the chosen port name stands for, shown beside the port list.
     [[nodiscard]] QString portDevice() const;
+    // The same text for every name of one port (see ExchangeSpacing::portKey), by the port list
+    // of the last look at the machine's ports.
+    [[nodiscard]] QString portKey(const QString& text) const;
     // Why a listed port cannot be opened, with the remedy; empty when it can.
     [[nodiscard]] QString portProblem(const QString& name) const;
     // How the last exchange ended and how long it took, or the time a running upload has left.
     [[nodiscard]] QString transferStatus() const;
+    // How long the ports used so far must stay quiet before their cards take a new exchange.
+    [[nodiscard]] qint64 linkQuietLeftMs() const;
 
     // Window: start-up and closing.
     // The font lists, every font set to "System", page 0 and an unchanged project.

@@ -6,11 +6,13 @@
 #include "dialogs/filetexts.h"
 #include "dialogs/messagetexts.h"
 #include "dialogs/settingstexts.h"
+#include "files/grouplock.h"
 #include "model/textnumbers.h"
 #include "settings/datarepaint.h"
 #include "settings/settingsformat.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
@@ -18,6 +20,16 @@ using SettingsFormat::kLoadProgressMax;
 using SettingsFormat::kSaveProgressMax;
 
 namespace {
+
+// One file reached by two paths (a link, "..") is still one project.
+bool sameFilePath(const QString& a, const QString& b)
+{
+    const auto canonical = [](const QString& path) {
+        const QFileInfo info(path);
+        return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    };
+    return canonical(a) == canonical(b);
+}
 
 int adjustBarFor(const QString& adjust)
 {
@@ -41,15 +53,20 @@ bool SettingsCommands::save()
 
 bool SettingsCommands::saveTo(const QString& path)
 {
+    // Only the files this project came from can have been changed behind its back.
+    const bool sameFile = !m_path.isEmpty() && sameFilePath(path, m_path);
+    return saveTo(path, sameFile ? std::optional(m_fingerprint) : std::nullopt);
+}
+
+bool SettingsCommands::saveTo(const QString& path, const std::optional<ProjectStorage::Fingerprint>& expected)
+{
     Project& project = m_controller.project();
     m_controller.findAltGroup();
     ProjectFile::Losses losses;
     const ProjectFile file = ProjectFile::capture(project, &losses);
-    ProjectStorage::WriteResult result =
-        ProjectStorage::write(path, file, m_origin, project.dispData(), [this](int value) {
-            emit m_controller.progressBar1Changed(kSaveProgressMax, value);
-        });
-    emit m_controller.progressBar1Changed(kSaveProgressMax, 0);
+    ProjectStorage::WriteResult result = write(path, file, expected);
+    if (result.failure.error == ProjectStorage::Error::ChangedElsewhere)
+        return resolveChangedElsewhere(path);
     if (result.failure.error != ProjectStorage::Error::None) {
         tellError(result.failure);
         return false;
@@ -58,11 +75,39 @@ bool SettingsCommands::saveTo(const QString& path)
     losses.daysUnencodable = result.losses.daysUnencodable;
     if (losses.any())
         tellLosses(losses, path);
-    m_origin = std::move(result.written);
+    m_origin = {std::move(result.written), file};
+    m_path = path;
+    m_fingerprint = result.fingerprint;
     project.setFileLabel(ProjectStorage::fileLabel(path));
     project.setModified(false);
     emit m_controller.projectFileChanged(path);
     return true;
+}
+
+ProjectStorage::WriteResult
+SettingsCommands::write(const QString& path, const ProjectFile& file,
+                        const std::optional<ProjectStorage::Fingerprint>& expected)
+{
+    ProjectStorage::WriteResult result = ProjectStorage::write(
+        path, file, m_origin, m_controller.project().dispData(),
+        [this](int value) { emit m_controller.progressBar1Changed(kSaveProgressMax, value); }, expected);
+    emit m_controller.progressBar1Changed(kSaveProgressMax, 0);
+    return result;
+}
+
+bool SettingsCommands::resolveChangedElsewhere(const QString& path)
+{
+    switch (m_dialogs.askYesNoCancel(MessageTexts::warningTitle(), SettingsTexts::changedElsewhere())) {
+    case Dialogs::Answer::Yes:
+        // Over theirs, whatever they hold by now.
+        return saveTo(path, std::nullopt);
+    case Dialogs::Answer::No:
+        loadFrom(path);
+        return false;
+    case Dialogs::Answer::Cancel:
+        break;
+    }
+    return false;
 }
 
 bool SettingsCommands::offerToSave()
@@ -106,9 +151,20 @@ bool SettingsCommands::loadFrom(const QString& path)
         return false;
     }
     apply(*result.project, path);
-    m_origin = std::move(result.project->document);
+    m_origin = {std::move(result.project->document), ProjectFile::capture(m_controller.project())};
+    m_path = path;
+    m_fingerprint = result.project->fingerprint;
     emit m_controller.projectFileChanged(path);
     return true;
+}
+
+std::unique_ptr<GroupLock> SettingsCommands::hold(const QString& path)
+{
+    auto lock = std::make_unique<GroupLock>(ProjectStorage::lockPath(path));
+    if (lock->take())
+        return lock;
+    tellError({ProjectStorage::Error::SettingsUnwritable, lock->path(), lock->problem()});
+    return nullptr;
 }
 
 void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString& path)
@@ -224,6 +280,7 @@ void SettingsCommands::tellError(const ProjectStorage::Failure& failure)
         text = SettingsTexts::dataUnwritable();
         break;
     case Error::SettingsUnwritable:
+    case Error::ChangedElsewhere:
         text = SettingsTexts::settingsUnwritable();
         break;
     }

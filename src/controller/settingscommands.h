@@ -6,9 +6,12 @@
 #include "settings/projectstorage.h"
 
 #include <QString>
+#include <memory>
+#include <optional>
 
 class Controller;
 class Dialogs;
+class GroupLock;
 
 // Saving and loading a project. Loading reads and checks both files first and then sets every
 // value through the controller's own handlers, so the rules an operator's change runs (width,
@@ -28,8 +31,20 @@ public:
     [[nodiscard]] bool offerToSave();
     // load() after its file dialog: unsaved changes are offered for saving first.
     bool loadChosen(const QString& path);
+    // Keeps the project's files to this program until the hold goes, so that a load, a change and
+    // a save are one step that no other program's save comes between. Nothing when another
+    // program kept them all the while; the operator has been told.
+    [[nodiscard]] std::unique_ptr<GroupLock> hold(const QString& path);
 
 private:
+    // Without `expected`, the files are saved over whatever they hold.
+    bool saveTo(const QString& path, const std::optional<ProjectStorage::Fingerprint>& expected);
+    // Another program changed the files since they were loaded or saved here: save over them,
+    // load theirs, or neither. True when the project was written.
+    bool resolveChangedElsewhere(const QString& path);
+    [[nodiscard]] ProjectStorage::WriteResult
+    write(const QString& path, const ProjectFile& file,
+          const std::optional<ProjectStorage::Fingerprint>& expected);
     void apply(const ProjectStorage::Stored& stored, const QString& path);
     void applyMessage(int m, const ProjectStorage::Stored& stored);
     void tellLosses(const ProjectFile::Losses& losses, const QString& path);
@@ -39,5 +54,8 @@ private:
     Dialogs& m_dialogs;
     // The settings file last loaded or saved: values the project still holds as they were there
     // are written back with its bytes.
-    ProfileDocument m_origin;
+    FileOrigin m_origin;
+    // That file and what both of its project's files held then, to see another program's save.
+    QString m_path;
+    ProjectStorage::Fingerprint m_fingerprint;
 };

@@ -6,6 +6,7 @@
 #include "ctl/projectsummary.h"
 #include "dialogs/ctltexts.h"
 #include "dialogs/linktexts.h"
+#include "files/grouplock.h"
 #include "imaging/picturefiles.h"
 #include "link/uploadestimate.h"
 #include "schedule/alternation.h"
@@ -13,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -64,6 +66,8 @@ CtlRun::CtlRun(CtlArguments arguments)
     m_controller.setShowMarks(false);
 }
 
+CtlRun::~CtlRun() = default;
+
 int CtlRun::exec()
 {
     switch (m_arguments.verb) {
@@ -102,7 +106,10 @@ bool CtlRun::loadOrStartProject()
     // project the script means, whatever its name.
     if (!QFileInfo::exists(m_arguments.project))
         m_arguments.project = ProjectStorage::withSettingsExtension(m_arguments.project);
-    return !QFileInfo::exists(m_arguments.project) || loadProject();
+    // Held until the run ends, so that two scripts changing one project take turns instead of
+    // one saving over the other's change.
+    m_hold = m_controller.holdProject(m_arguments.project);
+    return m_hold && (!QFileInfo::exists(m_arguments.project) || loadProject());
 }
 
 int CtlRun::saveProject()
@@ -141,7 +148,9 @@ void CtlRun::startOnNextPort()
         m_anyFailed = true;
         printResult(m_port, LinkTexts::notStarted());
     }
-    QCoreApplication::exit(m_anyFailed ? kExitFailed : 0);
+    // The next run may send to the same card at once; the card's gap is kept before this one ends.
+    QTimer::singleShot(int(m_controller.linkQuietLeftMs()), Qt::PreciseTimer, &m_controller,
+                       [this] { QCoreApplication::exit(m_anyFailed ? kExitFailed : 0); });
 }
 
 void CtlRun::portDone(bool completed)
@@ -151,8 +160,25 @@ void CtlRun::portDone(bool completed)
     QTimer::singleShot(0, &m_controller, [this] { startOnNextPort(); });
 }
 
+bool CtlRun::refusedPortTwice()
+{
+    m_controller.refreshPorts();
+    QHash<QString, QString> seen; // port key -> the port as given
+    for (const QString& port : std::as_const(m_arguments.ports)) {
+        const QString key = m_controller.portKey(port);
+        if (const auto first = seen.constFind(key); first != seen.cend()) {
+            printError(*first == port ? CtlTexts::portTwice(port) : CtlTexts::samePort(*first, port));
+            return true;
+        }
+        seen.insert(key, port);
+    }
+    return false;
+}
+
 int CtlRun::upload()
 {
+    if (refusedPortTwice())
+        return kExitUsage;
     if (!loadProject())
         return kExitFailed;
     const UploadEstimate upload = UploadEstimate::of(m_controller.project());
@@ -167,6 +193,8 @@ int CtlRun::upload()
 
 int CtlRun::setClock()
 {
+    if (refusedPortTwice())
+        return kExitUsage;
     if (!loadProject())
         return kExitFailed;
     return runOnEachPort([this] { return m_controller.sendClock(); });

@@ -90,6 +90,10 @@ namespace CardTexts {
 {
     return QCoreApplication::translate("CardTexts", "カードの記憶として読めない値があります。");
 }
+[[nodiscard]] inline QString memoryTooLarge()
+{
+    return QCoreApplication::translate("CardTexts", "カードの記憶には大きすぎるファイルです。");
+}
 [[nodiscard]] inline QString noFolder()
 {
     return QCoreApplication::translate("CardTexts", "フォルダーを作れません。");

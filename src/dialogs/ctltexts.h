@@ -176,6 +176,20 @@ namespace CtlTexts {
 {
     return QCoreApplication::translate("CtlTexts", "set-clock の --port は一つだけです。");
 }
+[[nodiscard]] inline QString portTwice(const QString& port)
+{
+    return QCoreApplication::translate("CtlTexts",
+                                       "--port %1 が二度指定されています。一度の実行で同じ接続端子には"
+                                       "一度だけ送ります。")
+        .arg(port);
+}
+// Two names of one device, as given: "COM3" and "/dev/ttyUSB0".
+[[nodiscard]] inline QString samePort(const QString& first, const QString& second)
+{
+    return QCoreApplication::translate("CtlTexts", "--port %1 と --port %2 は同じ接続端子です。一度の実行で"
+                                                   "同じ接続端子には一度だけ送ります。")
+        .arg(first, second);
+}
 [[nodiscard]] inline QString clipHint()
 {
     return QCoreApplication::translate("CtlTexts", "--clip を付けると、入る分だけを転送します。");

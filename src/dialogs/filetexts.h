@@ -21,9 +21,19 @@ namespace FileTexts {
 {
     return QCoreApplication::translate("FileTexts", "書き込み禁止のファイルです。");
 }
-[[nodiscard]] inline QString groupBusy()
+// The lock file is named apart. %1 is the program that holds it, as lockHolder() gives it, or empty.
+[[nodiscard]] inline QString groupBusy(const QString& holder)
 {
-    return QCoreApplication::translate("FileTexts", "ほかのプログラムがこのプロジェクトを保存しています。");
+    return QCoreApplication::translate(
+               "FileTexts", "ほかのプログラム%1がこのプロジェクトを使っています。終わるのを待ってから"
+                            "やり直してください。そのプログラムがもう動いていないのに続くときは、"
+                            "このロックファイルを削除してください。")
+        .arg(holder);
+}
+// %1 the program's name, %2 its process number.
+[[nodiscard]] inline QString lockHolder(const QString& program, qint64 pid)
+{
+    return QCoreApplication::translate("FileTexts", "（%1、プロセス %2）").arg(program).arg(pid);
 }
 
 } // namespace FileTexts

@@ -72,6 +72,16 @@ namespace SettingsTexts {
 {
     return QCoreApplication::translate("SettingsTexts", "設定ファイルを書き込めません。保存されていません。");
 }
+// Yes, No and Cancel are the box's own buttons.
+[[nodiscard]] inline QString changedElsewhere()
+{
+    return QCoreApplication::translate(
+        "SettingsTexts",
+        "このプロジェクトのファイルは、ここで読み込んだ後にほかのプログラムが変更しました。\n"
+        "「はい」: ここでの内容で上書きします（ほかのプログラムの変更は失われます）。\n"
+        "「いいえ」: ほかのプログラムが保存した内容を読み込みます（ここでの変更は失われます）。\n"
+        "「キャンセル」: 保存しません。");
+}
 [[nodiscard]] inline QString cutAtLineBreak()
 {
     return QCoreApplication::translate(

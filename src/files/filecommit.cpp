@@ -2,11 +2,13 @@
 #include "files/filecommit.h"
 
 #include "dialogs/filetexts.h"
+#include "files/grouplock.h"
+#include "files/wholewriter.h"
 #include "files/writabletarget.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -25,20 +27,15 @@ struct Pending {
 using Failure = FileCommit::Failure;
 
 const QString kLockSuffix = QStringLiteral(".lock");
-// Far longer than a save takes, short enough for a window that waits to stay bearable.
-constexpr int kLockWaitMs = 3000;
 
 // One program at a time replaces a group: two saves of one project at once would replace each
 // other's new files, and one's settings could end up beside the other's data. A save waits for
-// the other to end. Where the folder takes no new files there is no lock, and no new files to mix.
-Failure lockGroup(std::optional<QLockFile>& lock, const QString& markerPath)
+// the other to end.
+Failure lockGroup(GroupLock& lock)
 {
-    lock.emplace(markerPath + kLockSuffix);
-    // Stale only when its holder is gone: a slow disk must not let a second save in.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(kLockWaitMs) || lock->error() != QLockFile::LockFailedError)
+    if (lock.take())
         return {};
-    return {markerPath, FileTexts::groupBusy(), FileCommit::kBusy};
+    return {lock.path(), lock.problem(), FileCommit::kBusy};
 }
 
 Failure resolveAll(const QStringList& paths, std::vector<Pending>& pending)
@@ -63,16 +60,18 @@ QByteArray markerText(const std::vector<Pending>& pending)
 
 // On the disk, not only in the system's cache, before the marker exists: a power cut must not
 // leave a marker beside new files that never reached the disk. Journaling file systems keep the
-// order of creating, renaming and removing files, so the folder itself is not synced.
-bool synced(QFileDevice& file)
+// order of creating, renaming and removing files, so the folder itself is not synced. The system's
+// reason when it fails, else empty.
+QString synced(QFile& file)
 {
-    if (!file.flush())
-        return false;
 #ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
+    if (::fsync(file.handle()) != 0)
+        return qt_error_string(errno);
 #else
-    return true;
+    if (!file.flush())
+        return file.errorString();
 #endif
+    return {};
 }
 
 // Replaces the target in one step; QFile::rename refuses an existing target.
@@ -104,11 +103,15 @@ bool allExist(const std::vector<Pending>& pending)
     return true;
 }
 
-Failure writeOne(QFileDevice& file, const FileCommit::Target& target, int index)
+// The file is open unbuffered, so that no write waits in a buffer where its failure goes unseen.
+Failure writeOne(QFile& file, const FileCommit::Target& target, int index)
 {
-    if (target.write(file) && synced(file))
-        return {};
-    return {target.path, file.errorString(), index};
+    WholeWriter writer(file);
+    if (!target.write(writer))
+        return {target.path, writer.failure(), index};
+    if (const QString reason = synced(file); !reason.isEmpty())
+        return {target.path, reason, index};
+    return {};
 }
 
 // Without a place for new files the old ones are overwritten from their first byte and then cut
@@ -117,12 +120,14 @@ Failure overwriteInPlace(const std::vector<Pending>& pending, const std::vector<
 {
     for (std::size_t i = 0; i < pending.size(); ++i) {
         QFile file(pending[i].target);
-        if (!file.open(QIODevice::ReadWrite))
+        if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
             return {targets[i].path, file.errorString(), int(i)};
         if (Failure failure = writeOne(file, targets[i], int(i)); failure.failed())
             return failure;
-        if (!file.resize(file.pos()) || !synced(file))
+        if (!file.resize(file.pos()))
             return {targets[i].path, file.errorString(), int(i)};
+        if (const QString reason = synced(file); !reason.isEmpty())
+            return {targets[i].path, reason, int(i)};
     }
     return {};
 }
@@ -176,9 +181,9 @@ FileCommit::Failure FileCommit::commit(const QString& markerPath, const std::vec
     for (const Target& target : targets)
         paths << target.path;
     const bool marked = !markerPath.isEmpty();
-    std::optional<QLockFile> lock;
+    std::optional<GroupLock> lock;
     if (marked) {
-        if (Failure failure = lockGroup(lock, markerPath); failure.failed())
+        if (Failure failure = lockGroup(lock.emplace(lockPath(markerPath))); failure.failed())
             return failure;
         if (Failure failure = finishMarked(markerPath, paths); failure.failed())
             return failure;
@@ -200,7 +205,7 @@ FileCommit::Failure FileCommit::commit(const QString& markerPath, const std::vec
         // A file left by a save that never wrote its marker holds nothing anybody needs.
         QFile::remove(pending[i].temporary);
         QFile file(pending[i].temporary);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             return failedBeforeReplacing(pending[i].temporary, {targets[i].path, file.errorString(), int(i)});
         if (QFileInfo::exists(pending[i].target))
             file.setPermissions(QFileInfo(pending[i].target).permissions());
@@ -233,6 +238,11 @@ FileCommit::Failure FileCommit::commit(const QString& markerPath, const std::vec
     return {};
 }
 
+QString FileCommit::lockPath(const QString& markerPath)
+{
+    return markerPath + kLockSuffix;
+}
+
 FileCommit::Failure FileCommit::replace(const Target& target)
 {
     return commit({}, {target});
@@ -241,9 +251,9 @@ FileCommit::Failure FileCommit::replace(const Target& target)
 FileCommit::Failure FileCommit::recover(const QString& markerPath, const QStringList& targets,
                                         const std::function<void()>& read)
 {
-    std::optional<QLockFile> lock;
+    std::optional<GroupLock> lock;
     if (read || markerExists(markerPath)) {
-        if (Failure failure = lockGroup(lock, markerPath); failure.failed())
+        if (Failure failure = lockGroup(lock.emplace(lockPath(markerPath))); failure.failed())
             return failure;
     }
     if (Failure failure = finishMarked(markerPath, targets); failure.failed())

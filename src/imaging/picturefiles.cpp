@@ -111,10 +111,10 @@ PictureFiles::Loaded PictureFiles::read(const QString& path)
 QString PictureFiles::write(const QImage& picture, const QString& path, const char* format)
 {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    // Every write is checked when the file is flushed, and the old picture stays until then;
-    // QSaveFile would ignore a failure of that last flush and report the picture written.
-    const FileCommit::Failure failure = FileCommit::replace(
-        {path, [&](QFileDevice& file) { return QImageWriter(&file, format).write(rgb); }});
+    // Every write is checked, and the old picture stays until the new one is whole; QSaveFile
+    // would ignore a failure of its last flush and report the picture written.
+    const FileCommit::Failure failure =
+        FileCommit::replace({path, [&](QIODevice& file) { return QImageWriter(&file, format).write(rgb); }});
     if (!failure.failed())
         return {};
     return failure.reason.isEmpty() ? PictureTexts::notWritten() : failure.reason;

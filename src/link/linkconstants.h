@@ -95,4 +95,8 @@ inline constexpr int kReadyRecheckMs = 1000;
 // pace to stop the writer before the next chunk.
 inline constexpr int kPseudoTerminalReaderMs = 10;
 
+// The line stays quiet this long after an exchange before the next one on the same port: after
+// 16 rows the card waits about as long for 16 more before it takes a new greeting as one.
+inline constexpr int kQuietBetweenExchangesMs = 3000;
+
 } // namespace Link

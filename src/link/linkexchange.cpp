@@ -54,8 +54,9 @@ LinkExchange::LinkExchange(SerialLine& line, LinkTime& time, QObject* parent)
     connect(&m_line, &SerialLine::failed, this, [this] { end(ExchangeOutcome::LineFailed); });
 }
 
-void LinkExchange::start()
+void LinkExchange::start(qint64 quietFirstMs)
 {
+    m_quietFirstMs = quietFirstMs;
     run();
 }
 
@@ -81,6 +82,11 @@ QCoro::Task<> LinkExchange::run()
         // A connection that is never made is a port that cannot be opened: nothing was sent.
         emit finished(m_outcome == ExchangeOutcome::LineFailed ? ExchangeOutcome::PortUnavailable
                                                                : *m_outcome);
+        co_return;
+    }
+    const bool quiet = co_await waitMs(int(m_quietFirstMs));
+    if (!quiet) {
+        emit finished(*m_outcome);
         co_return;
     }
     m_line.setDtr(true);

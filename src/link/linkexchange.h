@@ -20,8 +20,10 @@ class LinkExchange : public QObject {
 public:
     LinkExchange(SerialLine& line, LinkTime& time, QObject* parent = nullptr);
 
-    // finished() may come before start() returns, when the port cannot be opened.
-    void start();
+    // finished() may come before start() returns, when the port cannot be opened. With the line
+    // open, the exchange first keeps it quiet for quietFirstMs, the rest of the gap the card needs
+    // after the exchange before.
+    void start(qint64 quietFirstMs = 0);
     // Ends the exchange at its next wait or drain; finished() follows from the event loop.
     void stop();
 
@@ -56,6 +58,7 @@ private:
     LinkTime& m_time;
     LinkTimer* m_timer = nullptr;
     std::optional<ExchangeOutcome> m_outcome; // set once the exchange must end early
+    qint64 m_quietFirstMs = 0;
     int m_progressMaximum = 0;
     qint64 m_lineDueMs = 0; // when 9600 baud would have sent everything written so far
 };

@@ -61,7 +61,8 @@ bool TransferCommands::send(Overflow overflow)
         return false;
     auto* exchange = new UploadExchange(m_project, m_line, m_time, this);
     connect(exchange, &LinkExchange::progressChanged, this, &TransferCommands::uploadProgressChanged);
-    m_status->uploadStarted(qRound64(UploadEstimate::of(m_project).seconds * 1000));
+    m_status->uploadStarted(qRound64(UploadEstimate::of(m_project).seconds * 1000) +
+                            m_spacing.waitMs(m_device));
     start(exchange);
     return true;
 }
@@ -137,7 +138,7 @@ void TransferCommands::start(LinkExchange* exchange)
     m_exchange = exchange;
     connect(exchange, &LinkExchange::finished, this,
             [this, exchange](ExchangeOutcome outcome) { exchangeFinished(exchange, outcome); });
-    exchange->start();
+    exchange->start(m_spacing.waitMs(m_device));
 }
 
 void TransferCommands::exchangeFinished(LinkExchange* exchange, ExchangeOutcome outcome)
@@ -149,6 +150,8 @@ void TransferCommands::exchangeFinished(LinkExchange* exchange, ExchangeOutcome 
     m_exchange = nullptr;
     const QString detail = failureDetail();
     m_line.close();
+    if (outcome != ExchangeOutcome::PortUnavailable && outcome != ExchangeOutcome::NotOpened)
+        m_spacing.ended(m_device);
     Failure failure = failureOf(outcome);
     // A network line knows better what went wrong than "in use or missing" or "lost".
     if (!failure.title.isEmpty() && !m_line.failure().isEmpty())

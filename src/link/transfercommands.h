@@ -2,6 +2,7 @@
 #pragma once
 
 #include "link/exchangeoutcome.h"
+#include "link/exchangespacing.h"
 
 #include <QObject>
 #include <QString>
@@ -18,7 +19,8 @@ class TransferStatus;
 // The operator's two commands that talk to the card, with their guards: nothing while an exchange
 // holds the line open, no upload of an empty project, no exchange without a valid port name, no
 // upload that the card's memory cannot hold without the operator's word. The line is closed after
-// every exchange, however it ended.
+// every exchange, however it ended, and the next exchange on the same port keeps the gap the card
+// needs after it.
 class TransferCommands : public QObject {
     Q_OBJECT
 
@@ -43,6 +45,8 @@ public:
 
     // What the last exchange did, or how long the running upload has left.
     [[nodiscard]] QString status() const;
+    // How long the ports used so far must stay quiet before a card on them takes a new exchange.
+    [[nodiscard]] qint64 quietLeftMs() const { return m_spacing.longestWaitMs(); }
 
 signals:
     void uploadProgressChanged(int maximum, int value);
@@ -66,6 +70,7 @@ private:
     const Clock& m_clock;
     LinkTime& m_time;
     TransferStatus* m_status = nullptr;
+    ExchangeSpacing m_spacing{m_time};
     LinkExchange* m_exchange = nullptr;
     QString m_portText; // as chosen or typed for the exchange running or last run
     QString m_device;   // what the line opened for it

@@ -11,6 +11,8 @@
 namespace {
 
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+// More than the sections and lines of a whole project.
+constexpr std::size_t kRoomForAProject = 512;
 
 bool isBlank(char c)
 {
@@ -33,20 +35,36 @@ char asciiLower(char c)
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
-// Names that match give the same folded name. Only ASCII letters fold: the second byte of a
-// two-byte character must keep its case.
-QByteArray folded(QByteArrayView name)
+// Names match regardless of the case of ASCII letters. Only ASCII letters fold: the second byte
+// of a two-byte character must keep its case.
+template <typename Visit> void forEachFolded(QByteArrayView name, Visit&& visit)
 {
-    QByteArray result(name.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < name.size(); ++i) {
         if (CodePage932::isLeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size()) {
-            result[i] = name[i];
-            ++i;
-            result[i] = name[i];
+            visit(name[i]);
+            visit(name[++i]);
         } else {
-            result[i] = asciiLower(name[i]);
+            visit(asciiLower(name[i]));
         }
     }
+}
+
+// A quick first comparison of names, taken of every section while reading without a copy of its
+// name.
+std::uint64_t foldedHash(QByteArrayView name)
+{
+    constexpr std::uint64_t kOffset = 14695981039346656037ULL; // FNV-1a
+    constexpr std::uint64_t kPrime = 1099511628211ULL;
+    std::uint64_t hash = kOffset;
+    forEachFolded(name, [&](char c) { hash = (hash ^ static_cast<unsigned char>(c)) * kPrime; });
+    return hash;
+}
+
+QByteArray folded(QByteArrayView name)
+{
+    QByteArray result;
+    result.reserve(name.size());
+    forEachFolded(name, [&](char c) { result += c; });
     return result;
 }
 
@@ -126,27 +144,34 @@ ProfileDocument::ProfileDocument(QByteArray bytes)
         m_prefix = qsizetype(sizeof(kUtf8Mark) - 1);
     const char* const data = m_bytes.constData();
     const qsizetype size = m_bytes.size();
-    // Counted first, so that a large file fills its tables without moving them.
-    const auto sections = std::size_t(std::count(data, data + size, '['));
-    m_lines.reserve(std::size_t(std::count(data, data + size, '\n')) + 1);
-    m_sections.reserve(sections + 1);
-    m_index.reserve(qsizetype(sections));
+    // Counted first, so that a large file fills its tables without moving them, and a save that
+    // adds a project's sections to it does not move them either.
+    const auto sections = std::size_t(std::count(data, data + size, '[')) + kRoomForAProject;
+    const auto lines = std::max(std::count(data, data + size, '\n'), std::count(data, data + size, '\r'));
+    m_lines.reserve(std::size_t(lines) + kRoomForAProject);
+    m_sections.reserve(sections);
+    m_sectionHashes.reserve(sections);
     bool formKnown = false;
-    qsizetype start = m_prefix;
-    while (start < size) {
-        // Lines end in CR LF, LF or a lone CR; memchr finds either quickly in a large file.
-        const auto* newline =
-            static_cast<const char*>(std::memchr(data + start, '\n', std::size_t(size - start)));
-        const qsizetype lineFeed = newline ? newline - data : size;
-        const auto* cr =
-            static_cast<const char*>(std::memchr(data + start, '\r', std::size_t(lineFeed - start)));
-        const qsizetype crAt = cr ? cr - data : lineFeed;
-        Line line{start, crAt - start, LineEnd::None};
-        if (crAt + 1 < lineFeed || (cr && !newline)) {
+    // The next line feed and carriage return, each looked for again only once passed, so that a
+    // file whose lines end in one of them alone is still read in one pass.
+    const auto next = [&](char c, qsizetype from) {
+        const auto* found = static_cast<const char*>(std::memchr(data + from, c, std::size_t(size - from)));
+        return found ? found - data : size;
+    };
+    qsizetype lineFeed = -1;
+    qsizetype cr = -1;
+    for (qsizetype start = m_prefix; start < size;) {
+        if (lineFeed < start)
+            lineFeed = next('\n', start);
+        if (cr < start)
+            cr = next('\r', start);
+        // Lines end in CR LF, LF or a lone CR.
+        Line line{start, std::min(cr, lineFeed) - start, LineEnd::None};
+        if (cr < lineFeed && (cr + 1 != lineFeed || lineFeed == size)) {
             line.end = LineEnd::Cr;
-            start = crAt + 1;
+            start = cr + 1;
         } else {
-            line.end = !newline ? LineEnd::None : cr ? LineEnd::CrLf : LineEnd::Lf;
+            line.end = lineFeed == size ? LineEnd::None : cr + 1 == lineFeed ? LineEnd::CrLf : LineEnd::Lf;
             start = lineFeed + 1;
         }
         if (!formKnown && line.end != LineEnd::None) {
@@ -155,10 +180,8 @@ ProfileDocument::ProfileDocument(QByteArray bytes)
         }
         if (const auto name = sectionName(text(line))) {
             closeSection();
-            // 0 is the lines before the first section, never a named one: a new entry is unset.
-            if (std::size_t& first = m_index[folded(*name)]; first == 0)
-                first = m_sections.size();
-            m_sections.push_back(Section{m_lines.size(), m_lines.size(), 0, true, {}});
+            m_sectionHashes.push_back(foldedHash(*name));
+            m_sections.push_back(Section{m_lines.size(), m_lines.size(), 0, true});
         }
         m_lines.push_back(line);
     }
@@ -184,11 +207,16 @@ QByteArray ProfileDocument::toBytes() const
         bytes += text(line);
         bytes += endBytes(line.end);
     };
-    for (const Section& section : m_sections) {
+    auto added = m_added.cbegin();
+    for (std::size_t s = 0; s < m_sections.size(); ++s) {
+        const Section& section = m_sections[s];
         for (std::size_t i = section.begin; i < section.insertAt; ++i)
             append(m_lines[i]);
-        for (const Line& line : section.added)
-            append(line);
+        if (added != m_added.cend() && added->first == s) {
+            for (const Line& line : added->second)
+                append(line);
+            ++added;
+        }
         for (std::size_t i = section.insertAt; i < section.end; ++i)
             append(m_lines[i]);
     }
@@ -198,9 +226,16 @@ QByteArray ProfileDocument::toBytes() const
 std::size_t ProfileDocument::lineCount() const
 {
     std::size_t count = m_lines.size();
-    for (const Section& section : m_sections)
-        count += section.added.size();
+    for (const auto& [section, lines] : m_added)
+        count += lines.size();
     return count;
+}
+
+const std::vector<ProfileDocument::Line>& ProfileDocument::addedTo(std::size_t section) const
+{
+    static const std::vector<Line> kNone;
+    const auto found = m_added.find(section);
+    return found == m_added.cend() ? kNone : found->second;
 }
 
 ProfileDocument::Line ProfileDocument::newLine(QByteArrayView text)
@@ -212,21 +247,38 @@ ProfileDocument::Line ProfileDocument::newLine(QByteArrayView text)
 
 ProfileDocument::Line* ProfileDocument::lastLine()
 {
-    Section& last = m_sections.back();
-    if (last.end > last.insertAt || (last.added.empty() && last.end > last.begin))
+    const Section& last = m_sections.back();
+    const auto added = m_added.find(m_sections.size() - 1);
+    const bool anyAdded = added != m_added.end() && !added->second.empty();
+    if (last.end > last.insertAt || (!anyAdded && last.end > last.begin))
         return &m_lines[last.end - 1];
-    return last.added.empty() ? nullptr : &last.added.back();
+    return anyAdded ? &added->second.back() : nullptr;
 }
 
 std::optional<std::size_t> ProfileDocument::findSection(QByteArrayView section) const
 {
-    const auto found = m_index.constFind(folded(section));
-    return found == m_index.cend() ? std::nullopt : std::optional<std::size_t>(*found);
+    QByteArray name = folded(section);
+    if (const auto known = m_found.constFind(name); known != m_found.cend())
+        return *known;
+    // The first of duplicated sections counts; another name of the same hash is passed over.
+    std::optional<std::size_t> found;
+    const std::uint64_t hash = foldedHash(section);
+    for (auto at = std::find(m_sectionHashes.cbegin() + 1, m_sectionHashes.cend(), hash);
+         at != m_sectionHashes.cend(); at = std::find(at + 1, m_sectionHashes.cend(), hash)) {
+        const auto index = std::size_t(at - m_sectionHashes.cbegin());
+        if (folded(*sectionName(text(m_lines[m_sections[index].begin]))) == name) {
+            found = index;
+            break;
+        }
+    }
+    m_found.insert(std::move(name), found);
+    return found;
 }
 
-std::optional<ProfileDocument::KeyAt> ProfileDocument::findKey(const Section& section,
-                                                               QByteArrayView key) const
+std::optional<ProfileDocument::KeyAt> ProfileDocument::findKey(std::size_t index, QByteArrayView key) const
 {
+    const Section& section = m_sections[index];
+    const std::vector<Line>& added = addedTo(index);
     const QByteArray wanted = folded(key);
     const auto matches = [&](const Line& line) {
         const auto name = keyName(text(line));
@@ -236,8 +288,8 @@ std::optional<ProfileDocument::KeyAt> ProfileDocument::findKey(const Section& se
         if (matches(m_lines[i]))
             return KeyAt{false, i};
     }
-    for (std::size_t i = 0; i < section.added.size(); ++i) {
-        if (matches(section.added[i]))
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        if (matches(added[i]))
             return KeyAt{true, i};
     }
     return std::nullopt;
@@ -251,28 +303,27 @@ void ProfileDocument::writeString(QByteArrayView section, QByteArrayView key, QB
     if (!found) {
         if (Line* last = lastLine(); last && last->end == LineEnd::None)
             last->end = m_lineEnd;
-        const QByteArray name = folded(section);
-        if (!m_index.contains(name))
-            m_index.insert(name, m_sections.size());
-        m_sections.push_back(Section{m_lines.size(), m_lines.size() + 1, m_lines.size() + 1, true, {}});
+        m_found.insert(folded(section), m_sections.size());
+        m_sectionHashes.push_back(foldedHash(section));
+        m_sections.push_back(Section{m_lines.size(), m_lines.size() + 1, m_lines.size() + 1, true});
         m_lines.push_back(newLine('[' + section.toByteArray() + ']'));
-        m_sections.back().added.push_back(newLine(key.toByteArray() + '=' + stored));
+        m_added[m_sections.size() - 1].push_back(newLine(key.toByteArray() + '=' + stored));
         return;
     }
-    Section& target = m_sections[*found];
-    if (const auto at = findKey(target, key)) {
-        const Line& line = lineAt(target, *at);
+    if (const auto at = findKey(*found, key)) {
+        Line& line = lineAt(*found, *at);
         if (unquoted(valueOf(text(line))) == wanted)
             return;
         Line replaced = newLine(keyName(text(line))->toByteArray() + '=' + stored);
         replaced.end = line.end;
-        (at->added ? target.added[at->index] : m_lines[at->index]) = replaced;
+        line = replaced;
         return;
     }
-    Line& previous = target.added.empty() ? m_lines[target.insertAt - 1] : target.added.back();
+    std::vector<Line>& added = m_added[*found];
+    Line& previous = added.empty() ? m_lines[m_sections[*found].insertAt - 1] : added.back();
     if (previous.end == LineEnd::None)
         previous.end = m_lineEnd;
-    target.added.push_back(newLine(key.toByteArray() + '=' + stored));
+    added.push_back(newLine(key.toByteArray() + '=' + stored));
 }
 
 void ProfileDocument::writeInt(QByteArrayView section, QByteArrayView key, std::int64_t value)
@@ -285,11 +336,11 @@ std::optional<QByteArray> ProfileDocument::value(QByteArrayView section, QByteAr
     const auto found = findSection(section);
     if (!found)
         return std::nullopt;
-    const Section& target = m_sections[*found];
-    const auto line = findKey(target, key);
+    const auto line = findKey(*found, key);
     if (!line)
         return std::nullopt;
-    return unquoted(valueOf(text(lineAt(target, *line)))).toByteArray();
+    const Line& held = line->added ? addedTo(*found)[line->index] : m_lines[line->index];
+    return unquoted(valueOf(text(held))).toByteArray();
 }
 
 QByteArray ProfileDocument::readString(QByteArrayView section, QByteArrayView key, QByteArrayView fallback,

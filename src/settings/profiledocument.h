@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -12,7 +13,7 @@
 // names match regardless of case, the first of duplicated sections or keys counts, a new section
 // goes to the end of the file and a new key to the end of its section, and every line that is not
 // written keeps its bytes and its line end. Saving and loading use it; it never touches a file.
-// Sections are indexed once, so reading every key of a large file takes time in proportion to it.
+// Reading it and writing every key of a project takes time in proportion to its size.
 class ProfileDocument {
 public:
     ProfileDocument() = default;
@@ -51,7 +52,6 @@ private:
         std::size_t end = 0;
         std::size_t insertAt = 0;
         bool hasHeader = false;
-        std::vector<Line> added;
     };
     struct KeyAt {
         bool added = false;
@@ -66,10 +66,11 @@ private:
     [[nodiscard]] Line newLine(QByteArrayView text);
     [[nodiscard]] Line* lastLine();
     [[nodiscard]] std::optional<std::size_t> findSection(QByteArrayView section) const;
-    [[nodiscard]] std::optional<KeyAt> findKey(const Section& section, QByteArrayView key) const;
-    [[nodiscard]] const Line& lineAt(const Section& section, KeyAt at) const
+    [[nodiscard]] std::optional<KeyAt> findKey(std::size_t section, QByteArrayView key) const;
+    [[nodiscard]] const std::vector<Line>& addedTo(std::size_t section) const;
+    [[nodiscard]] Line& lineAt(std::size_t section, KeyAt at)
     {
-        return at.added ? section.added[at.index] : m_lines[at.index];
+        return at.added ? m_added[section][at.index] : m_lines[at.index];
     }
     void closeSection();
 
@@ -81,6 +82,13 @@ private:
     LineEnd m_lineEnd = LineEnd::CrLf;
     std::vector<Line> m_lines;
     std::vector<Section> m_sections{Section{}};
-    // Each name, folded as the names are compared, to the first section that bears it.
-    QHash<QByteArray, std::size_t> m_index;
+    // The lines written since reading, by section: only the few sections a save writes have any.
+    std::map<std::size_t, std::vector<Line>> m_added;
+    // A hash of each section's name, folded as names are compared, for a quick first look: a file
+    // of millions of sections is read without building a table of them. Index 0 stands for the
+    // lines before the first section, which have no name.
+    std::vector<std::uint64_t> m_sectionHashes{0};
+    // Each section looked for, by its folded name, and where it was found: a settings file is read
+    // and written by a few dozen names, so each costs one look through the hashes.
+    mutable QHash<QByteArray, std::optional<std::size_t>> m_found;
 };

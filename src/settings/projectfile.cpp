@@ -140,58 +140,76 @@ ProjectFile ProjectFile::read(const ProfileDocument& document)
     return file;
 }
 
-ProjectFile::Losses ProjectFile::write(ProfileDocument& document, const ProfileDocument& origin) const
+ProjectFile::Losses ProjectFile::write(ProfileDocument& document) const
+{
+    return write(document, FileOrigin{});
+}
+
+ProjectFile::Losses ProjectFile::write(ProfileDocument& document, const FileOrigin& origin) const
 {
     Losses losses;
+    const ProfileDocument& kept = origin.document;
+    const ProjectFile* before = origin.values ? &*origin.values : nullptr;
     // Texts are compared as loading reads them, cut to their buffers.
     const auto writeText = [&](QByteArrayView section, QByteArrayView key, const QString& text,
-                               int bufferSize) {
-        const auto kept = origin.value(section, key);
-        if (kept && CodePage932::decode(CodePage932::cutToBuffer(*kept, bufferSize)) == text) {
-            document.writeString(section, key, *kept);
+                               int bufferSize, bool unchanged) {
+        const auto bytes = kept.value(section, key);
+        if (bytes &&
+            (unchanged || CodePage932::decode(CodePage932::cutToBuffer(*bytes, bufferSize)) == text)) {
+            document.writeString(section, key, *bytes);
             return true;
         }
         document.writeString(section, key, CodePage932::encode(text));
         return CodePage932::canEncode(text);
     };
-    const auto writeNumber = [&](QByteArrayView section, QByteArrayView key, int value, auto narrowed) {
-        const auto kept = origin.value(section, key);
-        if (kept && !kept->isEmpty() && narrowed(origin.readInt(section, key, 0)) == value)
-            document.writeString(section, key, *kept);
+    const auto writeNumber = [&](QByteArrayView section, QByteArrayView key, int value, auto narrowed,
+                                 bool unchanged) {
+        const auto bytes = kept.value(section, key);
+        if (bytes && (unchanged || (!bytes->isEmpty() && narrowed(kept.readInt(section, key, 0)) == value)))
+            document.writeString(section, key, *bytes);
         else
             document.writeInt(section, key, value);
     };
-    const auto writeInt = [&](QByteArrayView section, QByteArrayView key, int value) {
-        writeNumber(section, key, value, narrow16);
+    const auto writeInt = [&](QByteArrayView section, QByteArrayView key, int value, bool unchanged) {
+        writeNumber(section, key, value, narrow16, unchanged);
     };
-    writeInt(kScreenWidthSection, kScreenWidthKey, screenWidth);
-    writeInt(kScreenHeightSection, kScreenHeightKey, screenHeight);
+    const auto same = [&](auto member) { return before && before->*member == this->*member; };
+    writeInt(kScreenWidthSection, kScreenWidthKey, screenWidth, same(&ProjectFile::screenWidth));
+    writeInt(kScreenHeightSection, kScreenHeightKey, screenHeight, same(&ProjectFile::screenHeight));
     for (int m = 0; m < kMessageCount; ++m) {
         const Message& message = messages[m];
+        const auto sameInMessage = [&](auto member) {
+            return before && before->messages[m].*member == message.*member;
+        };
         const QByteArray fonts = fontSection(m);
         const QByteArray modes = modeSection(m);
-        bool encodable = writeText(kTextSection, textKey(m), message.text, kTextBuffer);
-        encodable &= writeText(fonts, kFontName, message.fontName, kFontNameBuffer);
-        encodable &= writeText(fonts, kFontSize, message.fontSize, kShortBuffer);
-        writeInt(fonts, kFontBold, message.bold);
-        writeInt(modes, kMoveDirection, message.direction);
-        writeInt(modes, kFlash, message.flash);
-        writeInt(modes, kMoveSpeed, message.speed);
-        writeInt(modes, kLoopLamp, message.loopLamp);
-        encodable &= writeText(kAdjustSection, adjustKey(m), message.adjust, kShortBuffer);
+        bool encodable =
+            writeText(kTextSection, textKey(m), message.text, kTextBuffer, sameInMessage(&Message::text));
+        encodable &=
+            writeText(fonts, kFontName, message.fontName, kFontNameBuffer, sameInMessage(&Message::fontName));
+        encodable &=
+            writeText(fonts, kFontSize, message.fontSize, kShortBuffer, sameInMessage(&Message::fontSize));
+        writeInt(fonts, kFontBold, message.bold, sameInMessage(&Message::bold));
+        writeInt(modes, kMoveDirection, message.direction, sameInMessage(&Message::direction));
+        writeInt(modes, kFlash, message.flash, sameInMessage(&Message::flash));
+        writeInt(modes, kMoveSpeed, message.speed, sameInMessage(&Message::speed));
+        writeInt(modes, kLoopLamp, message.loopLamp, sameInMessage(&Message::loopLamp));
+        encodable &= writeText(kAdjustSection, adjustKey(m), message.adjust, kShortBuffer,
+                               sameInMessage(&Message::adjust));
         if (!encodable)
             losses.unencodable.append(m);
     }
-    writeNumber(kAlternateSection, kAltBegin, altBegin, narrowByte);
-    writeNumber(kAlternateSection, kAltCount, altCount, narrowByte);
-    writeInt(kClockSection, kTimeMessage, timeMessage);
-    writeInt(kClockSection, kDaysMessage, daysMessage);
-    writeInt(kClockSection, kHourPosition, hourPosition);
-    writeInt(kClockSection, kMinutePosition, minutePosition);
-    writeInt(kClockSection, kDaysPosition, daysPosition);
-    losses.daysUnencodable = !writeText(kClockSection, kDays, countdownDays, kShortBuffer);
-    writeInt(kWorkTimeSection, kWorkTimeEnable, workTimeEnabled);
-    writeInt(kWorkTimeSection, kStartWorkTime, startMinutes);
-    writeInt(kWorkTimeSection, kEndWorkTime, endMinutes);
+    writeNumber(kAlternateSection, kAltBegin, altBegin, narrowByte, same(&ProjectFile::altBegin));
+    writeNumber(kAlternateSection, kAltCount, altCount, narrowByte, same(&ProjectFile::altCount));
+    writeInt(kClockSection, kTimeMessage, timeMessage, same(&ProjectFile::timeMessage));
+    writeInt(kClockSection, kDaysMessage, daysMessage, same(&ProjectFile::daysMessage));
+    writeInt(kClockSection, kHourPosition, hourPosition, same(&ProjectFile::hourPosition));
+    writeInt(kClockSection, kMinutePosition, minutePosition, same(&ProjectFile::minutePosition));
+    writeInt(kClockSection, kDaysPosition, daysPosition, same(&ProjectFile::daysPosition));
+    losses.daysUnencodable =
+        !writeText(kClockSection, kDays, countdownDays, kShortBuffer, same(&ProjectFile::countdownDays));
+    writeInt(kWorkTimeSection, kWorkTimeEnable, workTimeEnabled, same(&ProjectFile::workTimeEnabled));
+    writeInt(kWorkTimeSection, kStartWorkTime, startMinutes, same(&ProjectFile::startMinutes));
+    writeInt(kWorkTimeSection, kEndWorkTime, endMinutes, same(&ProjectFile::endMinutes));
     return losses;
 }

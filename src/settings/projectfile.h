@@ -7,8 +7,10 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 class Project;
+struct FileOrigin;
 
 // Everything a settings file stores, as plain values: list settings as entry indexes (the speed
 // as index + 1), check boxes as 0 or 1, texts as typed. Saving captures it from the project and
@@ -47,10 +49,12 @@ struct ProjectFile {
     [[nodiscard]] static ProjectFile capture(const Project& project, Losses* losses = nullptr);
     [[nodiscard]] static ProjectFile read(const ProfileDocument& document);
     // In the order the keys have always been written, so a file written from nothing has its
-    // sections in the familiar order. A value that reads from the origin (the file last loaded or
-    // saved) as it is now is written with the origin's bytes, so that what nobody changed keeps
-    // every byte, even bytes the code page does not know; the others are converted.
-    Losses write(ProfileDocument& document, const ProfileDocument& origin = {}) const;
+    // sections in the familiar order. A value that nobody changed since the origin was read or
+    // written, or that reads from the origin as it is now, is written with the origin's bytes, so
+    // that it keeps every byte, even bytes the code page does not know and numbers out of their
+    // range; the others are converted.
+    Losses write(ProfileDocument& document, const FileOrigin& origin) const;
+    Losses write(ProfileDocument& document) const;
 
     int screenWidth = 0;
     int screenHeight = 0;
@@ -68,4 +72,12 @@ struct ProjectFile {
     int endMinutes = 0;
 
     friend bool operator==(const ProjectFile&, const ProjectFile&) = default;
+};
+
+// The settings file last loaded or saved, and the values the project held right after. A value
+// loading could not take (a number out of its range) is held otherwise than the file says; as
+// long as it is still held so, the operator did not change it and the file's bytes stay.
+struct FileOrigin {
+    ProfileDocument document;
+    std::optional<ProjectFile> values;
 };

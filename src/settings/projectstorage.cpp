@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/projectstorage.h"
 
+#include "files/grouplock.h"
 #include "model/displaydata.h"
 #include "settings/settingsformat.h"
 #include "settings/settingslog.h"
@@ -28,6 +29,29 @@ constexpr std::array kUnreadableForms{
     Form{QByteArrayView("\xFF\xFE", 2), "UTF-16"},
     Form{QByteArrayView("\xFE\xFF", 2), "UTF-16"},
 };
+constexpr auto kUnmarkedUtf16 = "UTF-16";
+// Enough of the start to tell the form: the first section's name.
+constexpr qsizetype kFormSample = 64;
+
+// UTF-16 without its mark: text in the Latin range, as every name of a settings file is, has a zero
+// in every second byte. Code page 932 has no zero bytes at all.
+bool looksLikeUnmarkedUtf16(QByteArrayView bytes)
+{
+    const QByteArrayView sample = bytes.first(std::min(bytes.size(), kFormSample) & ~qsizetype(1));
+    const auto zeroEverySecond = [&](qsizetype first) {
+        for (qsizetype i = first; i < sample.size(); i += 2) {
+            if (sample[i] != 0)
+                return false;
+        }
+        return true;
+    };
+    return !sample.isEmpty() && (zeroEverySecond(0) || zeroEverySecond(1));
+}
+
+ProjectStorage::Fingerprint fingerprintOf(QByteArrayView settings, QByteArrayView data)
+{
+    return {settings.size(), data.size(), qHash(settings), qHash(data)};
+}
 
 ProjectStorage::Failure failure(ProjectStorage::Error error, const QString& path, const QString& reason = {})
 {
@@ -59,6 +83,8 @@ std::variant<QByteArray, ProjectStorage::Failure> readSettings(const QString& pa
         if (QByteArrayView(bytes).startsWith(form.mark))
             return failure(Error::SettingsForm, path, QString::fromLatin1(form.name));
     }
+    if (looksLikeUnmarkedUtf16(bytes))
+        return failure(Error::SettingsForm, path, QString::fromLatin1(kUnmarkedUtf16));
     qCDebug(lcSettings) << "read" << bytes.size() << "bytes from" << path;
     return bytes;
 }
@@ -127,6 +153,11 @@ QString withSettingsExtension(const QString& path)
     return QFileInfo(path).suffix().isEmpty() ? path + SettingsFormat::kExtension : path;
 }
 
+QString lockPath(const QString& settingsPath)
+{
+    return FileCommit::lockPath(settingsPath + SettingsFormat::kSavingMarkerSuffix);
+}
+
 ReadResult read(const QString& settingsPath)
 {
     if (!namesPair(settingsPath))
@@ -144,24 +175,33 @@ ReadResult read(const QString& settingsPath)
         return {std::nullopt, *refused};
     if (auto* refused = std::get_if<Failure>(&data))
         return {std::nullopt, *refused};
+    QByteArray& dispData = std::get<QByteArray>(data);
+    const Fingerprint fingerprint = fingerprintOf(std::get<QByteArray>(settings), dispData);
     ProfileDocument document(std::move(std::get<QByteArray>(settings)));
     ProjectFile file = ProjectFile::read(document);
-    return {Stored{std::move(document), std::move(file), std::move(std::get<QByteArray>(data))}, {}};
+    return {Stored{std::move(document), std::move(file), std::move(dispData), fingerprint}, {}};
 }
 
-WriteResult write(const QString& settingsPath, const ProjectFile& settings, const ProfileDocument& origin,
+WriteResult write(const QString& settingsPath, const ProjectFile& settings, const FileOrigin& origin,
                   const DisplayData& data, const std::function<void(int)>& progress,
-                  const FileCommit::StepHook& goOn)
+                  const std::optional<Fingerprint>& expected, const FileCommit::StepHook& goOn)
 {
     WriteResult result;
     if (!namesPair(settingsPath)) {
         result.failure = failure(Error::NamesUnpaired, settingsPath);
         return result;
     }
+    // From the look at the old files to their replacement, no other program may replace them.
+    GroupLock hold(lockPath(settingsPath));
+    if (!hold.take()) {
+        result.failure = failure(Error::SettingsUnwritable, hold.path(), hold.problem());
+        return result;
+    }
     if (auto unfinished = recovered(settingsPath, Error::SettingsUnwritable)) {
         result.failure = *unfinished;
         return result;
     }
+    const QString dataPath = dataFilePath(settingsPath);
     if (QFileInfo(settingsPath).isFile()) {
         // Without its old lines the update would drop the keys and sections of other programs.
         auto existing = readSettings(settingsPath);
@@ -171,13 +211,21 @@ WriteResult write(const QString& settingsPath, const ProjectFile& settings, cons
                 result.failure.error = Error::SettingsUnwritable;
             return result;
         }
+        const QByteArray& old = std::get<QByteArray>(existing);
+        if (expected) {
+            const auto oldData = readData(dataPath);
+            const auto* oldBytes = std::get_if<QByteArray>(&oldData);
+            if (fingerprintOf(old, oldBytes ? QByteArrayView(*oldBytes) : QByteArrayView()) != *expected) {
+                result.failure = failure(Error::ChangedElsewhere, settingsPath);
+                return result;
+            }
+        }
         result.written = ProfileDocument(std::move(std::get<QByteArray>(existing)));
     }
     result.losses = settings.write(result.written, origin);
     const QByteArray settingsBytes = result.written.toBytes();
 
-    const QString dataPath = dataFilePath(settingsPath);
-    const auto writeData = [&](QFileDevice& file) {
+    const auto writeData = [&](QIODevice& file) {
         for (int m = 0; m < kMessageCount; ++m) {
             progress(m + 1);
             const auto bytes = data.message(m);
@@ -188,18 +236,22 @@ WriteResult write(const QString& settingsPath, const ProjectFile& settings, cons
         progress(SettingsFormat::kSaveProgressMax);
         return true;
     };
-    const auto writeSettings = [&](QFileDevice& file) {
+    const auto writeSettings = [&](QIODevice& file) {
         return file.write(settingsBytes) == settingsBytes.size();
     };
     const FileCommit::Failure committed =
         FileCommit::commit(settingsPath + SettingsFormat::kSavingMarkerSuffix,
                            {{dataPath, writeData}, {settingsPath, writeSettings}}, goOn);
-    if (committed.failed())
+    if (committed.failed()) {
         result.failure = failure(committed.target == 0 ? Error::DataUnwritable : Error::SettingsUnwritable,
                                  committed.path, committed.reason);
-    else
-        qCDebug(lcSettings) << "wrote" << kDispDataSize << "bytes to" << dataPath << "and"
-                            << settingsBytes.size() << "bytes to" << settingsPath;
+        return result;
+    }
+    qCDebug(lcSettings) << "wrote" << kDispDataSize << "bytes to" << dataPath << "and" << settingsBytes.size()
+                        << "bytes to" << settingsPath;
+    result.fingerprint =
+        fingerprintOf(settingsBytes, QByteArrayView(reinterpret_cast<const char*>(data.bytes().data()),
+                                                    qsizetype(data.bytes().size())));
     return result;
 }
 

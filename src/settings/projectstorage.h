@@ -31,6 +31,7 @@ enum class Error {
     DataUnreadable,
     DataUnwritable,
     SettingsUnwritable,
+    ChangedElsewhere, // since they were last read or written here
 };
 
 struct Failure {
@@ -39,10 +40,21 @@ struct Failure {
     QString reason; // the system's reason; for SettingsForm the form of the file
 };
 
+// What both files held, to see whether another program changed them since.
+struct Fingerprint {
+    qint64 settingsSize = -1;
+    qint64 dataSize = -1;
+    std::size_t settingsHash = 0;
+    std::size_t dataHash = 0;
+
+    friend bool operator==(const Fingerprint&, const Fingerprint&) = default;
+};
+
 struct Stored {
     ProfileDocument document; // the settings file as read
     ProjectFile settings;
     QByteArray dispData; // exactly the size of the display data
+    Fingerprint fingerprint;
 };
 
 struct ReadResult {
@@ -54,6 +66,7 @@ struct WriteResult {
     Failure failure;
     ProfileDocument written;    // the settings file as written
     ProjectFile::Losses losses; // the changed texts the code page could not hold
+    Fingerprint fingerprint;    // of both files as written
 };
 
 // The settings path with its last three characters replaced, whatever its extension.
@@ -63,12 +76,18 @@ struct WriteResult {
 // A name without an extension gets ".ini", as the file dialogs of Windows give it.
 [[nodiscard]] QString withSettingsExtension(const QString& path);
 
+// The lock file that holds the project while it is read or replaced (see GroupLock).
+[[nodiscard]] QString lockPath(const QString& settingsPath);
+
 [[nodiscard]] ReadResult read(const QString& settingsPath);
 // progress is told 1 .. 16 while the messages' display data are written, then 17. origin is the
-// settings file last read or written, whose bytes the unchanged values keep.
+// settings file last read or written, whose bytes the unchanged values keep. With `expected`, the
+// files are replaced only while they hold what it describes (or the settings file is gone), else
+// the write fails with ChangedElsewhere: the comparison and the replacement are one step.
 [[nodiscard]] WriteResult write(const QString& settingsPath, const ProjectFile& settings,
-                                const ProfileDocument& origin, const DisplayData& data,
+                                const FileOrigin& origin, const DisplayData& data,
                                 const std::function<void(int)>& progress,
+                                const std::optional<Fingerprint>& expected = {},
                                 const FileCommit::StepHook& goOn = {});
 
 } // namespace ProjectStorage

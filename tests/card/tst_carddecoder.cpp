@@ -251,6 +251,16 @@ private slots:
         QTest::newRow("sixteen rows, then a clock set")
             << Stream{{"Hello32", 0}, {header16, 3000}} + rows(16 * 16, 16) + clockSet(10300)
             << QStringList{"upload complete", "clock complete"} << 16;
+        // Sixteen rows end at 9300 ms; the next greeting comes in the same read as the last row.
+        Stream twoUploads = Stream{{"Hello32", 0}, {header16, 3000}} + rows(16 * 16, 16);
+        twoUploads.last().bytes += "Hello32";
+        twoUploads += Stream{{header16, 12300}} + rows(16 * 16, 16, 12600);
+        QTest::newRow("sixteen rows, then at once a new upload")
+            << twoUploads << QStringList{"upload complete", "upload complete"} << 16;
+        Stream helloLikeRows = Stream{{"Hello32", 0}, {header16, 3000}} + rows(16 * 16, 16);
+        helloLikeRows.last().bytes += "Hello" + QByteArray(16 * 16 - 5, 'Z');
+        QTest::newRow("row data that begins like a greeting")
+            << helloLikeRows << QStringList{"upload complete"} << 32;
         QTest::newRow("clock set") << clockSet(0) << QStringList{"clock complete"} << 16;
         QTest::newRow("time frame of four bytes")
             << clockSet(0, QByteArray::fromHex("08070600"))

@@ -2,8 +2,10 @@
 #include "link/cardreader.h"
 #include "link/ptypair.h"
 #include "link/tcpcard.h"
+#include "support/fulldisk.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -12,10 +14,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <csignal>
 #include <grp.h>
 #include <sys/resource.h>
@@ -81,6 +85,39 @@ QStringList setText(const QString& project, const QString& text)
 {
     return {QStringLiteral("set-text"), project, QStringLiteral("--message"), QStringLiteral("0"),
             QStringLiteral("--text"),   text};
+}
+
+// Where a command writes its file in a test: a picture, the animated preview, or the first frame of
+// the preview in its folder.
+QString outputName(const QString& command)
+{
+    if (command == QStringLiteral("render"))
+        return QStringLiteral("out.png");
+    if (command == QStringLiteral("export"))
+        return QStringLiteral("out.bmp");
+    if (command == QStringLiteral("preview"))
+        return QStringLiteral("out.gif");
+    if (command == QStringLiteral("frames"))
+        return QStringLiteral("frames/frame0000.png");
+    return QStringLiteral("p.bin");
+}
+
+// The command line that writes `out` from message 2: a folder of frames for "frames".
+QStringList writing(const QString& command, const QString& project, const QString& out)
+{
+    if (command == QStringLiteral("render") || command == QStringLiteral("export"))
+        return {command, project, QStringLiteral("--message"), QStringLiteral("2"), QStringLiteral("--out"),
+                out};
+    return {QStringLiteral("preview"),
+            project,
+            QStringLiteral("--message"),
+            QStringLiteral("2"),
+            QStringLiteral("--seconds"),
+            QStringLiteral("1"),
+            QStringLiteral("--scale"),
+            QStringLiteral("1"),
+            command == QStringLiteral("frames") ? QStringLiteral("--frames") : QStringLiteral("--out"),
+            out};
 }
 
 QByteArray headerOf(const QByteArray& stream)
@@ -666,6 +703,8 @@ private slots:
                               QStringLiteral("--at"),      QStringLiteral("07:05:09")};
         if (verbose)
             arguments << QStringLiteral("--verbose");
+        QElapsedTimer elapsed;
+        elapsed.start();
         const Run run = ctl(arguments);
         QCOMPARE(run.status, 0);
         QVERIFY2(run.output.startsWith(pty.hostPath() + QStringLiteral(": 時計の設定完了")),
@@ -676,27 +715,37 @@ private slots:
         QVERIFY(verbose || run.error.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(card.received().size(), 16, 3000);
         QCOMPARE(card.received().left(10), QByteArray("HelloC2\x09\x05\x07"));
+        // The run ends only when the card would take the next run's greeting as one.
+        QVERIFY(elapsed.elapsed() >= 600 + 3000);
     }
 
     // Only regular files are replaced, a link is followed to its file, and what could not be
-    // written whole is never reported written; a failed save names the file that failed.
+    // written whole is never reported written; a failed save names the file that failed. Each
+    // picture p10signctl writes, the animated preview and every frame of the preview alike.
     void writesReplaceOnlyRegularFiles_data()
     {
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("target");
         QTest::addColumn<int>("status");
-        QTest::newRow("render to a device") << "device" << 1;
-        QTest::newRow("render to a FIFO") << "fifo" << 1;
-        QTest::newRow("render on a full disk") << "full" << 1;
-        QTest::newRow("render through a link") << "link" << 0;
-        QTest::newRow("display data on a full disk") << "full data" << 1;
+        for (const QString command : {"render", "export", "preview", "frames"}) {
+            QTest::addRow("%s to a device", qPrintable(command)) << command << "device" << 1;
+            QTest::addRow("%s to a FIFO", qPrintable(command)) << command << "fifo" << 1;
+            QTest::addRow("%s through a link to nothing", qPrintable(command)) << command << "dangling" << 1;
+            QTest::addRow("%s through a link", qPrintable(command)) << command << "link" << 0;
+        }
+        QTest::newRow("render on a full disk") << "render"
+                                               << "full" << 1;
+        QTest::newRow("display data on a full disk") << "set-text"
+                                                     << "full" << 1;
     }
     void writesReplaceOnlyRegularFiles()
     {
+        QFETCH(QString, command);
         QFETCH(QString, target);
         QFETCH(int, status);
         QTemporaryDir dir;
-        const bool render = target != QStringLiteral("full data");
-        QString out = dir.filePath(render ? QStringLiteral("out.png") : QStringLiteral("p.bin"));
+        QString out = dir.filePath(outputName(command));
+        QVERIFY(QDir().mkpath(QFileInfo(out).path()));
         QString real = out;
         const QByteArray before = "old file, kept";
         const QByteArray name = QFile::encodeName(out);
@@ -705,31 +754,211 @@ private slots:
             // its own; without root, /dev/null itself cannot be replaced.
             QCOMPARE(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
         } else if (target == QStringLiteral("device")) {
+            if (command == QStringLiteral("frames"))
+                QSKIP("a frame named like a device needs root to make the device");
             out = QStringLiteral("/dev/null");
         } else if (target == QStringLiteral("fifo")) {
             QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (target == QStringLiteral("dangling")) {
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("nothing")), out));
         } else {
-            real = target == QStringLiteral("link") ? dir.filePath(QStringLiteral("target.png")) : out;
+            real = target == QStringLiteral("link") ? dir.filePath(QStringLiteral("target")) : out;
             QFile file(real);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
             QVERIFY(real == out || QFile::link(real, out));
         }
+        const QString written = command == QStringLiteral("frames") ? QFileInfo(out).path() : out;
         const Run run =
-            ctl(render ? QStringList{QStringLiteral("render"), copyOfGolden(), QStringLiteral("--message"),
-                                     QStringLiteral("2"), QStringLiteral("--out"), out}
-                       : setText(dir.filePath(QStringLiteral("p.ini")), QStringLiteral("A")),
-                target.startsWith(QStringLiteral("full")) ? diskAlmostFull : std::function<void()>());
+            ctl(command == QStringLiteral("set-text") ? setText(dir.filePath(QStringLiteral("p.ini")), "A")
+                                                      : writing(command, copyOfGolden(), written),
+                target == QStringLiteral("full") ? diskAlmostFull : std::function<void()>());
         QCOMPARE(run.status, status);
         if (status == 0) {
             QVERIFY(QFileInfo(out).isSymbolicLink());
-            QCOMPARE(QImage(real).size(), QSize(101 * 8, 32));
+            QVERIFY(QImageReader(real).canRead());
         } else {
             QVERIFY2(run.error.contains(out), qUtf8Printable(run.error));
-            QCOMPARE(QFileInfo(out).isFile(), target.startsWith(QStringLiteral("full")));
+            QCOMPARE(QFileInfo(out).isFile(), target == QStringLiteral("full"));
             QVERIFY(!QFileInfo(out).isFile() || readFile(out) == before);
+            QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nothing"))));
         }
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                 QDir(dir.path()).entryList({QStringLiteral("*.png"), QStringLiteral("*.bin")}, QDir::Files));
+        QDirIterator left(dir.path(), QDir::Files | QDir::System, QDirIterator::Subdirectories);
+        while (left.hasNext())
+            QVERIFY2(!left.next().endsWith(QStringLiteral(".p10sign-new")), qUtf8Printable(left.filePath()));
+    }
+
+    // Every file p10signctl writes, on a disk without room: the run fails with the system's reason
+    // and the old file stays as it was, nothing left beside it.
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const QString command : {"set-text", "render", "export", "preview", "frames"})
+            QTest::newRow(qPrintable(command)) << command;
+    }
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(QString, command);
+        FullDisk disk;
+        if (!disk.mounted())
+            QSKIP(FullDisk::reason());
+        const bool project = command == QStringLiteral("set-text");
+        const QString out = disk.path(project ? QStringLiteral("p.ini") : outputName(command));
+        QStringList kept{out};
+        if (project) {
+            QCOMPARE(ctl(setText(out, QStringLiteral("old"))).status, 0);
+            kept << disk.path(QStringLiteral("p.bin"));
+        } else {
+            QVERIFY(QDir().mkpath(QFileInfo(out).path()));
+            QFile old(out);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old file, kept") > 0);
+        }
+        QMap<QString, QByteArray> before;
+        for (const QString& file : kept)
+            before.insert(file, readFile(file));
+        QVERIFY(disk.fill());
+        const QStringList files = QDir(QFileInfo(out).path()).entryList(QDir::Files);
+        const QString written = command == QStringLiteral("frames") ? QFileInfo(out).path() : out;
+        const Run run =
+            ctl(QStringList{QStringLiteral("--language"), QStringLiteral("en")} +
+                (project ? setText(out, QStringLiteral("new")) : writing(command, copyOfGolden(), written)));
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.error.contains(QStringLiteral("No space left on device")), qUtf8Printable(run.error));
+        for (const QString& file : kept)
+            QCOMPARE(readFile(file), before.value(file));
+        QCOMPARE(QDir(QFileInfo(out).path()).entryList(QDir::Files), files);
+    }
+
+    // A save killed between making its lock file and writing its name into it leaves an empty lock
+    // file, which names no holder and is taken as stale; a lock of a running program holds, and
+    // the refusal names the lock file and what to do.
+    void locksWithoutAHolderAreStale_data()
+    {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<int>("status");
+        QTest::newRow("killed at the lock") << "killed" << 0;
+        QTest::newRow("empty lock file") << "empty" << 0;
+        QTest::newRow("held by a running program") << "held" << 1;
+    }
+    void locksWithoutAHolderAreStale()
+    {
+        QFETCH(QString, lock);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString project = dir.filePath(QStringLiteral("shop.ini"));
+        const QString lockFile = project + QStringLiteral(".p10sign-saving.lock");
+        QCOMPARE(ctl(setText(project, QStringLiteral("first"))).status, 0);
+        QLockFile held(lockFile);
+        if (lock == QStringLiteral("killed")) {
+            const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+            if (strace.isEmpty())
+                QSKIP("strace is not installed; scripts/install-deps installs it");
+            const Run killed =
+                run(strace,
+                    QStringList{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-e"),
+                                QStringLiteral("trace=flock"), QStringLiteral("-e"),
+                                QStringLiteral("inject=flock:signal=SIGKILL"), QStringLiteral(P10SIGNCTL)} +
+                        setText(project, QStringLiteral("killed")));
+            QVERIFY2(killed.status != 0, qUtf8Printable(killed.error));
+        } else if (lock == QStringLiteral("empty")) {
+            QFile empty(lockFile);
+            QVERIFY(empty.open(QIODevice::WriteOnly));
+        } else {
+            QVERIFY(held.tryLock());
+        }
+        QVERIFY(QFileInfo::exists(lockFile));
+        if (lock != QStringLiteral("held"))
+            QCOMPARE(QFileInfo(lockFile).size(), 0);
+
+        const Run second = ctl(setText(project, QStringLiteral("second")));
+        QCOMPARE(second.status, status);
+        QCOMPARE(readFile(project).contains("Message0Text=second\r\n"), status == 0);
+        QCOMPARE(QFileInfo::exists(lockFile), status != 0);
+        if (status != 0) {
+            QVERIFY2(second.error.contains(lockFile), qUtf8Printable(second.error));
+            QVERIFY2(second.error.contains(QStringLiteral("ロックファイルを削除")),
+                     qUtf8Printable(second.error));
+        }
+    }
+
+    // Two scripts changing different messages of one project at the same moment: each run holds
+    // the project from its load to its save, so neither change is lost.
+    void concurrentChangesAreBothKept()
+    {
+        QTemporaryDir dir;
+        const QString project = dir.filePath(QStringLiteral("shop.ini"));
+        QCOMPARE(ctl(setText(project, QStringLiteral("start"))).status, 0);
+        for (int round = 0; round < 5; ++round) {
+            std::array<QProcess, 2> runs;
+            for (int m = 0; m < 2; ++m)
+                runs[m].start(QStringLiteral(P10SIGNCTL),
+                              {QStringLiteral("set-text"), project, QStringLiteral("--message"),
+                               QString::number(m + 1), QStringLiteral("--text"),
+                               QStringLiteral("r%1m%2").arg(round).arg(m + 1)});
+            for (QProcess& process : runs) {
+                QVERIFY(process.waitForFinished(30000));
+                QCOMPARE(process.exitCode(), 0);
+            }
+            const QByteArray settings = readFile(project);
+            for (int m = 1; m <= 2; ++m) {
+                const QByteArray line =
+                    QStringLiteral("Message%1Text=r%2m%1\r\n").arg(m).arg(round).toLatin1();
+                QVERIFY2(settings.contains(line), line.constData());
+            }
+        }
+    }
+
+    // One run sends to a port once: a second exchange right after the first would reach the card
+    // while it still waits to see whether the first has ended. Names of one port are one port.
+    void samePortTwiceIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("ports");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("the same path") << QStringList{"PORT", "PORT"} << "--port PORT が二度";
+        QTest::newRow("a link to it") << QStringList{"PORT", "LINK"} << "--port PORT と --port LINK は同じ";
+        QTest::newRow("one server") << QStringList{"tcp://127.0.0.1:4001", "tcp://127.0.0.1:4001"}
+                                    << "--port tcp://127.0.0.1:4001 が二度";
+    }
+    void samePortTwiceIsRefused()
+    {
+        QFETCH(QStringList, ports);
+        QFETCH(QString, told);
+        QTemporaryDir dir;
+        const QString port = dir.filePath(QStringLiteral("ttyS9"));
+        QFile(port).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(port, dir.filePath(QStringLiteral("link"))));
+        QStringList arguments{QStringLiteral("upload"), copyOfGolden(), QStringLiteral("--clip")};
+        for (const QString& named : ports)
+            arguments << QStringLiteral("--port") << named;
+        arguments.replaceInStrings(QStringLiteral("PORT"), port);
+        arguments.replaceInStrings(QStringLiteral("LINK"), dir.filePath(QStringLiteral("link")));
+        told.replace(QStringLiteral("PORT"), port)
+            .replace(QStringLiteral("LINK"), dir.filePath(QStringLiteral("link")));
+        const Run run = ctl(arguments);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.error.contains(told), qUtf8Printable(run.error));
+        QCOMPARE(run.output, QString());
+    }
+
+    // A value out of its range that nobody changes keeps its bytes; one that is set is written as
+    // set.
+    void valuesOutOfRangeKeepTheirBytes()
+    {
+        const QString project = copyOfGolden();
+        QByteArray settings = readFile(project);
+        const QByteArray speed = "[Message3ShowMode]\r\nMoveDirection=0\r\nFlash=0\r\nMoveSpeed=";
+        const qsizetype at = settings.indexOf(speed);
+        QVERIFY(at >= 0);
+        settings.replace(at + speed.size(), 1, "40");
+        QFile file(project);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
+        file.close();
+        QCOMPARE(ctl(setText(project, QStringLiteral("A"))).status, 0);
+        QVERIFY(readFile(project).contains(speed + "40\r\n"));
+        QCOMPARE(ctl({QStringLiteral("set"), project, QStringLiteral("--message"), QStringLiteral("3"),
+                      QStringLiteral("--speed"), QStringLiteral("5")})
+                     .status,
+                 0);
+        QVERIFY(readFile(project).contains(speed + "5\r\n"));
     }
 
     // A name in code page 932 bytes would be read as another name and a new project made there.

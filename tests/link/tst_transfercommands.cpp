@@ -424,10 +424,38 @@ private slots:
         QStringList texts;
         for (const QList<QVariant>& change : status)
             texts << change.first().toString();
-        // 358 bytes take 0.37 s of line time besides the 3.3 s of waiting.
+        // 358 bytes take 0.37 s of line time besides the 3.3 s of waiting; the clock set keeps the
+        // card's 3 s after the upload before its own 0.6 s.
         QCOMPARE(texts, (QStringList{"転送中… 残り約 4 秒", "転送中… 残り約 3 秒", "転送中… 残り約 2 秒",
                                      "転送中… 残り約 1 秒", "転送完了（3.3 秒）", "時計を設定中…",
-                                     "時計の設定完了（0.6 秒）"}));
+                                     "時計の設定完了（3.6 秒）"}));
+    }
+
+    // A greeting that comes while the card still waits to see whether 16 more rows follow is
+    // taken as row data: the next exchange on the same port, by any of its names, waits.
+    void nextExchangeOnThePortWaitsForTheCard_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("clockSetMs");
+        QTest::newRow("same name") << "COM3" << 3000 + 600;
+        QTest::newRow("same device by its path") << "/dev/ttyUSB0" << 3000 + 600;
+        QTest::newRow("another port") << "COM1" << 600;
+    }
+    void nextExchangeOnThePortWaitsForTheCard()
+    {
+        QFETCH(QString, second);
+        QFETCH(int, clockSetMs);
+#ifdef Q_OS_WIN
+        if (second.startsWith(u'/'))
+            QSKIP("device paths are Unix's");
+#endif
+        setLengths({16});
+        runToEnd([this] { return m_controller->send(); });
+        m_controller->typeText(GlobalList::Port, second);
+        const qint64 start = m_time.elapsedMs();
+        runToEnd([this] { return m_controller->sendClock(); });
+        QCOMPARE(m_time.elapsedMs() - start, clockSetMs);
+        QVERIFY(m_line.written.endsWith(bytes({0x00, 0x13, 0x80})));
     }
 
     void clockDisplay()

@@ -64,7 +64,7 @@ private slots:
         const auto save = [&](const ProjectFile& settings, const DisplayData& data,
                               const FileCommit::StepHook& goOn = {}) {
             return ProjectStorage::write(
-                       ini, settings, {}, data, [](int) {}, goOn)
+                       ini, settings, {}, data, [](int) {}, {}, goOn)
                 .failure.error;
         };
         QCOMPARE(save(oldSettings, oldData), Error::None);

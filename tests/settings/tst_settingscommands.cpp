@@ -2,6 +2,7 @@
 #include "controller/controller.h"
 #include "dialogs/settingstexts.h"
 #include "settings/profiledocument.h"
+#include "settings/projectfile.h"
 #include "support/fakedialogs.h"
 #include "support/fakeserialline.h"
 
@@ -314,6 +315,9 @@ private slots:
             << QStringLiteral("huge") << SettingsTexts::settingsTooLarge() << "bad.ini";
         QTest::newRow("settings in UTF-16")
             << QStringLiteral("utf-16") << SettingsTexts::settingsForm(QStringLiteral("UTF-16")) << "bad.ini";
+        QTest::newRow("settings in UTF-16 without its mark")
+            << QStringLiteral("utf-16be") << SettingsTexts::settingsForm(QStringLiteral("UTF-16"))
+            << "bad.ini";
     }
     void refusedLoadChangesNothing()
     {
@@ -327,6 +331,8 @@ private slots:
         if (bin == QStringLiteral("utf-16"))
             writeFile(ini,
                       QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom).encode(golden));
+        else if (bin == QStringLiteral("utf-16be"))
+            writeFile(ini, QStringEncoder(QStringEncoder::Utf16BE).encode(golden));
         else if (bin != QStringLiteral("no settings"))
             writeFile(ini, golden.toLatin1());
         if (!bin.isEmpty())
@@ -473,6 +479,8 @@ private slots:
             << F([](const Project& p) { return p.message(3).flash && p.message(3).loopLamp; });
         QTest::newRow("speed 0") << QByteArray("[Message3ShowMode]\r\nMoveSpeed=0\r\n")
                                  << F([](const Project& p) { return p.message(3).speed.index() == -1; });
+        QTest::newRow("speed 40") << QByteArray("[Message3ShowMode]\r\nMoveSpeed=40\r\n")
+                                  << F([](const Project& p) { return p.message(3).speed.index() == -1; });
         QTest::newRow("minutes outside the day")
             << QByteArray("[WorkTime]\r\nStartWorkTime=5000\r\nEndWorkTime=-20\r\n")
             << F([](const Project& p) { return p.workTime().start == 1439 && p.workTime().end == 0; });
@@ -497,6 +505,7 @@ private slots:
                    return p.globals().clockMessage.index() == -1 && p.globals().hourPosition.index() == -1;
                });
     }
+    // Saved again, such a value keeps its bytes while nobody changes that setting, as texts do.
     void valuesOutOfRangeLoadSensibly()
     {
         QFETCH(QByteArray, settings);
@@ -504,7 +513,56 @@ private slots:
         QVERIFY(controller().loadFrom(pairWith(settings)));
         QVERIFY(check(project()));
         QVERIFY(!project().modified());
-        QVERIFY(controller().saveTo(temp(QStringLiteral("again.ini"))));
+        controller().setMessageText(0, QStringLiteral("changed"));
+        const QString again = temp(QStringLiteral("again.ini"));
+        QVERIFY(controller().saveTo(again));
+        for (const QByteArray& line : settings.split('\n')) {
+            if (line.contains('='))
+                QVERIFY2(readFile(again).contains(line + '\n'), line.constData());
+        }
+    }
+
+    // Another program saved the project after it was loaded here: saving asks whether to save over
+    // that change, to load it instead, or neither, and never overwrites it without a word.
+    void changedElsewhereIsAskedAbout_data()
+    {
+        QTest::addColumn<Dialogs::Answer>("answer");
+        QTest::addColumn<QString>("saved"); // message 1's text in the file afterwards
+        QTest::addColumn<QString>("held");  // and in the project
+        QTest::newRow("save over theirs") << Dialogs::Answer::Yes << "ours"
+                                          << "ours";
+        QTest::newRow("load theirs") << Dialogs::Answer::No << "theirs"
+                                     << "theirs";
+        QTest::newRow("neither") << Dialogs::Answer::Cancel << "theirs"
+                                 << "ours";
+    }
+    void changedElsewhereIsAskedAbout()
+    {
+        QFETCH(Dialogs::Answer, answer);
+        QFETCH(QString, saved);
+        QFETCH(QString, held);
+        const QString ini = goldenCopy();
+        QVERIFY(controller().loadFrom(ini));
+        FakeDialogs otherDialogs;
+        FakeSerialLine otherLine;
+        Controller other(otherDialogs, otherLine);
+        QVERIFY(other.loadFrom(ini));
+        other.setMessageText(1, QStringLiteral("theirs"));
+        QVERIFY(other.saveTo(ini));
+
+        controller().setMessageText(1, QStringLiteral("ours"));
+        m_dialogs.yesNoCancelAnswers = {answer};
+        QCOMPARE(controller().saveTo(ini), answer == Dialogs::Answer::Yes);
+        QCOMPARE(m_dialogs.questions.size(), 1);
+        QCOMPARE(m_dialogs.questions.first().text, SettingsTexts::changedElsewhere());
+        QCOMPARE(ProjectFile::read(ProfileDocument(readFile(ini))).messages[1].text, saved);
+        QCOMPARE(project().message(1).text, held);
+        QCOMPARE(project().modified(), answer == Dialogs::Answer::Cancel);
+        if (answer != Dialogs::Answer::Cancel) {
+            // Now the files are as this project knows them: a save asks nothing.
+            QVERIFY(controller().saveTo(ini));
+            QCOMPARE(m_dialogs.questions.size(), 1);
+        }
     }
 
     // Bytes that read the same mirrored (0xFF, 0xA5) would hide a reversed bit order; message 0 is

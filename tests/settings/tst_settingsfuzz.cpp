@@ -134,12 +134,12 @@ private slots:
             QVERIFY(isMessageIndex(project.curMsg()));
             if (loaded)
                 QVERIFY(!project.modified());
-            // The project stays usable: it saves, and what it saved loads back unchanged.
+            // The project stays usable: it saves, and what it saved loads back unchanged, values
+            // out of their range kept as the file had them.
+            const ProjectFile before = ProjectFile::capture(project);
             QVERIFY(controller.saveTo(saved));
             QVERIFY(controller.loadFrom(saved));
-            QFile written(saved);
-            QVERIFY(written.open(QIODevice::ReadOnly));
-            QCOMPARE(ProjectFile::capture(project), ProjectFile::read(ProfileDocument(written.readAll())));
+            QCOMPARE(ProjectFile::capture(project), before);
             ++runs;
         }
         qInfo("%d mutated files loaded", runs);

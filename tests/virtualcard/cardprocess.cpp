@@ -30,14 +30,16 @@ bool CardProcess::start(const QStringList& options)
 bool CardProcess::waitForLines(int count, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
-    for (read(); m_lines.size() < count && !deadline.hasExpired(); read())
+    for (read();
+         m_lines.size() < count && !deadline.hasExpired() && m_process.state() != QProcess::NotRunning;
+         read())
         m_process.waitForReadyRead(kReadWaitMs);
     return m_lines.size() >= count;
 }
 
 bool CardProcess::waitForEnd(int timeoutMs)
 {
-    const bool ended = m_process.waitForFinished(timeoutMs);
+    const bool ended = m_process.state() == QProcess::NotRunning || m_process.waitForFinished(timeoutMs);
     read();
     return ended;
 }

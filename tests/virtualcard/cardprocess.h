@@ -22,6 +22,9 @@ public:
     [[nodiscard]] QString device() const { return m_lines.value(0); }
     [[nodiscard]] QString logLine(int i) const { return m_lines.value(i + 1); }
     [[nodiscard]] int logLines() const { return static_cast<int>(m_lines.size()) - 1; }
+    [[nodiscard]] int exitCode() const { return m_process.exitCode(); }
+    // What it told on standard error: files it could not write.
+    [[nodiscard]] QString trouble() { return QString::fromUtf8(m_process.readAllStandardError()); }
 
 private:
     void read();

@@ -2,11 +2,13 @@
 #include "card/cardmemoryfile.h"
 #include "cardprocess.h"
 #include "dialogs/cardtexts.h"
+#include "dialogs/filetexts.h"
 #include "link/linkconstants.h"
 #include "link/ptypair.h"
 #include "link/systemportcatalogue.h"
 #include "model/limits.h"
 #include "sendertools.h"
+#include "support/fulldisk.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -17,11 +19,15 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int kStartMs = 10000;
 constexpr int kExchangeMs = 30000;
+const QByteArray kOldFile = "old file, kept";
 
 using SenderTools::contentsOf;
 
@@ -39,6 +45,35 @@ QJsonValue valueAt(const QJsonObject& json, const QString& path)
         value = isIndex ? value.toArray().at(index) : value.toObject().value(key);
     }
     return value;
+}
+
+
+// A clock set as p10signctl sends it, 12:34:56 with the schedule of the Windows sample.
+void sendClockSet(const QString& device)
+{
+    QFile line(device);
+    if (!line.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    line.write("HelloC2");
+    QTest::qWait(300);
+    line.write("\x56\x34\x12");
+    QTest::qWait(300);
+    line.write(QByteArray::fromHex("03e707001380"));
+}
+
+// Makes `path` what a row asks for: a FIFO, a device (a twin of /dev/null, which only root can
+// make), a link to nothing, or an old file to keep.
+bool makeTarget(const QString& path, const QString& target)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (target == QStringLiteral("fifo"))
+        return ::mkfifo(name.constData(), 0600) == 0;
+    if (target == QStringLiteral("device"))
+        return ::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    if (target == QStringLiteral("dangling"))
+        return QFile::link(path + QStringLiteral(".nothing"), path);
+    QFile old(path);
+    return old.open(QIODevice::WriteOnly) && old.write(kOldFile) == kOldFile.size();
 }
 
 } // namespace
@@ -96,6 +131,10 @@ private slots:
         QVERIFY2(!comName.isEmpty(), "the virtual card is in the port list");
 
         const QString project = path(QStringLiteral("shop.ini"));
+        // Its COM name and its device are one port, which one run sends to once.
+        QCOMPARE(ctl({QStringLiteral("upload"), project, QStringLiteral("--clip"), QStringLiteral("--port"),
+                      comName, QStringLiteral("--port"), card.device()}),
+                 2);
         // The Windows sample holds more than the card takes; the card gets what fits.
         QCOMPARE(ctl({QStringLiteral("upload"), project, QStringLiteral("--clip"), QStringLiteral("--port"),
                       comName}),
@@ -275,6 +314,80 @@ private slots:
         QVERIFY2(difference.isEmpty(), qUtf8Printable(difference));
     }
 
+    // Every file the card writes after an exchange is written as p10signctl writes its files: only
+    // over a regular file, never through a link to nothing, whole or not at all, with the system's
+    // reason when it fails; the old file stays. A memory file that is not a regular file is
+    // refused when the card starts.
+    void filesAreWrittenSafely_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("target");
+        for (const QString option : {"--json", "--memory", "--gif", "--frames"}) {
+            for (const QString target : {"fifo", "device", "dangling", "full"})
+                QTest::addRow("%s %s", qPrintable(option), qPrintable(target)) << option << target;
+        }
+    }
+    void filesAreWrittenSafely()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, target);
+        if (target == QStringLiteral("device") && ::geteuid() != 0)
+            QSKIP("making a device needs root");
+        FullDisk disk;
+        if (target == QStringLiteral("full") && !disk.mounted())
+            QSKIP(FullDisk::reason());
+        QTemporaryDir dir;
+        const auto where = [&](const QString& name) {
+            return target == QStringLiteral("full") ? disk.path(name) : dir.filePath(name);
+        };
+        const bool frames = option == QStringLiteral("--frames");
+        const QString written = where(frames ? QStringLiteral("frames") : QStringLiteral("out"));
+        const QString file = frames ? written + QStringLiteral("/frame0000.png") : written;
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        if (option == QStringLiteral("--memory") && target == QStringLiteral("full"))
+            QVERIFY(!CardMemoryFile::write(file, CardMemory{}));
+        else
+            QVERIFY(makeTarget(file, target));
+        const QByteArray before = QFileInfo(file).isFile() ? contentsOf(file) : QByteArray();
+        QStringList options{QStringLiteral("--pty"),
+                            QStringLiteral("--language"),
+                            QStringLiteral("en"),
+                            option,
+                            written,
+                            QStringLiteral("--seconds"),
+                            QStringLiteral("1"),
+                            QStringLiteral("--scale"),
+                            QStringLiteral("1")};
+        if (option != QStringLiteral("--memory"))
+            options << QStringLiteral("--memory") << dir.filePath(QStringLiteral("memory.json"));
+        if (target == QStringLiteral("full"))
+            QVERIFY(disk.fill());
+
+        CardProcess card(m_environment);
+        const bool refusedAtStart = option == QStringLiteral("--memory") && target != QStringLiteral("full");
+        QCOMPARE(card.start(options), !refusedAtStart);
+        if (refusedAtStart) {
+            QVERIFY(card.waitForEnd(kStartMs));
+            QCOMPARE(card.exitCode(), 1);
+            QVERIFY(card.trouble().contains(file));
+        } else {
+            sendClockSet(card.device());
+            QVERIFY(card.waitForLines(2, kExchangeMs));
+            const QString trouble = card.trouble();
+            QVERIFY2(trouble.contains(file), qUtf8Printable(trouble));
+            if (target == QStringLiteral("full"))
+                QVERIFY2(trouble.contains(QStringLiteral("No space left on device")),
+                         qUtf8Printable(trouble));
+        }
+        const QFileInfo info(file);
+        QCOMPARE(info.isSymbolicLink(), target == QStringLiteral("dangling"));
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".nothing")));
+        QCOMPARE(info.isFile(), target == QStringLiteral("full"));
+        if (info.isFile())
+            QCOMPARE(contentsOf(file), before);
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".p10sign-new")));
+    }
+
     void refusals_data()
     {
         QTest::addColumn<QStringList>("options");
@@ -288,6 +401,10 @@ private slots:
         QTest::newRow("memory not a memory")
             << QStringList{"--pty", "--memory", P10_TEST_DATA "/windows.info.json"} << 1
             << CardTexts::memoryUnreadable();
+        QTest::newRow("memory an endless device")
+            << QStringList{"--pty", "--memory", "/dev/zero"} << 1 << FileTexts::notRegularFile();
+        QTest::newRow("memory larger than any card's")
+            << QStringList{"--pty", "--memory", "LARGE"} << 1 << CardTexts::memoryTooLarge();
         QTest::newRow("version") << QStringList{"--version"} << 0 << "p10signcard " P10SIGN_VERSION;
         QTest::newRow("help names the program, not its path")
             << QStringList{"--language", "en", "--help"} << 0
@@ -303,6 +420,10 @@ private slots:
         QFETCH(QStringList, options);
         QFETCH(int, status);
         QFETCH(QString, told);
+        const QString large = path(QStringLiteral("large.json"));
+        QFile file(large);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(4 * 1024 * 1024));
+        options.replaceInStrings(QStringLiteral("LARGE"), large);
         QProcess process;
         process.setProcessEnvironment(m_environment);
         process.start(QStringLiteral(P10SIGNCARD), QStringList{QStringLiteral("--headless")} + options);
