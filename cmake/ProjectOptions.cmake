@@ -19,6 +19,16 @@ else()
     target_compile_options(p10_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer)
     target_link_options(p10_options INTERFACE -fsanitize=address,undefined)
   endif()
+  # The hardening Debian builds its programs with: a guarded stack, checked buffer functions
+  # (they need the optimizer, and the sanitizers check more), and relocations made read-only
+  # before the program starts.
+  target_compile_options(p10_options INTERFACE -fstack-protector-strong)
+  if(NOT P10SIGN_SANITIZE)
+    target_compile_definitions(p10_options INTERFACE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  endif()
+  if(UNIX AND NOT APPLE)
+    target_link_options(p10_options INTERFACE LINKER:-z,relro LINKER:-z,now)
+  endif()
 endif()
 
 # One Qt Test executable per tested class or subsystem, registered with CTest.

@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/requiretool.h"
+
 #include <QProcess>
-#include <QStandardPaths>
 #include <QString>
 #include <QTemporaryDir>
-#include <QTest>
 
-// Tests over pseudo-terminals are skipped, with the reason, where socat is not installed.
-#define SKIP_WITHOUT_SOCAT()                                                                                 \
-    do {                                                                                                     \
-        if (QStandardPaths::findExecutable(QStringLiteral("socat")).isEmpty())                               \
-            QSKIP("socat is not installed; scripts/install-deps installs it");                               \
-    } while (false)
+#define SKIP_WITHOUT_SOCAT() SKIP_WITHOUT_TOOL(QStringLiteral("socat"))
 
 // Two pseudo-terminals joined by socat: the program opens "host", the card's reader "card".
 // Killing it makes the host side vanish as an unplugged adapter does.

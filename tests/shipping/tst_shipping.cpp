@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/requiretool.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,11 +51,6 @@ QString copyOfGolden(const QTemporaryDir& dir)
     return dir.filePath(QStringLiteral("shop.ini"));
 }
 
-bool hasTool(const char* name)
-{
-    return !QStandardPaths::findExecutable(QLatin1String(name)).isEmpty();
-}
-
 } // namespace
 
 // The programs as a user starts them and the package as Debian installs it.
@@ -83,7 +79,9 @@ private slots:
 
         QFile metainfo(QStringLiteral(P10_METAINFO));
         QVERIFY(metainfo.open(QIODevice::ReadOnly));
-        QVERIFY(metainfo.readAll().contains("<release version=\"" P10_VERSION "\""));
+        const QByteArray component = metainfo.readAll();
+        QVERIFY(component.contains("<release version=\"" P10_VERSION "\""));
+        QVERIFY(component.contains("<binary>" + QByteArray(QTest::currentDataTag()) + "</binary>"));
     }
 
     void desktopFilesValidate_data()
@@ -99,8 +97,7 @@ private slots:
     {
         QFETCH(QString, tool);
         QFETCH(QStringList, arguments);
-        if (!hasTool(qPrintable(tool)))
-            QSKIP(qPrintable(tool + QStringLiteral(" is not installed; scripts/install-deps installs it")));
+        SKIP_WITHOUT_TOOL(tool);
         const Run check = run(tool, arguments);
         QVERIFY2(check.status == 0, qPrintable(check.output + check.error));
         QVERIFY2(!check.output.contains(QStringLiteral("W: ")) &&
@@ -153,10 +150,8 @@ private slots:
 
     void packageInstallsAndRuns()
     {
-        for (const char* tool : {"cpack", "dpkg-deb"}) {
-            if (!hasTool(tool))
-                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(QLatin1String(tool))));
-        }
+        for (const QString& tool : {QStringLiteral("cpack"), QStringLiteral("dpkg-deb"), QStringLiteral("lintian")})
+            SKIP_WITHOUT_TOOL(tool);
         QTemporaryDir dir;
         const Run pack = run(QStringLiteral("cpack"),
                              {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), dir.path(),
@@ -172,9 +167,12 @@ private slots:
                                              QStringLiteral("Version"), QStringLiteral("Depends")});
         QVERIFY(fields.output.contains(QStringLiteral("Package: p10sign\n")));
         QVERIFY(fields.output.contains(QStringLiteral("Version: " P10_VERSION "\n")));
-        for (const char* needed :
-             {"libqt6widgets6", "libqt6serialport6", "libqcoro6core0", "fonts-ipafont-gothic"})
+        // The libraries the programs link, and what no program links but the window and the
+        // texts need.
+        for (const char* needed : {"libc6", "libgif7", "libqt6widgets6", "libqt6serialport6", "qt6-qpa-plugins",
+                                   "fonts-ipafont-gothic", "fonts-ipafont-mincho"})
             QVERIFY2(fields.output.contains(QLatin1String(needed)), needed);
+        QVERIFY2(!fields.output.contains(QLatin1String("qcoro")), qPrintable(fields.output));
         const Run control = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-I"), deb});
         for (const char* script : {"preinst", "postinst", "prerm", "postrm"})
             QVERIFY2(!control.output.contains(QLatin1String(script)), script);
@@ -187,12 +185,18 @@ private slots:
               QStringLiteral("share/metainfo/" P10_APP_ID ".metainfo.xml"),
               QStringLiteral("share/icons/hicolor/scalable/apps/p10sign.svg"),
               QStringLiteral("share/icons/hicolor/48x48/apps/p10sign.png"),
-              QStringLiteral("share/doc/p10sign/LICENSE")})
+              QStringLiteral("share/man/man1/p10sign.1.gz"), QStringLiteral("share/man/man1/p10signctl.1.gz"),
+              QStringLiteral("share/man/man1/p10signcard.1.gz"), QStringLiteral("share/doc/p10sign/copyright"),
+              QStringLiteral("share/doc/p10sign/changelog.gz")})
             QVERIFY2(QFileInfo::exists(root + QStringLiteral("/usr/") + file), qPrintable(file));
         const Run installed =
             run(root + QStringLiteral("/usr/bin/p10signctl"), {QStringLiteral("--version")});
         QCOMPARE(installed.status, 0);
         QCOMPARE(installed.output, QStringLiteral("p10signctl " P10_VERSION "\n"));
+
+        // Debian's own checks of a package: no error and no warning.
+        const Run lintian = run(QStringLiteral("lintian"), {deb}, {}, 240000);
+        QVERIFY2(lintian.status == 0 && lintian.output.isEmpty(), qPrintable(lintian.output + lintian.error));
     }
 };
 

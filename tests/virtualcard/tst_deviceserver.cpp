@@ -92,10 +92,8 @@ private:
 private slots:
     void initTestCase()
     {
-        for (const char* tool : {"ser2net", "socat"}) {
-            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-                QSKIP("ser2net or socat is not installed; scripts/install-deps installs them");
-        }
+        SKIP_WITHOUT_TOOL(QStringLiteral("ser2net"));
+        SKIP_WITHOUT_SOCAT();
         m_project = SenderTools::makeProject(m_environment, m_dir.path(), 40);
         QVERIFY(!m_project.isEmpty());
         QVERIFY2(m_pty.start(), "socat did not make the pseudo-terminals");
