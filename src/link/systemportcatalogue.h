@@ -9,5 +9,32 @@
 // A port that is busy or not permitted keeps its number, so that the others keep theirs.
 class SystemPortCatalogue : public PortCatalogue {
 public:
+    // What an attempt to open a device found.
+    enum class Probe { Opens, Refused, Absent };
+    // A device, what opening it found and, where it was refused, how to mend that (nothing for a
+    // busy port).
+    struct ProbedDevice {
+        QString path;
+        QString description;
+        Probe probe = Probe::Absent;
+        QString problem;
+    };
+
     [[nodiscard]] QList<PortEntry> scan() override;
+
+    // The entries for the devices in their order and the virtual cards after them: every device
+    // that is there takes the next number, and is listed when it opens or when its refusal can be
+    // mended.
+    [[nodiscard]] static QList<PortEntry> numbered(const QList<ProbedDevice>& devices,
+                                                   const QList<ProbedDevice>& cards);
+
+private:
+    // The devices as a look found them, before they are named.
+    struct Found {
+        QList<ProbedDevice> devices;
+        QList<ProbedDevice> cards;
+    };
+
+    [[nodiscard]] static Found look();
+    [[nodiscard]] static QList<PortEntry> entries(Found found);
 };

@@ -130,6 +130,24 @@ private slots:
         QVERIFY(!networkAddress(text) || text.contains("0.0.0.0"));
     }
 
+    // A busy port is left out but keeps its number, so that the ports after it keep their names;
+    // one that wants a permission is listed with the remedy, and virtual cards come last.
+    void busyPortKeepsItsNumber()
+    {
+        using Probe = SystemPortCatalogue::Probe;
+        const QList<PortEntry> entries = SystemPortCatalogue::numbered(
+            {{"/dev/ttyS0", {}, Probe::Opens, {}},
+             {"/dev/ttyS1", {}, Probe::Refused, {}},
+             {"/dev/ttyS2", {}, Probe::Absent, {}},
+             {"/dev/ttyUSB0", {}, Probe::Refused, "join dialout"}},
+            {{"/dev/pts/3", "p10signcard", Probe::Opens, {}}});
+        QStringList listed;
+        for (const PortEntry& port : entries)
+            listed << port.name + u' ' + port.device + u' ' + port.problem;
+        QCOMPARE(listed, (QStringList{"COM1 /dev/ttyS0 ", "COM3 /dev/ttyUSB0 join dialout", "COM4 /dev/pts/3 "}));
+    }
+
+
     void systemCatalogueNumbersWhatItFinds()
     {
         // Whatever this computer has: ascending names (a busy port keeps its number unlisted),
