@@ -64,9 +64,28 @@ QList<PortEntry> SystemPortCatalogue::entries(Found found)
 #endif
 }
 
+SystemPortCatalogue::~SystemPortCatalogue()
+{
+    if (m_ahead)
+        m_ahead->wait();
+}
+
 QList<PortEntry> SystemPortCatalogue::scan()
 {
-    return entries(look());
+    if (!m_ahead)
+        return entries(look());
+    m_ahead->wait();
+    m_ahead.reset();
+    return entries(std::exchange(m_aheadFound, {}));
+}
+
+void SystemPortCatalogue::scanAhead()
+{
+    if (m_ahead)
+        return;
+    // A thread of Qt's own: a serial port that opens watches its device with the thread's events.
+    m_ahead.reset(QThread::create([this] { m_aheadFound = look(); }));
+    m_ahead->start();
 }
 
 QList<PortEntry> SystemPortCatalogue::numbered(const QList<ProbedDevice>& devices, const QList<ProbedDevice>& cards)
