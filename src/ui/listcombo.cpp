@@ -4,17 +4,36 @@
 #include "model/editablelist.h"
 #include "ui/windowlayout.h"
 
+#include <QCompleter>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 ListCombo::ListCombo(const QString& name, int width, QWidget* parent)
     : QComboBox(parent)
 {
     setObjectName(name);
-    setEditable(true);
+    // Typed values are never completed. Given a field without a completer, the combo box would
+    // make one bound to its entries; an empty one keeps it from that and is then taken off.
+    // (setEditable() would also build the drop-down list at once rather than when it first opens.)
+    auto* field = new QLineEdit(this);
+    field->setPalette(palette());
+    field->setCompleter(new QCompleter(field));
+    setLineEdit(field);
+    delete completer();
     setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
     setMaxVisibleItems(16);
     setFixedSize(width, WindowLayout::kControlHeight);
+}
+
+// The size is fixed: measuring every entry (256 positions in some lists) would only cost time.
+QSize ListCombo::sizeHint() const
+{
+    return minimumSize();
+}
+
+QSize ListCombo::minimumSizeHint() const
+{
+    return minimumSize();
 }
 
 void ListCombo::showList(const EditableList& list)
@@ -56,9 +75,12 @@ void ListCombo::display(const QStringList& items, int index, const QString& text
     for (int i = 0; same && i < count(); ++i)
         same = itemText(i) == shownText(items.at(i));
     if (!same) {
-        clear();
+        QStringList shown;
+        shown.reserve(items.size());
         for (const QString& item : items)
-            addItem(shownText(item));
+            shown << shownText(item);
+        clear();
+        addItems(shown);
     }
     if (currentIndex() != index)
         setCurrentIndex(index);

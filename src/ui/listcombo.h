@@ -17,6 +17,8 @@ public:
     void showList(const EditableList& list);
     void showItems(const QStringList& items, const QString& text);
     void showPopup() override;
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
 
     // Entries are shown through `shown` (names in the operator's language); the model keeps them.
     void setShownText(QString (*shown)(const QString&)) { m_shown = shown; }

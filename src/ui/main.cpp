@@ -2,6 +2,7 @@
 #include "appinfo.h"
 #include "controller/diagnostics.h"
 #include "dialogs/language.h"
+#include "link/systemportcatalogue.h"
 #include "ui/windowapp.h"
 #include "ui/windowarguments.h"
 #include "ui/windowfonts.h"
@@ -59,6 +60,10 @@ int main(int argc, char* argv[])
         return finish(std::get<WindowArgumentsExit>(parseWindowArguments(raw)));
     }
 
+    // Listing the serial ports needs no application object: it runs while the window system
+    // starts and the window is built.
+    SystemPortCatalogue ports;
+    ports.scanAhead();
     QApplication app(argc, argv);
     language.apply(chosen());
     QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::kDesktopId));
@@ -68,7 +73,7 @@ int main(int argc, char* argv[])
     const auto parsed = parseWindowArguments(QApplication::arguments());
     if (const auto* exit = std::get_if<WindowArgumentsExit>(&parsed))
         return finish(*exit);
-    WindowApp program;
+    WindowApp program(ports);
     program.start(std::get<WindowArguments>(parsed).project);
     return app.exec();
 }

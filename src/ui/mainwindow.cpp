@@ -120,8 +120,6 @@ void MainWindow::buildTabs()
     auto* content = new QWidget(m_tabs);
     content->setGeometry(m_tabs->pageArea());
     m_pages = new QStackedWidget(content);
-    for (int m = 0; m < kMessageCount; ++m)
-        m_pages->addWidget(new MessagePage(m_controller, m, m_pages));
 
     // These act on the current message, the page that is showing.
     auto* adopt = namedButton(QStringLiteral("CmdUpText"), tr("テキスト採用"), kPageButton, content);
@@ -200,9 +198,22 @@ void MainWindow::buildPageShortcuts()
     step(QKeySequence::PreviousChild, -1);
 }
 
+// A page is built when its tab is first chosen: the window shows sooner, and a page that is built
+// reads the project as it is then.
+MessagePage* MainWindow::page(int message)
+{
+    MessagePage*& page = m_messagePages.at(static_cast<std::size_t>(message));
+    if (!page) {
+        page = new MessagePage(m_controller, message, m_pages);
+        m_pages->addWidget(page);
+        WindowAccessibility::describePage(*page, message);
+    }
+    return page;
+}
+
 void MainWindow::showSelectedPage()
 {
-    m_pages->setCurrentIndex(m_controller.selectedTab());
+    m_pages->setCurrentWidget(page(m_controller.selectedTab()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

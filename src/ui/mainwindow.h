@@ -2,10 +2,13 @@
 #pragma once
 
 #include "dialogs/language.h"
+#include "model/limits.h"
 
 #include <QWidget>
+#include <array>
 
 class Controller;
+class MessagePage;
 class ProjectSession;
 class QLabel;
 class QStackedWidget;
@@ -35,10 +38,12 @@ private:
     void buildTabs();
     void buildLowerRegions(ProjectSession* session);
     void buildPageShortcuts();
+    [[nodiscard]] MessagePage* page(int message);
     void showSelectedPage();
 
     Controller& m_controller;
     TabStrip* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
+    std::array<MessagePage*, kMessageCount> m_messagePages{};
     QLabel* m_fileLabel = nullptr;
 };

@@ -2,7 +2,6 @@
 #include "ui/windowaccessibility.h"
 
 #include "dialogs/desktoptexts.h"
-#include "model/limits.h"
 #include "ui/tabstrip.h"
 #include "ui/windowlayout.h"
 
@@ -22,13 +21,14 @@ struct Labelled {
 constexpr Labelled kGlobalLabels[] = {
     {"Label19", "ComScrH"},  {"Label11", "ComBright"}, {"Label4", "ComSele"},    {"Label9", "ComTimeMsg"},
     {"Label14", "ComHSide"}, {"Label16", "ComMSide"},  {"Label13", "ComDJSMsg"}, {"Label15", "ComDSide"},
-    {"Label18", "TxtDJS"},   {"Label20", "TxtSTime"},  {"Label21", "TxtETime"},  {"Label10", "ComScrW"},
-    {"Label8", "Picture2"},
+    {"Label18", "TxtDJS"},   {"Label20", "TxtSTime"},  {"Label21", "TxtETime"},  {"Label8", "Picture2"},
 };
 constexpr Labelled kPageLabels[] = {
     {"Label5", "FntName"},  {"Label7", "FntSize"}, {"Label3", "ComMod"},
     {"Label2", "MovSpeed"}, {"Label6", "TopAdj"},
 };
+// The sign's width, which the first page holds.
+constexpr Labelled kScreenWidth = {"Label10", "ComScrW"};
 // Up/down controls read the label of the time or adjust field they step.
 constexpr Labelled kSteppers[] = {{"Label20", "VScSTime"}, {"Label21", "VScETime"}};
 constexpr Labelled kPageSteppers[] = {{"Label6", "VScAdj"}};
@@ -64,15 +64,6 @@ void WindowAccessibility::describe(QWidget& window)
         pair(window, QLatin1String(entry.label), QLatin1String(entry.field), true);
     for (const Labelled& entry : kSteppers)
         pair(window, QLatin1String(entry.label), QLatin1String(entry.field), false);
-    for (int m = 0; m < kMessageCount; ++m) {
-        for (const Labelled& entry : kPageLabels)
-            pair(window, arrayName(QLatin1String(entry.label), m), arrayName(QLatin1String(entry.field), m),
-                 true);
-        for (const Labelled& entry : kPageSteppers)
-            pair(window, arrayName(QLatin1String(entry.label), m), arrayName(QLatin1String(entry.field), m),
-                 false);
-        name(window, arrayName(QStringLiteral("TxtBox"), m), DesktopTexts::messageTextName());
-    }
     name(window, QStringLiteral("TxtTime"), DesktopTexts::clockName());
     name(window, QStringLiteral("ProgressBar1"), DesktopTexts::progressName());
     name(window, QStringLiteral("ProgressBar2"), DesktopTexts::clockProgressName());
@@ -83,4 +74,17 @@ void WindowAccessibility::describe(QWidget& window)
         QObject::connect(tabs, &TabStrip::currentChanged, tabs, nameTab);
         nameTab(tabs->currentIndex());
     }
+}
+
+void WindowAccessibility::describePage(QWidget& page, int message)
+{
+    if (message == 0)
+        pair(page, QLatin1String(kScreenWidth.label), QLatin1String(kScreenWidth.field), true);
+    for (const Labelled& entry : kPageLabels)
+        pair(page, arrayName(QLatin1String(entry.label), message), arrayName(QLatin1String(entry.field), message),
+             true);
+    for (const Labelled& entry : kPageSteppers)
+        pair(page, arrayName(QLatin1String(entry.label), message), arrayName(QLatin1String(entry.field), message),
+             false);
+    name(page, arrayName(QStringLiteral("TxtBox"), message), DesktopTexts::messageTextName());
 }

@@ -8,6 +8,9 @@ class QWidget;
 // the design names the pages give their controls, so the pages need not know about it.
 namespace WindowAccessibility {
 
+// The window's own controls and its tabs.
 void describe(QWidget& window);
+// The controls of a message's page, once the page is built.
+void describePage(QWidget& page, int message);
 
 } // namespace WindowAccessibility

@@ -5,9 +5,9 @@
 
 #include <QTimer>
 
-WindowApp::WindowApp()
+WindowApp::WindowApp(PortCatalogue& ports)
     : m_line(std::make_unique<PortLine>())
-    , m_controller(std::make_unique<Controller>(m_dialogs, *m_line))
+    , m_controller(std::make_unique<Controller>(m_dialogs, *m_line, ports, m_clock))
     , m_session(std::make_unique<ProjectSession>(*m_controller, m_dialogs, m_places))
     , m_window(std::make_unique<MainWindow>(*m_controller, m_session.get()))
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controller/controller.h"
+#include "link/systemclock.h"
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"
 #include "ui/recentplaces.h"
@@ -10,13 +11,16 @@
 #include <QSettings>
 #include <memory>
 
+class PortCatalogue;
 class SerialLine;
 
 // Puts the program together: the operator's dialogs, what the window remembers, the serial line,
 // the controller and the window, in the order in which they need each other.
 class WindowApp {
 public:
-    WindowApp();
+    // The ports are the computer's; main() makes their catalogue, so that it can look at them before
+    // the window system starts.
+    explicit WindowApp(PortCatalogue& ports);
     ~WindowApp();
 
     // Start-up of the project, then the window is shown; a project given opens once it shows.
@@ -29,6 +33,7 @@ private:
     WidgetDialogs m_dialogs;
     QSettings m_store;
     RecentPlaces m_places{m_store};
+    SystemClock m_clock;
     std::unique_ptr<SerialLine> m_line;
     std::unique_ptr<Controller> m_controller;
     std::unique_ptr<ProjectSession> m_session;

@@ -121,9 +121,10 @@ Stream rows(qsizetype bytes, qsizetype piece, qint64 fromMs = 3300)
     return stream;
 }
 
-Stream clockSet(qint64 fromMs, const QByteArray& time = QByteArray::fromHex("080706"))
+Stream clockSet(qint64 fromMs, const QByteArray& time = QByteArray::fromHex("080706"),
+                const QByteArray& schedule = QByteArray::fromHex("03e707001380"))
 {
-    return {{"HelloC2", fromMs}, {time, fromMs + 200}, {QByteArray::fromHex("03e707001380"), fromMs + 600}};
+    return {{"HelloC2", fromMs}, {time, fromMs + 200}, {schedule, fromMs + 600}};
 }
 
 } // namespace
@@ -233,6 +234,9 @@ private slots:
         QTest::newRow("chunk longer than 320")
             << Stream{{"Hello32", 0}, {smallHeader({400}), 3000}} + rows(16 * 400, 640)
             << QStringList{"upload complete", CardTexts::chunkTooLong(640, 320)} << 16;
+        QTest::newRow("chunk one byte longer than 320")
+            << Stream{{"Hello32", 0}, {smallHeader({321}), 3000}} + rows(16 * 321, 321)
+            << QStringList{"upload complete", CardTexts::chunkTooLong(321, 320)} << 16;
         QTest::newRow("rows short of the header's length")
             << Stream{{"Hello32", 0}, {header16, 3000}} + rows(15 * 16 + 8, 16)
             << QStringList{"upload incomplete", CardTexts::rowsMismatch(248, 16, 16)} << 16;
@@ -265,6 +269,10 @@ private slots:
         QTest::newRow("time frame of four bytes")
             << clockSet(0, QByteArray::fromHex("08070600"))
             << QStringList{"clock incomplete", CardTexts::wrongFrameSize(CardTexts::timeFrame(), 4, 3)} << 16;
+        QTest::newRow("schedule frame of five bytes")
+            << clockSet(0, QByteArray::fromHex("080706"), QByteArray::fromHex("03e7070013"))
+            << QStringList{"clock incomplete", CardTexts::wrongFrameSize(CardTexts::scheduleFrame(), 5, 6)}
+            << 16;
         QTest::newRow("no time of day")
             << clockSet(0, QByteArray::fromHex("6a0706"))
             << QStringList{"clock complete", CardTexts::notATime("6a 07 06")} << 16;

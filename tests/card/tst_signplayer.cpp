@@ -104,6 +104,9 @@ private slots:
         QTest::newRow("move left: enters at the right edge")
             << mode(ShowCode::MoveLeft) << msFor(8) << noon << 0
             << QStringList{"0:" + dots(32, {24}), "15:" + dots(32, {24})};
+        // Once the picture has left, its first pixel comes in again one pixel later.
+        QTest::newRow("move left: comes round after screen and picture")
+            << mode(ShowCode::MoveLeft) << msFor(32 + 64 + 1) << noon << 0 << QStringList{"0:" + dots(32, {31})};
         QTest::newRow("move right: enters at the left edge")
             << mode(ShowCode::MoveRight) << msFor(40) << noon << 0 << QStringList{"0:" + dots(32, {9})};
         QTest::newRow("up: half way in from below") << mode(ShowCode::Up) << msFor(8) << noon << 0
@@ -183,6 +186,8 @@ private slots:
             << workWindow(7 * 60, 19 * 60) << qint64(0) << QTime(19, 0) << 0 << QStringList{"3:" + blank};
         QTest::newRow("lit inside a window across midnight")
             << workWindow(22 * 60, 2 * 60) << qint64(0) << QTime(23, 0) << 0 << QStringList{"3:" + page0};
+        QTest::newRow("dark from the end of a window across midnight")
+            << workWindow(22 * 60, 2 * 60) << qint64(0) << QTime(2, 0) << 0 << QStringList{"3:" + blank};
         QTest::newRow("alternation: the second message's turn") << Setup([](CardMemory& m) {
             m = twoPages(ShowCode::Fixed);
             m.altBegin = 0;

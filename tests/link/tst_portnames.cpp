@@ -1,8 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/portnames.h"
 #include "link/systemportcatalogue.h"
+#include "link/virtualport.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+#endif
 
 using namespace PortNames;
 
@@ -129,6 +138,47 @@ private slots:
         QCOMPARE(listenAddress(text).has_value(), valid);
         QVERIFY(!networkAddress(text) || text.contains("0.0.0.0"));
     }
+
+    // A busy port is left out but keeps its number, so that the ports after it keep their names;
+    // one that wants a permission is listed with the remedy, and virtual cards come last.
+    void busyPortKeepsItsNumber()
+    {
+        using Probe = SystemPortCatalogue::Probe;
+        const QList<PortEntry> entries = SystemPortCatalogue::numbered(
+            {{"/dev/ttyS0", {}, Probe::Opens, {}},
+             {"/dev/ttyS1", {}, Probe::Refused, {}},
+             {"/dev/ttyS2", {}, Probe::Absent, {}},
+             {"/dev/ttyUSB0", {}, Probe::Refused, "join dialout"}},
+            {{"/dev/pts/3", "p10signcard", Probe::Opens, {}}});
+        QStringList listed;
+        for (const PortEntry& port : entries)
+            listed << port.name + u' ' + port.device + u' ' + port.problem;
+        QCOMPARE(listed, (QStringList{"COM1 /dev/ttyS0 ", "COM3 /dev/ttyUSB0 join dialout", "COM4 /dev/pts/3 "}));
+    }
+
+#ifdef Q_OS_UNIX
+    // The look begun before the window system starts finds what a scan finds, a virtual card's
+    // pseudo-terminal included.
+    void scanAheadFindsWhatAScanFinds()
+    {
+        const QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(terminal >= 0 && ::grantpt(terminal) == 0 && ::unlockpt(terminal) == 0);
+        const QString device = QString::fromLocal8Bit(::ptsname(terminal));
+        const VirtualPort card(device);
+        SystemPortCatalogue catalogue;
+        catalogue.scanAhead();
+        const QList<PortEntry> ahead = catalogue.scan();
+        const QList<PortEntry> now = catalogue.scan();
+        ::close(terminal);
+        QVERIFY(!ahead.isEmpty());
+        QCOMPARE(ahead.last().device, device);
+        QCOMPARE(ahead.size(), now.size());
+        for (qsizetype i = 0; i < ahead.size(); ++i)
+            QCOMPARE(ahead[i].name + ahead[i].device, now[i].name + now[i].device);
+    }
+#endif
 
     void systemCatalogueNumbersWhatItFinds()
     {

@@ -266,6 +266,10 @@ private slots:
     void aScreenReaderNamesEveryControl()
     {
         Desktop desktop(path(QStringLiteral("names.conf")));
+        // Each page as it is built when its tab is first chosen.
+        auto* tabs = desktop.window.findChild<TabStrip*>(QStringLiteral("TabStrip1"));
+        for (int m = tabs->count() - 1; m >= 0; --m)
+            tabs->setCurrentIndex(m);
         // A field is read with the label beside it.
         const QList<std::pair<const char*, QString>> labelled = {
             {"ComScrH", "高さ(Dots)"},
