@@ -267,6 +267,22 @@
     </message>
 </context>
 <context>
+    <name>ConsoleTexts</name>
+    <message>
+        <source>--%1 の値「%2」は使えません: %3</source>
+        <extracomment>%1 is the option&apos;s name without its dashes, %2 the value given, %3 the option&apos;s description.</extracomment>
+        <translation>--%1 cannot take the value &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source> → いいえ</source>
+        <translation> → No</translation>
+    </message>
+    <message>
+        <source> → キャンセル</source>
+        <translation> → Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CtlArguments</name>
     <message>
         <source>メモリに入りきらない表示を切り詰めて転送します。</source>
@@ -488,10 +504,6 @@
         <translation>--%1 is missing.</translation>
     </message>
     <message>
-        <source>--%1 の値「%2」は使えません: %3</source>
-        <translation>--%1 cannot take the value &quot;%2&quot;: %3</translation>
-    </message>
-    <message>
         <source>--%1 と --%2 は一緒に使えません。</source>
         <translation>--%1 and --%2 cannot be used together.</translation>
     </message>
@@ -564,14 +576,6 @@
     <message>
         <source>この引数はシステムの文字コードで表せません: </source>
         <translation>This argument cannot be written in the system&apos;s character encoding: </translation>
-    </message>
-    <message>
-        <source> → いいえ</source>
-        <translation> → No</translation>
-    </message>
-    <message>
-        <source> → キャンセル</source>
-        <translation> → Cancel</translation>
     </message>
     <message>
         <source>このコマンドは設定ファイルを取りません。</source>

@@ -3,7 +3,7 @@
 
 #include "card/cardframes.h"
 #include "card/cardmodel.h"
-#include "dialogs/cardtexts.h"
+#include "texts/cardtexts.h"
 #include "link/linkconstants.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/cardframes.h"
 
-#include "dialogs/cardtexts.h"
+#include "texts/cardtexts.h"
 #include "link/clockframes.h"
 #include "link/uploadframes.h"
 #include "model/listitems.h"

@@ -2,8 +2,8 @@
 #include "card/cardmemoryfile.h"
 
 #include "card/cardframes.h"
-#include "dialogs/cardtexts.h"
-#include "dialogs/filetexts.h"
+#include "texts/cardtexts.h"
+#include "texts/filetexts.h"
 #include "files/filecommit.h"
 #include "model/listitems.h"
 

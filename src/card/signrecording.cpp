@@ -3,7 +3,7 @@
 
 #include "card/gifwriter.h"
 #include "card/ledpainter.h"
-#include "dialogs/cardtexts.h"
+#include "texts/cardtexts.h"
 #include "files/filecommit.h"
 #include "imaging/picturefiles.h"
 

@@ -2,9 +2,8 @@
 #include "controller/controller.h"
 
 #include "dialogs/dialogs.h"
-#include "dialogs/messagetexts.h"
-#include "dialogs/picturetexts.h"
-#include "files/grouplock.h"
+#include "texts/messagetexts.h"
+#include "texts/picturetexts.h"
 #include "imaging/fontcatalogue.h"
 #include "imaging/fontsubstitution.h"
 #include "imaging/messagepainter.h"
@@ -52,11 +51,6 @@ bool Controller::refusedWhileBusy()
         return false;
     m_dialogs.tell(MessageTexts::busyTitle(), MessageTexts::busy());
     return true;
-}
-
-std::unique_ptr<GroupLock> Controller::holdProject(const QString& path)
-{
-    return m_settings.hold(path);
 }
 
 void Controller::selectTab(int message)
@@ -333,9 +327,9 @@ void Controller::setUpLink()
     m_transfers =
         std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_portList, *m_clock, *m_time);
     connect(m_transfers.get(), &TransferCommands::uploadProgressChanged, this,
-            &Controller::progressBar1Changed);
+            &Controller::uploadProgressChanged);
     connect(m_transfers.get(), &TransferCommands::clockProgressChanged, this,
-            &Controller::progressBar2Changed);
+            &Controller::clockProgressChanged);
     connect(m_transfers.get(), &TransferCommands::statusChanged, this, &Controller::transferStatusChanged);
     connect(m_transfers.get(), &TransferCommands::finished, this, &Controller::transferFinished);
 }
@@ -484,7 +478,7 @@ bool Controller::exportPictureTo(const QString& chosen)
     return false;
 }
 
-// Window: start-up and closing.
+// Window start-up.
 
 void Controller::startUp()
 {
@@ -494,14 +488,4 @@ void Controller::startUp()
     selectTab(0);
     m_project.setModified(false);
     scanPorts();
-}
-
-bool Controller::confirmClose()
-{
-    // Both questions are always asked; a No to the first keeps the window open whatever the second.
-    bool mayClose = !transferInProgress() ||
-                    m_dialogs.askYesNo(MessageTexts::warningTitle(), MessageTexts::closeDuringTransfer());
-    if (m_project.modified() && !m_settings.offerToSave())
-        mayClose = false;
-    return mayClose;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/projectsummary.h"
 
-#include "dialogs/ctltexts.h"
-#include "dialogs/messagetexts.h"
+#include "ctl/ctltexts.h"
+#include "texts/messagetexts.h"
 #include "imaging/usagegauge.h"
 #include "link/uploadestimate.h"
 #include "model/listitems.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/filecommit.h"
 
-#include "dialogs/filetexts.h"
+#include "texts/filetexts.h"
 #include "files/grouplock.h"
 #include "files/wholewriter.h"
 #include "files/writabletarget.h"

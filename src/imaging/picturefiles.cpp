@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/picturefiles.h"
 
-#include "dialogs/picturetexts.h"
+#include "texts/picturetexts.h"
 #include "files/filecommit.h"
 #include "imaging/bmpcrop.h"
 #include "imaging/imagingconstants.h"

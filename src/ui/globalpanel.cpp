@@ -2,6 +2,7 @@
 #include "ui/globalpanel.h"
 
 #include "controller/controller.h"
+#include "controller/settingscommands.h"
 #include "ui/listcombo.h"
 #include "ui/namedwidgets.h"
 #include "ui/recentprojectsbutton.h"
@@ -29,13 +30,27 @@ constexpr int kProgressWidth = 230;
 
 } // namespace
 
-GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidget* parent)
+GlobalPanel::GlobalPanel(Controller& controller, SettingsCommands& settings, ProjectSession* session,
+                         QWidget* parent)
     : QGroupBox(parent)
     , m_controller(controller)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("Frame3"));
     setFixedSize(kTabStripWidth, kGlobalFrameHeight);
 
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->addLayout(settingsGrid(), 1);
+    layout->addSpacing(kMargin);
+    layout->addLayout(commandButtons(session));
+
+    connect(&controller.project(), &Project::globalsChanged, this, &GlobalPanel::refresh);
+    refresh();
+}
+
+QGridLayout* GlobalPanel::settingsGrid()
+{
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(kMargin);
     grid->setVerticalSpacing(kMargin);
@@ -84,22 +99,31 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
     m_progress->setValue(0);
     grid->addWidget(m_progress, 2, 6, 1, 2);
     grid->setColumnStretch(7, 1);
-    connect(&controller, &Controller::progressBar1Changed, this, [this](int maximum, int value) {
+    // One bar for whatever moves the project's bytes: an upload, a save or a load.
+    const auto showProgress = [this](int maximum, int value) {
         m_progress->setRange(0, maximum);
         m_progress->setValue(value);
-    });
+    };
+    connect(&m_controller, &Controller::uploadProgressChanged, this, showProgress);
+    connect(&m_settings, &SettingsCommands::progressChanged, this, showProgress);
 
+    return grid;
+}
+
+// Loading (with the recent projects beside it), saving and sending the project.
+QVBoxLayout* GlobalPanel::commandButtons(ProjectSession* session)
+{
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kMargin / 2);
     // The captions have no letter to underline, so the keys are shortcuts without a mnemonic.
     QPushButton* load = namedButton(QStringLiteral("CmdLoad"), tr("参 照"),
                                     QSize(kButtonWidth - kArrowWidth, kButtonHeight), this);
     load->setShortcut(QKeySequence::Open);
-    connect(load, &QPushButton::clicked, this, [this] { m_controller.load(); });
+    connect(load, &QPushButton::clicked, this, [this] { m_settings.load(); });
     QPushButton* save =
         namedButton(QStringLiteral("CmdSave"), tr("保 存"), QSize(kButtonWidth, kButtonHeight), this);
     save->setShortcut(QKeySequence::Save);
-    connect(save, &QPushButton::clicked, this, [this] { m_controller.save(); });
+    connect(save, &QPushButton::clicked, this, [this] { m_settings.save(); });
     auto* loadRow = new QHBoxLayout;
     loadRow->setSpacing(0);
     loadRow->addWidget(load);
@@ -110,15 +134,7 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
         namedButton(QStringLiteral("CmdSend"), tr("転 送"), QSize(kButtonWidth, kButtonHeight), this);
     connect(send, &QPushButton::clicked, this, [this] { m_controller.send(); });
     buttons->addWidget(send);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->addLayout(grid, 1);
-    layout->addSpacing(kMargin);
-    layout->addLayout(buttons);
-
-    connect(&controller.project(), &Project::globalsChanged, this, &GlobalPanel::refresh);
-    refresh();
+    return buttons;
 }
 
 ListCombo* GlobalPanel::globalList(const QString& name, int width, GlobalList list)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dialogs/language.h"
+#include "texts/language.h"
 
 #include <QWidget>
 
@@ -9,6 +9,7 @@ class Controller;
 class ProjectSession;
 class QLabel;
 class QStackedWidget;
+class SettingsCommands;
 class TabStrip;
 
 // The one window of the program: a view over the controller's project. Every control hands the
@@ -19,7 +20,8 @@ class MainWindow : public QWidget {
 
 public:
     // With a session the window offers the recent projects.
-    explicit MainWindow(Controller& controller, ProjectSession* session = nullptr, QWidget* parent = nullptr);
+    MainWindow(Controller& controller, SettingsCommands& settings, ProjectSession* session = nullptr,
+               QWidget* parent = nullptr);
 
 signals:
     // The operator chose the language of the next start.
@@ -38,6 +40,7 @@ private:
     void showSelectedPage();
 
     Controller& m_controller;
+    SettingsCommands& m_settings;
     TabStrip* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     QLabel* m_fileLabel = nullptr;

@@ -65,7 +65,7 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     m_progress->setTextVisible(false);
     m_progress->setFixedSize(kProgressWidth, kControlHeight);
     m_progress->setValue(0);
-    connect(&controller, &Controller::progressBar2Changed, this, [this](int maximum, int value) {
+    connect(&controller, &Controller::clockProgressChanged, this, [this](int maximum, int value) {
         m_progress->setRange(0, maximum);
         m_progress->setValue(value);
     });

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windowaccessibility.h"
 
-#include "dialogs/desktoptexts.h"
+#include "texts/desktoptexts.h"
 #include "model/limits.h"
 #include "ui/tabstrip.h"
 #include "ui/windowlayout.h"

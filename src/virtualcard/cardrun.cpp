@@ -7,9 +7,9 @@
 #include "card/ptycardline.h"
 #include "card/serialcardline.h"
 #include "card/signrecording.h"
-#include "dialogs/cardtexts.h"
+#include "texts/cardtexts.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/messagetexts.h"
+#include "texts/messagetexts.h"
 #include "link/virtualport.h"
 
 CardRun::CardRun(CardArguments arguments, QObject* parent)

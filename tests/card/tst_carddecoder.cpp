@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/carddecoder.h"
-#include "dialogs/cardtexts.h"
+#include "texts/cardtexts.h"
 #include "link/clockframes.h"
 #include "link/uploadframes.h"
 #include "model/listitems.h"

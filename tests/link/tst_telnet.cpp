@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/comportserver.h"
-#include "dialogs/linktexts.h"
+#include "texts/linktexts.h"
 #include "link/comportclient.h"
 #include "support/bytes.h"
 

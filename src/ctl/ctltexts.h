@@ -39,12 +39,6 @@ namespace CtlTexts {
 {
     return QCoreApplication::translate("CtlTexts", "--%1 がありません。").arg(option);
 }
-// The description says which values the option takes.
-[[nodiscard]] inline QString badValue(const QString& option, const QString& value, const QString& description)
-{
-    return QCoreApplication::translate("CtlTexts", "--%1 の値「%2」は使えません: %3")
-        .arg(option, value, description);
-}
 [[nodiscard]] inline QString contradiction(const QString& option, const QString& opposite)
 {
     return QCoreApplication::translate("CtlTexts", "--%1 と --%2 は一緒に使えません。").arg(option, opposite);
@@ -157,15 +151,6 @@ namespace CtlTexts {
 [[nodiscard]] inline QString argumentNotInCodePage()
 {
     return QCoreApplication::translate("CtlTexts", "この引数はシステムの文字コードで表せません: ");
-}
-// What a question asked without anyone to answer it counts as.
-[[nodiscard]] inline QString answeredNo()
-{
-    return QCoreApplication::translate("CtlTexts", " → いいえ");
-}
-[[nodiscard]] inline QString answeredCancel()
-{
-    return QCoreApplication::translate("CtlTexts", " → キャンセル");
 }
 
 [[nodiscard]] inline QString noProject()
