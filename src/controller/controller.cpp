@@ -14,9 +14,7 @@
 #include "link/portcatalogue.h"
 #include "link/portlist.h"
 #include "link/serialline.h"
-#include "link/systemclock.h"
 #include "link/systemlinktime.h"
-#include "link/systemportcatalogue.h"
 #include "link/transfercommands.h"
 #include "model/limits.h"
 #include "schedule/alternation.h"
@@ -25,20 +23,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
-
-Controller::Controller(Dialogs& dialogs, SerialLine& line, QObject* parent)
-    : QObject(parent)
-    , m_dialogs(dialogs)
-    , m_line(line)
-    , m_systemPorts(std::make_unique<SystemPortCatalogue>())
-    , m_systemClock(std::make_unique<SystemClock>())
-    , m_systemTime(std::make_unique<SystemLinkTime>())
-    , m_ports(m_systemPorts.get())
-    , m_clock(m_systemClock.get())
-    , m_time(m_systemTime.get())
-{
-    setUpLink();
-}
 
 bool Controller::transferInProgress() const
 {
@@ -311,9 +295,9 @@ Controller::Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports,
     : QObject(parent)
     , m_dialogs(dialogs)
     , m_line(line)
+    , m_ports(ports)
+    , m_clock(clock)
     , m_systemTime(time ? nullptr : std::make_unique<SystemLinkTime>())
-    , m_ports(&ports)
-    , m_clock(&clock)
     , m_time(time ? time : m_systemTime.get())
 {
     setUpLink();
@@ -323,9 +307,9 @@ Controller::~Controller() = default;
 
 void Controller::setUpLink()
 {
-    m_portList = std::make_unique<PortList>(m_project, *m_ports);
+    m_portList = std::make_unique<PortList>(m_project, m_ports);
     m_transfers =
-        std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_portList, *m_clock, *m_time);
+        std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_portList, m_clock, *m_time);
     connect(m_transfers.get(), &TransferCommands::uploadProgressChanged, this,
             &Controller::uploadProgressChanged);
     connect(m_transfers.get(), &TransferCommands::clockProgressChanged, this,
@@ -368,7 +352,7 @@ void Controller::refreshPorts()
 
 QString Controller::timeText() const
 {
-    return m_clock->timeOfDay().toString(QStringLiteral("hh:mm"));
+    return m_clock.timeOfDay().toString(QStringLiteral("hh:mm"));
 }
 
 QString Controller::portDevice() const

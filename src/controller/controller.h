@@ -27,9 +27,8 @@ class Controller : public QObject {
     Q_OBJECT
 
 public:
-    // Uses the computer's clocks and its own serial ports.
-    Controller(Dialogs& dialogs, SerialLine& line, QObject* parent = nullptr);
-    // The exchanges run on the given time, or on the computer's steady clock without one.
+    // The front end gives the machine's ports and clock (or stand-ins); the exchanges run on the
+    // given time, or on the computer's steady clock without one.
     Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock,
                LinkTime* time = nullptr, QObject* parent = nullptr);
     ~Controller() override;
@@ -113,7 +112,7 @@ public:
     // The clock display, "hh:mm".
     [[nodiscard]] QString timeText() const;
     // The computer's clock: the clock display, the clock set and the sign view all read this one.
-    [[nodiscard]] const Clock& clock() const { return *m_clock; }
+    [[nodiscard]] const Clock& clock() const { return m_clock; }
     // The device that the chosen port name stands for, shown beside the port list.
     [[nodiscard]] QString portDevice() const;
     // The same text for every name of one port (see ExchangeSpacing::portKey), by the port list
@@ -155,11 +154,9 @@ private:
     int m_selectedTab = 0;
 
     // Device link.
-    std::unique_ptr<PortCatalogue> m_systemPorts;
-    std::unique_ptr<Clock> m_systemClock;
+    PortCatalogue& m_ports;
+    const Clock& m_clock;
     std::unique_ptr<LinkTime> m_systemTime;
-    PortCatalogue* m_ports = nullptr;
-    Clock* m_clock = nullptr;
     LinkTime* m_time = nullptr;
     std::unique_ptr<PortList> m_portList;
     std::unique_ptr<TransferCommands> m_transfers;

@@ -7,7 +7,7 @@
 
 WindowApp::WindowApp()
     : m_line(std::make_unique<PortLine>())
-    , m_controller(std::make_unique<Controller>(m_dialogs, *m_line))
+    , m_controller(std::make_unique<Controller>(m_dialogs, *m_line, m_ports, m_clock))
     , m_settings(std::make_unique<SettingsCommands>(*m_controller, m_dialogs))
     , m_session(std::make_unique<ProjectSession>(*m_settings, m_dialogs, m_places))
     , m_window(std::make_unique<MainWindow>(*m_controller, *m_settings, m_session.get()))

@@ -3,6 +3,8 @@
 
 #include "controller/controller.h"
 #include "controller/settingscommands.h"
+#include "link/systemclock.h"
+#include "link/systemportcatalogue.h"
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"
 #include "ui/recentplaces.h"
@@ -31,6 +33,8 @@ private:
     QSettings m_store;
     RecentPlaces m_places{m_store};
     std::unique_ptr<SerialLine> m_line;
+    SystemPortCatalogue m_ports;
+    SystemClock m_clock;
     std::unique_ptr<Controller> m_controller;
     std::unique_ptr<SettingsCommands> m_settings;
     std::unique_ptr<ProjectSession> m_session;

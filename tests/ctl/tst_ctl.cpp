@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/goldenproject.h"
 #include "ctl/ctlcommand.h"
 #include "link/cardreader.h"
 #include "link/linkconstants.h"
@@ -192,16 +193,7 @@ private:
     QTemporaryDir m_dir;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    QString copyOfGolden()
-    {
-        for (const char* suffix : {"ini", "bin"}) {
-            const QString target = path(QStringLiteral("shop.%1").arg(QLatin1String(suffix)));
-            QFile::remove(target);
-            QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target);
-            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        }
-        return path(QStringLiteral("shop.ini"));
-    }
+    QString copyOfGolden() const { return copyGoldenProject(m_dir.path()); }
 
 private slots:
     void infoJsonOfAWindowsProject()
@@ -371,12 +363,7 @@ private slots:
         const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
         QVERIFY(QFile::setPermissions(dir.path(),
                                       everyone | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
-        for (const char* suffix : {"ini", "bin"}) {
-            const QString target = dir.filePath(QStringLiteral("shop.%1").arg(QLatin1String(suffix)));
-            QVERIFY(
-                QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target));
-            QVERIFY(QFile::setPermissions(target, everyone));
-        }
+        QVERIFY(!copyGoldenProject(dir.path(), QStringLiteral("shop"), everyone).isEmpty());
         const QString device = dir.filePath(QStringLiteral("ttyUSB0"));
         QFile node(device);
         QVERIFY(node.open(QIODevice::WriteOnly));
@@ -1046,14 +1033,10 @@ private slots:
         QTemporaryDir dir;
         const QString shared = dir.filePath(QStringLiteral("shared"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("shared")));
-        for (const char* suffix : {"ini", "bin"}) {
-            const QString file = shared + QStringLiteral("/shop.%1").arg(QLatin1String(suffix));
-            QVERIFY(
-                QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), file));
-            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                                    QFile::WriteGroup | QFile::ReadOther |
-                                                    QFile::WriteOther));
-        }
+        QVERIFY(!copyGoldenProject(shared, QStringLiteral("shop"),
+                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                                       QFile::ReadOther | QFile::WriteOther)
+                     .isEmpty());
         const auto readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
                                     QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QFile::setPermissions(dir.path(), readOnlyFolder));

@@ -50,24 +50,6 @@ private:
         return picture;
     }
 
-    // A header that claims a picture of the given size, followed by a few bytes of pixels.
-    static QByteArray forgedBmp(qint32 width, qint32 height)
-    {
-        QByteArray bytes(54 + 16, '\0');
-        auto put32 = [&](int at, qint32 value) { qToLittleEndian(value, bytes.data() + at); };
-        auto put16 = [&](int at, qint16 value) { qToLittleEndian(value, bytes.data() + at); };
-        bytes[0] = 'B';
-        bytes[1] = 'M';
-        put32(2, qint32(bytes.size()));
-        put32(10, 54);
-        put32(14, 40);
-        put32(18, width);
-        put32(22, height);
-        put16(26, 1);
-        put16(28, 24);
-        return bytes;
-    }
-
 private slots:
     void init()
     {
@@ -130,18 +112,8 @@ private slots:
         // 16376 x 6000 at one bit per pixel: 12 MB on disk, 390 MB if decoded whole.
         constexpr int rows = 6000;
         constexpr int stride = kColumns + 1;
-        QByteArray bmp(62 + qsizetype(stride) * rows, '\0');
-        auto put32 = [&](int at, qint32 value) { qToLittleEndian(value, bmp.data() + at); };
-        bmp[0] = 'B';
-        bmp[1] = 'M';
-        put32(2, qint32(bmp.size()));
-        put32(10, 62);
-        put32(14, 40);
-        put32(18, kCanvasWidth);
-        put32(22, rows);
-        qToLittleEndian<qint16>(1, bmp.data() + 26);
-        qToLittleEndian<qint16>(1, bmp.data() + 28);
-        put32(58, qint32(0x00FFFFFF)); // colour 1 is white
+        QByteArray bmp = forgedBmp(kCanvasWidth, rows, 1, qsizetype(stride) * rows);
+        qToLittleEndian(qint32(0x00FFFFFF), bmp.data() + 58); // colour 1 is white
         auto rowAt = [&](int y) { return 62 + qsizetype(stride) * (rows - 1 - y); };
         bmp[rowAt(0) + kColumns - 1] = 0x01; // x = 16375, top row
         bmp[rowAt(31)] = char(0x80);         // x = 0, row 31
@@ -320,18 +292,18 @@ private slots:
             << "notes.bmp" << QByteArray("just some text\r\n") << PictureTexts::notAPicture();
         QTest::newRow("empty file") << "empty.gif" << QByteArray("") << PictureTexts::notAPicture();
         QTest::newRow("100000 x 100000")
-            << "forged.bmp" << forgedBmp(100000, 100000) << PictureTexts::tooLarge();
+            << "forged.bmp" << forgedBmp(100000, 100000, 24, 16) << PictureTexts::tooLarge();
         QTest::newRow("wide and tall")
-            << "forged2.bmp" << forgedBmp(20000, 1'000'000) << PictureTexts::tooLarge();
-        QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16) << PictureTexts::notAPicture();
+            << "forged2.bmp" << forgedBmp(20000, 1'000'000, 24, 16) << PictureTexts::tooLarge();
+        QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16, 24, 16) << PictureTexts::notAPicture();
         // Sizes near 2^31 overflowed the size checks' arithmetic.
         constexpr qint32 kNear = 0x7fffffff;
         QTest::newRow("2^31 - 1 square")
-            << "forged4.bmp" << forgedBmp(kNear, kNear) << PictureTexts::tooLarge();
+            << "forged4.bmp" << forgedBmp(kNear, kNear, 24, 16) << PictureTexts::tooLarge();
         QTest::newRow("2^31 - 1 top-down")
-            << "forged5.bmp" << forgedBmp(kNear, -kNear) << PictureTexts::tooLarge();
-        QTest::newRow("2^31 - 1 wide") << "forged6.bmp" << forgedBmp(kNear, 1) << PictureTexts::tooLarge();
-        QTest::newRow("2^30 square") << "forged7.bmp" << forgedBmp(1 << 30, 1 << 30)
+            << "forged5.bmp" << forgedBmp(kNear, -kNear, 24, 16) << PictureTexts::tooLarge();
+        QTest::newRow("2^31 - 1 wide") << "forged6.bmp" << forgedBmp(kNear, 1, 24, 16) << PictureTexts::tooLarge();
+        QTest::newRow("2^30 square") << "forged7.bmp" << forgedBmp(1 << 30, 1 << 30, 24, 16)
                                      << PictureTexts::tooLarge();
     }
     void badInputIsToldAndChangesNothing()

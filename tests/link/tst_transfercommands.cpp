@@ -60,12 +60,6 @@ private slots:
         m_fixture->controller.scanPorts();
     }
 
-    void shortFormStillBuilds()
-    {
-        Controller controller(m_fixture->dialogs, m_fixture->fakeLine);
-        QVERIFY(!controller.transferInProgress());
-    }
-
     void scanSelectsTheHighestPortAboveCom2()
     {
         QCOMPARE(project().globals().port.items(), (QStringList{"COM1", "COM3"}));

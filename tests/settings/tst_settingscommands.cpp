@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/controllerfixture.h"
+#include "support/goldenproject.h"
 #include "texts/settingstexts.h"
 #include "settings/profiledocument.h"
 #include "settings/projectfile.h"
@@ -70,12 +71,9 @@ private:
     QString temp(const QString& name) const { return m_dir->filePath(name); }
 
     // A copy of the golden pair, so that tests may save over it.
-    QString goldenCopy(const QString& base = QStringLiteral("windows"))
+    QString goldenCopy(const QString& base = QStringLiteral("windows")) const
     {
-        const QString ini = temp(base + QStringLiteral(".ini"));
-        writeFile(ini, readFile(testData(QStringLiteral("windows.ini"))));
-        writeFile(temp(base + QStringLiteral(".bin")), readFile(testData(QStringLiteral("windows.bin"))));
-        return ini;
+        return copyGoldenProject(m_dir->path(), base);
     }
 
     // A pair whose settings file holds the given lines and whose display data are dark.

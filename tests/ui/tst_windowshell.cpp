@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/goldenproject.h"
 #include "support/controllerfixture.h"
 #include "texts/language.h"
 #include "ui/mainwindow.h"
@@ -53,16 +54,7 @@ private:
     QTemporaryDir m_dir;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    QString copyOfGolden(const QString& name)
-    {
-        for (const char* suffix : {"ini", "bin"}) {
-            const QString target = path(QStringLiteral("%1.%2").arg(name, QLatin1String(suffix)));
-            QFile::remove(target);
-            QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target);
-            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        }
-        return path(name + QStringLiteral(".ini"));
-    }
+    QString copyOfGolden(const QString& name) { return copyGoldenProject(m_dir.path(), name); }
 
 private slots:
     void initTestCase()

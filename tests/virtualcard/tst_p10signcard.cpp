@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/goldenproject.h"
 #include "card/cardmemoryfile.h"
 #include "cardprocess.h"
 #include "texts/cardtexts.h"
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -105,29 +107,26 @@ private slots:
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
         m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        for (const char* suffix : {"ini", "bin"}) {
-            const QString target = path(QStringLiteral("shop.%1").arg(QLatin1String(suffix)));
-            QVERIFY(
-                QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target));
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-        }
+        QVERIFY(!copyGoldenProject(m_dir.path()).isEmpty());
     }
 
     // The project made on Windows, uploaded by its COM name from the port list and then given the
-    // clock: the card's JSON holds the project's settings as clipped and its bytes.
+    // clock by a card started again on the memory the first one kept: the card's JSON holds the
+    // project's settings as clipped and its bytes.
     void uploadAndClockSetFromTheCommandLine()
     {
-        CardProcess card(m_environment);
         const QString json = path(QStringLiteral("card.json"));
         const QString memory = path(QStringLiteral("memory.json"));
-        QVERIFY(card.start({QStringLiteral("--pty"), QStringLiteral("--fast"), QStringLiteral("--json"), json,
-                            QStringLiteral("--memory"), memory}));
-        QVERIFY(card.device().startsWith(u'/'));
+        const QStringList options{QStringLiteral("--pty"), QStringLiteral("--fast"), QStringLiteral("--json"),
+                                  json, QStringLiteral("--memory"), memory};
+        auto card = std::make_unique<CardProcess>(m_environment);
+        QVERIFY(card->start(options));
+        QVERIFY(card->device().startsWith(u'/'));
 
         SystemPortCatalogue ports;
         QString comName;
         for (const PortEntry& port : ports.scan()) {
-            if (port.device == card.device())
+            if (port.device == card->device())
                 comName = port.name;
         }
         QVERIFY2(!comName.isEmpty(), "the virtual card is in the port list");
@@ -135,22 +134,25 @@ private slots:
         const QString project = path(QStringLiteral("shop.ini"));
         // Its COM name and its device are one port, which one run sends to once.
         QCOMPARE(ctl({QStringLiteral("upload"), project, QStringLiteral("--clip"), QStringLiteral("--port"),
-                      comName, QStringLiteral("--port"), card.device()}),
+                      comName, QStringLiteral("--port"), card->device()}),
                  2);
         // The Windows sample holds more than the card takes; the card gets what fits.
-        const SenderTools::Run clipped = SenderTools::ctl(
-            {QStringLiteral("upload"), project, QStringLiteral("--clip"), QStringLiteral("--port"), comName});
-        QCOMPARE(clipped.status, 0);
-        QTest::qWait(int(clipped.quietMs));
-        QCOMPARE(ctl({QStringLiteral("set-clock"), project, QStringLiteral("--port"), card.device(),
-                      QStringLiteral("--at"), QStringLiteral("12:34:56")}),
+        QCOMPARE(ctl({QStringLiteral("upload"), project, QStringLiteral("--clip"), QStringLiteral("--port"),
+                      comName}),
                  0);
-        QVERIFY(card.waitForLines(3, kExchangeMs));
-        const QString upload = card.logLine(0);
+        QVERIFY(card->waitForLines(2, kExchangeMs));
+        const QString upload = card->logLine(0);
         QVERIFY2(upload.contains(CardTexts::uploadKind()) && upload.contains(CardTexts::byteCount(57446)) &&
                      upload.endsWith(CardTexts::allWell()),
                  qUtf8Printable(upload));
-        const QString clockSet = card.logLine(1);
+
+        card = std::make_unique<CardProcess>(m_environment);
+        QVERIFY(card->start(options));
+        QCOMPARE(ctl({QStringLiteral("set-clock"), project, QStringLiteral("--port"), card->device(),
+                      QStringLiteral("--at"), QStringLiteral("12:34:56")}),
+                 0);
+        QVERIFY(card->waitForLines(2, kExchangeMs));
+        const QString clockSet = card->logLine(0);
         QVERIFY2(clockSet.contains(CardTexts::clockSetKind()) &&
                      clockSet.contains(CardTexts::byteCount(16)) && clockSet.endsWith(CardTexts::allWell()),
                  qUtf8Printable(clockSet));
