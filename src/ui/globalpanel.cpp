@@ -59,6 +59,7 @@ QGridLayout* GlobalPanel::settingsGrid()
         grid->addWidget(namedLabel(labelName, caption, this), row, column, Qt::AlignRight);
         grid->addWidget(field, row, column + 1);
     };
+    //: The sign's height, in LED dots.
     place(0, 0, QStringLiteral("Label19"), tr("高さ(Dots)"),
           globalList(QStringLiteral("ComScrH"), kNumberListWidth, GlobalList::ScreenHeight));
     place(0, 2, QStringLiteral("Label11"), tr("輝度"),
@@ -73,10 +74,13 @@ QGridLayout* GlobalPanel::settingsGrid()
     m_portDevice->setWordWrap(true);
     grid->addWidget(m_portDevice, 0, 6, 1, 2);
 
+    //: Row of the clock: the message that shows the clock's digits.
     place(1, 0, QStringLiteral("Label9"), tr("表示番号"),
           globalList(QStringLiteral("ComTimeMsg"), kNumberListWidth, GlobalList::ClockMessage));
+    //: Byte column of the clock's hour digits in that message.
     place(1, 2, QStringLiteral("Label14"), tr("時間表示位置"),
           globalList(QStringLiteral("ComHSide"), kNumberListWidth, GlobalList::HourPosition));
+    //: Byte column of the clock's minute digits in that message.
     place(1, 4, QStringLiteral("Label16"), tr("分表示位置"),
           globalList(QStringLiteral("ComMSide"), kNumberListWidth, GlobalList::MinutePosition));
     m_showMarks = new QCheckBox(tr("時間、日付位置参照"), this);
@@ -84,10 +88,13 @@ QGridLayout* GlobalPanel::settingsGrid()
     connect(m_showMarks, &QCheckBox::toggled, this, [this](bool show) { m_controller.setShowMarks(show); });
     grid->addWidget(m_showMarks, 1, 6, 1, 2);
 
+    //: Row of the countdown: the message that shows the days left.
     place(2, 0, QStringLiteral("Label13"), tr("表示番号"),
           globalList(QStringLiteral("ComDJSMsg"), kNumberListWidth, GlobalList::DaysMessage));
+    //: Byte column of the countdown's digits in that message.
     place(2, 2, QStringLiteral("Label15"), tr("日数表示位置"),
           globalList(QStringLiteral("ComDSide"), kNumberListWidth, GlobalList::DaysPosition));
+    //: The unit of the positions beside it: one byte column is eight pixels across.
     auto* unit = new QLabel(tr("(Unit Byte , 1 Byte=8 Pixels)"), this);
     unit->setObjectName(QStringLiteral("Label17"));
     unit->setFont(WindowFonts::smallLabel());
@@ -116,6 +123,7 @@ QVBoxLayout* GlobalPanel::commandButtons(ProjectSession* session)
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kMargin / 2);
     // The captions have no letter to underline, so the keys are shortcuts without a mnemonic.
+    //: Button that loads a project; the blank spreads the caption.
     QPushButton* load = namedButton(QStringLiteral("CmdLoad"), tr("参 照"),
                                     QSize(kButtonWidth - kArrowWidth, kButtonHeight), this);
     load->setShortcut(QKeySequence::Open);
@@ -156,6 +164,7 @@ void GlobalPanel::showPort()
     const QString device = m_controller.portDevice();
     const QString problem = m_controller.portProblem(name);
     const QString shown = device == name ? QString() : device;
+    //: %1 is the device a COM name stands for, %2 why it cannot be opened.
     m_portDevice->setText(problem.isEmpty() ? shown : tr("%1：%2").arg(shown, problem));
     m_portDevice->setFont(problem.isEmpty() ? font() : WindowFonts::smallLabel());
     m_portDevice->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("color: #c00000"));

@@ -84,6 +84,7 @@ QStringList MainWindow::tabCaptions()
     // The first eight are padded so that both rows of tabs read alike.
     QStringList captions;
     for (int m = 0; m < kMessageCount; ++m) {
+        //: Tab of a message page; %1 is the message number, 0 to 15.
         const QString caption = tr("表示 %1").arg(m);
         if (m == 0)
             captions << QStringLiteral("    %1   ").arg(caption);

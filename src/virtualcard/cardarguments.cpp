@@ -16,6 +16,7 @@
 namespace {
 
 constexpr OptionInfo kOptions[] = {
+    //: %1 is the path of the memory file used without this option.
     {"port", "DEVICE", QT_TRANSLATE_NOOP("CardArguments", "受信するシリアルポートのデバイス (/dev/ttyUSB1)")},
     {"pty", nullptr,
      QT_TRANSLATE_NOOP("CardArguments",
