@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
-#include "link/systemclock.h"
-#include "link/systemportcatalogue.h"
 #include "dialogs/dialogs.h"
 #include "imaging/messagepainter.h"
 #include "link/serialline.h"
+#include "link/systemclock.h"
+#include "link/systemportcatalogue.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -124,7 +124,8 @@ int MessagePicture::byteAt(std::span<const std::uint8_t> source, int row, int co
             const int glyphRow = row / m_rowRepeat;
             if (glyphRow >= kCellRows)
                 return 0;
-            const std::uint32_t bits = kGlyphs[std::size_t(run.digits[std::size_t(cell)])][std::size_t(glyphRow)];
+            const std::uint32_t bits =
+                kGlyphs[std::size_t(run.digits[std::size_t(cell)])][std::size_t(glyphRow)];
             return int((bits >> (24 - kPixelsPerByte * byteInCell)) & 0xFF);
         }
     }

@@ -2,8 +2,6 @@
 #include "controller/controller.h"
 
 #include "dialogs/dialogs.h"
-#include "texts/messagetexts.h"
-#include "texts/picturetexts.h"
 #include "imaging/fontcatalogue.h"
 #include "imaging/fontsubstitution.h"
 #include "imaging/messagepainter.h"
@@ -19,6 +17,8 @@
 #include "model/limits.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
+#include "texts/messagetexts.h"
+#include "texts/picturetexts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,13 +3,13 @@
 
 #include "controller/controller.h"
 #include "dialogs/dialogs.h"
-#include "texts/filetexts.h"
-#include "texts/messagetexts.h"
-#include "texts/settingstexts.h"
 #include "files/grouplock.h"
 #include "model/textnumbers.h"
 #include "settings/datarepaint.h"
 #include "settings/settingsformat.h"
+#include "texts/filetexts.h"
+#include "texts/messagetexts.h"
+#include "texts/settingstexts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,23 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/ctlarguments.h"
 
-#include "console/optiontable.h"
-#include "ctl/optionreader.h"
-
 #include "appinfo.h"
+#include "console/optiontable.h"
 #include "ctl/ctltexts.h"
-#include "texts/desktoptexts.h"
-#include "texts/language.h"
-#include "texts/languagetexts.h"
+#include "ctl/optionreader.h"
 #include "imaging/picturefiles.h"
 #include "link/linkconstants.h"
 #include "model/limits.h"
 #include "model/listitems.h"
+#include "texts/desktoptexts.h"
+#include "texts/language.h"
+#include "texts/languagetexts.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QHash>
-#include <QMap>
 
 namespace {
 
@@ -196,8 +193,9 @@ ConsoleExit badValue(Verb verb, const QString& name, const QString& value)
 
 OptionReader reader(Verb verb, const GivenOptions& given, const QStringList& names, const QString& help)
 {
-    return OptionReader(given, names, help,
-                        [verb](const QString& name, const QString& value) { return badValue(verb, name, value); });
+    return OptionReader(given, names, help, [verb](const QString& name, const QString& value) {
+        return badValue(verb, name, value);
+    });
 }
 
 auto wholeNumber(int min, int max)

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/ctlrun.h"
 
+#include "ctl/ctltexts.h"
 #include "ctl/litrender.h"
 #include "ctl/previewwriter.h"
 #include "ctl/projectsummary.h"
-#include "ctl/ctltexts.h"
-#include "texts/linktexts.h"
 #include "files/grouplock.h"
 #include "imaging/picturefiles.h"
 #include "link/uploadestimate.h"
 #include "schedule/alternation.h"
 #include "settings/projectstorage.h"
+#include "texts/linktexts.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -307,9 +307,9 @@ int CtlRun::info()
     if (!loadProject())
         return kExitFailed;
     const ProjectSummary summary = ProjectSummary::of(m_controller.project());
-    m_output << (m_arguments.json ? QString::fromUtf8(QJsonDocument(summary.json()).toJson(QJsonDocument::Indented))
-                                  : summary.text())
-             << Qt::flush;
+    const QByteArray json = QJsonDocument(summary.json()).toJson(QJsonDocument::Indented);
+    const QString output = m_arguments.json ? QString::fromUtf8(json) : summary.text();
+    m_output << output << Qt::flush;
     return 0;
 }
 
@@ -327,7 +327,8 @@ int CtlRun::ports()
         const QString state = port.problem.isEmpty() ? CtlTexts::portOpens() : port.problem;
         text += QStringLiteral("%1\t%2\t%3\t%4\n").arg(port.name, port.device, port.description, state);
     }
-    m_output << (m_arguments.json ? QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)) : text)
-             << Qt::flush;
+    const QString output =
+        m_arguments.json ? QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)) : text;
+    m_output << output << Qt::flush;
     return 0;
 }

@@ -15,7 +15,8 @@ GivenOptions givenOptions(const QCommandLineParser& parser)
     return given;
 }
 
-OptionReader::OptionReader(const GivenOptions& given, const QStringList& names, QString help, BadValue badValue)
+OptionReader::OptionReader(const GivenOptions& given, const QStringList& names, QString help,
+                           BadValue badValue)
     : m_help(std::move(help))
     , m_badValue(std::move(badValue))
 {

@@ -2,7 +2,6 @@
 #include "ctl/projectsummary.h"
 
 #include "ctl/ctltexts.h"
-#include "texts/messagetexts.h"
 #include "imaging/usagegauge.h"
 #include "link/uploadestimate.h"
 #include "model/listitems.h"
@@ -10,6 +9,7 @@
 #include "model/textnumbers.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
+#include "texts/messagetexts.h"
 
 #include <QJsonArray>
 #include <cmath>

@@ -2,8 +2,6 @@
 #include "link/transfercommands.h"
 
 #include "dialogs/dialogs.h"
-#include "texts/linktexts.h"
-#include "texts/messagetexts.h"
 #include "link/clockexchange.h"
 #include "link/portaccess.h"
 #include "link/portlist.h"
@@ -12,6 +10,8 @@
 #include "link/uploadestimate.h"
 #include "link/uploadexchange.h"
 #include "model/project.h"
+#include "texts/linktexts.h"
+#include "texts/messagetexts.h"
 
 namespace {
 

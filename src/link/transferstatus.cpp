@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/transferstatus.h"
 
-#include "texts/linktexts.h"
 #include "link/linktime.h"
 #include "link/linktimer.h"
+#include "texts/linktexts.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 #include "ui/projectsession.h"
 
 #include "controller/settingscommands.h"
-#include "texts/desktoptexts.h"
 #include "dialogs/dialogs.h"
+#include "texts/desktoptexts.h"
 #include "texts/messagetexts.h"
 #include "ui/recentplaces.h"
 

@@ -17,7 +17,8 @@ class ProjectSession : public QObject {
     Q_OBJECT
 
 public:
-    ProjectSession(SettingsCommands& settings, Dialogs& dialogs, RecentPlaces& places, QObject* parent = nullptr);
+    ProjectSession(SettingsCommands& settings, Dialogs& dialogs, RecentPlaces& places,
+                   QObject* parent = nullptr);
 
     [[nodiscard]] QStringList recentProjects() const;
     void open(const QString& path);

@@ -3,12 +3,12 @@
 
 #include "console/optiontable.h"
 #include "console/optionvalues.h"
+#include "model/limits.h"
+#include "model/listitems.h"
 #include "texts/cardtexts.h"
 #include "texts/desktoptexts.h"
 #include "texts/language.h"
 #include "texts/languagetexts.h"
-#include "model/limits.h"
-#include "model/listitems.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -50,7 +50,8 @@ constexpr OptionTable kTable{"CardArguments", kOptions};
 
 } // namespace
 
-std::variant<CardArguments, ConsoleExit> parseCardArguments(QStringList arguments, const QString& defaultMemory)
+std::variant<CardArguments, ConsoleExit> parseCardArguments(QStringList arguments,
+                                                            const QString& defaultMemory)
 {
     const Language::Request language = Language::takeOption(arguments);
     QCommandLineParser parser;

@@ -95,7 +95,8 @@ private slots:
     void widthChoiceReencodesMessageZeroAndRestoresThePage()
     {
         m_fixture->controller.selectTab(2);
-        m_fixture->controller.images().canvas(0).setPixel(32 * 8, 4, MessageCanvas::kRed); // unrounded length 33
+        // unrounded length 33
+        m_fixture->controller.images().canvas(0).setPixel(32 * 8, 4, MessageCanvas::kRed);
         m_fixture->controller.chooseEntry(0, MessageList::Mode, kAnimationMode);
         m_fixture->controller.chooseEntry(GlobalList::ScreenWidth, 3); // "16"
         QCOMPARE(project().msgLen()[0], 48);

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/goldenproject.h"
 #include "ctl/ctlcommand.h"
 #include "link/cardreader.h"
 #include "link/linkconstants.h"
@@ -7,6 +6,7 @@
 #include "link/tcpcard.h"
 #include "link/virtualport.h"
 #include "support/fulldisk.h"
+#include "support/goldenproject.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -808,7 +808,8 @@ private slots:
                                           ? setText(dir.filePath(QStringLiteral("p.ini")), "A")
                                           : writing(command, copyOfGolden(), written);
         // A full disk is a limit that only a process of its own can be given.
-        const Run run = target == QStringLiteral("full") ? ctlProcess(arguments, diskAlmostFull) : ctl(arguments);
+        const Run run =
+            target == QStringLiteral("full") ? ctlProcess(arguments, diskAlmostFull) : ctl(arguments);
         QCOMPARE(run.status, status);
         if (status == 0) {
             QVERIFY(QFileInfo(out).isSymbolicLink());
@@ -1033,10 +1034,9 @@ private slots:
         QTemporaryDir dir;
         const QString shared = dir.filePath(QStringLiteral("shared"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("shared")));
-        QVERIFY(!copyGoldenProject(shared, QStringLiteral("shop"),
-                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
-                                       QFile::ReadOther | QFile::WriteOther)
-                     .isEmpty());
+        const auto everyoneWrites = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+        QVERIFY(!copyGoldenProject(shared, QStringLiteral("shop"), everyoneWrites).isEmpty());
         const auto readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
                                     QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QFile::setPermissions(dir.path(), readOnlyFolder));

@@ -85,7 +85,8 @@ private slots:
                                               << QStringList{"C059", "IPAGothic"};
         QTest::newRow("brackets that name no foundry") << QStringList{"[x]", "Fixed [x"}
                                                        << QStringList{"[x]", "Fixed [x"};
-        QTest::newRow("case") << QStringList{"b", "IPAPGothic", "a", "B"} << QStringList{"a", "B", "b", "IPAPGothic"};
+        QTest::newRow("case") << QStringList{"b", "IPAPGothic", "a", "B"}
+                              << QStringList{"a", "B", "b", "IPAPGothic"};
     }
     void fontListTheWindowShows()
     {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "texts/messagetexts.h"
 #include "imaging/textrenderer.h"
 #include "imagingtesthelpers.h"
 #include "support/controllerfixture.h"
+#include "texts/messagetexts.h"
 
 #include <QFontMetrics>
 #include <QPainter>

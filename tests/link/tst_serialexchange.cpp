@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardreader.h"
-#include "support/controllerfixture.h"
-#include "texts/linktexts.h"
 #include "link/portline.h"
 #include "ptypair.h"
+#include "support/controllerfixture.h"
 #include "tcpcard.h"
+#include "texts/linktexts.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>

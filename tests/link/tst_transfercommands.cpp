@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/bytes.h"
 #include "support/controllerfixture.h"
 #include "texts/linktexts.h"
-#include "support/bytes.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/profiledocument.h"
+#include "settings/projectfile.h"
 #include "support/controllerfixture.h"
 #include "support/goldenproject.h"
 #include "texts/settingstexts.h"
-#include "settings/profiledocument.h"
-#include "settings/projectfile.h"
 
 #include <QDir>
 #include <QFile>

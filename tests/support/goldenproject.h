@@ -12,7 +12,8 @@ inline QString copyGoldenProject(const QString& folder, const QString& name = QS
                                  QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner)
 {
     for (const char* suffix : {"ini", "bin"}) {
-        const QString target = QDir(folder).filePath(QStringLiteral("%1.%2").arg(name, QLatin1String(suffix)));
+        const QString target =
+            QDir(folder).filePath(QStringLiteral("%1.%2").arg(name, QLatin1String(suffix)));
         QFile::remove(target);
         if (!QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target) ||
             !QFile::setPermissions(target, permissions))

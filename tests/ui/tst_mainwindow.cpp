@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/controllerfixture.h"
 #include "imaging/usagegauge.h"
+#include "support/controllerfixture.h"
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
 #include "ui/widgetdialogs.h"

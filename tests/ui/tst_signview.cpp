@@ -2,9 +2,9 @@
 #include "card/cardframes.h"
 #include "card/ledpainter.h"
 #include "card/signplayer.h"
-#include "support/controllerfixture.h"
 #include "imaging/messagecanvas.h"
 #include "link/uploadestimate.h"
+#include "support/controllerfixture.h"
 #include "ui/ledview.h"
 #include "ui/signview.h"
 
@@ -37,7 +37,8 @@ private:
 
     [[nodiscard]] SignFrame playersFrame(qint64 ms) const
     {
-        return SignPlayer::frame(CardFrames::memoryOf(m_fixture->controller.project()), m_fixture->controller.selectedTab(),
+        const Controller& controller = m_fixture->controller;
+        return SignPlayer::frame(CardFrames::memoryOf(controller.project()), controller.selectedTab(),
                                  {ms, {m_fixture->clock.time, 0}});
     }
     [[nodiscard]] QString label(const char* name) const

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/controllerfixture.h"
 #include "link/cardreader.h"
 #include "link/ptypair.h"
 #include "link/serialportline.h"
+#include "support/controllerfixture.h"
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/goldenproject.h"
 #include "support/controllerfixture.h"
+#include "support/goldenproject.h"
 #include "texts/language.h"
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"

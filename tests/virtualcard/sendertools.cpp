@@ -31,7 +31,6 @@ Run ctl(const QStringList& arguments)
     elapsed.start();
     run.status = command.run(QStringList{QStringLiteral("p10signctl")} + arguments);
     run.ms = elapsed.elapsed();
-    run.quietMs = command.quietLeftMs();
     return run;
 }
 
@@ -53,7 +52,8 @@ QString makeProject(const QString& folder, int widthBytes, int heightDots)
     const QString project =
         QDir(folder).filePath(QStringLiteral("pattern%1x%2.ini").arg(widthBytes).arg(heightDots));
     if (!picture.save(bmp) ||
-        ctl({QStringLiteral("set"), project, QStringLiteral("--height"), QString::number(heightDots)}).status != 0 ||
+        ctl({QStringLiteral("set"), project, QStringLiteral("--height"), QString::number(heightDots)})
+                .status != 0 ||
         ctl({QStringLiteral("import"), project, QStringLiteral("--message"), QStringLiteral("0"),
              QStringLiteral("--picture"), bmp})
                 .status != 0)

@@ -13,16 +13,15 @@ struct Run {
     int status = -1;
     QString output;
     QString error;
-    qint64 ms = 0;      // from start to end
-    qint64 quietMs = 0; // how long the card wants its port quiet before the next exchange
+    qint64 ms = 0; // from start to end
 };
 
 // A file's bytes; none when it cannot be read.
 [[nodiscard]] QByteArray contentsOf(const QString& path);
 
 // A run of p10signctl with these arguments (without the program's name). It ends with its last
-// exchange: a test that sends to the same card again waits quietMs first, as the program waits before
-// it ends.
+// exchange, without the program's wait for the card's gap before it ends: a test sends to a card
+// once, or to a card started again.
 [[nodiscard]] Run ctl(const QStringList& arguments);
 
 // A project of a sign heightDots high (16 or 32) whose message 0 is widthBytes columns of a pattern

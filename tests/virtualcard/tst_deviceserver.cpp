@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardprocess.h"
-#include "texts/cardtexts.h"
-#include "texts/linktexts.h"
 #include "link/ptypair.h"
 #include "sendertools.h"
+#include "texts/cardtexts.h"
+#include "texts/linktexts.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -104,9 +104,10 @@ private slots:
         for (int card = 0; card < 2; ++card) {
             QVERIFY2(m_pty[card].start(), "socat did not make the pseudo-terminals");
             m_cards[card] = std::make_unique<CardProcess>(m_environment);
-            QVERIFY(m_cards[card]->start({QStringLiteral("--port"), m_pty[card].cardPath(),
-                                          QStringLiteral("--json"), path(QStringLiteral("card%1.json").arg(card)),
-                                          QStringLiteral("--memory"), path(QStringLiteral("memory%1.json").arg(card))}));
+            QVERIFY(m_cards[card]->start(
+                {QStringLiteral("--port"), m_pty[card].cardPath(), QStringLiteral("--json"),
+                 path(QStringLiteral("card%1.json").arg(card)), QStringLiteral("--memory"),
+                 path(QStringLiteral("memory%1.json").arg(card))}));
         }
         m_rawPort = freePort();
         m_telnetPort = freePort();
@@ -141,7 +142,8 @@ private slots:
         const int logged = card.logLines();
         const QString port =
             QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(telnet ? m_telnetPort : m_rawPort);
-        const SenderTools::Run upload = SenderTools::ctl({QStringLiteral("upload"), m_project, QStringLiteral("--port"), port});
+        const SenderTools::Run upload =
+            SenderTools::ctl({QStringLiteral("upload"), m_project, QStringLiteral("--port"), port});
         QVERIFY2(upload.status == 0, qUtf8Printable(upload.output + upload.error));
         QVERIFY(card.waitForLines(logged + 2, kExchangeMs));
         const QString line = card.logLine(logged);
@@ -165,7 +167,8 @@ private slots:
         CardProcess& card = *m_cards[1];
         const int logged = card.logLines();
         const QString port = QStringLiteral("tcp://127.0.0.1:%1").arg(m_telnetPort);
-        const SenderTools::Run upload = SenderTools::ctl({QStringLiteral("upload"), m_project, QStringLiteral("--port"), port});
+        const SenderTools::Run upload =
+            SenderTools::ctl({QStringLiteral("upload"), m_project, QStringLiteral("--port"), port});
         QCOMPARE(upload.status, 1);
         QVERIFY2((upload.output + upload.error).contains(LinkTexts::telnetOnRawPort()),
                  qUtf8Printable(upload.output + upload.error));

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/goldenproject.h"
 #include "card/cardmemoryfile.h"
 #include "cardprocess.h"
-#include "texts/cardtexts.h"
-#include "texts/filetexts.h"
 #include "link/linkconstants.h"
 #include "link/ptypair.h"
 #include "link/systemportcatalogue.h"
 #include "model/limits.h"
 #include "sendertools.h"
 #include "support/fulldisk.h"
+#include "support/goldenproject.h"
+#include "texts/cardtexts.h"
+#include "texts/filetexts.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -93,7 +93,7 @@ private:
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    int ctl(const QStringList& arguments) const { return SenderTools::ctl(arguments).status; }
+    static int ctl(const QStringList& arguments) { return SenderTools::ctl(arguments).status; }
 
 private slots:
     void initTestCase()
@@ -258,7 +258,8 @@ private slots:
                             QStringLiteral("--memory"), path(QStringLiteral("net.json"))}));
         QVERIFY2(card.device().startsWith(scheme + QStringLiteral("://127.0.0.1:")),
                  qUtf8Printable(card.device()));
-        const SenderTools::Run upload = SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), card.device()});
+        const SenderTools::Run upload =
+            SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), card.device()});
         QVERIFY2(upload.status == 0, qUtf8Printable(upload.output + upload.error));
         QVERIFY(card.waitForLines(2, kExchangeMs));
         QVERIFY2(card.logLine(0).endsWith(CardTexts::allWell()), qUtf8Printable(card.logLine(0)));
