@@ -734,9 +734,10 @@ private slots:
 
     void clockDisplayTicksEverySecond()
     {
+        // The start-up text until the first tick, then the clock's time at each tick: one tick is
+        // waited for.
         auto* clock = find<QLineEdit>("TxtTime");
         QCOMPARE(clock->text(), QStringLiteral("12:00"));
-        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("09:41"), 2000);
         m_fixture->clock.time = QTime(23, 5, 59);
         QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("23:05"), 2000);
     }
