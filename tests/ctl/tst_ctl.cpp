@@ -329,9 +329,15 @@ private slots:
         const QString runtime = path(QStringLiteral("runtime"));
         QVERIFY(QDir().mkpath(runtime));
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const bool hadSession = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
         const QByteArray session = qgetenv("XDG_RUNTIME_DIR");
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", session); });
+        const auto restore = qScopeGuard([&] {
+            if (hadSession)
+                qputenv("XDG_RUNTIME_DIR", session);
+            else
+                qunsetenv("XDG_RUNTIME_DIR");
+        });
         const VirtualPort offer(pty.cardPath());
         QVERIFY(offer.isOffered());
 
