@@ -9,6 +9,7 @@
 
 class Controller;
 class MessagePage;
+class ProjectHistory;
 class ProjectSession;
 class QLabel;
 class QStackedWidget;
@@ -26,6 +27,9 @@ public:
     MainWindow(Controller& controller, SettingsCommands& settings, ProjectSession* session = nullptr,
                QWidget* parent = nullptr);
 
+    // The operator's changes, to undo and redo.
+    [[nodiscard]] ProjectHistory& history() { return *m_history; }
+
 signals:
     // The operator chose the language of the next start.
     void languageChosen(Language::Id id);
@@ -40,11 +44,13 @@ private:
     void buildTabs();
     void buildLowerRegions(ProjectSession* session);
     void buildPageShortcuts();
+    void buildHistoryButtons(int left);
     [[nodiscard]] MessagePage* page(int message);
     void showSelectedPage();
 
     Controller& m_controller;
     SettingsCommands& m_settings;
+    ProjectHistory* m_history = nullptr;
     TabStrip* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     std::array<MessagePage*, kMessageCount> m_messagePages{};

@@ -22,6 +22,7 @@ public:
     void tell(const QString& title, const QString& text, const QString& detail = {}) override;
     [[nodiscard]] QString chooseOpenFile(const QString& filter) override;
     [[nodiscard]] QString chooseSaveFile(const QString& filter) override;
+    [[nodiscard]] QString chooseSaveFileAt(const QString& filter, const QString& current) override;
 
     // "Picture(*.bmp)|*.bmp" becomes "Picture(*.bmp) (*.bmp)", the form Qt's dialogs read.
     [[nodiscard]] static QString qtFilter(const QString& filter);
