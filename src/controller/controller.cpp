@@ -481,7 +481,7 @@ void Controller::startUp()
 
 // Undo and redo.
 
-ProjectState Controller::state() const
+ProjectState Controller::state(const ProjectState* before) const
 {
     ProjectState state;
     state.globals = m_project.globals();
@@ -490,7 +490,8 @@ ProjectState Controller::state() const
     for (int m = 0; m < kMessageCount; ++m) {
         state.messages << m_project.message(m);
         const auto bytes = m_project.dispData().message(m);
-        state.data.at(m) = QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        const QByteArrayView data(bytes.data(), qsizetype(bytes.size()));
+        state.data.at(m) = before && before->data.at(m) == data ? before->data.at(m) : data.toByteArray();
         state.lengths.at(m) = m_project.msgLen()[m];
         state.canvases.at(m) = m_images.canvas(m);
     }

@@ -132,7 +132,8 @@ public:
     // Undo and redo: the project as it is, and back to one taken before. What belongs to the
     // machine and the moment (the port, the brightness, the marks' switch, the preview
     // positions, the page showing) stays as it is now.
-    [[nodiscard]] ProjectState state() const;
+    // A state taken before shares the display data and pictures that are still the same.
+    [[nodiscard]] ProjectState state(const ProjectState* before = nullptr) const;
     void restore(const ProjectState& state);
 
 signals:

@@ -9,17 +9,16 @@
 
 namespace {
 
-// Each step keeps the pictures it changed; a hundred steps keep the memory within bounds.
-constexpr int kStepsKept = 100;
+// Each step keeps the pictures it changed (2 MB each); fifty steps keep the memory within bounds.
+constexpr int kStepsKept = 50;
 
 // Changes of these kept on running into the field they were typed in make one step each.
 bool typedInOneField(const QStringList& differences)
 {
-    return differences.size() == 1 &&
-           (differences.front().startsWith(QStringLiteral("text ")) ||
-            differences.front().startsWith(QStringLiteral("adjust ")) ||
-            differences.front().startsWith(QStringLiteral("font ")) ||
-            differences.front() == QStringLiteral("days"));
+    return differences.size() == 1 && (differences.front().startsWith(QStringLiteral("text ")) ||
+                                       differences.front().startsWith(QStringLiteral("adjust ")) ||
+                                       differences.front().startsWith(QStringLiteral("font ")) ||
+                                       differences.front() == QStringLiteral("days"));
 }
 
 } // namespace
@@ -71,7 +70,8 @@ ProjectHistory::ProjectHistory(Controller& controller, QObject* parent)
     m_stack.setUndoLimit(kStepsKept);
     // Whatever announces a change may have changed the project; the comparison tells.
     const Project& project = controller.project();
-    for (const auto changed : {&Project::globalsChanged, &Project::workTimeChanged, &Project::altBoxesChanged})
+    for (const auto changed :
+         {&Project::globalsChanged, &Project::workTimeChanged, &Project::altBoxesChanged})
         connect(&project, changed, this, &ProjectHistory::projectChanged);
     connect(&project, &Project::messageChanged, this, &ProjectHistory::projectChanged);
     connect(&project, &Project::displayDataChanged, this, &ProjectHistory::projectChanged);
@@ -98,7 +98,7 @@ void ProjectHistory::redo()
 void ProjectHistory::restart()
 {
     m_stack.clear();
-    m_recorded = m_controller.state();
+    m_recorded = m_controller.state(&m_recorded);
     m_pending = false;
     followClean();
 }
@@ -116,10 +116,9 @@ void ProjectHistory::recordNow()
     if (!m_pending)
         return;
     m_pending = false;
-    ProjectState now = m_controller.state();
+    ProjectState now = m_controller.state(&m_recorded);
     const QStringList differences = now.differences(m_recorded);
     if (!differences.isEmpty()) {
-        now.share(m_recorded);
         m_stack.push(new Step(*this, m_recorded, now, differences));
         m_recorded = std::move(now);
         emit changed();
@@ -133,8 +132,7 @@ void ProjectHistory::apply(const ProjectState& state)
         const QScopedValueRollback applying(m_applying, true);
         m_controller.restore(state);
     }
-    m_recorded = m_controller.state();
-    m_recorded.share(state);
+    m_recorded = m_controller.state(&state);
     followClean();
     emit changed();
 }

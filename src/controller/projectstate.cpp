@@ -40,34 +40,24 @@ QStringList ProjectState::differences(const ProjectState& other) const
     if (altBoxes != other.altBoxes)
         names << QStringLiteral("alternation");
     for (int m = 0; m < kMessageCount; ++m) {
-        const MessageSettings& mine = messages.at(m);
-        const MessageSettings& theirs = other.messages.at(m);
-        if (mine.text != theirs.text)
+        const MessageSettings& message = messages.at(m);
+        const MessageSettings& before = other.messages.at(m);
+        if (message.text != before.text)
             names << QStringLiteral("text %1").arg(m);
-        if (mine.fontName != theirs.fontName)
+        if (message.fontName != before.fontName)
             names << QStringLiteral("font %1").arg(m);
-        if (mine.topAdj != theirs.topAdj || mine.adjustBar != theirs.adjustBar)
+        if (message.topAdj != before.topAdj || message.adjustBar != before.adjustBar)
             names << QStringLiteral("adjust %1").arg(m);
-        MessageSettings rest = kept(mine);
-        rest.text = theirs.text;
-        rest.fontName = theirs.fontName;
-        rest.topAdj = theirs.topAdj;
-        rest.adjustBar = theirs.adjustBar;
-        if (rest != kept(theirs))
+        MessageSettings rest = kept(message);
+        rest.text = before.text;
+        rest.fontName = before.fontName;
+        rest.topAdj = before.topAdj;
+        rest.adjustBar = before.adjustBar;
+        if (rest != kept(before))
             names << QStringLiteral("message %1").arg(m);
         if (data.at(m) != other.data.at(m) || lengths.at(m) != other.lengths.at(m) ||
             !sameCanvas(canvases.at(m), other.canvases.at(m)))
             names << QStringLiteral("data %1").arg(m);
     }
     return names;
-}
-
-void ProjectState::share(const ProjectState& other)
-{
-    for (int m = 0; m < kMessageCount; ++m) {
-        if (data.at(m) == other.data.at(m))
-            data.at(m) = other.data.at(m);
-        if (sameCanvas(canvases.at(m), other.canvases.at(m)))
-            canvases.at(m) = other.canvases.at(m);
-    }
 }

@@ -27,6 +27,4 @@ struct ProjectState {
     // The port, the brightness, the marks' switch and the preview positions belong to the
     // machine and the moment rather than to the project, and are not compared.
     [[nodiscard]] QStringList differences(const ProjectState& other) const;
-    // Takes over the parts that `other` holds alike, so that both share them.
-    void share(const ProjectState& other);
 };

@@ -304,7 +304,8 @@ QString SettingsCommands::writeCopy(const QString& path)
                               m_controller.project().dispData(), [](int) {});
     if (result.failure.error == ProjectStorage::Error::None)
         return {};
-    return result.failure.reason.isEmpty() ? QDir::toNativeSeparators(result.failure.path) : result.failure.reason;
+    return result.failure.reason.isEmpty() ? QDir::toNativeSeparators(result.failure.path)
+                                           : result.failure.reason;
 }
 
 bool SettingsCommands::restoreCopy(const QString& copy, const QString& project)

@@ -37,6 +37,32 @@ private:
     QWidget* m_owner = nullptr;
 };
 
+// AltGr comes with Ctrl (Windows) or as a modifier of its own (X11, Wayland), so the letters it
+// types pass.
+class AltLetterStop : public QObject {
+public:
+    explicit AltLetterStop(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto* field = qobject_cast<QWidget*>(watched);
+        const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::ShiftModifier;
+        return held == Qt::AltModifier && field && field->window() == m_window && !key->text().isEmpty() &&
+               key->text().front().isPrint();
+    }
+
+private:
+    QWidget* m_window = nullptr;
+};
+
 } // namespace
 
 namespace ButtonKeys {
@@ -62,6 +88,11 @@ void bindOverFields(QWidget* owner, const QKeySequence& key, std::function<void(
 {
     bind(owner, key, std::move(action));
     QCoreApplication::instance()->installEventFilter(new FieldClaimRefusal(key, owner));
+}
+
+void keepAltLettersOutOfFields(QWidget* window)
+{
+    QCoreApplication::instance()->installEventFilter(new AltLetterStop(window));
 }
 
 } // namespace ButtonKeys

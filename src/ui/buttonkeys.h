@@ -20,5 +20,8 @@ void bind(QWidget* owner, const QKeySequence& key, std::function<void()> action)
 // The same for a key that a text field would keep for itself (Ctrl+Z): in this window the
 // shortcut has it first.
 void bindOverFields(QWidget* owner, const QKeySequence& key, std::function<void()> action);
+// An Alt letter that no button answers does nothing in the window's fields either, rather than
+// typing its letter there.
+void keepAltLettersOutOfFields(QWidget* window);
 
 } // namespace ButtonKeys

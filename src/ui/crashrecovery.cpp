@@ -12,7 +12,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUuid>
@@ -27,6 +26,8 @@ const QString kOwnerLock = QStringLiteral("owner.lock");
 const QString kCopyName = QStringLiteral("project.ini");
 const QString kAboutName = QStringLiteral("about.ini");
 const QString kProjectKey = QStringLiteral("project");
+// The same in both languages, and plain to read in either.
+const QString kTimeForm = QStringLiteral("yyyy-MM-dd HH:mm");
 
 } // namespace
 
@@ -103,8 +104,7 @@ void CrashRecovery::discard()
 
 void CrashRecovery::offerLeftCopies()
 {
-    const QFileInfoList folders =
-        QDir(folder()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
+    const QFileInfoList folders = QDir(folder()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
     for (const QFileInfo& slot : folders) {
         if (slot.absoluteFilePath() != QFileInfo(m_slot).absoluteFilePath())
             offer(slot.absoluteFilePath());
@@ -127,7 +127,7 @@ void CrashRecovery::offer(const QString& slot)
             QSettings(folder.filePath(kAboutName), QSettings::IniFormat).value(kProjectKey).toString();
         const QString name =
             project.isEmpty() ? DesktopTexts::unnamedProject() : QDir::toNativeSeparators(project);
-        const QString time = QLocale().toString(copy.lastModified(), QLocale::ShortFormat);
+        const QString time = copy.lastModified().toString(kTimeForm);
         if (m_dialogs.askYesNo(MessageTexts::warningTitle(), DesktopTexts::offerRecovery(name, time)))
             m_restored = m_settings.restoreCopy(copy.absoluteFilePath(), project);
     }

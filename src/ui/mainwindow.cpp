@@ -76,6 +76,7 @@ MainWindow::MainWindow(Controller& controller, SettingsCommands& settings, Proje
     language->move(kMargin, kRegionGap);
     connect(language, &LanguageButton::chosen, this, &MainWindow::languageChosen);
     buildHistoryButtons(kMargin + kLanguageButton.width() + kMargin);
+    ButtonKeys::keepAltLettersOutOfFields(this);
     WindowAccessibility::describe(*this);
 }
 

@@ -54,19 +54,15 @@ private slots:
             QVERIFY(picture.save(path));
             QVERIFY(c.importPictureFrom(path));
         });
-        QTest::newRow("show mode") << Change([](Controller& c, const QString&) {
-            c.chooseEntry(3, MessageList::Mode, 4);
-        });
+        QTest::newRow("show mode") << Change(
+            [](Controller& c, const QString&) { c.chooseEntry(3, MessageList::Mode, 4); });
         QTest::newRow("bold") << Change([](Controller& c, const QString&) { c.setBold(2, true); });
-        QTest::newRow("sign height") << Change([](Controller& c, const QString&) {
-            c.chooseEntry(GlobalList::ScreenHeight, 1);
-        });
-        QTest::newRow("sign width") << Change([](Controller& c, const QString&) {
-            c.chooseEntry(GlobalList::ScreenWidth, 5);
-        });
-        QTest::newRow("clock message") << Change([](Controller& c, const QString&) {
-            c.chooseEntry(GlobalList::ClockMessage, 2);
-        });
+        QTest::newRow("sign height") << Change(
+            [](Controller& c, const QString&) { c.chooseEntry(GlobalList::ScreenHeight, 1); });
+        QTest::newRow("sign width") << Change(
+            [](Controller& c, const QString&) { c.chooseEntry(GlobalList::ScreenWidth, 5); });
+        QTest::newRow("clock message")
+            << Change([](Controller& c, const QString&) { c.chooseEntry(GlobalList::ClockMessage, 2); });
         QTest::newRow("days") << Change([](Controller& c, const QString&) { c.setCountdownDays("12"); });
         QTest::newRow("work time") << Change([](Controller& c, const QString&) {
             c.editStartTimeText(QStringLiteral("8:15"));

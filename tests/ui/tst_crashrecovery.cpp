@@ -57,6 +57,21 @@ QStringList keptCopies()
     return copies;
 }
 
+// A start of the program after another was killed: it is asked whether to restore, and answers.
+struct NextStart {
+    ControllerFixture fixture;
+    ProjectHistory history{fixture.controller};
+    CrashRecovery recovery{fixture.controller.project(), history, fixture.settings, fixture.dialogs};
+    Project& project = fixture.controller.project();
+
+    explicit NextStart(bool restore)
+    {
+        fixture.controller.startUp();
+        fixture.dialogs.yesNoAnswers = {restore};
+        recovery.offerLeftCopies();
+    }
+};
+
 } // namespace
 
 class TestCrashRecovery : public QObject {
@@ -76,10 +91,7 @@ private:
         QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("kept"));
 
         // A window still running keeps its copy to itself.
-        ControllerFixture other;
-        ProjectHistory otherHistory(other.controller);
-        CrashRecovery(other.controller.project(), otherHistory, other.settings, other.dialogs).offerLeftCopies();
-        QVERIFY(other.dialogs.questions.isEmpty());
+        QVERIFY(NextStart(true).fixture.dialogs.questions.isEmpty());
 
         program.kill();
         QVERIFY(program.waitForFinished(kChildAnswerMs));
@@ -102,21 +114,16 @@ private slots:
     {
         killAfterEdit(QStringLiteral("Sale"));
         const QFileInfo copy(keptCopies().value(0));
-        QVERIFY(!copy.absolutePath().startsWith(m_dir.path() + QStringLiteral("/shop")));
+        QVERIFY(copy.absoluteFilePath().startsWith(m_dir.filePath(QStringLiteral("data/"))));
 
-        ControllerFixture fixture;
-        fixture.controller.startUp();
-        ProjectHistory history(fixture.controller);
-        CrashRecovery recovery(fixture.controller.project(), history, fixture.settings, fixture.dialogs);
-        fixture.dialogs.yesNoAnswers = {true};
-        recovery.offerLeftCopies();
-
-        QCOMPARE(fixture.dialogs.questions.size(), 1);
-        const QString question = fixture.dialogs.questions[0].text;
+        NextStart start(true);
+        const FakeDialogs& dialogs = start.fixture.dialogs;
+        QCOMPARE(dialogs.questions.size(), 1);
+        const QString question = dialogs.questions[0].text;
         QVERIFY2(question.contains(QDir::toNativeSeparators(m_project)), qPrintable(question));
-        QVERIFY2(question.contains(QLocale().toString(copy.lastModified(), QLocale::ShortFormat)),
+        QVERIFY2(question.contains(copy.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
                  qPrintable(question));
-        Project& project = fixture.controller.project();
+        const Project& project = start.project;
         QCOMPARE(project.message(0).text, QStringLiteral("Sale"));
         QVERIFY(project.msgLen()[0] > 0);
         QCOMPARE(project.fileLabel(), QStringLiteral("shop"));
@@ -124,26 +131,21 @@ private slots:
         QVERIFY(keptCopies().isEmpty());
 
         // The restored work is a change to the project on disk: undone, it is the saved project.
-        history.undo();
+        start.history.undo();
         QVERIFY(!project.modified());
-        history.redo();
-        QVERIFY(fixture.settings.saveInPlace());
-        QVERIFY(fixture.dialogs.saveFilters.isEmpty());
+        start.history.redo();
+        QVERIFY(start.fixture.settings.saveInPlace());
+        QVERIFY(dialogs.saveFilters.isEmpty());
     }
 
     void declinedCopyIsRemoved()
     {
         killAfterEdit(QStringLiteral("Closed"));
-        ControllerFixture fixture;
-        fixture.controller.startUp();
-        ProjectHistory history(fixture.controller);
-        CrashRecovery recovery(fixture.controller.project(), history, fixture.settings, fixture.dialogs);
-        fixture.dialogs.yesNoAnswers = {false};
-        recovery.offerLeftCopies();
-        QCOMPARE(fixture.dialogs.questions.size(), 1);
+        const NextStart start(false);
+        QCOMPARE(start.fixture.dialogs.questions.size(), 1);
         QVERIFY(keptCopies().isEmpty());
-        QVERIFY(!fixture.controller.project().modified());
-        QCOMPARE(fixture.controller.project().message(0).text, QStringLiteral("Message0\r\n"));
+        QVERIFY(!start.project.modified());
+        QCOMPARE(start.project.message(0).text, QStringLiteral("Message0\r\n"));
     }
 
     void keptWithinTwoSecondsAndGoneOnceSaved()

@@ -408,7 +408,8 @@ private slots:
         const QList<FakeDialogs::Shown>& told = m_fixture->dialogs.told;
         QCOMPARE(told.size(), shown == typed.rightJustified(5, u'0') ? 0 : 1);
         if (!told.isEmpty()) {
-            QCOMPARE(told[0].text, QStringLiteral("時刻は H:MM または HH:MM（0:00〜23:59）で入力してください。"));
+            QCOMPARE(told[0].text,
+                     QStringLiteral("時刻は H:MM または HH:MM（0:00〜23:59）で入力してください。"));
             QCOMPARE(told[0].detail, typed);
         }
     }

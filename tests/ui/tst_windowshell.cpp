@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/controllerfixture.h"
 #include "controller/projecthistory.h"
+#include "support/controllerfixture.h"
 #include "support/goldenproject.h"
 #include "texts/language.h"
 #include "ui/mainwindow.h"
@@ -278,6 +278,9 @@ private slots:
             }
             QCOMPARE(contents(), before);
         }
+
+        press(Qt::ALT | Qt::Key_Q);
+        QCOMPARE(contents(), before);
 
         // Ctrl+S saves a new project under a name asked for; Ctrl+Z and Ctrl+Y reach the window's
         // history rather than the field's own.
