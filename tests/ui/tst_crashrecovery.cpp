@@ -22,6 +22,16 @@ const QString kEditOption = QStringLiteral("--edit-then-wait");
 constexpr int kChildAnswerMs = 60000; // a bound that only a hang reaches
 constexpr int kPollMs = 50;
 
+QStringList keptCopies()
+{
+    QStringList copies;
+    QDirIterator found(CrashRecovery::folder(), {QStringLiteral("project.ini")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (found.hasNext())
+        copies << found.next();
+    return copies;
+}
+
 // The program as main() puts it together, given the project, with the text adopted on page 0.
 // Once its unsaved change is kept it says so and runs on until it is killed.
 int editThenWait(const QString& project, const QString& text)
@@ -35,9 +45,7 @@ int editThenWait(const QString& project, const QString& text)
     });
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &poll, [&poll] {
-        QDirIterator copies(CrashRecovery::folder(), {QStringLiteral("project.ini")}, QDir::Files,
-                            QDirIterator::Subdirectories);
-        if (copies.hasNext()) {
+        if (!keptCopies().isEmpty()) {
             poll.stop();
             std::puts("kept");
             std::fflush(stdout);
@@ -45,16 +53,6 @@ int editThenWait(const QString& project, const QString& text)
     });
     poll.start(kPollMs);
     return QApplication::exec();
-}
-
-QStringList keptCopies()
-{
-    QStringList copies;
-    QDirIterator found(CrashRecovery::folder(), {QStringLiteral("project.ini")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (found.hasNext())
-        copies << found.next();
-    return copies;
 }
 
 // A start of the program after another was killed: it is asked whether to restore, and answers.
