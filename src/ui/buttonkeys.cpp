@@ -8,59 +8,40 @@
 
 namespace {
 
-// A field claims the keys it handles itself before any shortcut sees them; this one turns the
-// claim on one key down for the fields of one window.
-class FieldClaimRefusal : public QObject {
+// A field claims the keys it handles itself before any shortcut sees them, and types the letter of
+// an Alt key that no shortcut took. AltGr comes with Ctrl (Windows) or as a modifier of its own
+// (X11, Wayland), so the letters it types pass.
+class FieldGuard : public QObject {
 public:
-    FieldClaimRefusal(const QKeySequence& key, QWidget* owner)
-        : QObject(owner)
-        , m_key(key)
-        , m_owner(owner)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride)
-            return false;
-        const auto* field = qobject_cast<QWidget*>(watched);
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!field || field->window() != m_owner->window() || QKeySequence(key->keyCombination()) != m_key)
-            return false;
-        key->ignore();
-        return true;
-    }
-
-private:
-    QKeySequence m_key;
-    QWidget* m_owner = nullptr;
-};
-
-// AltGr comes with Ctrl (Windows) or as a modifier of its own (X11, Wayland), so the letters it
-// types pass.
-class AltLetterStop : public QObject {
-public:
-    explicit AltLetterStop(QWidget* window)
+    FieldGuard(QWidget* window, const QList<QKeySequence>& windowKeys)
         : QObject(window)
         , m_window(window)
+        , m_windowKeys(windowKeys)
     {
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
             return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
         const auto* field = qobject_cast<QWidget*>(watched);
+        if (!field || field->window() != m_window)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::ShortcutOverride) {
+            if (!m_windowKeys.contains(QKeySequence(key->keyCombination())))
+                return false;
+            key->ignore();
+            return true;
+        }
         const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::ShiftModifier;
-        return held == Qt::AltModifier && field && field->window() == m_window && !key->text().isEmpty() &&
-               key->text().front().isPrint();
+        return held == Qt::AltModifier && !key->text().isEmpty() && key->text().front().isPrint();
     }
 
 private:
     QWidget* m_window = nullptr;
+    QList<QKeySequence> m_windowKeys;
 };
 
 } // namespace
@@ -84,15 +65,9 @@ void bind(QWidget* owner, const QKeySequence& key, std::function<void()> action)
     QObject::connect(shortcut, &QShortcut::activated, owner, std::move(action));
 }
 
-void bindOverFields(QWidget* owner, const QKeySequence& key, std::function<void()> action)
+void guardFields(QWidget* window, const QList<QKeySequence>& windowKeys)
 {
-    bind(owner, key, std::move(action));
-    QCoreApplication::instance()->installEventFilter(new FieldClaimRefusal(key, owner));
-}
-
-void keepAltLettersOutOfFields(QWidget* window)
-{
-    QCoreApplication::instance()->installEventFilter(new AltLetterStop(window));
+    QCoreApplication::instance()->installEventFilter(new FieldGuard(window, windowKeys));
 }
 
 } // namespace ButtonKeys

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <functional>
 
 class QAbstractButton;
@@ -17,11 +18,9 @@ void give(QAbstractButton* button, Qt::Key letter, const QKeySequence& shortcut 
 
 // A key that works while its owner shows in the active window, wherever the focus is.
 void bind(QWidget* owner, const QKeySequence& key, std::function<void()> action);
-// The same for a key that a text field would keep for itself (Ctrl+Z): in this window the
-// shortcut has it first.
-void bindOverFields(QWidget* owner, const QKeySequence& key, std::function<void()> action);
-// An Alt letter that no button answers does nothing in the window's fields either, rather than
-// typing its letter there.
-void keepAltLettersOutOfFields(QWidget* window);
+
+// Keeps the window's keys out of its fields: the given shortcuts win over a field that would keep
+// them for itself (Ctrl+Z), and an Alt letter that no button answers types nothing.
+void guardFields(QWidget* window, const QList<QKeySequence>& windowKeys);
 
 } // namespace ButtonKeys

@@ -76,7 +76,6 @@ MainWindow::MainWindow(Controller& controller, SettingsCommands& settings, Proje
     language->move(kMargin, kRegionGap);
     connect(language, &LanguageButton::chosen, this, &MainWindow::languageChosen);
     buildHistoryButtons(kMargin + kLanguageButton.width() + kMargin);
-    ButtonKeys::keepAltLettersOutOfFields(this);
     WindowAccessibility::describe(*this);
 }
 
@@ -233,12 +232,14 @@ void MainWindow::buildHistoryButtons(int left)
     connect(&stack, &QUndoStack::canRedoChanged, redo, &QWidget::setEnabled);
     connect(redo, &QPushButton::clicked, m_history, &ProjectHistory::redo);
 
-    // The window's history, also from inside a field, which would otherwise undo its own typing.
-    const auto undoKey = [this] { m_history->undo(); };
-    const auto redoKey = [this] { m_history->redo(); };
-    ButtonKeys::bindOverFields(this, Qt::CTRL | Qt::Key_Z, undoKey);
-    ButtonKeys::bindOverFields(this, Qt::CTRL | Qt::SHIFT | Qt::Key_Z, redoKey);
-    ButtonKeys::bindOverFields(this, Qt::CTRL | Qt::Key_Y, redoKey);
+    // The window's history, also from inside a field, which would otherwise undo its own typing;
+    // no Alt letter types into a field either.
+    const QKeySequence undoKey(Qt::CTRL | Qt::Key_Z);
+    const QList<QKeySequence> redoKeys{Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
+    ButtonKeys::bind(this, undoKey, [this] { m_history->undo(); });
+    for (const QKeySequence& key : redoKeys)
+        ButtonKeys::bind(this, key, [this] { m_history->redo(); });
+    ButtonKeys::guardFields(this, QList{undoKey} + redoKeys);
 }
 
 // A page is built when its tab is first chosen: the window shows sooner, and a page that is built
