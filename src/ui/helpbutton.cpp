@@ -4,7 +4,6 @@
 #include "ui/helpwindow.h"
 
 #include <QMenu>
-#include <QShortcut>
 
 HelpButton::HelpButton(QSize size, QWidget* parent)
     : QToolButton(parent)
@@ -22,9 +21,7 @@ HelpButton::HelpButton(QSize size, QWidget* parent)
     menu->addAction(tr("p10sign について"), this, [this] { HelpWindow::showAbout(window()); });
     setMenu(menu);
     // The key works wherever the focus is in the window, as the menu shows it.
-    auto* key = new QShortcut(QKeySequence::HelpContents, this);
-    key->setContext(Qt::WindowShortcut);
-    connect(key, &QShortcut::activated, this, &HelpButton::showHelp);
+    parent->addAction(help);
 }
 
 void HelpButton::showHelp()

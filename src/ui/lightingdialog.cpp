@@ -58,7 +58,6 @@ LightingDialog::LightingDialog(const QImage& picture, QWidget* parent)
     scroll->setWidget(m_view);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setBackgroundRole(QPalette::Dark);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -73,8 +72,7 @@ LightingDialog::LightingDialog(const QImage& picture, QWidget* parent)
 
     const int room = screen()->availableGeometry().width() * kScreenShare / 100;
     const int frame = 2 * scroll->frameWidth();
-    scroll->setMinimumHeight(LedView::kMaxPitch * picture.height() + frame +
-                             scroll->horizontalScrollBar()->sizeHint().height());
+    scroll->setMinimumHeight(m_view->height() + frame + scroll->horizontalScrollBar()->sizeHint().height());
     resize(std::min(room, m_view->width() + frame + 2 * layout->contentsMargins().left()), sizeHint().height());
 }
 
