@@ -11,10 +11,11 @@ namespace {
 
 constexpr int kMaxMarkPosition = 255;
 
+// As rich text, so that a long tip wraps rather than running across the screen.
 void tip(QWidget& window, const QString& name, const QString& text)
 {
     if (auto* control = window.findChild<QWidget*>(name))
-        control->setToolTip(text);
+        control->setToolTip(QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
 }
 
 } // namespace
