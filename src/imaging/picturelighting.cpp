@@ -19,8 +19,7 @@ QImage blackLike(const QImage& picture)
 }
 
 // Each pixel's colour decides alone whether it lights.
-template<typename Lights>
-QImage pointwise(const QImage& picture, Lights lights)
+template <typename Lights> QImage pointwise(const QImage& picture, Lights lights)
 {
     QImage lit = blackLike(picture);
     for (int y = 0; y < picture.height(); ++y) {
@@ -47,7 +46,8 @@ QImage diffused(const QImage& picture, const Choice& choice)
         auto* target = reinterpret_cast<QRgb*>(lit.scanLine(y));
         std::fill(next.begin(), next.end(), 0);
         for (int x = 0; x < width; ++x) {
-            const int grey = choice.inverted ? PictureLighting::kMaxThreshold - qGray(source[x]) : qGray(source[x]);
+            const int grey =
+                choice.inverted ? PictureLighting::kMaxThreshold - qGray(source[x]) : qGray(source[x]);
             // Errors are kept in sixteenths, the weights' denominator.
             const int wanted = grey + current[std::size_t(x) + 1] / 16;
             const bool lights = wanted >= choice.threshold;
@@ -75,7 +75,8 @@ QImage PictureLighting::apply(const QImage& picture, const Choice& choice)
     case Method::StrongRed:
         return pointwise(rgb, [](QRgb colour) { return !MessageCanvas::isLit(colour); });
     case Method::Brightness:
-        return pointwise(rgb, [&choice](QRgb colour) { return (qGray(colour) >= choice.threshold) != choice.inverted; });
+        return pointwise(
+            rgb, [&choice](QRgb colour) { return (qGray(colour) >= choice.threshold) != choice.inverted; });
     case Method::Dithered:
         return diffused(rgb, choice);
     }

@@ -12,8 +12,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -52,8 +52,9 @@ LightingDialog::LightingDialog(const QImage& picture, QWidget* parent)
     m_view->setPitch(kStartPitch);
     //: Tooltip of the picture in the import dialog.
     m_view->setToolTip(tr("取り込むと表示器はこのように点灯します。Ctrl + ホイールで拡大・縮小します。"));
-    connect(m_view, &LedView::pitchWanted, m_view,
-            [this](int pitch) { m_view->setPitch(std::clamp(pitch, LedView::kMinPitch, LedView::kMaxPitch)); });
+    connect(m_view, &LedView::pitchWanted, m_view, [this](int pitch) {
+        m_view->setPitch(std::clamp(pitch, LedView::kMinPitch, LedView::kMaxPitch));
+    });
     auto* scroll = new QScrollArea;
     scroll->setWidget(m_view);
     scroll->setAlignment(Qt::AlignCenter);
@@ -73,7 +74,8 @@ LightingDialog::LightingDialog(const QImage& picture, QWidget* parent)
     const int room = screen()->availableGeometry().width() * kScreenShare / 100;
     const int frame = 2 * scroll->frameWidth();
     scroll->setMinimumHeight(m_view->height() + frame + scroll->horizontalScrollBar()->sizeHint().height());
-    resize(std::min(room, m_view->width() + frame + 2 * layout->contentsMargins().left()), sizeHint().height());
+    resize(std::min(room, m_view->width() + frame + 2 * layout->contentsMargins().left()),
+           sizeHint().height());
 }
 
 QLayout* LightingDialog::buildMethods()
@@ -124,7 +126,8 @@ QLayout* LightingDialog::buildThreshold()
 
     m_inverted = new QCheckBox(tr("反転（暗い部分を点灯）"));
     m_inverted->setObjectName(QStringLiteral("ChkInvert"));
-    m_inverted->setToolTip(tr("点灯する部分と消える部分を入れ替えます。白地に黒のロゴはこれで文字が点灯します。"));
+    m_inverted->setToolTip(
+        tr("点灯する部分と消える部分を入れ替えます。白地に黒のロゴはこれで文字が点灯します。"));
     connect(m_inverted, &QCheckBox::toggled, this, &LightingDialog::showLit);
 
     auto* label = new QLabel(tr("しきい値"));

@@ -52,8 +52,8 @@ void PreviewView::setZoom(int zoom)
 {
     zoom = std::clamp(zoom, 1, largestZoom());
     // Zoomed, the view is as tall as the sign's rows; at 1:1 it shows every row of the image.
-    const int height = zoom == 1 ? kPreviewHeight
-                                 : std::max(kPreviewHeight, SignArea::of(m_project.globals()).rows * zoom);
+    const int height =
+        zoom == 1 ? kPreviewHeight : std::max(kPreviewHeight, SignArea::of(m_project.globals()).rows * zoom);
     if (zoom == m_zoom && height == m_viewport->height())
         return;
     m_zoom = zoom;

@@ -79,7 +79,8 @@ QString WidgetDialogs::qtFilter(const QString& filter)
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << QStringLiteral("%1 (%2)").arg(filesName(filter), QString(parts[i + 1]).replace(u';', u' '));
+        filters << QStringLiteral("%1 (%2)").arg(filesName(filter),
+                                                 QString(parts[i + 1]).replace(u';', u' '));
     return filters.join(QStringLiteral(";;"));
 }
 

@@ -22,21 +22,26 @@ void tip(QWidget& window, const QString& name, const QString& text)
 
 void WindowToolTips::describe(QWidget& window)
 {
-    const auto on = [&window](const char* name, const QString& text) { tip(window, QLatin1String(name), text); };
+    const auto on = [&window](const char* name, const QString& text) {
+        tip(window, QLatin1String(name), text);
+    };
     on("CmdPlay", tr("今のページの表示を、表示器と同じように別のウィンドウで再生します。"));
     on("LabFile", tr("開いているプロジェクトの名前です。"));
     on("TabStrip1", tr("表示 0〜15 のページを選びます。表示器は表示 0 から順に表示します。"));
     on("CmdUpText", tr("テキスト欄の文字を、選んだフォントでこのページのイメージにします。"));
-    on("CmdLdPic", tr("画像ファイルをこのページのイメージに取り込みます。取り込む前に、点灯のしかたを選べます。"));
+    on("CmdLdPic",
+       tr("画像ファイルをこのページのイメージに取り込みます。取り込む前に、点灯のしかたを選べます。"));
     on("CmdSvPic", tr("このページのイメージを BMP 画像として保存します。"));
 
     on("ComScrH", tr("表示器の高さ: 16 または 32 ドット。"));
-    on("ComBright", tr("表示器の明るさ: 1 (最も暗い)〜4 (最も明るい)。転送のときに送られ、プロジェクトには保存されません。"));
+    on("ComBright", tr("表示器の明るさ: 1 (最も暗い)〜4 "
+                       "(最も明るい)。転送のときに送られ、プロジェクトには保存されません。"));
     const QString clockMessage = tr("時計 (時と分) を表示する表示番号: なし、または 0〜15。");
     on("ComTimeMsg", clockMessage);
     on("Label9", clockMessage);
     //: %1 is the largest position.
-    const QString position = tr("左端からの位置、バイト単位 (1 バイト = 8 ドット): 0〜%1。").arg(kMaxMarkPosition);
+    const QString position =
+        tr("左端からの位置、バイト単位 (1 バイト = 8 ドット): 0〜%1。").arg(kMaxMarkPosition);
     on("ComHSide", tr("時計の時の数字の位置。") + position);
     on("ComMSide", tr("時計の分の数字の位置。") + position);
     on("ChkSide", tr("時計と日数の数字が入る位置を、イメージの上に緑で示します。表示器には送られません。"));
@@ -70,7 +75,8 @@ void WindowToolTips::describePage(QWidget& page, int message)
     const auto on = [&page, message](const char* name, const QString& text) {
         tip(page, arrayName(QLatin1String(name), message), text);
     };
-    on("Picture1", tr("表示器で点灯する部分 (赤) です。枠は表示器の幅と高さを示します。Ctrl + ホイールで拡大・縮小します。"));
+    on("Picture1", tr("表示器で点灯する部分 (赤) です。枠は表示器の幅と高さを示します。Ctrl + "
+                      "ホイールで拡大・縮小します。"));
     on("HScroll1", tr("イメージの見える部分を左右に動かします。"));
     on("TxtBox", tr("表示する文字です。「テキスト採用」でイメージになります。"));
     on("FntName", tr("文字のフォントです。"));

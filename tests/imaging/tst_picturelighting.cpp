@@ -99,7 +99,8 @@ private slots:
         QFETCH(int, method);
         QFETCH(bool, inverted);
         QFETCH(bool, lettersLit);
-        const QImage lit = PictureLighting::litPattern(PictureLighting::apply(logo(), {Method(method), 128, inverted}));
+        const QImage lit =
+            PictureLighting::litPattern(PictureLighting::apply(logo(), {Method(method), 128, inverted}));
         const int letterPixels = 2 * 6 * 24 + 40 * 16;
         const int inLetters = litIn(lit, QRect(10, 4, 6, 24)) + litIn(lit, QRect(30, 4, 6, 24)) +
                               litIn(lit, QRect(60, 8, 40, 16));
@@ -130,8 +131,9 @@ private slots:
             const QRect band(left, 0, kBand, kRows);
             const double wanted = qGray(picture.pixel(band.center())) / 255.0;
             const double share = double(litIn(lit, band)) / (kBand * kRows);
-            QVERIFY2(std::abs(share - wanted) < 0.1,
-                     qPrintable(QStringLiteral("band at %1: %2 lit, %3 wanted").arg(left).arg(share).arg(wanted)));
+            QVERIFY2(
+                std::abs(share - wanted) < 0.1,
+                qPrintable(QStringLiteral("band at %1: %2 lit, %3 wanted").arg(left).arg(share).arg(wanted)));
         }
     }
 
@@ -162,8 +164,9 @@ private slots:
             chooser.answer = Choice{};
         QCOMPARE(fixture.controller.importPictureFrom(path), !cancelled);
         QCOMPARE(chooser.asked.isNull(), !withChooser);
-        QCOMPARE(messageBytes(fixture.controller, 0),
-                 cancelled ? messageBytes(ControllerFixture().controller, 0) : messageBytes(plain.controller, 0));
+        QCOMPARE(messageBytes(fixture.controller, 0), cancelled
+                                                          ? messageBytes(ControllerFixture().controller, 0)
+                                                          : messageBytes(plain.controller, 0));
         QCOMPARE(fixture.controller.project().modified(), !cancelled);
     }
 

@@ -79,8 +79,12 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("brightest");
         QTest::addColumn<QString>("clockRow");
-        QTest::newRow("ja") << "ja" << "4 (最も明るい)" << "時計";
-        QTest::newRow("en") << "en" << "4 (brightest)" << "clock";
+        QTest::newRow("ja") << "ja"
+                            << "4 (最も明るい)"
+                            << "時計";
+        QTest::newRow("en") << "en"
+                            << "4 (brightest)"
+                            << "clock";
     }
     void everyControlSaysWhatItDoes()
     {
@@ -97,8 +101,8 @@ private slots:
         for (QWidget* widget : window.findChildren<QWidget*>()) {
             const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QComboBox*>(widget) ||
                                  qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget) ||
-                                 qobject_cast<QAbstractSlider*>(widget) || qobject_cast<QProgressBar*>(widget) ||
-                                 qobject_cast<TabStrip*>(widget);
+                                 qobject_cast<QAbstractSlider*>(widget) ||
+                                 qobject_cast<QProgressBar*>(widget) || qobject_cast<TabStrip*>(widget);
             // Unnamed ones are parts of a named control, whose tip they show; the alternation box
             // is never shown.
             if (control && !widget->objectName().isEmpty() && !widget->objectName().startsWith("ChkAlt"))
@@ -124,8 +128,10 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("virtualCard");
-        QTest::newRow("ja") << "ja" << "仮想カード";
-        QTest::newRow("en") << "en" << "virtual card";
+        QTest::newRow("ja") << "ja"
+                            << "仮想カード";
+        QTest::newRow("en") << "en"
+                            << "virtual card";
     }
     void f1OpensTheHelpInTheProgramsLanguage()
     {
@@ -205,10 +211,12 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("filters");
         QTest::newRow("ja") << "ja"
-                            << QStringList{"設定ファイル (*.ini)", "画像ファイル (*.bmp *.gif *.jpg *.ico *.png)",
+                            << QStringList{"設定ファイル (*.ini)",
+                                           "画像ファイル (*.bmp *.gif *.jpg *.ico *.png)",
                                            "BMP 画像 (*.bmp)"};
         QTest::newRow("en") << "en"
-                            << QStringList{"Settings files (*.ini)", "Pictures (*.bmp *.gif *.jpg *.ico *.png)",
+                            << QStringList{"Settings files (*.ini)",
+                                           "Pictures (*.bmp *.gif *.jpg *.ico *.png)",
                                            "BMP pictures (*.bmp)"};
     }
     void fileFiltersReadRight()

@@ -119,9 +119,10 @@ private slots:
     {
         QTest::addColumn<QString>("used");
         QTest::addColumn<QString>("next");
-        QTest::newRow("listed") << "COM1" << "COM1";
-        QTest::newRow("gone: the usual choice") << "COM7" << "COM3";
-        QTest::newRow("network address") << "rfc2217://10.0.0.7:4001" << "rfc2217://10.0.0.7:4001";
+        const QString address = QStringLiteral("rfc2217://10.0.0.7:4001");
+        QTest::newRow("listed") << QStringLiteral("COM1") << QStringLiteral("COM1");
+        QTest::newRow("gone: the usual choice") << QStringLiteral("COM7") << QStringLiteral("COM3");
+        QTest::newRow("network address") << address << address;
     }
     void lastPortIsChosenAtTheNextStart()
     {

@@ -7,8 +7,8 @@
 #include "ui/usagegaugeview.h"
 
 #include <QSignalSpy>
-#include <QWheelEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 class TestWindowViews : public QObject {
     Q_OBJECT
@@ -75,7 +75,8 @@ private slots:
     {
         Project project;
         const auto setHeight = [&](const char* dots) {
-            project.editGlobals([&](GlobalSettings& globals) { globals.screenHeight.setText(QLatin1String(dots)); });
+            project.editGlobals(
+                [&](GlobalSettings& globals) { globals.screenHeight.setText(QLatin1String(dots)); });
         };
         setHeight("16");
         MessageImages images;
@@ -84,8 +85,9 @@ private slots:
         QSignalSpy grown(&view, &PreviewView::grown);
         const auto wheel = [&](int steps, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
             for (int i = 0; i < std::abs(steps); ++i) {
-                QWheelEvent event({10, 10}, view.mapToGlobal(QPointF(10, 10)), {}, {0, steps > 0 ? 120 : -120},
-                                  Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+                QWheelEvent event({10, 10}, view.mapToGlobal(QPointF(10, 10)), {},
+                                  {0, steps > 0 ? 120 : -120}, Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                                  false);
                 QCoreApplication::sendEvent(&view, &event);
             }
         };
