@@ -170,6 +170,19 @@ private slots:
         QVERIFY(screen.contains(QRect(place, size)));
     }
 
+    void aSignMadeTallerKeepsTheWindowOnTheScreen()
+    {
+        m_view->open();
+        const QRect screen = m_view->screen()->availableGeometry();
+        m_view->move(screen.left(), screen.bottom() + 1 - m_view->frameGeometry().height());
+        QTRY_VERIFY(screen.contains(m_view->frameGeometry()));
+        const int before = m_view->height();
+        m_fixture->controller.chooseEntry(GlobalList::ScreenHeight, 1);
+        m_view->playAt(kPlayMs);
+        QTRY_VERIFY(m_view->height() > before);
+        QTRY_VERIFY(screen.contains(m_view->frameGeometry()));
+    }
+
     void ctrlWheelZoomsWhileTheSignStaysOnTheScreen()
     {
         m_view->playAt(kPlayMs);
