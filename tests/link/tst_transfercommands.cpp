@@ -290,9 +290,9 @@ private slots:
         QCOMPARE(m_fixture->dialogs.questions.size(), 1);
         QCOMPARE(m_fixture->dialogs.questions.first().title, "警告");
         QCOMPARE(m_fixture->dialogs.questions.first().text, "表示データがカードのメモリに入りきりません。\n"
-                                                   "短く切られる表示：表示 1\n"
-                                                   "送られない表示：表示 2\n"
-                                                   "このまま転送しますか？");
+                                                            "短く切られる表示：表示 1\n"
+                                                            "送られない表示：表示 2\n"
+                                                            "このまま転送しますか？");
 
         // Going on sends exactly what fits, as the card has always been sent.
         m_fixture->dialogs.yesNoAnswers = {true, true};

@@ -102,7 +102,8 @@ private slots:
     {
         int checked = 0;
         // page: the tab that shows the control, chosen first since a page is built when first shown.
-        const auto row = [&](const QString& control, const char* property, const QVariant& expected, int page = 0) {
+        const auto row = [&](const QString& control, const char* property, const QVariant& expected,
+                             int page = 0) {
             clickTab(page);
             const QString name = control + u'.' + QLatin1String(property);
             QWidget* widget = find(control);
@@ -775,8 +776,10 @@ private slots:
         project().setGauge({}, 1);
         find<QPushButton>("CmdSend")->click();
         QCOMPARE(m_fixture->dialogs.questions.size(), 1);
-        QVERIFY(m_fixture->dialogs.questions.first().text.contains(QStringLiteral("短く切られる表示：表示 1\n")));
-        QVERIFY(m_fixture->dialogs.questions.first().text.contains(QStringLiteral("送られない表示：表示 2\n")));
+        QVERIFY(
+            m_fixture->dialogs.questions.first().text.contains(QStringLiteral("短く切られる表示：表示 1\n")));
+        QVERIFY(
+            m_fixture->dialogs.questions.first().text.contains(QStringLiteral("送られない表示：表示 2\n")));
         QVERIFY(!m_fixture->fakeLine.isOpen());
 
         QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
