@@ -6,8 +6,8 @@
 class MessageImages;
 
 // One message image at its full size, 16376 x 32 pixels, as the sign will light it, with its clock
-// and countdown marks, at the preview's zoom; the preview shows a window onto it. It paints only the part that is exposed, so
-// scrolling costs one strip of pixels.
+// and countdown marks, at the preview's zoom; the preview shows a window onto it. It paints only
+// the part that is exposed, so scrolling costs one strip of pixels.
 class CanvasView : public QWidget {
     Q_OBJECT
 
