@@ -66,23 +66,6 @@ class TestPictureLighting : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyPixelIsLitOrDark_data()
-    {
-        QTest::addColumn<int>("method");
-        QTest::addColumn<bool>("inverted");
-        QTest::newRow("red inverted") << int(Method::StrongRed) << true;
-        QTest::newRow("brightness") << int(Method::Brightness) << false;
-        QTest::newRow("dithered inverted") << int(Method::Dithered) << true;
-    }
-    void everyPixelIsLitOrDark()
-    {
-        QFETCH(int, method);
-        QFETCH(bool, inverted);
-        const QImage lit = PictureLighting::apply(gradient(), {Method(method), 128, inverted});
-        QCOMPARE(lit.size(), QSize(kWidth, kRows));
-        QCOMPARE(lit, PictureLighting::litPattern(lit));
-    }
-
     void logoLightsItsLettersWhenInverted_data()
     {
         QTest::addColumn<int>("method");
