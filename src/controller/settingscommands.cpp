@@ -158,6 +158,7 @@ bool SettingsCommands::loadFrom(const QString& path)
     }
     apply(*result.project, path);
     m_controller.project().setModified(false);
+    m_controller.clearTransferStatus();
     m_origin = {std::move(result.project->document), ProjectFile::capture(m_controller.project())};
     m_path = path;
     m_fingerprint = result.project->fingerprint;

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class Controller;
 class MessagePage;
@@ -14,6 +15,7 @@ class ProjectSession;
 class QLabel;
 class QStackedWidget;
 class SettingsCommands;
+class SignView;
 class TabStrip;
 
 // The one window of the program: a view over the controller's project. Every control hands the
@@ -26,6 +28,7 @@ public:
     // With a session the window offers the recent projects.
     MainWindow(Controller& controller, SettingsCommands& settings, ProjectSession* session = nullptr,
                QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The operator's changes, to undo and redo.
     [[nodiscard]] ProjectHistory& history() { return *m_history; }
@@ -55,4 +58,6 @@ private:
     QStackedWidget* m_pages = nullptr;
     std::array<MessagePage*, kMessageCount> m_messagePages{};
     QLabel* m_fileLabel = nullptr;
+    // A window of its own, not a child: a child window would be kept in front of this one.
+    std::unique_ptr<SignView> m_signView;
 };

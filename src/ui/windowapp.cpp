@@ -8,6 +8,7 @@
 WindowApp::WindowApp(PortCatalogue& ports)
     : m_line(std::make_unique<PortLine>())
     , m_controller(std::make_unique<Controller>(m_dialogs, *m_line, ports, m_clock))
+    , m_lastPort(std::make_unique<LastPort>(*m_controller, m_places))
     , m_settings(std::make_unique<SettingsCommands>(*m_controller, m_dialogs))
     , m_session(std::make_unique<ProjectSession>(*m_settings, m_dialogs, m_places))
     , m_window(std::make_unique<MainWindow>(*m_controller, *m_settings, m_session.get()))
@@ -16,6 +17,7 @@ WindowApp::WindowApp(PortCatalogue& ports)
 {
     m_dialogs.setParent(m_window.get());
     m_dialogs.rememberFoldersIn(&m_places);
+    m_controller->setLightingChooser(&m_dialogs);
     QObject::connect(m_window.get(), &MainWindow::languageChosen, m_window.get(),
                      [this](Language::Id id) { Language::remember(m_store, id); });
 }
@@ -25,6 +27,7 @@ WindowApp::~WindowApp() = default;
 void WindowApp::start(const QString& project)
 {
     m_controller->startUp();
+    m_lastPort->restore();
     m_window->show();
     // After the window shows, so that the questions and what loading has to say stand over it.
     QTimer::singleShot(0, m_window.get(), [this, project] {

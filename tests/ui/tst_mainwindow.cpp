@@ -931,9 +931,18 @@ private slots:
         QVERIFY(!play->geometry().intersects(find("Picture3")->geometry()));
         QVERIFY(!play->geometry().intersects(find("TabStrip1")->geometry()));
         play->click();
-        auto* view = find("SignView");
+        QWidget* view = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QStringLiteral("SignView"))
+                view = window;
+        }
+        QVERIFY(view);
         QVERIFY(view->isVisible());
         QVERIFY(view->isWindow());
+        // Not a child window, which the desktop would keep in front of the main one.
+        QVERIFY(!view->parentWidget());
+        QVERIFY(!view->windowFlags().testAnyFlags(Qt::WindowStaysOnTopHint));
+        QCOMPARE(view->windowType(), Qt::Window);
         QCOMPARE(view->windowTitle(), QStringLiteral("表示プレビュー"));
         QCOMPARE(m_window->size(), QSize(993, 681));
         view->close();
@@ -941,6 +950,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTest::keyClick(m_window.get(), Qt::Key_F5);
         QTRY_VERIFY(view->isVisible());
+        // Closing the main window ends the program, so the sign view goes with it.
+        m_window->close();
+        QVERIFY(!view->isVisible());
     }
 
     void exitButtonAsksTheWindowToClose()

@@ -282,7 +282,7 @@ private slots:
             {QStringLiteral("--pty"), QStringLiteral("--memory"), path(QStringLiteral("pace.json"))}));
         const SenderTools::Run upload =
             SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), card.device()});
-        QCOMPARE(upload.status, 0);
+        QVERIFY2(upload.status == 0, qUtf8Printable(upload.error));
         // Greeting, header and rows at 960 bytes a second, and the three seconds and 300 ms waits.
         constexpr int kBytes = 7 + 95 + kRows * kWidthBytes;
         const qint64 idealMs = qint64(kBytes) * 1000 / Link::kBytesPerSecond + 3300;
