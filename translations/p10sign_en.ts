@@ -1603,5 +1603,13 @@ Cancel: do not save.</translation>
         <source>パソコンの時計です。右端の「転送」で、表示器の時計をこの時刻に合わせます。</source>
         <translation>The computer’s clock. “Set clock” on the right sets the sign’s clock to this time.</translation>
     </message>
+    <message>
+        <source>プロジェクトへの最後の変更を取り消します (Ctrl+Z)。</source>
+        <translation>Takes back the last change to the project (Ctrl+Z).</translation>
+    </message>
+    <message>
+        <source>取り消した変更をもう一度行います (Ctrl+Shift+Z または Ctrl+Y)。</source>
+        <translation>Makes the change taken back again (Ctrl+Shift+Z or Ctrl+Y).</translation>
+    </message>
 </context>
 </TS>
