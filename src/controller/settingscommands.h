@@ -25,8 +25,10 @@ public:
     SettingsCommands(Controller& controller, Dialogs& dialogs, QObject* parent = nullptr);
 
     // True only when the project was written; false on a cancelled dialog or a failed write. A
-    // name chosen without an extension gets ".ini".
+    // name chosen without an extension gets ".ini". The dialog opens at the project's own file.
     bool save();
+    // Over the files the project was loaded from or last saved to; a new project asks for a name.
+    bool saveInPlace();
     bool saveTo(const QString& path);
     void load();
     bool loadFrom(const QString& path);
@@ -42,6 +44,13 @@ public:
     // Asks before closing during a transfer and offers to save changes; false keeps the window
     // open. Work is never thrown away because a save was cancelled or failed.
     [[nodiscard]] bool confirmClose();
+
+    // A copy of the project's two files kept elsewhere (against a crash): written without asking
+    // or telling and without making it the project's file. The system's reason when it failed.
+    [[nodiscard]] QString writeCopy(const QString& path);
+    // The work of a copy back in the window, as changes to `project` (the file the copy was made
+    // from, which is loaded first), or to a new project when that is empty or gone.
+    bool restoreCopy(const QString& copy, const QString& project);
 
 signals:
     // How far a save or a load has come; a value of 0 shows it has ended.
