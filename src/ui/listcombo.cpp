@@ -51,6 +51,7 @@ void ListCombo::showItems(const QStringList& items, const QString& text)
 void ListCombo::showPopup()
 {
     emit popupAboutToShow();
+    fitListToEntries();
     QComboBox::showPopup();
 }
 
@@ -69,13 +70,13 @@ QString ListCombo::shownText(const QString& entry) const
 }
 
 // The field keeps the window's fixed layout; the list that opens under it is as wide as its
-// longest entry.
-void ListCombo::fitListToEntries(const QStringList& shown)
+// longest entry. Measured as it opens: the drop-down list is built only then.
+void ListCombo::fitListToEntries()
 {
     const QFontMetrics metrics = view()->fontMetrics();
     int widest = 0;
-    for (const QString& entry : shown)
-        widest = std::max(widest, metrics.horizontalAdvance(entry));
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
     const int around = 2 * view()->frameWidth() + view()->verticalScrollBar()->sizeHint().width() +
                        2 * metrics.averageCharWidth();
     view()->setMinimumWidth(std::max(width(), widest + around));
@@ -96,7 +97,6 @@ void ListCombo::display(const QStringList& items, int index, const QString& text
             shown << shownText(item);
         clear();
         addItems(shown);
-        fitListToEntries(shown);
     }
     if (currentIndex() != index)
         setCurrentIndex(index);

@@ -230,7 +230,10 @@ private slots:
         MainWindow window(fixture.controller, fixture.settings);
         const QList<ListCombo*> lists = window.findChildren<ListCombo*>();
         QVERIFY(lists.size() > 10);
-        for (const ListCombo* list : lists) {
+        window.show();
+        for (ListCombo* list : lists) {
+            list->showPopup();
+            list->hidePopup();
             int widest = 0;
             for (int i = 0; i < list->count(); ++i)
                 widest = std::max(widest, list->view()->fontMetrics().horizontalAdvance(list->itemText(i)));
