@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "service/projectkeeper.h"
+
+#include "controller/controller.h"
+#include "controller/settingscommands.h"
+#include "files/grouplock.h"
+
+#include <QCryptographicHash>
+#include <QFileInfo>
+
+ProjectKeeper::ProjectKeeper(Controller& controller, SettingsCommands& settings, QString path)
+    : m_controller(controller)
+    , m_settings(settings)
+    , m_path(std::move(path))
+{
+}
+
+bool ProjectKeeper::open()
+{
+    const std::unique_ptr<GroupLock> hold = m_settings.hold(m_path);
+    if (!hold)
+        return false;
+    const bool opened = QFileInfo::exists(m_path) ? m_settings.loadFrom(m_path) : m_settings.saveTo(m_path);
+    if (!opened)
+        return false;
+    const auto fingerprint = ProjectStorage::fingerprint(m_path);
+    if (const auto* loaded = std::get_if<ProjectStorage::Fingerprint>(&fingerprint))
+        m_loaded = *loaded;
+    return true;
+}
+
+QByteArray ProjectKeeper::etag() const
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const auto value : {quint64(m_loaded.settingsSize), quint64(m_loaded.dataSize),
+                             quint64(m_loaded.settingsHash), quint64(m_loaded.dataHash)})
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(&value), sizeof(value)));
+    return '"' + hash.result().toHex().left(20) + '"';
+}
+
+void ProjectKeeper::refresh()
+{
+    if (m_controller.transferInProgress())
+        return;
+    if (const std::unique_ptr<GroupLock> hold = m_settings.hold(m_path))
+        static_cast<void>(loadIfChanged());
+}
+
+bool ProjectKeeper::loadIfChanged()
+{
+    const auto fingerprint = ProjectStorage::fingerprint(m_path);
+    const auto* now = std::get_if<ProjectStorage::Fingerprint>(&fingerprint);
+    if (now && *now == m_loaded)
+        return true;
+    // Files that cannot be read are loaded all the same, which tells why.
+    if (!m_settings.loadFrom(m_path) || !now)
+        return false;
+    m_loaded = *now;
+    return true;
+}
+
+void ProjectKeeper::reload()
+{
+    m_loaded = {};
+    static_cast<void>(loadIfChanged());
+}
+
+ProjectKeeper::Outcome ProjectKeeper::change(const QByteArray& expected, const std::function<bool()>& apply)
+{
+    if (m_controller.transferInProgress())
+        return Outcome::Busy;
+    const std::unique_ptr<GroupLock> hold = m_settings.hold(m_path);
+    if (!hold || !loadIfChanged())
+        return Outcome::Failed;
+    if (expected != "*" && expected != etag())
+        return Outcome::Stale;
+    if (!apply()) {
+        reload();
+        return Outcome::Refused;
+    }
+    if (!m_settings.saveTo(m_path)) {
+        reload();
+        return Outcome::Failed;
+    }
+    const auto fingerprint = ProjectStorage::fingerprint(m_path);
+    if (const auto* saved = std::get_if<ProjectStorage::Fingerprint>(&fingerprint))
+        m_loaded = *saved;
+    return Outcome::Saved;
+}
