@@ -3,6 +3,8 @@
 #include "dialogs/dialogs.h"
 #include "imaging/messagepainter.h"
 #include "link/serialline.h"
+#include "link/systemclock.h"
+#include "link/systemportcatalogue.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -59,7 +61,9 @@ class BenchImaging : public QObject {
 private:
     SilentDialogs m_dialogs;
     ClosedLine m_line;
-    Controller m_controller{m_dialogs, m_line};
+    SystemPortCatalogue m_ports;
+    SystemClock m_clock;
+    Controller m_controller{m_dialogs, m_line, m_ports, m_clock};
     QTemporaryDir m_dir;
 
 private slots:

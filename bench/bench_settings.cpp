@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/controller.h"
-#include "support/fakedialogs.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,9 +11,9 @@ class BenchSettings : public QObject {
     Q_OBJECT
 
 private:
-    FakeDialogs m_dialogs;
-    FakeSerialLine m_line;
-    Controller m_controller{m_dialogs, m_line};
+    ControllerFixture m_fixture;
+    Controller& m_controller = m_fixture.controller;
+    SettingsCommands& m_settings = m_fixture.settings;
     QTemporaryDir m_dir;
     QString m_pathA;
     QString m_pathB; // every display data byte the inverse of A's
@@ -44,16 +42,16 @@ private slots:
         m_pathA = m_dir.filePath(QStringLiteral("a.ini"));
         m_pathB = m_dir.filePath(QStringLiteral("b.ini"));
         fill(true);
-        QVERIFY(m_controller.saveTo(m_pathB));
+        QVERIFY(m_settings.saveTo(m_pathB));
         fill(false);
-        QVERIFY(m_controller.saveTo(m_pathA));
+        QVERIFY(m_settings.saveTo(m_pathA));
     }
 
     void saveFullProject()
     {
         QBENCHMARK
         {
-            QVERIFY(m_controller.saveTo(m_pathA));
+            QVERIFY(m_settings.saveTo(m_pathA));
         }
     }
 
@@ -63,18 +61,18 @@ private slots:
         bool toB = true;
         QBENCHMARK
         {
-            QVERIFY(m_controller.loadFrom(toB ? m_pathB : m_pathA));
+            QVERIFY(m_settings.loadFrom(toB ? m_pathB : m_pathA));
             toB = !toB;
         }
     }
 
     void loadTheFileAlreadyLoaded()
     {
-        QVERIFY(m_controller.loadFrom(m_pathA));
+        QVERIFY(m_settings.loadFrom(m_pathA));
         QSignalSpy painted(&m_controller.images(), &MessageImages::imageChanged);
         QBENCHMARK
         {
-            QVERIFY(m_controller.loadFrom(m_pathA));
+            QVERIFY(m_settings.loadFrom(m_pathA));
         }
         QCOMPARE(painted.size(), 0);
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/language.h"
 #include "imaging/messagecanvas.h"
 #include "link/systemportcatalogue.h"
 #include "model/limits.h"
+#include "texts/language.h"
 #include "ui/windowapp.h"
 #include "ui/windowfonts.h"
 

@@ -5,6 +5,7 @@
     <name>CardArguments</name>
     <message>
         <source>受信するシリアルポートのデバイス (/dev/ttyUSB1)</source>
+        <extracomment>%1 is the path of the memory file used without this option.</extracomment>
         <translation>Serial port device to receive on (/dev/ttyUSB1)</translation>
     </message>
     <message>
@@ -76,6 +77,7 @@
     </message>
     <message>
         <source>%1 フレームが %2 バイトでした（%3 バイトのはず）。</source>
+        <extracomment>%1 names the frame (greeting, header …); %2: the bytes it had; %3: the bytes it should have.</extracomment>
         <translation>The %1 frame was %2 bytes (%3 bytes expected).</translation>
     </message>
     <message>
@@ -160,6 +162,7 @@
     </message>
     <message>
         <source>画面 %1 バイト × %2 ドット、輝度 %3</source>
+        <extracomment>%1: the sign&apos;s width in byte columns; %2: its height in LED dots; %3: the brightness, 1 to 4.</extracomment>
         <translation>Screen %1 bytes × %2 dots, brightness %3</translation>
     </message>
     <message>
@@ -259,11 +262,29 @@
     </message>
     <message>
         <source>カードの時計 %1</source>
+        <extracomment>%1 is the card&apos;s clock, hh:mm:ss.</extracomment>
         <translation>Card clock %1</translation>
     </message>
     <message>
         <source>表示 %1 (%2 バイト)</source>
+        <extracomment>%1 is the message number, %2 its length in byte columns.</extracomment>
         <translation>Message %1 (%2 bytes)</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleTexts</name>
+    <message>
+        <source>--%1 の値「%2」は使えません: %3</source>
+        <extracomment>%1 is the option&apos;s name without its dashes, %2 the value given, %3 the option&apos;s description.</extracomment>
+        <translation>--%1 cannot take the value &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source> → いいえ</source>
+        <translation> → No</translation>
+    </message>
+    <message>
+        <source> → キャンセル</source>
+        <translation> → Cancel</translation>
     </message>
 </context>
 <context>
@@ -488,10 +509,6 @@
         <translation>--%1 is missing.</translation>
     </message>
     <message>
-        <source>--%1 の値「%2」は使えません: %3</source>
-        <translation>--%1 cannot take the value &quot;%2&quot;: %3</translation>
-    </message>
-    <message>
         <source>--%1 と --%2 は一緒に使えません。</source>
         <translation>--%1 and --%2 cannot be used together.</translation>
     </message>
@@ -513,10 +530,12 @@
     </message>
     <message>
         <source>時計: %1 (時 %2, 分 %3)</source>
+        <extracomment>%1: the clock&apos;s message (or none); %2 and %3: the byte columns of the hour and minute digits.</extracomment>
         <translation>Clock: %1 (hour %2, minute %3)</translation>
     </message>
     <message>
         <source>日数: %1 (位置 %2), %3 日</source>
+        <extracomment>%1: the countdown&apos;s message (or none); %2: the byte column of its digits; %3: the days.</extracomment>
         <translation>Days: %1 (position %2), %3 days</translation>
     </message>
     <message>
@@ -529,14 +548,17 @@
     </message>
     <message>
         <source>画面: %1 バイト × %2 ドット</source>
+        <extracomment>%1: the sign&apos;s width in byte columns; %2: its height in LED dots.</extracomment>
         <translation>Screen: %1 bytes × %2 dots</translation>
     </message>
     <message>
         <source>表示 %1: 長さ %2 バイト, %3, 速度 %4</source>
+        <extracomment>%1: message number; %2: its length in byte columns; %3: its show mode; %4: its speed, 1 to 8.</extracomment>
         <translation>Message %1: length %2 bytes, %3, speed %4</translation>
     </message>
     <message>
         <source>メモリ: %1 バイト (%2 %)</source>
+        <extracomment>%1: the display bytes on the card; %2: how full the gauge shows, in per cent.</extracomment>
         <translation>Memory: %1 bytes (%2 %)</translation>
     </message>
     <message>
@@ -549,6 +571,7 @@
     </message>
     <message>
         <source>転送: %1 バイト, 約 %2 秒</source>
+        <extracomment>%1: the bytes an upload sends; %2: the seconds it takes at 9600 baud.</extracomment>
         <translation>Upload: %1 bytes, about %2 s</translation>
     </message>
     <message>
@@ -564,14 +587,6 @@
     <message>
         <source>この引数はシステムの文字コードで表せません: </source>
         <translation>This argument cannot be written in the system&apos;s character encoding: </translation>
-    </message>
-    <message>
-        <source> → いいえ</source>
-        <translation> → No</translation>
-    </message>
-    <message>
-        <source> → キャンセル</source>
-        <translation> → Cancel</translation>
     </message>
     <message>
         <source>このコマンドは設定ファイルを取りません。</source>
@@ -697,6 +712,7 @@
     </message>
     <message>
         <source>（%1、プロセス %2）</source>
+        <extracomment>%1: the program holding the lock; %2: its process number.</extracomment>
         <translation> (%1, process %2)</translation>
     </message>
 </context>
@@ -704,6 +720,7 @@
     <name>GlobalPanel</name>
     <message>
         <source>高さ(Dots)</source>
+        <extracomment>The sign&apos;s height, in LED dots.</extracomment>
         <translation>Height(Dots)</translation>
     </message>
     <message>
@@ -716,14 +733,19 @@
     </message>
     <message>
         <source>表示番号</source>
+        <extracomment>Row of the clock: the message that shows the clock&apos;s digits.
+----------
+Row of the countdown: the message that shows the days left.</extracomment>
         <translation>Message</translation>
     </message>
     <message>
         <source>時間表示位置</source>
+        <extracomment>Byte column of the clock&apos;s hour digits in that message.</extracomment>
         <translation>Hour position</translation>
     </message>
     <message>
         <source>分表示位置</source>
+        <extracomment>Byte column of the clock&apos;s minute digits in that message.</extracomment>
         <translation>Minute position</translation>
     </message>
     <message>
@@ -732,14 +754,17 @@
     </message>
     <message>
         <source>日数表示位置</source>
+        <extracomment>Byte column of the countdown&apos;s digits in that message.</extracomment>
         <translation>Days position</translation>
     </message>
     <message>
         <source>(Unit Byte , 1 Byte=8 Pixels)</source>
+        <extracomment>The unit of the positions beside it: one byte column is eight pixels across.</extracomment>
         <translation>(Unit Byte , 1 Byte=8 Pixels)</translation>
     </message>
     <message>
         <source>参 照</source>
+        <extracomment>Button that loads a project; the blank spreads the caption.</extracomment>
         <translation>&amp;Open</translation>
     </message>
     <message>
@@ -752,6 +777,7 @@
     </message>
     <message>
         <source>%1：%2</source>
+        <extracomment>%1 is the device a COM name stands for, %2 why it cannot be opened.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -850,6 +876,7 @@
     </message>
     <message>
         <source>転送中… 残り約 %1 秒</source>
+        <extracomment>%1: seconds left of the running upload.</extracomment>
         <translation>Uploading… about %1 s left</translation>
     </message>
     <message>
@@ -866,10 +893,12 @@
     </message>
     <message>
         <source>転送できませんでした：%1（%2 秒）</source>
+        <extracomment>%1: why the upload failed; %2: the seconds it ran.</extracomment>
         <translation>Upload failed: %1 (%2 s)</translation>
     </message>
     <message>
         <source>時計を設定できませんでした：%1（%2 秒）</source>
+        <extracomment>%1: why the clock set failed; %2: the seconds it ran.</extracomment>
         <translation>Clock not set: %1 (%2 s)</translation>
     </message>
     <message>
@@ -973,6 +1002,7 @@
     </message>
     <message>
         <source>表示 %1</source>
+        <extracomment>Tab of a message page; %1 is the message number, 0 to 15.</extracomment>
         <translation>Message %1</translation>
     </message>
     <message>
@@ -1000,6 +1030,7 @@
     <name>MessagePage</name>
     <message>
         <source>表示 %1  イメージ</source>
+        <extracomment>%1 is the message number, 0 to 15.</extracomment>
         <translation>Message %1  image</translation>
     </message>
     <message>
@@ -1020,6 +1051,7 @@
     </message>
     <message>
         <source>飾り枠</source>
+        <extracomment>The running dashed frame round the sign&apos;s edge.</extracomment>
         <translation>Frame</translation>
     </message>
     <message>
@@ -1032,6 +1064,7 @@
     </message>
     <message>
         <source>表示画面長さ（Bytes)</source>
+        <extracomment>The sign&apos;s width, in byte columns of eight pixels.</extracomment>
         <translation>Screen width (Bytes)</translation>
     </message>
     <message>
@@ -1040,6 +1073,7 @@
     </message>
     <message>
         <source>表示位置調整</source>
+        <extracomment>Moves the adopted text up or down, in dots.</extracomment>
         <translation>Position adjust</translation>
     </message>
 </context>
@@ -1194,6 +1228,7 @@ Cancel: do not save.</translation>
     </message>
     <message>
         <source>表示 %1（表示 %2〜%3 を交互に表示）</source>
+        <extracomment>%1 is the message shown, %2 and %3 the first and last message of the alternation group.</extracomment>
         <translation>Message %1 (alternating messages %2 to %3)</translation>
     </message>
     <message>
@@ -1202,14 +1237,17 @@ Cancel: do not save.</translation>
     </message>
     <message>
         <source>%1&#x3000;&#x3000;画面 %2 × %3 ドット</source>
+        <extracomment>%1 names the message shown; %2 is the sign&apos;s width and %3 its height, both in LED dots.</extracomment>
         <translation>%1    Screen %2 × %3 dots</translation>
     </message>
     <message>
         <source>転送時間: 約 %1 秒（%2 バイト）</source>
+        <extracomment>%1: seconds an upload takes at 9600 baud; %2: the bytes it sends.</extracomment>
         <translation>Upload time: about %1 s (%2 bytes)</translation>
     </message>
     <message>
         <source>カードに収まります（%1 / %2 バイト）</source>
+        <extracomment>%1: byte columns the messages use; %2: the byte columns the card holds.</extracomment>
         <translation>Fits on the card (%1 / %2 bytes)</translation>
     </message>
     <message>
@@ -1218,6 +1256,7 @@ Cancel: do not save.</translation>
     </message>
     <message>
         <source>稼働時間外（%1〜%2）のため、表示器は消えています。</source>
+        <extracomment>%1 and %2: start and end of the daily work time, hh:mm.</extracomment>
         <translation>Outside the work time (%1 to %2): the sign is dark.</translation>
     </message>
 </context>
@@ -1229,6 +1268,7 @@ Cancel: do not save.</translation>
     </message>
     <message>
         <source>時間切替</source>
+        <extracomment>Switches the daily work time on: outside it the sign is dark.</extracomment>
         <translation>Work time</translation>
     </message>
     <message>
@@ -1237,14 +1277,17 @@ Cancel: do not save.</translation>
     </message>
     <message>
         <source>日数</source>
+        <extracomment>The countdown&apos;s days.</extracomment>
         <translation>Days</translation>
     </message>
     <message>
         <source>開始</source>
+        <extracomment>Start of the daily work time.</extracomment>
         <translation>Start</translation>
     </message>
     <message>
         <source>終了</source>
+        <extracomment>End of the daily work time.</extracomment>
         <translation>End</translation>
     </message>
 </context>

@@ -3,8 +3,8 @@
 
 #include "card/cardframes.h"
 #include "card/cardmodel.h"
-#include "dialogs/cardtexts.h"
 #include "link/linkconstants.h"
+#include "texts/cardtexts.h"
 
 #include <algorithm>
 #include <cstring>

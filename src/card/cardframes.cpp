@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/cardframes.h"
 
-#include "dialogs/cardtexts.h"
 #include "link/clockframes.h"
 #include "link/uploadframes.h"
 #include "model/listitems.h"
 #include "model/project.h"
 #include "model/textnumbers.h"
+#include "texts/cardtexts.h"
 
 namespace CardFrames {
 

@@ -2,10 +2,10 @@
 #include "card/cardmemoryfile.h"
 
 #include "card/cardframes.h"
-#include "dialogs/cardtexts.h"
-#include "dialogs/filetexts.h"
 #include "files/filecommit.h"
 #include "model/listitems.h"
+#include "texts/cardtexts.h"
+#include "texts/filetexts.h"
 
 #include <QDir>
 #include <QFile>

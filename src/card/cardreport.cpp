@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/cardreport.h"
 
-#include "dialogs/cardtexts.h"
+#include "texts/cardtexts.h"
 
 #include <QDateTime>
 

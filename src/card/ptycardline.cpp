@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/ptycardline.h"
 
-#include "dialogs/cardtexts.h"
+#include "texts/cardtexts.h"
 
 #include <QFile>
 #include <QSocketNotifier>

@@ -2,6 +2,7 @@
 #include "card/signplayer.h"
 
 #include "card/cardmodel.h"
+#include "card/messagepicture.h"
 
 #include <algorithm>
 
@@ -11,151 +12,15 @@ namespace {
 
 using Link::ShowCode;
 
-constexpr int kCellRows = 16; // glyph rows on a 16-row sign
-constexpr int kMaxCellBytes = 4;
 constexpr int kMinutesPerHour = 60;
-constexpr int kClockDigits = 2; // hours and minutes alike
 constexpr int kMaxPieceBytes = 8;
-static_assert(kCardModel.digitCellBytes >= 1 && kCardModel.digitCellBytes <= kMaxCellBytes);
 static_assert(kCardModel.stackPiecePixels >= 1 &&
               kCardModel.stackPiecePixels <= kMaxPieceBytes * kPixelsPerByte);
-
-// Glyph rows as bits, the cell's leftmost pixel in bit 31.
-using GlyphBits = std::array<std::uint32_t, kCellRows>;
-
-constexpr std::array<GlyphBits, 10> glyphBits(const CardModel& model)
-{
-    std::array<GlyphBits, 10> glyphs{};
-    for (std::size_t d = 0; d < glyphs.size(); ++d) {
-        for (int r = 0; r < CardModel::kGlyphHeight; ++r) {
-            const std::string_view line = model.digitGlyphs[d][std::size_t(r)];
-            for (std::size_t c = 0; c < line.size(); ++c) {
-                if (line[c] == '#')
-                    glyphs[d][std::size_t(model.glyphTop + r)] |= 0x80000000u >> (model.glyphLeft + int(c));
-            }
-        }
-    }
-    return glyphs;
-}
-
-constexpr bool glyphsFitTheirCells(const CardModel& model)
-{
-    for (const CardModel::Glyph& glyph : model.digitGlyphs) {
-        for (const std::string_view line : glyph) {
-            if (line.size() != std::size_t(CardModel::kGlyphWidth))
-                return false;
-        }
-    }
-    return model.glyphTop + CardModel::kGlyphHeight <= kCellRows &&
-           model.glyphLeft + CardModel::kGlyphWidth <= model.digitCellBytes * kPixelsPerByte;
-}
-static_assert(glyphsFitTheirCells(kCardModel), "every glyph row is kGlyphWidth wide and fits the cell");
-
-constexpr std::array<GlyphBits, 10> kGlyphs = glyphBits(kCardModel);
-
-[[nodiscard]] int floorDiv(int a, int b)
-{
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
 
 [[nodiscard]] qint64 msFor(qint64 pixels, int pixelsPerSecond)
 {
     return (pixels * 1000 + pixelsPerSecond - 1) / pixelsPerSecond;
 }
-
-// A number the card writes into a message: its digits at a byte column, with leading zeros.
-struct DigitRun {
-    static constexpr int kMaxDigits = 4;
-
-    int column = 0;
-    int count = 0;
-    std::array<int, kMaxDigits> digits{};
-
-    DigitRun() = default;
-    DigitRun(int atColumn, int digitCount, int value)
-        : column(atColumn)
-        , count(digitCount)
-    {
-        for (int i = count - 1; i >= 0; --i, value /= 10)
-            digits[std::size_t(i)] = value % 10;
-    }
-    [[nodiscard]] int end() const { return column + count * kCardModel.digitCellBytes; }
-};
-static_assert(kCardModel.countdownDigits >= 1 && kCardModel.countdownDigits <= DigitRun::kMaxDigits);
-
-// One message's picture as the card draws it: its bytes with the clock or countdown digits
-// written over them.
-class Picture {
-public:
-    Picture(const CardMemory& memory, int m, const CardClock& clock)
-        : m_memory(memory)
-        , m_message(m)
-        , m_width(memory.messages[m].length)
-        , m_rowRepeat(std::max(1, memory.screenHeight / kCellRows))
-    {
-        if (memory.clockMessage == m) {
-            addRun({memory.hourPosition, kClockDigits, clock.timeOfDay.hour()});
-            addRun({memory.minutePosition, kClockDigits, clock.timeOfDay.minute()});
-        }
-        if (memory.daysMessage == m) {
-            int days = memory.countdownDays;
-            if (kCardModel.countdownRunsDown)
-                days = std::max(0, days - clock.daysPassed);
-            addRun({memory.daysPosition, kCardModel.countdownDigits, days});
-        }
-    }
-
-    [[nodiscard]] int widthPixels() const { return m_width * kPixelsPerByte; }
-
-    // Pixels x0 .. x0 + 8n - 1 of pixel row `row` into n bytes; nothing lit outside the picture.
-    void pixels(int row, int x0, std::span<std::uint8_t> out) const
-    {
-        const std::span<const std::uint8_t> source = m_memory.messageRow(m_message, row);
-        const int column = floorDiv(x0, kPixelsPerByte);
-        const int shift = x0 - column * kPixelsPerByte;
-        int high = byteAt(source, row, column);
-        for (std::size_t j = 0; j < out.size(); ++j) {
-            const int low = byteAt(source, row, column + int(j) + 1);
-            out[j] = static_cast<std::uint8_t>(shift == 0 ? high : (high << shift) | (low >> (8 - shift)));
-            high = low;
-        }
-    }
-
-private:
-    void addRun(const DigitRun& run)
-    {
-        m_runs[std::size_t(m_runCount++)] = run;
-        if (kCardModel.digitsWidenMessage)
-            m_width = std::max(m_width, std::min(run.end(), kColumns));
-    }
-
-    [[nodiscard]] int byteAt(std::span<const std::uint8_t> source, int row, int column) const
-    {
-        if (column < 0 || column >= m_width)
-            return 0;
-        for (int i = 0; i < m_runCount; ++i) {
-            const DigitRun& run = m_runs[std::size_t(i)];
-            if (column >= run.column && column < run.end()) {
-                const int cell = (column - run.column) / kCardModel.digitCellBytes;
-                const int byteInCell = (column - run.column) % kCardModel.digitCellBytes;
-                const int glyphRow = row / m_rowRepeat;
-                if (glyphRow >= kCellRows)
-                    return 0;
-                const std::uint32_t bits =
-                    kGlyphs[std::size_t(run.digits[std::size_t(cell)])][std::size_t(glyphRow)];
-                return int((bits >> (24 - kPixelsPerByte * byteInCell)) & 0xFF);
-            }
-        }
-        return std::size_t(column) < source.size() ? source[std::size_t(column)] : 0;
-    }
-
-    const CardMemory& m_memory;
-    int m_message = 0;
-    int m_width = 0; // byte columns
-    int m_rowRepeat = 1;
-    std::array<DigitRun, 3> m_runs{};
-    int m_runCount = 0;
-};
 
 // What one message's show mode needs to know, for its pass and its drawing.
 struct Shape {
@@ -207,7 +72,7 @@ struct Shape {
     }
 };
 
-[[nodiscard]] Shape shapeOf(const CardMemory& memory, const Picture& picture, int m)
+[[nodiscard]] Shape shapeOf(const CardMemory& memory, const MessagePicture& picture, int m)
 {
     const CardMessage& message = memory.messages[m];
     Shape shape;
@@ -236,7 +101,7 @@ void clearOutside(std::span<std::uint8_t> row, int from, int to)
     }
 }
 
-void drawPage(const Picture& picture, const Shape& shape, int page, SignFrame& out)
+void drawPage(const MessagePicture& picture, const Shape& shape, int page, SignFrame& out)
 {
     for (int y = 0; y < shape.height; ++y)
         picture.pixels(y, page * shape.screen, out.row(y));
@@ -244,7 +109,7 @@ void drawPage(const Picture& picture, const Shape& shape, int page, SignFrame& o
 
 // The new page pushes the one before (-1: an empty screen) out of the screen, up or down, `shift`
 // rows so far.
-void drawScroll(const Picture& picture, const Shape& shape, int page, int previous, int shift, bool up,
+void drawScroll(const MessagePicture& picture, const Shape& shape, int page, int previous, int shift, bool up,
                 SignFrame& out)
 {
     for (int y = 0; y < shape.height; ++y) {
@@ -257,7 +122,7 @@ void drawScroll(const Picture& picture, const Shape& shape, int page, int previo
     }
 }
 
-void drawStacking(const Picture& picture, const Shape& shape, int page, qint64 ms, SignFrame& out)
+void drawStacking(const MessagePicture& picture, const Shape& shape, int page, qint64 ms, SignFrame& out)
 {
     const int piece = kCardModel.stackPiecePixels;
     int placed = 0;
@@ -281,7 +146,7 @@ void drawStacking(const Picture& picture, const Shape& shape, int page, qint64 m
     }
 }
 
-void drawSplit(const Picture& picture, const Shape& shape, int page, qint64 ms, SignFrame& out)
+void drawSplit(const MessagePicture& picture, const Shape& shape, int page, qint64 ms, SignFrame& out)
 {
     const int open = int(ms * shape.pixelsPerSecond / 1000);
     drawPage(picture, shape, page, out);
@@ -290,7 +155,7 @@ void drawSplit(const Picture& picture, const Shape& shape, int page, qint64 ms, 
 }
 
 // Pages come one after another, each with its entrance and then its hold.
-void drawPaged(const Picture& picture, const Shape& shape, qint64 ms, SignFrame& out)
+void drawPaged(const MessagePicture& picture, const Shape& shape, qint64 ms, SignFrame& out)
 {
     qint64 entranceMs = 0;
     switch (shape.code) {
@@ -334,7 +199,7 @@ void drawPaged(const Picture& picture, const Shape& shape, qint64 ms, SignFrame&
     }
 }
 
-void drawMessage(const Picture& picture, const Shape& shape, qint64 ms, SignFrame& out)
+void drawMessage(const MessagePicture& picture, const Shape& shape, qint64 ms, SignFrame& out)
 {
     switch (shape.code) {
     case ShowCode::MoveLeft:
@@ -389,7 +254,7 @@ void drawLoopLamp(qint64 ms, SignFrame& out)
 
 qint64 passMs(const CardMemory& memory, int m)
 {
-    const Picture picture(memory, m, {});
+    const MessagePicture picture(memory, m, {});
     return std::max<qint64>(1, shapeOf(memory, picture, m).passMs());
 }
 
@@ -425,7 +290,7 @@ void frame(const CardMemory& memory, int chosen, const SignTime& time, SignFrame
     }
 
     const CardMessage& message = memory.messages[m];
-    const Picture picture(memory, m, time.clock);
+    const MessagePicture picture(memory, m, time.clock);
     const Shape shape = shapeOf(memory, picture, m);
     const bool flashedOff =
         message.flash() && ms % (kCardModel.flashOnMs + kCardModel.flashOffMs) >= kCardModel.flashOnMs;

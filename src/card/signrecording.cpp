@@ -3,9 +3,9 @@
 
 #include "card/gifwriter.h"
 #include "card/ledpainter.h"
-#include "dialogs/cardtexts.h"
 #include "files/filecommit.h"
 #include "imaging/picturefiles.h"
+#include "texts/cardtexts.h"
 
 #include <QDir>
 

@@ -2,9 +2,6 @@
 #include "controller/controller.h"
 
 #include "dialogs/dialogs.h"
-#include "dialogs/messagetexts.h"
-#include "dialogs/picturetexts.h"
-#include "files/grouplock.h"
 #include "imaging/fontcatalogue.h"
 #include "imaging/fontsubstitution.h"
 #include "imaging/messagepainter.h"
@@ -15,31 +12,17 @@
 #include "link/portcatalogue.h"
 #include "link/portlist.h"
 #include "link/serialline.h"
-#include "link/systemclock.h"
 #include "link/systemlinktime.h"
-#include "link/systemportcatalogue.h"
 #include "link/transfercommands.h"
 #include "model/limits.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
+#include "texts/messagetexts.h"
+#include "texts/picturetexts.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
-
-Controller::Controller(Dialogs& dialogs, SerialLine& line, QObject* parent)
-    : QObject(parent)
-    , m_dialogs(dialogs)
-    , m_line(line)
-    , m_systemPorts(std::make_unique<SystemPortCatalogue>())
-    , m_systemClock(std::make_unique<SystemClock>())
-    , m_systemTime(std::make_unique<SystemLinkTime>())
-    , m_ports(m_systemPorts.get())
-    , m_clock(m_systemClock.get())
-    , m_time(m_systemTime.get())
-{
-    setUpLink();
-}
 
 bool Controller::transferInProgress() const
 {
@@ -52,11 +35,6 @@ bool Controller::refusedWhileBusy()
         return false;
     m_dialogs.tell(MessageTexts::busyTitle(), MessageTexts::busy());
     return true;
-}
-
-std::unique_ptr<GroupLock> Controller::holdProject(const QString& path)
-{
-    return m_settings.hold(path);
 }
 
 void Controller::selectTab(int message)
@@ -317,9 +295,9 @@ Controller::Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports,
     : QObject(parent)
     , m_dialogs(dialogs)
     , m_line(line)
+    , m_ports(ports)
+    , m_clock(clock)
     , m_systemTime(time ? nullptr : std::make_unique<SystemLinkTime>())
-    , m_ports(&ports)
-    , m_clock(&clock)
     , m_time(time ? time : m_systemTime.get())
 {
     setUpLink();
@@ -329,13 +307,13 @@ Controller::~Controller() = default;
 
 void Controller::setUpLink()
 {
-    m_portList = std::make_unique<PortList>(m_project, *m_ports);
+    m_portList = std::make_unique<PortList>(m_project, m_ports);
     m_transfers =
-        std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_portList, *m_clock, *m_time);
+        std::make_unique<TransferCommands>(m_project, m_line, m_dialogs, *m_portList, m_clock, *m_time);
     connect(m_transfers.get(), &TransferCommands::uploadProgressChanged, this,
-            &Controller::progressBar1Changed);
+            &Controller::uploadProgressChanged);
     connect(m_transfers.get(), &TransferCommands::clockProgressChanged, this,
-            &Controller::progressBar2Changed);
+            &Controller::clockProgressChanged);
     connect(m_transfers.get(), &TransferCommands::statusChanged, this, &Controller::transferStatusChanged);
     connect(m_transfers.get(), &TransferCommands::finished, this, &Controller::transferFinished);
 }
@@ -374,7 +352,7 @@ void Controller::refreshPorts()
 
 QString Controller::timeText() const
 {
-    return m_clock->timeOfDay().toString(QStringLiteral("hh:mm"));
+    return m_clock.timeOfDay().toString(QStringLiteral("hh:mm"));
 }
 
 QString Controller::portDevice() const
@@ -484,7 +462,7 @@ bool Controller::exportPictureTo(const QString& chosen)
     return false;
 }
 
-// Window: start-up and closing.
+// Window start-up.
 
 void Controller::startUp()
 {
@@ -494,14 +472,4 @@ void Controller::startUp()
     selectTab(0);
     m_project.setModified(false);
     scanPorts();
-}
-
-bool Controller::confirmClose()
-{
-    // Both questions are always asked; a No to the first keeps the window open whatever the second.
-    bool mayClose = !transferInProgress() ||
-                    m_dialogs.askYesNo(MessageTexts::warningTitle(), MessageTexts::closeDuringTransfer());
-    if (m_project.modified() && !m_settings.offerToSave())
-        mayClose = false;
-    return mayClose;
 }

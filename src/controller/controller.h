@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "controller/settingscommands.h"
 #include "imaging/marklayout.h"
 #include "imaging/messageencoder.h"
 #include "imaging/messageimages.h"
@@ -16,7 +15,6 @@
 
 class Clock;
 class Dialogs;
-class GroupLock;
 class LinkTime;
 class PortCatalogue;
 class PortList;
@@ -29,9 +27,8 @@ class Controller : public QObject {
     Q_OBJECT
 
 public:
-    // Uses the computer's clocks and its own serial ports.
-    Controller(Dialogs& dialogs, SerialLine& line, QObject* parent = nullptr);
-    // The exchanges run on the given time, or on the computer's steady clock without one.
+    // The front end gives the machine's ports and clock (or stand-ins); the exchanges run on the
+    // given time, or on the computer's steady clock without one.
     Controller(Dialogs& dialogs, SerialLine& line, PortCatalogue& ports, Clock& clock,
                LinkTime* time = nullptr, QObject* parent = nullptr);
     ~Controller() override;
@@ -100,17 +97,6 @@ public:
     // that changes the data.
     [[nodiscard]] bool refusedWhileBusy();
 
-    // Settings files. save() and load() ask through the dialogs; saveTo and loadFrom take the path
-    // (command line, tests). A save answers true only when both files were written.
-    bool save() { return m_settings.save(); }
-    bool saveTo(const QString& path) { return m_settings.saveTo(path); }
-    void load() { m_settings.load(); }
-    bool loadFrom(const QString& path) { return m_settings.loadFrom(path); }
-    // load() with the file already chosen (the recent projects, the window's command line).
-    bool loadChosen(const QString& path) { return m_settings.loadChosen(path); }
-    // A load, a change and a save as one step: see SettingsCommands::hold().
-    [[nodiscard]] std::unique_ptr<GroupLock> holdProject(const QString& path);
-
     // Device link. The two commands answer whether an exchange has started; transferFinished()
     // follows when it has ended and the line is closed again.
     bool send(TransferCommands::Overflow overflow = TransferCommands::Overflow::Ask);
@@ -126,7 +112,7 @@ public:
     // The clock display, "hh:mm".
     [[nodiscard]] QString timeText() const;
     // The computer's clock: the clock display, the clock set and the sign view all read this one.
-    [[nodiscard]] const Clock& clock() const { return *m_clock; }
+    [[nodiscard]] const Clock& clock() const { return m_clock; }
     // The device that the chosen port name stands for, shown beside the port list.
     [[nodiscard]] QString portDevice() const;
     // The same text for every name of one port (see ExchangeSpacing::portKey), by the port list
@@ -139,22 +125,15 @@ public:
     // How long the ports used so far must stay quiet before their cards take a new exchange.
     [[nodiscard]] qint64 linkQuietLeftMs() const;
 
-    // Window: start-up and closing.
-    // The font lists, every font set to "System", page 0 and an unchanged project.
+    // Window start-up: the font lists, every font set to "System", page 0 and an unchanged project.
     void startUp();
-    // Asks before closing during a transfer and offers to save changes; false keeps the window
-    // open. Work is never thrown away because a save was cancelled or failed.
-    [[nodiscard]] bool confirmClose();
 
 signals:
-    // The progress bar under the global settings (upload, saving, loading) and the one of the
-    // clock set. A value of 0 shows it empty.
-    void progressBar1Changed(int maximum, int value);
-    void progressBar2Changed(int maximum, int value);
+    // How far the running upload or clock set has come; a value of 0 shows it has ended.
+    void uploadProgressChanged(int maximum, int value);
+    void clockProgressChanged(int maximum, int value);
     void transferStatusChanged(const QString& text);
     void transferFinished(bool completed);
-    // The project now belongs to this file: it was loaded from it or saved to it.
-    void projectFileChanged(const QString& path);
 
 private:
     template <typename Change> void changeMessage(int m, Change&& change);
@@ -173,14 +152,11 @@ private:
     MessageImages m_images;
     MessageEncoder m_encoder{m_project, m_images};
     int m_selectedTab = 0;
-    SettingsCommands m_settings{*this, m_dialogs};
 
     // Device link.
-    std::unique_ptr<PortCatalogue> m_systemPorts;
-    std::unique_ptr<Clock> m_systemClock;
+    PortCatalogue& m_ports;
+    const Clock& m_clock;
     std::unique_ptr<LinkTime> m_systemTime;
-    PortCatalogue* m_ports = nullptr;
-    Clock* m_clock = nullptr;
     LinkTime* m_time = nullptr;
     std::unique_ptr<PortList> m_portList;
     std::unique_ptr<TransferCommands> m_transfers;

@@ -3,13 +3,13 @@
 
 #include "controller/controller.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/filetexts.h"
-#include "dialogs/messagetexts.h"
-#include "dialogs/settingstexts.h"
 #include "files/grouplock.h"
 #include "model/textnumbers.h"
 #include "settings/datarepaint.h"
 #include "settings/settingsformat.h"
+#include "texts/filetexts.h"
+#include "texts/messagetexts.h"
+#include "texts/settingstexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,8 +39,9 @@ int adjustBarFor(const QString& adjust)
 
 } // namespace
 
-SettingsCommands::SettingsCommands(Controller& controller, Dialogs& dialogs)
-    : m_controller(controller)
+SettingsCommands::SettingsCommands(Controller& controller, Dialogs& dialogs, QObject* parent)
+    : QObject(parent)
+    , m_controller(controller)
     , m_dialogs(dialogs)
 {
 }
@@ -80,7 +81,7 @@ bool SettingsCommands::saveTo(const QString& path, const std::optional<ProjectSt
     m_fingerprint = result.fingerprint;
     project.setFileLabel(ProjectStorage::fileLabel(path));
     project.setModified(false);
-    emit m_controller.projectFileChanged(path);
+    emit projectFileChanged(path);
     return true;
 }
 
@@ -90,8 +91,8 @@ SettingsCommands::write(const QString& path, const ProjectFile& file,
 {
     ProjectStorage::WriteResult result = ProjectStorage::write(
         path, file, m_origin, m_controller.project().dispData(),
-        [this](int value) { emit m_controller.progressBar1Changed(kSaveProgressMax, value); }, expected);
-    emit m_controller.progressBar1Changed(kSaveProgressMax, 0);
+        [this](int value) { emit progressChanged(kSaveProgressMax, value); }, expected);
+    emit progressChanged(kSaveProgressMax, 0);
     return result;
 }
 
@@ -154,7 +155,7 @@ bool SettingsCommands::loadFrom(const QString& path)
     m_origin = {std::move(result.project->document), ProjectFile::capture(m_controller.project())};
     m_path = path;
     m_fingerprint = result.project->fingerprint;
-    emit m_controller.projectFileChanged(path);
+    emit projectFileChanged(path);
     return true;
 }
 
@@ -196,7 +197,7 @@ void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString
     controller.setWorkTimeEnabled(file.workTimeEnabled != 0);
 
     project.setFileLabel(ProjectStorage::fileLabel(path));
-    emit controller.progressBar1Changed(kLoadProgressMax, 0);
+    emit progressChanged(kLoadProgressMax, 0);
     project.setModified(false);
 }
 
@@ -206,7 +207,7 @@ void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored)
     Project& project = controller.project();
     const ProjectFile::Message& message = stored.settings.messages[m];
 
-    emit controller.progressBar1Changed(kLoadProgressMax, m);
+    emit progressChanged(kLoadProgressMax, m);
     // Message 0's show mode re-encodes the current message, which must be message 0 itself and
     // not the page that happens to be selected.
     project.setCurMsg(m);
@@ -288,4 +289,14 @@ void SettingsCommands::tellError(const ProjectStorage::Failure& failure)
     if (!failure.reason.isEmpty() && failure.error != Error::SettingsForm)
         detail += u'\n' + failure.reason;
     m_dialogs.tell(MessageTexts::warningTitle(), text, detail);
+}
+
+bool SettingsCommands::confirmClose()
+{
+    // Both questions are always asked; a No to the first keeps the window open whatever the second.
+    bool mayClose = !m_controller.transferInProgress() ||
+                    m_dialogs.askYesNo(MessageTexts::warningTitle(), MessageTexts::closeDuringTransfer());
+    if (m_controller.project().modified() && !offerToSave())
+        mayClose = false;
+    return mayClose;
 }

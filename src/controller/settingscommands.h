@@ -5,6 +5,7 @@
 #include "settings/projectfile.h"
 #include "settings/projectstorage.h"
 
+#include <QObject>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -13,12 +14,15 @@ class Controller;
 class Dialogs;
 class GroupLock;
 
-// Saving and loading a project. Loading reads and checks both files first and then sets every
-// value through the controller's own handlers, so the rules an operator's change runs (width,
-// show mode, marks, alternation chain, work time) run for a loaded file too.
-class SettingsCommands {
+// Saving and loading the controller's project, for the front ends that own one of each. Loading
+// reads and checks both files first and then sets every value through the controller's own
+// handlers, so the rules an operator's change runs (width, show mode, marks, alternation chain,
+// work time) run for a loaded file too.
+class SettingsCommands : public QObject {
+    Q_OBJECT
+
 public:
-    SettingsCommands(Controller& controller, Dialogs& dialogs);
+    SettingsCommands(Controller& controller, Dialogs& dialogs, QObject* parent = nullptr);
 
     // True only when the project was written; false on a cancelled dialog or a failed write. A
     // name chosen without an extension gets ".ini".
@@ -35,6 +39,15 @@ public:
     // a save are one step that no other program's save comes between. Nothing when another
     // program kept them all the while; the operator has been told.
     [[nodiscard]] std::unique_ptr<GroupLock> hold(const QString& path);
+    // Asks before closing during a transfer and offers to save changes; false keeps the window
+    // open. Work is never thrown away because a save was cancelled or failed.
+    [[nodiscard]] bool confirmClose();
+
+signals:
+    // How far a save or a load has come; a value of 0 shows it has ended.
+    void progressChanged(int maximum, int value);
+    // The project now belongs to this file: it was loaded from it or saved to it.
+    void projectFileChanged(const QString& path);
 
 private:
     // Without `expected`, the files are saved over whatever they hold.

@@ -2,19 +2,19 @@
 #include "ctl/ctlarguments.h"
 
 #include "appinfo.h"
-#include "dialogs/ctltexts.h"
-#include "dialogs/desktoptexts.h"
-#include "dialogs/language.h"
-#include "dialogs/languagetexts.h"
+#include "console/optiontable.h"
+#include "ctl/ctltexts.h"
+#include "ctl/optionreader.h"
 #include "imaging/picturefiles.h"
 #include "link/linkconstants.h"
 #include "model/limits.h"
 #include "model/listitems.h"
+#include "texts/desktoptexts.h"
+#include "texts/language.h"
+#include "texts/languagetexts.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QHash>
-#include <QMap>
 
 namespace {
 
@@ -22,12 +22,6 @@ using Verb = CtlArguments::Verb;
 
 // Beyond this a glyph is taller than three 32-dot screens, and nothing of it is left to show.
 constexpr int kFontPointsMax = 100;
-
-struct OptionInfo {
-    const char* name;
-    const char* valueName; // nullptr for a switch
-    const char* description;
-};
 
 // Every option of every verb; a verb names those it takes. The descriptions also say which
 // values an option takes, so a refused value is explained by its option's own line.
@@ -151,9 +145,11 @@ constexpr VerbInfo kVerbs[] = {
      "json"},
 };
 
+constexpr OptionTable kTable{"CtlArguments", kOptions};
+
 QString translated(const char* text)
 {
-    return QCoreApplication::translate("CtlArguments", text);
+    return kTable.translated(text);
 }
 
 const OptionInfo& optionInfo(Verb verb, const QString& name)
@@ -162,19 +158,9 @@ const OptionInfo& optionInfo(Verb verb, const QString& name)
         if (forVerb == verb && name == QLatin1String(option.name))
             return option;
     }
-    for (const OptionInfo& option : kOptions) {
-        if (name == QLatin1String(option.name))
-            return option;
-    }
-    Q_UNREACHABLE();
-}
-
-QCommandLineOption commandLineOption(const OptionInfo& option)
-{
-    const QString name = QString::fromLatin1(option.name);
-    const QString description = translated(option.description);
-    return option.valueName ? QCommandLineOption(name, description, QString::fromLatin1(option.valueName))
-                            : QCommandLineOption(name, description);
+    const OptionInfo* option = kTable.find(name);
+    Q_ASSERT(option);
+    return *option;
 }
 
 QString overallUsage()
@@ -195,125 +181,22 @@ const VerbInfo* findVerb(const QString& name)
     return nullptr;
 }
 
-CtlExit usageError(const QString& message, const QString& help)
+ConsoleExit usageError(const QString& message, const QString& help)
 {
     return {kExitUsage, {}, message + u'\n' + help};
 }
 
-CtlExit badValue(Verb verb, const QString& name, const QString& value)
+ConsoleExit badValue(Verb verb, const QString& name, const QString& value)
 {
-    return {kExitUsage,
-            {},
-            CtlTexts::badValue(name, value, translated(optionInfo(verb, name).description)) + u'\n'};
+    return {kExitUsage, {}, kTable.badValue(optionInfo(verb, name), value) + u'\n'};
 }
 
-// The options as given, in their order, each with its value (empty for a switch).
-using GivenOptions = QList<std::pair<QString, QString>>;
-
-GivenOptions givenOptions(const QCommandLineParser& parser)
+OptionReader reader(Verb verb, const GivenOptions& given, const QStringList& names, const QString& help)
 {
-    GivenOptions given;
-    QHash<QString, int> seen;
-    for (const QString& name : parser.optionNames())
-        given.append({name, parser.values(name).value(seen[name]++)});
-    return given;
+    return OptionReader(given, names, help, [verb](const QString& name, const QString& value) {
+        return badValue(verb, name, value);
+    });
 }
-
-// Reads the options of one verb, each value through its check. The first option that is missing
-// or cannot be used becomes the run's usage error, naming the option. Options that the verb does
-// not take read as not given, so one reader serves every verb.
-class OptionReader {
-public:
-    OptionReader(Verb verb, const GivenOptions& given, const QStringList& names, QString help)
-        : m_verb(verb)
-        , m_help(std::move(help))
-    {
-        for (const auto& [name, value] : given) {
-            if (names.contains(name))
-                m_values[name].append(value);
-        }
-    }
-
-    [[nodiscard]] bool isSet(const QString& name) const { return m_values.contains(name); }
-
-    [[nodiscard]] std::optional<QString> text(const QString& name) const
-    {
-        return isSet(name) ? std::optional<QString>(m_values.value(name).last()) : std::nullopt;
-    }
-
-    [[nodiscard]] QStringList values(const QString& name) const { return m_values.value(name); }
-
-    // An option that takes one value, given twice, would leave one of them unused.
-    void refuseRepeats(const QStringList& except, const QString& message = {})
-    {
-        for (auto it = m_values.cbegin(); it != m_values.cend(); ++it) {
-            if (it.value().size() > 1 && !except.contains(it.key()))
-                fail({kExitUsage,
-                      {},
-                      (message.isEmpty() ? CtlTexts::repeatedOption(it.key())
-                                         : CtlTexts::repeatedForMessage(it.key(), message)) +
-                          u'\n'});
-        }
-    }
-
-    [[nodiscard]] std::optional<QString> required(const QString& name)
-    {
-        failWhenMissing(name);
-        return text(name);
-    }
-
-    // The value of the option through its check, which answers an optional.
-    template <typename Check> [[nodiscard]] auto value(const QString& name, Check check)
-    {
-        const auto given = text(name);
-        decltype(check(QString())) checked;
-        if (!given)
-            return checked;
-        checked = check(*given);
-        if (!checked)
-            fail(badValue(m_verb, name, *given));
-        return checked;
-    }
-
-    template <typename Check> [[nodiscard]] auto requiredValue(const QString& name, Check check)
-    {
-        failWhenMissing(name);
-        return value(name, check);
-    }
-
-    // A switch and its opposite: true, false or not given.
-    [[nodiscard]] std::optional<bool> flag(const QString& name)
-    {
-        const QString opposite = QStringLiteral("no-") + name;
-        const bool on = isSet(name);
-        const bool off = isSet(opposite);
-        if (on && off)
-            fail({kExitUsage, {}, CtlTexts::contradiction(name, opposite) + u'\n'});
-        if (!on && !off)
-            return std::nullopt;
-        return on;
-    }
-
-    void fail(CtlExit exit)
-    {
-        if (!m_failure)
-            m_failure = std::move(exit);
-    }
-
-    [[nodiscard]] const std::optional<CtlExit>& failure() const { return m_failure; }
-
-private:
-    void failWhenMissing(const QString& name)
-    {
-        if (!isSet(name))
-            fail(usageError(CtlTexts::missingOption(name), m_help));
-    }
-
-    Verb m_verb;
-    QMap<QString, QStringList> m_values; // in the order given
-    QString m_help;
-    std::optional<CtlExit> m_failure;
-};
 
 auto wholeNumber(int min, int max)
 {
@@ -427,7 +310,7 @@ void readSet(const GivenOptions& given, OptionReader& options, const QString& he
         else
             groups.last().second.append({name, value});
     }
-    OptionReader sign(Verb::Set, signWide, optionNames(kSignOptions), help);
+    OptionReader sign = reader(Verb::Set, signWide, optionNames(kSignOptions), help);
     sign.refuseRepeats({});
     readGlobalChanges(sign, parsed.globalChanges);
     if (sign.failure())
@@ -440,7 +323,7 @@ void readSet(const GivenOptions& given, OptionReader& options, const QString& he
             options.fail(badValue(Verb::Set, messageName, number));
             continue;
         }
-        OptionReader changes(Verb::Set, group, messageOptions, help);
+        OptionReader changes = reader(Verb::Set, group, messageOptions, help);
         changes.refuseRepeats({}, number);
         const MessageGroup read{*m, readMessageChanges(changes, *m)};
         if (changes.failure())
@@ -503,7 +386,7 @@ void readOptions(const GivenOptions& given, OptionReader& options, const QString
 
 } // namespace
 
-std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments)
+std::variant<CtlArguments, ConsoleExit> parseCtlArguments(QStringList arguments)
 {
     // The language is in place before the texts exist; here it is only refused or taken away.
     const Language::Request language = Language::takeOption(arguments);
@@ -512,9 +395,9 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments)
     if (arguments.size() < 2)
         return usageError(CtlTexts::noVerb(), overallUsage());
     if (arguments[1] == QLatin1String("--help") || arguments[1] == QLatin1String("-h"))
-        return CtlExit{0, overallUsage(), {}};
+        return ConsoleExit{0, overallUsage(), {}};
     if (arguments[1] == QLatin1String("--version") || arguments[1] == QLatin1String("-v"))
-        return CtlExit{0, QStringLiteral("p10signctl %1\n").arg(QLatin1String(AppInfo::kVersion)), {}};
+        return ConsoleExit{0, QStringLiteral("p10signctl %1\n").arg(QLatin1String(AppInfo::kVersion)), {}};
     const VerbInfo* verb = findVerb(arguments[1]);
     if (!verb)
         return usageError(CtlTexts::unknownVerb(arguments[1]), overallUsage());
@@ -533,7 +416,7 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments)
     if (verb->verb == Verb::Set)
         names << optionNames(kMessageOptions) << optionNames(kSignOptions);
     for (const QString& name : names)
-        parser.addOption(commandLineOption(optionInfo(verb->verb, name)));
+        parser.addOption(kTable.commandLineOption(optionInfo(verb->verb, name)));
 
     const QString verbHelp = CtlTexts::usage() +
                              QStringLiteral(" p10signctl %1\n\n").arg(QString::fromUtf8(verb->synopsis)) +
@@ -543,7 +426,7 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments)
     if (!parser.parse(rest))
         return usageError(parser.errorText(), verbHelp);
     if (parser.isSet(help))
-        return CtlExit{0, verbHelp, {}};
+        return ConsoleExit{0, verbHelp, {}};
     if (parser.positionalArguments().size() != (takesProject ? 1 : 0))
         return usageError(takesProject ? CtlTexts::oneProject() : CtlTexts::noProject(), verbHelp);
 
@@ -552,7 +435,7 @@ std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments)
     parsed.project = parser.positionalArguments().value(0);
     parsed.verbose = parser.isSet(verbose);
     const GivenOptions given = givenOptions(parser);
-    OptionReader options(verb->verb, given, names, verbHelp);
+    OptionReader options = reader(verb->verb, given, names, verbHelp);
     readOptions(given, options, verbHelp, parsed);
     if (options.failure())
         return *options.failure();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ctl/optionvalues.h"
+#include "console/consoleexit.h"
+#include "console/optionvalues.h"
 #include "model/globalsettings.h"
 
 #include <QList>
@@ -67,17 +68,7 @@ struct CtlArguments {
     bool verbose = false; // the link's and the files' log on standard error
 };
 
-// The run ends here: help asked for, or the command line cannot be used.
-struct CtlExit {
-    int status = 0;
-    QString output; // for standard output
-    QString error;  // for standard error
-};
-
-inline constexpr int kExitFailed = 1;
-inline constexpr int kExitUsage = 2;
-
 // Reads the verb (or --help, --version), then that verb's options. A command line that cannot be
 // used (no verb, an unknown option, a missing argument, a value out of its range, an option given
 // twice where it takes one value) ends with status 2 and a message that names the option.
-[[nodiscard]] std::variant<CtlArguments, CtlExit> parseCtlArguments(QStringList arguments);
+[[nodiscard]] std::variant<CtlArguments, ConsoleExit> parseCtlArguments(QStringList arguments);

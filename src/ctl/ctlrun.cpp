@@ -1,64 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/ctlrun.h"
 
+#include "ctl/ctltexts.h"
 #include "ctl/litrender.h"
 #include "ctl/previewwriter.h"
 #include "ctl/projectsummary.h"
-#include "dialogs/ctltexts.h"
-#include "dialogs/linktexts.h"
 #include "files/grouplock.h"
 #include "imaging/picturefiles.h"
 #include "link/uploadestimate.h"
 #include "schedule/alternation.h"
 #include "settings/projectstorage.h"
+#include "texts/linktexts.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextStream>
 #include <QTimer>
 #include <algorithm>
-#include <cstdio>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
-namespace {
-
-void printError(const QString& text)
-{
-    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
-}
-
-void printResult(const QString& port, const QString& result)
-{
-    std::fprintf(stdout, "%s: %s\n", qUtf8Printable(port), qUtf8Printable(result));
-    std::fflush(stdout);
-}
-
-bool standardErrorIsTerminal()
-{
-#ifdef Q_OS_WIN
-    return _isatty(_fileno(stderr)) != 0;
-#else
-    return ::isatty(STDERR_FILENO) != 0;
-#endif
-}
-
-void write(const QByteArray& output)
-{
-    std::fwrite(output.constData(), 1, std::size_t(output.size()), stdout);
-}
-
-} // namespace
-
-CtlRun::CtlRun(CtlArguments arguments)
+CtlRun::CtlRun(CtlArguments arguments, QTextStream& output, QTextStream& errors, bool errorsToTerminal)
     : m_arguments(std::move(arguments))
+    , m_output(output)
+    , m_errors(errors)
+    , m_errorsToTerminal(errorsToTerminal)
+    , m_dialogs(errors)
     , m_clock(m_arguments.at)
     , m_controller(m_dialogs, m_line, m_ports, m_clock)
 {
@@ -67,6 +35,16 @@ CtlRun::CtlRun(CtlArguments arguments)
 }
 
 CtlRun::~CtlRun() = default;
+
+void CtlRun::printError(const QString& text)
+{
+    m_errors << text << Qt::endl;
+}
+
+void CtlRun::printResult(const QString& port, const QString& result)
+{
+    m_output << port << ": " << result << Qt::endl;
+}
 
 int CtlRun::exec()
 {
@@ -97,7 +75,7 @@ int CtlRun::exec()
 
 bool CtlRun::loadProject()
 {
-    return m_controller.loadFrom(m_arguments.project);
+    return m_settings.loadFrom(m_arguments.project);
 }
 
 bool CtlRun::loadOrStartProject()
@@ -108,25 +86,25 @@ bool CtlRun::loadOrStartProject()
         m_arguments.project = ProjectStorage::withSettingsExtension(m_arguments.project);
     // Held until the run ends, so that two scripts changing one project take turns instead of
     // one saving over the other's change.
-    m_hold = m_controller.holdProject(m_arguments.project);
+    m_hold = m_settings.hold(m_arguments.project);
     return m_hold && (!QFileInfo::exists(m_arguments.project) || loadProject());
 }
 
 int CtlRun::saveProject()
 {
-    return m_controller.saveTo(m_arguments.project) ? 0 : kExitFailed;
+    return m_settings.saveTo(m_arguments.project) ? 0 : kExitFailed;
 }
 
 int CtlRun::runOnEachPort(std::function<bool()> start)
 {
     // A person watching sees the steps; a script's log gets only results and failures.
-    if (m_arguments.verbose || standardErrorIsTerminal()) {
-        const auto printProgress = [](int maximum, int value) {
+    if (m_arguments.verbose || m_errorsToTerminal) {
+        const auto printProgress = [this](int maximum, int value) {
             if (value > 0)
-                std::fprintf(stderr, "%d/%d\n", value, maximum);
+                m_errors << value << u'/' << maximum << Qt::endl;
         };
-        QObject::connect(&m_controller, &Controller::progressBar1Changed, &m_controller, printProgress);
-        QObject::connect(&m_controller, &Controller::progressBar2Changed, &m_controller, printProgress);
+        QObject::connect(&m_controller, &Controller::uploadProgressChanged, &m_controller, printProgress);
+        QObject::connect(&m_controller, &Controller::clockProgressChanged, &m_controller, printProgress);
     }
     QObject::connect(&m_controller, &Controller::transferFinished, &m_controller,
                      [this](bool completed) { portDone(completed); });
@@ -134,7 +112,7 @@ int CtlRun::runOnEachPort(std::function<bool()> start)
     m_portsLeft = m_arguments.ports;
     // Started from the running loop, so that an exchange that ends at once still ends the run.
     QTimer::singleShot(0, &m_controller, [this] { startOnNextPort(); });
-    return QCoreApplication::exec();
+    return m_loop.exec();
 }
 
 void CtlRun::startOnNextPort()
@@ -148,9 +126,12 @@ void CtlRun::startOnNextPort()
         m_anyFailed = true;
         printResult(m_port, LinkTexts::notStarted());
     }
-    // The next run may send to the same card at once; the card's gap is kept before this one ends.
-    QTimer::singleShot(int(m_controller.linkQuietLeftMs()), Qt::PreciseTimer, &m_controller,
-                       [this] { QCoreApplication::exit(m_anyFailed ? kExitFailed : 0); });
+    m_loop.exit(m_anyFailed ? kExitFailed : 0);
+}
+
+qint64 CtlRun::quietLeftMs() const
+{
+    return m_controller.linkQuietLeftMs();
 }
 
 void CtlRun::portDone(bool completed)
@@ -326,8 +307,9 @@ int CtlRun::info()
     if (!loadProject())
         return kExitFailed;
     const ProjectSummary summary = ProjectSummary::of(m_controller.project());
-    write(m_arguments.json ? QJsonDocument(summary.json()).toJson(QJsonDocument::Indented)
-                           : summary.text().toUtf8());
+    const QByteArray json = QJsonDocument(summary.json()).toJson(QJsonDocument::Indented);
+    const QString output = m_arguments.json ? QString::fromUtf8(json) : summary.text();
+    m_output << output << Qt::flush;
     return 0;
 }
 
@@ -345,6 +327,8 @@ int CtlRun::ports()
         const QString state = port.problem.isEmpty() ? CtlTexts::portOpens() : port.problem;
         text += QStringLiteral("%1\t%2\t%3\t%4\n").arg(port.name, port.device, port.description, state);
     }
-    write(m_arguments.json ? QJsonDocument(array).toJson(QJsonDocument::Indented) : text.toUtf8());
+    const QString output =
+        m_arguments.json ? QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)) : text;
+    m_output << output << Qt::flush;
     return 0;
 }

@@ -1,27 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "console/consoledialogs.h"
 #include "controller/controller.h"
-#include "ctl/consoledialogs.h"
+#include "controller/settingscommands.h"
 #include "ctl/ctlarguments.h"
 #include "ctl/fixedclock.h"
 #include "link/portline.h"
 #include "link/systemportcatalogue.h"
 
+#include <QEventLoop>
 #include <functional>
 #include <memory>
 
 class GroupLock;
+class QTextStream;
 
 // Carries out one p10signctl command through the controller the window uses, so that loading,
 // rendering, saving and the exchanges with the card are exactly the window's.
 class CtlRun {
 public:
-    explicit CtlRun(CtlArguments arguments);
+    // What the command prints goes to output and errors; errorsToTerminal: a person watches the
+    // errors, who is shown the exchanges' progress.
+    CtlRun(CtlArguments arguments, QTextStream& output, QTextStream& errors, bool errorsToTerminal);
     ~CtlRun();
 
-    // The exit status; the exchanges with the card run in the application's event loop.
+    // The exit status; the exchanges with the card run in an event loop of the run's own.
     [[nodiscard]] int exec();
+    // How long the ports used must stay quiet before their cards take a new exchange.
+    [[nodiscard]] qint64 quietLeftMs() const;
 
 private:
     [[nodiscard]] int upload();
@@ -35,6 +42,8 @@ private:
     [[nodiscard]] int info();
     [[nodiscard]] int ports();
 
+    void printError(const QString& text);
+    void printResult(const QString& port, const QString& result);
     [[nodiscard]] bool loadProject();
     // For a change: the project is held from here to the end of the run. A project that does not
     // exist yet starts as the window starts.
@@ -55,14 +64,19 @@ private:
     [[nodiscard]] bool applyGlobalChanges();
 
     CtlArguments m_arguments;
+    QTextStream& m_output;
+    QTextStream& m_errors;
+    bool m_errorsToTerminal = false;
     ConsoleDialogs m_dialogs;
     PortLine m_line;
     SystemPortCatalogue m_ports;
     FixedClock m_clock;
     Controller m_controller;
+    SettingsCommands m_settings{m_controller, m_dialogs};
     std::unique_ptr<GroupLock> m_hold;
     std::function<bool()> m_start;
     QStringList m_portsLeft;
     QString m_port; // the one the exchange is running on
     bool m_anyFailed = false;
+    QEventLoop m_loop;
 };

@@ -1,15 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/diagnostics.h"
-#include "ctl/ctlarguments.h"
-#include "ctl/ctlrun.h"
-#include "dialogs/ctltexts.h"
-#include "dialogs/language.h"
+#include "console/consoleexit.h"
+#include "ctl/ctlcommand.h"
+#include "ctl/ctltexts.h"
+#include "logging/diagnostics.h"
+#include "texts/language.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -24,6 +32,15 @@ std::unique_ptr<QTemporaryDir> runtimeFolderStandIn()
     if (folder->isValid())
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
     return folder;
+}
+
+bool standardErrorIsTerminal()
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return ::isatty(STDERR_FILENO) != 0;
+#endif
 }
 
 } // namespace
@@ -49,29 +66,27 @@ int main(int argc, char* argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
-    Language language;
-    language.apply(Language::choose(asked.id));
-
     for (int i = 1; i < argc; ++i) {
         // A name in another code page (a copy from Windows) would become another name: a project
         // could be created under it and the run reported done. Such an argument is refused.
         if (arguments.at(i).toLocal8Bit() != QByteArray(argv[i])) {
             const QByteArray shown = QByteArray(argv[i]).toPercentEncoding("/.-_~ ");
+            Language language;
+            language.apply(Language::choose(asked.id));
             std::fprintf(stderr, "%s%s\n", qUtf8Printable(CtlTexts::argumentNotInCodePage()),
                          shown.constData());
             return kExitUsage;
         }
     }
-    const auto parsed = parseCtlArguments(arguments);
-    if (const auto* exit = std::get_if<CtlExit>(&parsed)) {
-        std::fputs(qUtf8Printable(exit->output), stdout);
-        std::fputs(qUtf8Printable(exit->error), stderr);
-        return exit->status;
+    QTextStream output(stdout);
+    QTextStream errors(stderr);
+    CtlCommand command(output, errors, standardErrorIsTerminal());
+    const int status = command.run(arguments);
+    // A script's next command may send to the same card at once: the card's gap is kept before
+    // this run ends.
+    if (const qint64 quietMs = command.quietLeftMs(); quietMs > 0) {
+        QTimer::singleShot(quietMs, Qt::PreciseTimer, app.get(), &QCoreApplication::quit);
+        app->exec();
     }
-
-    const CtlArguments& command = std::get<CtlArguments>(parsed);
-    if (command.verbose)
-        Diagnostics::enableAll();
-    CtlRun run(command);
-    return run.exec();
+    return status;
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ctl/projectsummary.h"
 
-#include "dialogs/ctltexts.h"
-#include "dialogs/messagetexts.h"
+#include "ctl/ctltexts.h"
 #include "imaging/usagegauge.h"
 #include "link/uploadestimate.h"
 #include "model/listitems.h"
@@ -10,6 +9,7 @@
 #include "model/textnumbers.h"
 #include "schedule/alternation.h"
 #include "schedule/worktimerules.h"
+#include "texts/messagetexts.h"
 
 #include <QJsonArray>
 #include <cmath>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/filecommit.h"
 
-#include "dialogs/filetexts.h"
 #include "files/grouplock.h"
 #include "files/wholewriter.h"
 #include "files/writabletarget.h"
+#include "texts/filetexts.h"
 
 #include <QFile>
 #include <QFileInfo>

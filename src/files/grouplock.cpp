@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/grouplock.h"
 
-#include "dialogs/filetexts.h"
+#include "texts/filetexts.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>

@@ -4,23 +4,35 @@
 #include <QFontDatabase>
 #include <algorithm>
 
-QString FontCatalogue::plainFamily(const QString& family)
+namespace {
+
+QString plainFamily(const QString& family)
 {
     const qsizetype foundry = family.lastIndexOf(QStringLiteral(" ["));
     return foundry > 0 && family.endsWith(u']') ? family.left(foundry) : family;
 }
 
-QStringList FontCatalogue::installedFamilies()
+} // namespace
+
+QStringList FontCatalogue::listOf(const QStringList& offered)
 {
     QStringList families;
-    for (const QString& family : QFontDatabase::families()) {
-        if (!QFontDatabase::isPrivateFamily(family))
-            families << plainFamily(family);
-    }
+    for (const QString& family : offered)
+        families << plainFamily(family);
     std::sort(families.begin(), families.end(), [](const QString& a, const QString& b) {
         const int order = a.compare(b, Qt::CaseInsensitive);
         return order != 0 ? order < 0 : a < b;
     });
     families.removeDuplicates();
     return families;
+}
+
+QStringList FontCatalogue::installedFamilies()
+{
+    QStringList offered;
+    for (const QString& family : QFontDatabase::families()) {
+        if (!QFontDatabase::isPrivateFamily(family))
+            offered << family;
+    }
+    return listOf(offered);
 }

@@ -8,7 +8,8 @@
 class FontCatalogue {
 public:
     [[nodiscard]] static QStringList installedFamilies();
-    // A family as a project names it: the font service tells families that several foundries
-    // offer apart as "C059 [urw]", a name no project file from Windows holds.
-    [[nodiscard]] static QString plainFamily(const QString& family);
+    // The list made of the families the font service offers. The service tells families that
+    // several foundries offer apart as "C059 [urw]", a name no project file from Windows holds;
+    // the list names each family once, as a project names it.
+    [[nodiscard]] static QStringList listOf(const QStringList& offered);
 };

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/picturefiles.h"
 
-#include "dialogs/picturetexts.h"
 #include "files/filecommit.h"
 #include "imaging/bmpcrop.h"
 #include "imaging/imagingconstants.h"
 #include "imaging/messagecanvas.h"
 #include "model/limits.h"
+#include "texts/picturetexts.h"
 
 #include <QBuffer>
 #include <QFile>

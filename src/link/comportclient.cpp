@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/comportclient.h"
 
-#include "dialogs/linktexts.h"
 #include "link/linkconstants.h"
+#include "texts/linktexts.h"
 
 #include <QtEndian>
 

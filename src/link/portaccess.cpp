@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/portaccess.h"
 
-#include "dialogs/linktexts.h"
+#include "texts/linktexts.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/tcpline.h"
 
-#include "dialogs/linktexts.h"
 #include "link/linkconstants.h"
 #include "link/linklog.h"
+#include "texts/linktexts.h"
 
 #include <QTcpSocket>
 #include <QTimer>

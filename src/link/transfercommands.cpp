@@ -2,8 +2,6 @@
 #include "link/transfercommands.h"
 
 #include "dialogs/dialogs.h"
-#include "dialogs/linktexts.h"
-#include "dialogs/messagetexts.h"
 #include "link/clockexchange.h"
 #include "link/portaccess.h"
 #include "link/portlist.h"
@@ -12,6 +10,8 @@
 #include "link/uploadestimate.h"
 #include "link/uploadexchange.h"
 #include "model/project.h"
+#include "texts/linktexts.h"
+#include "texts/messagetexts.h"
 
 namespace {
 
@@ -156,7 +156,7 @@ void TransferCommands::exchangeFinished(LinkExchange* exchange, ExchangeOutcome 
     // A network line knows better what went wrong than "in use or missing" or "lost".
     if (!failure.title.isEmpty() && !m_line.failure().isEmpty())
         failure.text = m_line.failure();
-    m_status->finished(failure.text);
+    m_status->showEnded(failure.text);
     if (!failure.title.isEmpty())
         m_dialogs.tell(failure.title, failure.text, detail);
     emit finished(outcome == ExchangeOutcome::Completed);

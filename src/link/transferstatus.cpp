@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/transferstatus.h"
 
-#include "dialogs/linktexts.h"
 #include "link/linktime.h"
 #include "link/linktimer.h"
+#include "texts/linktexts.h"
 
 #include <algorithm>
 
@@ -41,7 +41,7 @@ void TransferStatus::clockSetStarted()
     show(LinkTexts::clockSetRunning());
 }
 
-void TransferStatus::finished(const QString& failure)
+void TransferStatus::showEnded(const QString& failure)
 {
     m_tick->stop();
     const QString took = seconds(m_time.elapsedMs() - m_startMs);

@@ -21,7 +21,7 @@ public:
     void uploadStarted(qint64 estimatedMs);
     void clockSetStarted();
     // failure: why the exchange did not complete; empty when it did.
-    void finished(const QString& failure);
+    void showEnded(const QString& failure);
 
 signals:
     void changed(const QString& text);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/uploadestimate.h"
 
-#include "dialogs/linktexts.h"
-#include "dialogs/messagetexts.h"
 #include "link/linkconstants.h"
 #include "link/uploadframes.h"
 #include "model/project.h"
+#include "texts/linktexts.h"
+#include "texts/messagetexts.h"
 
 #include <QStringList>
 #include <algorithm>

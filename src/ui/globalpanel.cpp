@@ -2,6 +2,7 @@
 #include "ui/globalpanel.h"
 
 #include "controller/controller.h"
+#include "controller/settingscommands.h"
 #include "ui/listcombo.h"
 #include "ui/namedwidgets.h"
 #include "ui/recentprojectsbutton.h"
@@ -29,13 +30,27 @@ constexpr int kProgressWidth = 230;
 
 } // namespace
 
-GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidget* parent)
+GlobalPanel::GlobalPanel(Controller& controller, SettingsCommands& settings, ProjectSession* session,
+                         QWidget* parent)
     : QGroupBox(parent)
     , m_controller(controller)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("Frame3"));
     setFixedSize(kTabStripWidth, kGlobalFrameHeight);
 
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->addLayout(settingsGrid(), 1);
+    layout->addSpacing(kMargin);
+    layout->addLayout(commandButtons(session));
+
+    connect(&controller.project(), &Project::globalsChanged, this, &GlobalPanel::refresh);
+    refresh();
+}
+
+QGridLayout* GlobalPanel::settingsGrid()
+{
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(kMargin);
     grid->setVerticalSpacing(kMargin);
@@ -44,6 +59,7 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
         grid->addWidget(namedLabel(labelName, caption, this), row, column, Qt::AlignRight);
         grid->addWidget(field, row, column + 1);
     };
+    //: The sign's height, in LED dots.
     place(0, 0, QStringLiteral("Label19"), tr("高さ(Dots)"),
           globalList(QStringLiteral("ComScrH"), kNumberListWidth, GlobalList::ScreenHeight));
     place(0, 2, QStringLiteral("Label11"), tr("輝度"),
@@ -58,10 +74,13 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
     m_portDevice->setWordWrap(true);
     grid->addWidget(m_portDevice, 0, 6, 1, 2);
 
+    //: Row of the clock: the message that shows the clock's digits.
     place(1, 0, QStringLiteral("Label9"), tr("表示番号"),
           globalList(QStringLiteral("ComTimeMsg"), kNumberListWidth, GlobalList::ClockMessage));
+    //: Byte column of the clock's hour digits in that message.
     place(1, 2, QStringLiteral("Label14"), tr("時間表示位置"),
           globalList(QStringLiteral("ComHSide"), kNumberListWidth, GlobalList::HourPosition));
+    //: Byte column of the clock's minute digits in that message.
     place(1, 4, QStringLiteral("Label16"), tr("分表示位置"),
           globalList(QStringLiteral("ComMSide"), kNumberListWidth, GlobalList::MinutePosition));
     m_showMarks = new QCheckBox(tr("時間、日付位置参照"), this);
@@ -69,10 +88,13 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
     connect(m_showMarks, &QCheckBox::toggled, this, [this](bool show) { m_controller.setShowMarks(show); });
     grid->addWidget(m_showMarks, 1, 6, 1, 2);
 
+    //: Row of the countdown: the message that shows the days left.
     place(2, 0, QStringLiteral("Label13"), tr("表示番号"),
           globalList(QStringLiteral("ComDJSMsg"), kNumberListWidth, GlobalList::DaysMessage));
+    //: Byte column of the countdown's digits in that message.
     place(2, 2, QStringLiteral("Label15"), tr("日数表示位置"),
           globalList(QStringLiteral("ComDSide"), kNumberListWidth, GlobalList::DaysPosition));
+    //: The unit of the positions beside it: one byte column is eight pixels across.
     auto* unit = new QLabel(tr("(Unit Byte , 1 Byte=8 Pixels)"), this);
     unit->setObjectName(QStringLiteral("Label17"));
     unit->setFont(WindowFonts::smallLabel());
@@ -84,22 +106,32 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
     m_progress->setValue(0);
     grid->addWidget(m_progress, 2, 6, 1, 2);
     grid->setColumnStretch(7, 1);
-    connect(&controller, &Controller::progressBar1Changed, this, [this](int maximum, int value) {
+    // One bar for whatever moves the project's bytes: an upload, a save or a load.
+    const auto showProgress = [this](int maximum, int value) {
         m_progress->setRange(0, maximum);
         m_progress->setValue(value);
-    });
+    };
+    connect(&m_controller, &Controller::uploadProgressChanged, this, showProgress);
+    connect(&m_settings, &SettingsCommands::progressChanged, this, showProgress);
 
+    return grid;
+}
+
+// Loading (with the recent projects beside it), saving and sending the project.
+QVBoxLayout* GlobalPanel::commandButtons(ProjectSession* session)
+{
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kMargin / 2);
     // The captions have no letter to underline, so the keys are shortcuts without a mnemonic.
+    //: Button that loads a project; the blank spreads the caption.
     QPushButton* load = namedButton(QStringLiteral("CmdLoad"), tr("参 照"),
                                     QSize(kButtonWidth - kArrowWidth, kButtonHeight), this);
     load->setShortcut(QKeySequence::Open);
-    connect(load, &QPushButton::clicked, this, [this] { m_controller.load(); });
+    connect(load, &QPushButton::clicked, this, [this] { m_settings.load(); });
     QPushButton* save =
         namedButton(QStringLiteral("CmdSave"), tr("保 存"), QSize(kButtonWidth, kButtonHeight), this);
     save->setShortcut(QKeySequence::Save);
-    connect(save, &QPushButton::clicked, this, [this] { m_controller.save(); });
+    connect(save, &QPushButton::clicked, this, [this] { m_settings.save(); });
     auto* loadRow = new QHBoxLayout;
     loadRow->setSpacing(0);
     loadRow->addWidget(load);
@@ -110,15 +142,7 @@ GlobalPanel::GlobalPanel(Controller& controller, ProjectSession* session, QWidge
         namedButton(QStringLiteral("CmdSend"), tr("転 送"), QSize(kButtonWidth, kButtonHeight), this);
     connect(send, &QPushButton::clicked, this, [this] { m_controller.send(); });
     buttons->addWidget(send);
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    layout->addLayout(grid, 1);
-    layout->addSpacing(kMargin);
-    layout->addLayout(buttons);
-
-    connect(&controller.project(), &Project::globalsChanged, this, &GlobalPanel::refresh);
-    refresh();
+    return buttons;
 }
 
 ListCombo* GlobalPanel::globalList(const QString& name, int width, GlobalList list)
@@ -140,6 +164,7 @@ void GlobalPanel::showPort()
     const QString device = m_controller.portDevice();
     const QString problem = m_controller.portProblem(name);
     const QString shown = device == name ? QString() : device;
+    //: %1 is the device a COM name stands for, %2 why it cannot be opened.
     m_portDevice->setText(problem.isEmpty() ? shown : tr("%1：%2").arg(shown, problem));
     m_portDevice->setFont(problem.isEmpty() ? font() : WindowFonts::smallLabel());
     m_portDevice->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("color: #c00000"));

@@ -9,6 +9,9 @@
 class Controller;
 class ListCombo;
 class ProjectSession;
+class QGridLayout;
+class QVBoxLayout;
+class SettingsCommands;
 class QCheckBox;
 class QLabel;
 class QProgressBar;
@@ -21,14 +24,17 @@ class GlobalPanel : public QGroupBox {
 
 public:
     // With a session, the arrow beside the load button offers the recent projects.
-    GlobalPanel(Controller& controller, ProjectSession* session, QWidget* parent);
+    GlobalPanel(Controller& controller, SettingsCommands& settings, ProjectSession* session, QWidget* parent);
 
 private:
+    [[nodiscard]] QGridLayout* settingsGrid();
+    [[nodiscard]] QVBoxLayout* commandButtons(ProjectSession* session);
     [[nodiscard]] ListCombo* globalList(const QString& name, int width, GlobalList list);
     void refresh();
     void showPort();
 
     Controller& m_controller;
+    SettingsCommands& m_settings;
     std::map<GlobalList, ListCombo*> m_lists;
     QCheckBox* m_showMarks = nullptr;
     QLabel* m_portDevice = nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/languagebutton.h"
 
-#include "dialogs/languagetexts.h"
+#include "texts/languagetexts.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dialogs/language.h"
+#include "texts/language.h"
 
 #include <QToolButton>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appinfo.h"
-#include "controller/diagnostics.h"
-#include "dialogs/language.h"
 #include "link/systemportcatalogue.h"
+#include "logging/diagnostics.h"
+#include "texts/language.h"
 #include "ui/windowapp.h"
 #include "ui/windowarguments.h"
 #include "ui/windowfonts.h"

@@ -2,6 +2,7 @@
 #include "ui/mainwindow.h"
 
 #include "controller/controller.h"
+#include "controller/settingscommands.h"
 #include "model/limits.h"
 #include "ui/globalpanel.h"
 #include "ui/languagebutton.h"
@@ -41,9 +42,11 @@ constexpr QSize kLanguageButton(kLanguageButtonWidth, kFileBoxHeight);
 
 } // namespace
 
-MainWindow::MainWindow(Controller& controller, ProjectSession* session, QWidget* parent)
+MainWindow::MainWindow(Controller& controller, SettingsCommands& settings, ProjectSession* session,
+                       QWidget* parent)
     : QWidget(parent)
     , m_controller(controller)
+    , m_settings(settings)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(title());
@@ -81,6 +84,7 @@ QStringList MainWindow::tabCaptions()
     // The first eight are padded so that both rows of tabs read alike.
     QStringList captions;
     for (int m = 0; m < kMessageCount; ++m) {
+        //: Tab of a message page; %1 is the message number, 0 to 15.
         const QString caption = tr("表示 %1").arg(m);
         if (m == 0)
             captions << QStringLiteral("    %1   ").arg(caption);
@@ -155,7 +159,7 @@ void MainWindow::buildTabs()
 void MainWindow::buildLowerRegions(ProjectSession* session)
 {
     int top = m_tabs->geometry().bottom() + 1 + kRegionGap;
-    auto* globals = new GlobalPanel(m_controller, session, this);
+    auto* globals = new GlobalPanel(m_controller, m_settings, session, this);
     globals->move(kMargin, top);
 
     top += kGlobalFrameHeight + kRegionGap;
@@ -218,7 +222,7 @@ void MainWindow::showSelectedPage()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_controller.confirmClose()) {
+    if (!m_settings.confirmClose()) {
         event->ignore();
         return;
     }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "dialogs/language.h"
 #include "model/limits.h"
+#include "texts/language.h"
 
 #include <QWidget>
 #include <array>
@@ -12,6 +12,7 @@ class MessagePage;
 class ProjectSession;
 class QLabel;
 class QStackedWidget;
+class SettingsCommands;
 class TabStrip;
 
 // The one window of the program: a view over the controller's project. Every control hands the
@@ -22,7 +23,8 @@ class MainWindow : public QWidget {
 
 public:
     // With a session the window offers the recent projects.
-    explicit MainWindow(Controller& controller, ProjectSession* session = nullptr, QWidget* parent = nullptr);
+    MainWindow(Controller& controller, SettingsCommands& settings, ProjectSession* session = nullptr,
+               QWidget* parent = nullptr);
 
 signals:
     // The operator chose the language of the next start.
@@ -42,6 +44,7 @@ private:
     void showSelectedPage();
 
     Controller& m_controller;
+    SettingsCommands& m_settings;
     TabStrip* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     std::array<MessagePage*, kMessageCount> m_messagePages{};

@@ -47,6 +47,7 @@ QString shownText(const QString& model)
 
 } // namespace
 
+//: %1 is the message number, 0 to 15.
 MessagePage::MessagePage(Controller& controller, int message, QWidget* parent)
     : QGroupBox(tr("表示 %1  イメージ").arg(message), parent)
     , m_controller(controller)
@@ -142,6 +143,7 @@ QWidget* MessagePage::buildShowFrame()
     m_mode = messageList(name(QStringLiteral("ComMod")), kModeWidth, MessageList::Mode);
     m_speed = messageList(name(QStringLiteral("MovSpeed")), kSpeedWidth, MessageList::Speed);
     m_flash = checkBox(name(QStringLiteral("ChkFls")), tr("点滅動作"), &Controller::setFlash);
+    //: The running dashed frame round the sign's edge.
     m_loopLamp = checkBox(name(QStringLiteral("ChkRun")), tr("飾り枠"), &Controller::setLoopLamp);
     // The alternation boxes hold the group a loaded file names; the operator never sees them.
     m_alt = checkBox(name(QStringLiteral("ChkAlt")), QStringLiteral("Alternate"), &Controller::setAltTicked);
@@ -161,6 +163,7 @@ QWidget* MessagePage::buildShowFrame()
                 [this](const QString& text) { m_controller.typeText(GlobalList::ScreenWidth, text); });
         connect(m_screenWidth, &QComboBox::activated, this,
                 [this](int index) { m_controller.chooseEntry(GlobalList::ScreenWidth, index); });
+        //: The sign's width, in byte columns of eight pixels.
         grid->addWidget(namedLabel(QStringLiteral("Label10"), tr("表示画面長さ（Bytes)"), frame), 1, 0);
         grid->addWidget(m_screenWidth, 1, 1);
         grid->addWidget(namedLabel(QStringLiteral("Label12"), tr("(1 Byte = 8 Pixels)"), frame), 1, 2, 1, 2);
@@ -195,6 +198,7 @@ QLayout* MessagePage::buildAdjustRow()
 
     auto* row = new QHBoxLayout;
     row->setSpacing(kMargin / 2);
+    //: Moves the adopted text up or down, in dots.
     row->addWidget(namedLabel(name(QStringLiteral("Label6")), tr("表示位置調整"), this));
     row->addWidget(m_topAdj);
     row->addWidget(m_adjust);

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/projectsession.h"
 
-#include "controller/controller.h"
-#include "dialogs/desktoptexts.h"
+#include "controller/settingscommands.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/messagetexts.h"
+#include "texts/desktoptexts.h"
+#include "texts/messagetexts.h"
 #include "ui/recentplaces.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-ProjectSession::ProjectSession(Controller& controller, Dialogs& dialogs, RecentPlaces& places,
+ProjectSession::ProjectSession(SettingsCommands& settings, Dialogs& dialogs, RecentPlaces& places,
                                QObject* parent)
     : QObject(parent)
-    , m_controller(controller)
+    , m_settings(settings)
     , m_dialogs(dialogs)
     , m_places(places)
 {
-    connect(&controller, &Controller::projectFileChanged, this, &ProjectSession::projectFileChanged);
+    connect(&settings, &SettingsCommands::projectFileChanged, this, &ProjectSession::projectFileChanged);
 }
 
 QStringList ProjectSession::recentProjects() const
@@ -27,7 +27,7 @@ QStringList ProjectSession::recentProjects() const
 
 void ProjectSession::open(const QString& path)
 {
-    m_controller.loadChosen(path);
+    m_settings.loadChosen(path);
 }
 
 void ProjectSession::openRecent(const QString& path)

@@ -6,9 +6,9 @@
 #include <QObject>
 #include <QStringList>
 
-class Controller;
 class Dialogs;
 class RecentPlaces;
+class SettingsCommands;
 
 // The desktop's side of the open project: the recent projects and the lock that warns a second
 // window on the same project. Opening from the command line or from the recent list loads as the
@@ -17,7 +17,8 @@ class ProjectSession : public QObject {
     Q_OBJECT
 
 public:
-    ProjectSession(Controller& controller, Dialogs& dialogs, RecentPlaces& places, QObject* parent = nullptr);
+    ProjectSession(SettingsCommands& settings, Dialogs& dialogs, RecentPlaces& places,
+                   QObject* parent = nullptr);
 
     [[nodiscard]] QStringList recentProjects() const;
     void open(const QString& path);
@@ -30,7 +31,7 @@ signals:
 private:
     void projectFileChanged(const QString& path);
 
-    Controller& m_controller;
+    SettingsCommands& m_settings;
     Dialogs& m_dialogs;
     RecentPlaces& m_places;
     ProjectLock m_lock;

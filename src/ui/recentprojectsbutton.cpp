@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/recentprojectsbutton.h"
 
-#include "dialogs/desktoptexts.h"
+#include "texts/desktoptexts.h"
 #include "ui/projectsession.h"
 
 #include <QDir>

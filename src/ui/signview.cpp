@@ -131,21 +131,25 @@ void SignView::takeProject()
 
 void SignView::showTexts()
 {
+    //: %1 is the message shown, %2 and %3 the first and last message of the alternation group.
     const QString message = m_memory.inAltGroup(m_message)
                                 ? tr("表示 %1（表示 %2〜%3 を交互に表示）")
                                       .arg(m_message)
                                       .arg(m_memory.altBegin)
                                       .arg(m_memory.altBegin + m_memory.altCount - 1)
                                 : tr("表示 %1").arg(m_message);
+    //: %1 names the message shown; %2 is the sign's width and %3 its height, both in LED dots.
     m_messageLabel->setText(tr("%1　　画面 %2 × %3 ドット")
                                 .arg(message)
                                 .arg(m_memory.screenWidth * kPixelsPerByte)
                                 .arg(m_memory.screenHeight));
 
     const UploadEstimate upload = UploadEstimate::of(m_controller.project());
+    //: %1: seconds an upload takes at 9600 baud; %2: the bytes it sends.
     m_uploadLabel->setText(
         tr("転送時間: 約 %1 秒（%2 バイト）").arg(upload.seconds, 0, 'f', 1).arg(upload.lineBytes));
     if (upload.fits()) {
+        //: %1: byte columns the messages use; %2: the byte columns the card holds.
         m_fitLabel->setText(
             tr("カードに収まります（%1 / %2 バイト）").arg(upload.usedColumns).arg(upload.capacityColumns));
         m_fitLabel->setStyleSheet({});
@@ -154,6 +158,7 @@ void SignView::showTexts()
                                 .arg(upload.clippedColumns));
         m_fitLabel->setStyleSheet(QStringLiteral("color: red"));
     }
+    //: %1 and %2: start and end of the daily work time, hh:mm.
     m_darkLabel->setText(tr("稼働時間外（%1〜%2）のため、表示器は消えています。")
                              .arg(WorkTimeRules::minutesToHhMm(m_memory.workStart),
                                   WorkTimeRules::minutesToHhMm(m_memory.workEnd)));

@@ -49,6 +49,7 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     connect(m_days, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_controller.setCountdownDays(text); });
 
+    //: Switches the daily work time on: outside it the sign is dark.
     m_enabled = new QCheckBox(tr("時間切替"), this);
     m_enabled->setObjectName(QStringLiteral("ChkWEn"));
     connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) { m_controller.setWorkTimeEnabled(on); });
@@ -65,7 +66,7 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     m_progress->setTextVisible(false);
     m_progress->setFixedSize(kProgressWidth, kControlHeight);
     m_progress->setValue(0);
-    connect(&controller, &Controller::progressBar2Changed, this, [this](int maximum, int value) {
+    connect(&controller, &Controller::clockProgressChanged, this, [this](int maximum, int value) {
         m_progress->setRange(0, maximum);
         m_progress->setValue(value);
     });
@@ -85,14 +86,17 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     layout->setSpacing(kMargin / 2);
     layout->addWidget(m_clock);
     layout->addSpacing(kMargin);
+    //: The countdown's days.
     layout->addWidget(namedLabel(QStringLiteral("Label18"), tr("日数"), this));
     layout->addWidget(m_days);
     layout->addSpacing(kMargin);
     layout->addWidget(m_enabled);
+    //: Start of the daily work time.
     layout->addWidget(namedLabel(QStringLiteral("Label20"), tr("開始"), this));
     layout->addWidget(m_startText);
     layout->addWidget(m_start);
     layout->addSpacing(kMargin / 2);
+    //: End of the daily work time.
     layout->addWidget(namedLabel(QStringLiteral("Label21"), tr("終了"), this));
     layout->addWidget(m_endText);
     layout->addWidget(m_end);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgetdialogs.h"
 
-#include "dialogs/filetexts.h"
+#include "texts/filetexts.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windowaccessibility.h"
 
-#include "dialogs/desktoptexts.h"
+#include "model/limits.h"
+#include "texts/desktoptexts.h"
 #include "ui/tabstrip.h"
 #include "ui/windowlayout.h"
 

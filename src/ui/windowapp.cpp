@@ -8,8 +8,9 @@
 WindowApp::WindowApp(PortCatalogue& ports)
     : m_line(std::make_unique<PortLine>())
     , m_controller(std::make_unique<Controller>(m_dialogs, *m_line, ports, m_clock))
-    , m_session(std::make_unique<ProjectSession>(*m_controller, m_dialogs, m_places))
-    , m_window(std::make_unique<MainWindow>(*m_controller, m_session.get()))
+    , m_settings(std::make_unique<SettingsCommands>(*m_controller, m_dialogs))
+    , m_session(std::make_unique<ProjectSession>(*m_settings, m_dialogs, m_places))
+    , m_window(std::make_unique<MainWindow>(*m_controller, *m_settings, m_session.get()))
 {
     m_dialogs.setParent(m_window.get());
     m_dialogs.rememberFoldersIn(&m_places);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controller/controller.h"
+#include "controller/settingscommands.h"
 #include "link/systemclock.h"
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"
@@ -36,6 +37,7 @@ private:
     SystemClock m_clock;
     std::unique_ptr<SerialLine> m_line;
     std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<SettingsCommands> m_settings;
     std::unique_ptr<ProjectSession> m_session;
     std::unique_ptr<MainWindow> m_window;
 };

@@ -2,9 +2,9 @@
 #include "ui/windowarguments.h"
 
 #include "appinfo.h"
-#include "dialogs/desktoptexts.h"
-#include "dialogs/language.h"
-#include "dialogs/languagetexts.h"
+#include "texts/desktoptexts.h"
+#include "texts/language.h"
+#include "texts/languagetexts.h"
 
 #include <QCommandLineParser>
 

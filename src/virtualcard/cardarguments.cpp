@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "virtualcard/cardarguments.h"
 
-#include "ctl/optionvalues.h"
-#include "dialogs/cardtexts.h"
-#include "dialogs/ctltexts.h"
-#include "dialogs/desktoptexts.h"
-#include "dialogs/language.h"
-#include "dialogs/languagetexts.h"
+#include "console/optiontable.h"
+#include "console/optionvalues.h"
 #include "model/limits.h"
 #include "model/listitems.h"
+#include "texts/cardtexts.h"
+#include "texts/desktoptexts.h"
+#include "texts/language.h"
+#include "texts/languagetexts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace {
 
-struct OptionInfo {
-    const char* name;
-    const char* valueName; // nullptr for a switch
-    const char* description;
-};
-
 constexpr OptionInfo kOptions[] = {
+    //: %1 is the path of the memory file used without this option.
     {"port", "DEVICE", QT_TRANSLATE_NOOP("CardArguments", "受信するシリアルポートのデバイス (/dev/ttyUSB1)")},
     {"pty", nullptr,
      QT_TRANSLATE_NOOP("CardArguments",
@@ -51,18 +46,16 @@ constexpr OptionInfo kOptions[] = {
     {"scale", "K", QT_TRANSLATE_NOOP("CardArguments", "LED の間隔 1〜32 ピクセル (既定 4)")},
 };
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("CardArguments", text);
-}
+constexpr OptionTable kTable{"CardArguments", kOptions};
 
 } // namespace
 
-std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, const QString& defaultMemory)
+std::variant<CardArguments, ConsoleExit> parseCardArguments(QStringList arguments,
+                                                            const QString& defaultMemory)
 {
     const Language::Request language = Language::takeOption(arguments);
     QCommandLineParser parser;
-    parser.setApplicationDescription(translated(QT_TRANSLATE_NOOP(
+    parser.setApplicationDescription(kTable.translated(QT_TRANSLATE_NOOP(
         "CardArguments",
         "仮想の制御カード: シリアルポートで転送と時刻設定を受け取り、表示器の表示を再生します。")));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, DesktopTexts::helpOption());
@@ -71,12 +64,9 @@ std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, c
     parser.addOption(help);
     parser.addOption(version);
     for (const OptionInfo& option : kOptions) {
-        const QString name = QString::fromLatin1(option.name);
-        const QString description =
-            translated(option.description).replace(QStringLiteral("%1"), defaultMemory);
-        parser.addOption(option.valueName
-                             ? QCommandLineOption(name, description, QString::fromLatin1(option.valueName))
-                             : QCommandLineOption(name, description));
+        QCommandLineOption described = kTable.commandLineOption(option);
+        described.setDescription(described.description().replace(QStringLiteral("%1"), defaultMemory));
+        parser.addOption(described);
     }
     parser.addOption(Language::option());
 
@@ -85,16 +75,16 @@ std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, c
         return CardTexts::usage() + QStringLiteral("\n\n") + parser.helpText().section(u'\n', 1);
     };
     const auto usageError = [&](const QString& text) {
-        return CtlExit{kExitUsage, {}, text + u'\n' + helpText()};
+        return ConsoleExit{kExitUsage, {}, text + u'\n' + helpText()};
     };
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (language.refused)
         return usageError(LanguageTexts::badValue(*language.refused));
     if (parser.isSet(help))
-        return CtlExit{0, helpText(), {}};
+        return ConsoleExit{0, helpText(), {}};
     if (parser.isSet(version))
-        return CtlExit{0,
+        return ConsoleExit{0,
                        QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                      QCoreApplication::applicationVersion()),
                        {}};
@@ -102,11 +92,7 @@ std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments, c
     const auto value = [&](const char* name) { return parser.value(QLatin1String(name)); };
     // A value out of its range names the option and the values it takes.
     const auto badValue = [&](const char* name) {
-        for (const OptionInfo& option : kOptions) {
-            if (qstrcmp(option.name, name) == 0)
-                return CtlTexts::badValue(QLatin1String(name), value(name), translated(option.description));
-        }
-        Q_UNREACHABLE();
+        return kTable.badValue(*kTable.find(QString::fromLatin1(name)), value(name));
     };
     if (!parser.positionalArguments().isEmpty())
         return usageError(CardTexts::unexpectedArgument(parser.positionalArguments().first()));

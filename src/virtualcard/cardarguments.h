@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ctl/ctlarguments.h"
+#include "console/consoleexit.h"
 #include "link/portnames.h"
 
 #include <QString>
@@ -29,5 +29,5 @@ struct CardArguments {
 // Help and the version end the run with status 0, as p10signctl's do; a command line that cannot
 // be used ends it with status 2 and a message naming the option. defaultMemory: the memory file
 // when --memory is not given.
-[[nodiscard]] std::variant<CardArguments, CtlExit> parseCardArguments(QStringList arguments,
+[[nodiscard]] std::variant<CardArguments, ConsoleExit> parseCardArguments(QStringList arguments,
                                                                       const QString& defaultMemory);

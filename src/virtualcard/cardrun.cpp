@@ -7,10 +7,10 @@
 #include "card/ptycardline.h"
 #include "card/serialcardline.h"
 #include "card/signrecording.h"
-#include "dialogs/cardtexts.h"
 #include "dialogs/dialogs.h"
-#include "dialogs/messagetexts.h"
 #include "link/virtualport.h"
+#include "texts/cardtexts.h"
+#include "texts/messagetexts.h"
 
 CardRun::CardRun(CardArguments arguments, QObject* parent)
     : QObject(parent)

@@ -168,6 +168,7 @@ void CardWindow::tick()
     const SignTime now = session.signTime();
     SignPlayer::frame(session.memory(), m_message->currentIndex(), now, m_frame);
     m_view->setFrame(m_frame);
+    //: %1 is the card's clock, hh:mm:ss.
     m_clock->setText(tr("カードの時計 %1").arg(now.clock.timeOfDay.toString(QStringLiteral("HH:mm:ss"))));
 }
 
@@ -177,8 +178,10 @@ void CardWindow::showMemory()
     const int chosen = m_message->count() > 0 ? m_message->currentIndex() : m_run.arguments().message;
     const QSignalBlocker blocker(m_message);
     m_message->clear();
-    for (int m = 0; m < kMessageCount; ++m)
+    for (int m = 0; m < kMessageCount; ++m) {
+        //: %1 is the message number, %2 its length in byte columns.
         m_message->addItem(tr("表示 %1 (%2 バイト)").arg(m).arg(memory.messages[m].length));
+    }
     m_message->setCurrentIndex(chosen);
     m_summary->setText(CardReport::summary(memory));
     // An upload for a wider sign keeps the whole sign in view.

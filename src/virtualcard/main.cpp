@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appinfo.h"
 #include "card/cardreport.h"
-#include "ctl/consoledialogs.h"
-#include "dialogs/language.h"
+#include "console/consoledialogs.h"
+#include "texts/language.h"
 #include "ui/widgetdialogs.h"
 #include "virtualcard/cardarguments.h"
 #include "virtualcard/cardrun.h"
@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTextStream>
 #include <cstdio>
 #include <memory>
 
@@ -39,10 +40,10 @@ int main(int argc, char* argv[])
     Language language;
     const auto parsed = parseCardArguments(arguments, defaultMemory);
     // Help, the version and refusals need no display; they are read again in the chosen language.
-    if (std::holds_alternative<CtlExit>(parsed)) {
+    if (std::holds_alternative<ConsoleExit>(parsed)) {
         const QCoreApplication core(argc, argv);
         language.apply(Language::choose(asked.id));
-        const auto exit = std::get<CtlExit>(parseCardArguments(arguments, defaultMemory));
+        const auto exit = std::get<ConsoleExit>(parseCardArguments(arguments, defaultMemory));
         print(stdout, exit.output);
         print(stderr, exit.error);
         return exit.status;
@@ -58,9 +59,10 @@ int main(int argc, char* argv[])
     language.apply(Language::choose(asked.id));
 
     CardRun run(options);
+    QTextStream errors(stderr);
     std::unique_ptr<Dialogs> dialogs;
     if (options.headless)
-        dialogs = std::make_unique<ConsoleDialogs>();
+        dialogs = std::make_unique<ConsoleDialogs>(errors);
     else
         dialogs = std::make_unique<WidgetDialogs>();
     if (!run.start(*dialogs))

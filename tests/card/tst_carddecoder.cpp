@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/carddecoder.h"
-#include "dialogs/cardtexts.h"
 #include "link/clockframes.h"
 #include "link/uploadframes.h"
 #include "model/listitems.h"
 #include "model/project.h"
+#include "texts/cardtexts.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/controller.h"
-#include "support/fakedialogs.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -10,14 +8,12 @@ class TestController : public QObject {
     Q_OBJECT
 
 private:
-    FakeDialogs m_dialogs;
-    FakeSerialLine m_line;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
 
-    Project& project() { return m_controller->project(); }
+    Project& project() { return m_fixture->controller.project(); }
 
 private slots:
-    void init() { m_controller = std::make_unique<Controller>(m_dialogs, m_line); }
+    void init() { m_fixture = std::make_unique<ControllerFixture>(); }
 
     void changesThatMarkTheProject_data()
     {
@@ -78,101 +74,102 @@ private slots:
         QFETCH(std::function<void(Controller&)>, change);
         QFETCH(bool, marks);
         QVERIFY(!project().modified());
-        change(*m_controller);
+        change(m_fixture->controller);
         QCOMPARE(project().modified(), marks);
     }
 
     void tabsMoveTheCurrentMessage()
     {
         QSignalSpy spy(&project(), &Project::currentMessageChanged);
-        m_controller->selectTab(0);
+        m_fixture->controller.selectTab(0);
         QCOMPARE(spy.size(), 0);
-        m_controller->selectTab(15);
+        m_fixture->controller.selectTab(15);
         QCOMPARE(project().curMsg(), 15);
-        m_controller->selectTab(16);
-        m_controller->selectTab(-1);
+        m_fixture->controller.selectTab(16);
+        m_fixture->controller.selectTab(-1);
         QCOMPARE(project().curMsg(), 15);
-        QCOMPARE(m_controller->selectedTab(), 15);
+        QCOMPARE(m_fixture->controller.selectedTab(), 15);
         QVERIFY(!project().modified());
     }
 
     void widthChoiceReencodesMessageZeroAndRestoresThePage()
     {
-        m_controller->selectTab(2);
-        m_controller->images().canvas(0).setPixel(32 * 8, 4, MessageCanvas::kRed); // unrounded length 33
-        m_controller->chooseEntry(0, MessageList::Mode, kAnimationMode);
-        m_controller->chooseEntry(GlobalList::ScreenWidth, 3); // "16"
+        m_fixture->controller.selectTab(2);
+        // unrounded length 33
+        m_fixture->controller.images().canvas(0).setPixel(32 * 8, 4, MessageCanvas::kRed);
+        m_fixture->controller.chooseEntry(0, MessageList::Mode, kAnimationMode);
+        m_fixture->controller.chooseEntry(GlobalList::ScreenWidth, 3); // "16"
         QCOMPARE(project().msgLen()[0], 48);
-        m_controller->chooseEntry(GlobalList::ScreenWidth, 2); // "12"
+        m_fixture->controller.chooseEntry(GlobalList::ScreenWidth, 2); // "12"
         QCOMPARE(project().msgLen()[0], 36);
         QCOMPARE(project().curMsg(), 2);
 
-        m_controller->selectTab(0);
-        m_controller->chooseEntry(0, MessageList::Mode, 0);
+        m_fixture->controller.selectTab(0);
+        m_fixture->controller.chooseEntry(0, MessageList::Mode, 0);
         QCOMPARE(project().msgLen()[0], 33);
     }
 
     void adjustBarWritesItsTextAndStaysInRange()
     {
-        m_controller->setTopAdjText(4, "5");
-        m_controller->setAdjustBar(4, -30);
+        m_fixture->controller.setTopAdjText(4, "5");
+        m_fixture->controller.setAdjustBar(4, -30);
         QCOMPARE(project().message(4).adjustBar, -10);
         QCOMPARE(project().message(4).topAdj, "-10");
-        m_controller->setTopAdjText(4, "abc");
-        m_controller->setAdjustBar(4, -10); // no change of value: the typed text stays
+        m_fixture->controller.setTopAdjText(4, "abc");
+        m_fixture->controller.setAdjustBar(4, -10); // no change of value: the typed text stays
         QCOMPARE(project().message(4).topAdj, "abc");
     }
 
     void scrollStaysInRange()
     {
-        m_controller->setScroll(0, 20000);
+        m_fixture->controller.setScroll(0, 20000);
         QCOMPARE(project().message(0).scroll, 15467);
-        m_controller->setScroll(0, -1);
+        m_fixture->controller.setScroll(0, -1);
         QCOMPARE(project().message(0).scroll, 0);
     }
 
     void listIndexOutOfRangeSelectsNothing()
     {
-        m_controller->chooseEntry(GlobalList::HourPosition, 400);
+        m_fixture->controller.chooseEntry(GlobalList::HourPosition, 400);
         QCOMPARE(project().globals().hourPosition.index(), -1);
-        m_controller->chooseEntry(3, MessageList::Mode, 7); // only message 0 has the animation mode
+        m_fixture->controller.chooseEntry(3, MessageList::Mode, 7); // only message 0 has the animation mode
         QCOMPARE(project().message(3).mode.index(), -1);
-        m_controller->chooseEntry(17, MessageList::Mode, 1);
-        m_controller->setAltTicked(16, true);
-        m_controller->setAltTicked(-1, true);
-        m_controller->findAltGroup();
+        m_fixture->controller.chooseEntry(17, MessageList::Mode, 1);
+        m_fixture->controller.setAltTicked(16, true);
+        m_fixture->controller.setAltTicked(-1, true);
+        m_fixture->controller.findAltGroup();
         QCOMPARE(project().altMsgNum(), 0);
     }
 
     void typedListTextKeepsItsEntryWhenItNamesOne()
     {
-        m_controller->typeText(GlobalList::ScreenWidth, "20");
+        m_fixture->controller.typeText(GlobalList::ScreenWidth, "20");
         QCOMPARE(project().globals().screenWidth.index(), 4);
-        m_controller->typeText(2, MessageList::Speed, "9");
+        m_fixture->controller.typeText(2, MessageList::Speed, "9");
         QCOMPARE(project().message(2).speed.index(), -1);
         QCOMPARE(project().message(2).speed.text(), "9");
     }
 
     void workTimeValues()
     {
-        m_controller->setStartMinutes(2000);
+        m_fixture->controller.setStartMinutes(2000);
         QCOMPARE(project().workTime().start, 1439);
         QCOMPARE(project().workTime().startText, "23:59");
-        m_controller->setEndMinutes(-5);
+        m_fixture->controller.setEndMinutes(-5);
         QCOMPARE(project().workTime().end, 0);
         QCOMPARE(project().workTime().endText, "00:00");
     }
 
     void typedTimeRule()
     {
-        m_controller->editEndTimeText("9:75");
-        m_controller->finishEndTimeText();
+        m_fixture->controller.editEndTimeText("9:75");
+        m_fixture->controller.finishEndTimeText();
         QCOMPARE(project().workTime().end, 1140);
         QCOMPARE(project().workTime().endText, "19:00");
         QVERIFY(!project().modified());
 
-        m_controller->editEndTimeText(" 9:05");
-        m_controller->finishEndTimeText();
+        m_fixture->controller.editEndTimeText(" 9:05");
+        m_fixture->controller.finishEndTimeText();
         QCOMPARE(project().workTime().end, 545);
         QCOMPARE(project().workTime().endText, "09:05");
         QVERIFY(project().modified());
@@ -180,7 +177,7 @@ private slots:
 
     void switchKeepsTheValues()
     {
-        m_controller->setWorkTimeEnabled(false);
+        m_fixture->controller.setWorkTimeEnabled(false);
         QVERIFY(!project().workTime().enabled);
         QCOMPARE(project().workTime().start, 420);
         QCOMPARE(project().workTime().end, 1140);
@@ -189,8 +186,8 @@ private slots:
     void altGroupThroughTheController()
     {
         for (int m : {3, 4, 5, 9})
-            m_controller->setAltTicked(m, true);
-        m_controller->findAltGroup();
+            m_fixture->controller.setAltTicked(m, true);
+        m_fixture->controller.findAltGroup();
         QCOMPARE(project().altBeginMsg(), 3);
         QCOMPARE(project().altMsgNum(), 3);
         QVERIFY(!project().altBoxes()[9].ticked);

@@ -8,7 +8,7 @@ using Verb = CtlArguments::Verb;
 
 namespace {
 
-std::variant<CtlArguments, CtlExit> parse(const QString& line)
+std::variant<CtlArguments, ConsoleExit> parse(const QString& line)
 {
     QStringList arguments{QStringLiteral("p10signctl")};
     arguments += QProcess::splitCommand(line);
@@ -86,8 +86,8 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, named);
         const auto result = parse(line);
-        QVERIFY(std::holds_alternative<CtlExit>(result));
-        const CtlExit& exit = std::get<CtlExit>(result);
+        QVERIFY(std::holds_alternative<ConsoleExit>(result));
+        const ConsoleExit& exit = std::get<ConsoleExit>(result);
         QCOMPARE(exit.status, status);
         const QString& message = status == 0 ? exit.output : exit.error;
         QVERIFY(!message.isEmpty());
@@ -96,11 +96,11 @@ private slots:
 
     void verbHelpNamesItsOptions()
     {
-        const CtlExit exit = std::get<CtlExit>(parse(QStringLiteral("set-text --help")));
+        const ConsoleExit exit = std::get<ConsoleExit>(parse(QStringLiteral("set-text --help")));
         QVERIFY(exit.output.contains(QStringLiteral("--font")));
         QVERIFY(!exit.output.contains(QStringLiteral("--port")));
         // The preview sends nothing: its time is the sign's clock, not a time to send.
-        const QString preview = std::get<CtlExit>(parse(QStringLiteral("preview --help"))).output;
+        const QString preview = std::get<ConsoleExit>(parse(QStringLiteral("preview --help"))).output;
         QVERIFY2(preview.contains(QStringLiteral("表示器の時計の時刻")) &&
                      !preview.contains(QStringLiteral("送る")),
                  qUtf8Printable(preview));

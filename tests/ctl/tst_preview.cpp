@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/goldenproject.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -34,13 +36,7 @@ private:
 
     QString project(bool workTimeOn = false)
     {
-        for (const char* suffix : {"ini", "bin"}) {
-            const QString target = path(QStringLiteral("shop.%1").arg(QLatin1String(suffix)));
-            QFile::remove(target);
-            QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target);
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-        }
-        const QString ini = path(QStringLiteral("shop.ini"));
+        const QString ini = copyGoldenProject(m_dir.path());
         if (workTimeOn) { // 07:30 to 20:00
             QFile file(ini);
             if (file.open(QIODevice::ReadWrite)) {

@@ -8,9 +8,29 @@
 #include <QByteArray>
 #include <QImage>
 #include <QRect>
+#include <QtEndian>
 
-// Small readers of a message's state shared by the imaging tests.
+// Small readers of a message's state shared by the imaging tests, and a forger of pictures.
 namespace ImagingTest {
+
+// A BMP file whose headers claim a picture of width x height at 1 or 24 bits a pixel, followed by
+// pixelBytes bytes of zeros; a 1-bit picture gets its two colours, both black, before them.
+inline QByteArray forgedBmp(qint32 width, qint32 height, qint16 bitsPerPixel, qsizetype pixelBytes)
+{
+    const qint32 pixelsAt = bitsPerPixel == 1 ? 62 : 54;
+    QByteArray bytes(pixelsAt + pixelBytes, '\0');
+    const auto put32 = [&](int at, qint32 value) { qToLittleEndian(value, bytes.data() + at); };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, qint32(bytes.size()));
+    put32(10, pixelsAt);
+    put32(14, 40); // the size of the info header
+    put32(18, width);
+    put32(22, height);
+    qToLittleEndian<qint16>(1, bytes.data() + 26); // planes
+    qToLittleEndian(bitsPerPixel, bytes.data() + 28);
+    return bytes;
+}
 
 inline QByteArray messageBytes(const Controller& controller, int m)
 {

@@ -4,8 +4,7 @@
 #include "imaging/textrenderer.h"
 #include "imagingtesthelpers.h"
 #include "model/listitems.h"
-#include "support/fakedialogs.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
 
 #include <QPainter>
 #include <QSignalSpy>
@@ -18,12 +17,10 @@ class TestMarks : public QObject {
     Q_OBJECT
 
 private:
-    FakeDialogs m_dialogs;
-    FakeSerialLine m_line;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
 
-    Project& project() { return m_controller->project(); }
-    QImage shown(int m) { return MessagePainter::composed(m_controller->images(), m); }
+    Project& project() { return m_fixture->controller.project(); }
+    QImage shown(int m) { return MessagePainter::composed(m_fixture->controller.images(), m); }
 
     static bool isMark(QRgb colour) { return (colour & 0x00FF00u) == 0x00FF00u; }
     QRect markBounds(int m, const QRect& area)
@@ -36,25 +33,25 @@ private:
 
     void chooseClock(int m, const QString& hour, const QString& minute)
     {
-        m_controller->chooseEntry(GlobalList::HourPosition, position(hour));
-        m_controller->chooseEntry(GlobalList::MinutePosition, position(minute));
-        m_controller->chooseEntry(GlobalList::ClockMessage, message(m));
+        m_fixture->controller.chooseEntry(GlobalList::HourPosition, position(hour));
+        m_fixture->controller.chooseEntry(GlobalList::MinutePosition, position(minute));
+        m_fixture->controller.chooseEntry(GlobalList::ClockMessage, message(m));
     }
 
     void adoptText(int m, const QString& text)
     {
-        m_controller->selectTab(m);
-        m_controller->setMessageText(m, text);
-        m_controller->setFontName(m, "IPAGothic");
-        m_controller->adoptText();
+        m_fixture->controller.selectTab(m);
+        m_fixture->controller.setMessageText(m, text);
+        m_fixture->controller.setFontName(m, "IPAGothic");
+        m_fixture->controller.adoptText();
     }
 
 private slots:
-    void init() { m_controller = std::make_unique<Controller>(m_dialogs, m_line); }
+    void init() { m_fixture = std::make_unique<ControllerFixture>(); }
 
     void clockMarksOnASixteenDotSign()
     {
-        QSignalSpy changed(&m_controller->images(), &MessageImages::imageChanged);
+        QSignalSpy changed(&m_fixture->controller.images(), &MessageImages::imageChanged);
         chooseClock(0, "4", "9");
         const QImage image = shown(0);
         // Full-width "ＨＨ" and "ＭＭ" in 12 points: four byte columns each, from the top row.
@@ -73,14 +70,14 @@ private slots:
 
     void clockMarksOnAThirtyTwoDotSign()
     {
-        m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
+        m_fixture->controller.chooseEntry(GlobalList::ScreenHeight, 1);
         chooseClock(0, "4", "9");
         const QRect hour = markBounds(0, QRect(0, 0, 68, kRows));
         const QRect minute = markBounds(0, QRect(68, 0, 100, kRows));
         QVERIFY(hour.left() >= 32 && hour.right() < 64);
         QVERIFY(minute.left() >= 72 && minute.right() < 104);
         QVERIFY2(hour.height() > 16, "half-width marks in 24 points are taller than 12-point ones");
-        const auto& marks = m_controller->images().overlay(0).marks(MarkKind::Clock);
+        const auto& marks = m_fixture->controller.images().overlay(0).marks(MarkKind::Clock);
         QCOMPARE(marks.size(), 2);
         QCOMPARE(marks[0].text, "HH");
         QCOMPARE(marks[1].text, "MM");
@@ -89,10 +86,10 @@ private slots:
 
     void daysMarkTwoPixelsHigher()
     {
-        m_controller->selectTab(2);
-        m_controller->chooseEntry(GlobalList::DaysPosition, position("05"));
-        m_controller->chooseEntry(GlobalList::DaysMessage, message(2));
-        const auto& marks = m_controller->images().overlay(2).marks(MarkKind::Days);
+        m_fixture->controller.selectTab(2);
+        m_fixture->controller.chooseEntry(GlobalList::DaysPosition, position("05"));
+        m_fixture->controller.chooseEntry(GlobalList::DaysMessage, message(2));
+        const auto& marks = m_fixture->controller.images().overlay(2).marks(MarkKind::Days);
         QCOMPARE(marks.size(), 1);
         QCOMPARE(marks[0].text, "ＤＤＤ");
         QCOMPARE(marks[0].topLeft, QPoint(40, -2));
@@ -114,16 +111,16 @@ private slots:
     void marksNeverReachTheCanvasOrTheData()
     {
         adoptText(0, "Message0");
-        const QImage canvas = m_controller->images().canvas(0).image().copy();
-        const QByteArray bytes = messageBytes(*m_controller, 0);
+        const QImage canvas = m_fixture->controller.images().canvas(0).image().copy();
+        const QByteArray bytes = messageBytes(m_fixture->controller, 0);
         const int length = project().msgLen()[0];
         const auto gauge = project().gauge();
         project().setModified(false);
 
         chooseClock(0, "4", "9");
-        m_controller->chooseEntry(GlobalList::DaysMessage, message(0));
-        QCOMPARE(m_controller->images().canvas(0).image(), canvas);
-        QCOMPARE(messageBytes(*m_controller, 0), bytes);
+        m_fixture->controller.chooseEntry(GlobalList::DaysMessage, message(0));
+        QCOMPARE(m_fixture->controller.images().canvas(0).image(), canvas);
+        QCOMPARE(messageBytes(m_fixture->controller, 0), bytes);
         QCOMPARE(project().msgLen()[0], length);
         QCOMPARE(project().gauge(), gauge);
         QVERIFY(project().modified());
@@ -133,70 +130,68 @@ private slots:
     {
         // Drawing marks once wiped the image, so a later mode or width change lost the text.
         adoptText(0, "Message0");
-        const QByteArray bytes = messageBytes(*m_controller, 0);
+        const QByteArray bytes = messageBytes(m_fixture->controller, 0);
         chooseClock(0, "0", "4");
-        m_controller->chooseEntry(0, MessageList::Mode, 4);
-        QCOMPARE(messageBytes(*m_controller, 0), bytes);
-        m_controller->chooseEntry(GlobalList::ScreenWidth, 0);
-        QCOMPARE(messageBytes(*m_controller, 0), bytes);
+        m_fixture->controller.chooseEntry(0, MessageList::Mode, 4);
+        QCOMPARE(messageBytes(m_fixture->controller, 0), bytes);
+        m_fixture->controller.chooseEntry(GlobalList::ScreenWidth, 0);
+        QCOMPARE(messageBytes(m_fixture->controller, 0), bytes);
         // Where a mark covers the text, the text's pixels stay lit in what is shown.
-        QCOMPARE(litCount(shown(0)), litCount(m_controller->images().canvas(0).image()));
+        QCOMPARE(litCount(shown(0)), litCount(m_fixture->controller.images().canvas(0).image()));
     }
 
     void eachDrawingReplacesItsOwnKindOnly()
     {
         chooseClock(0, "4", "9");
-        m_controller->chooseEntry(GlobalList::DaysPosition, position("50"));
-        m_controller->chooseEntry(GlobalList::DaysMessage, message(0));
+        m_fixture->controller.chooseEntry(GlobalList::DaysPosition, position("50"));
+        m_fixture->controller.chooseEntry(GlobalList::DaysMessage, message(0));
         chooseClock(0, "20", "25");
         QCOMPARE(markBounds(0, QRect(32, 0, 72, kRows)), QRect()); // no stale clock mark
         QVERIFY(!markBounds(0, QRect(160, 0, 104, kRows)).isEmpty());
         QVERIFY(!markBounds(0, QRect(400, 0, 48, kRows)).isEmpty());
-        QCOMPARE(m_controller->images().overlay(0).marks(MarkKind::Days).size(), 1);
-        QCOMPARE(m_controller->images().overlay(0).marks(MarkKind::Clock)[0].topLeft, QPoint(160, 0));
+        QCOMPARE(m_fixture->controller.images().overlay(0).marks(MarkKind::Days).size(), 1);
+        QCOMPARE(m_fixture->controller.images().overlay(0).marks(MarkKind::Clock)[0].topLeft, QPoint(160, 0));
     }
 
     void marksFollowTheProject()
     {
         const auto overlay = [this](int m) -> const MarkOverlay& {
-            return m_controller->images().overlay(m);
+            return m_fixture->controller.images().overlay(m);
         };
         // Chosen while page 0 shows, the marks are there when their pages open.
         chooseClock(3, "4", "9");
-        m_controller->chooseEntry(GlobalList::DaysMessage, message(5));
+        m_fixture->controller.chooseEntry(GlobalList::DaysMessage, message(5));
         QCOMPARE(overlay(3).marks(MarkKind::Clock).size(), 2);
         QCOMPARE(overlay(5).marks(MarkKind::Days).size(), 1);
-        m_controller->chooseEntry(GlobalList::ClockMessage, message(4));
+        m_fixture->controller.chooseEntry(GlobalList::ClockMessage, message(4));
         QVERIFY(overlay(3).isEmpty());
         QCOMPARE(overlay(4).marks(MarkKind::Clock).size(), 2);
-        m_controller->chooseEntry(GlobalList::DaysMessage, 0);
+        m_fixture->controller.chooseEntry(GlobalList::DaysMessage, 0);
         QVERIFY(overlay(5).isEmpty());
 
         // A loaded project whose choices are "None" keeps no mark of the project before.
-        m_controller->chooseEntry(GlobalList::DaysMessage, message(5));
+        m_fixture->controller.chooseEntry(GlobalList::DaysMessage, message(5));
         QTemporaryDir dir;
-        FakeDialogs dialogs;
-        FakeSerialLine line;
-        Controller none(dialogs, line);
-        QVERIFY(none.saveTo(dir.filePath("none.ini")));
-        QVERIFY(m_controller->loadFrom(dir.filePath("none.ini")));
+        ControllerFixture none;
+        QVERIFY(none.settings.saveTo(dir.filePath("none.ini")));
+        QVERIFY(m_fixture->settings.loadFrom(dir.filePath("none.ini")));
         for (int m = 0; m < kMessageCount; ++m)
             QVERIFY2(overlay(m).isEmpty(), qPrintable(QString::number(m)));
     }
 
     void untickedSwitchOnlyMarksTheProject()
     {
-        m_controller->setShowMarks(false);
+        m_fixture->controller.setShowMarks(false);
         chooseClock(0, "4", "9");
         QVERIFY(project().modified());
-        QVERIFY(m_controller->images().overlay(0).isEmpty());
+        QVERIFY(m_fixture->controller.images().overlay(0).isEmpty());
     }
 
     void pictureStaysUnderTheMarks()
     {
         QImage picture(64, 32, QImage::Format_RGB32);
         picture.fill(qRgb(0, 0, 255));
-        MessageCanvas& canvas = m_controller->images().canvas(0);
+        MessageCanvas& canvas = m_fixture->controller.images().canvas(0);
         canvas.setBackground(picture);
         canvas.clear();
         chooseClock(0, "4", "9");
@@ -210,11 +205,11 @@ private slots:
     {
         chooseClock(0, "4", "9");
         adoptText(0, "x");
-        QVERIFY(m_controller->images().overlay(0).isEmpty());
+        QVERIFY(m_fixture->controller.images().overlay(0).isEmpty());
         chooseClock(0, "4", "9");
-        QVERIFY(!m_controller->images().overlay(0).isEmpty());
-        QVERIFY(!m_controller->importPictureFrom(QStringLiteral("/nonexistent/picture.bmp")));
-        QVERIFY(!m_controller->images().overlay(0).isEmpty()); // a failed import changes nothing
+        QVERIFY(!m_fixture->controller.images().overlay(0).isEmpty());
+        QVERIFY(!m_fixture->controller.importPictureFrom(QStringLiteral("/nonexistent/picture.bmp")));
+        QVERIFY(!m_fixture->controller.images().overlay(0).isEmpty()); // a failed import changes nothing
     }
 
     void paintingARegionMatchesTheWholePicture()
@@ -224,7 +219,7 @@ private slots:
         const QRect region(50, 0, 909, kRows);
         QImage preview(region.size(), QImage::Format_RGB32);
         QPainter painter(&preview);
-        MessagePainter::paint(painter, m_controller->images(), 0, region);
+        MessagePainter::paint(painter, m_fixture->controller.images(), 0, region);
         painter.end();
         QCOMPARE(preview, shown(0).copy(region));
     }

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/messagetexts.h"
-#include "dialogs/picturetexts.h"
 #include "imaging/picturefiles.h"
 #include "imagingtesthelpers.h"
-#include "support/fakedialogs.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
+#include "texts/messagetexts.h"
+#include "texts/picturetexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,13 +20,11 @@ class TestPictures : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeDialogs> m_dialogs;
-    FakeSerialLine m_line;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    Project& project() { return m_controller->project(); }
-    const QImage& image(int m) { return m_controller->images().canvas(m).image(); }
+    Project& project() { return m_fixture->controller.project(); }
+    const QImage& image(int m) { return m_fixture->controller.images().canvas(m).image(); }
     QString path(const QString& name) const { return m_dir->filePath(name); }
 
     QString save(const QImage& picture, const QString& name, const char* format = nullptr)
@@ -53,50 +50,29 @@ private:
         return picture;
     }
 
-    // A header that claims a picture of the given size, followed by a few bytes of pixels.
-    static QByteArray forgedBmp(qint32 width, qint32 height)
-    {
-        QByteArray bytes(54 + 16, '\0');
-        auto put32 = [&](int at, qint32 value) { qToLittleEndian(value, bytes.data() + at); };
-        auto put16 = [&](int at, qint16 value) { qToLittleEndian(value, bytes.data() + at); };
-        bytes[0] = 'B';
-        bytes[1] = 'M';
-        put32(2, qint32(bytes.size()));
-        put32(10, 54);
-        put32(14, 40);
-        put32(18, width);
-        put32(22, height);
-        put16(26, 1);
-        put16(28, 24);
-        return bytes;
-    }
-
 private slots:
     void init()
     {
-        m_controller.reset();
-        m_dialogs = std::make_unique<FakeDialogs>();
-        m_line.close();
-        m_controller = std::make_unique<Controller>(*m_dialogs, m_line);
+        m_fixture = std::make_unique<ControllerFixture>();
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
 
     void redBmpAtTheTopLeft()
     {
-        m_dialogs->openPaths << save(filled(100, 16, qRgb(255, 0, 0)), "red.bmp");
-        m_controller->importPicture();
-        QCOMPARE(m_dialogs->openFilters,
+        m_fixture->dialogs.openPaths << save(filled(100, 16, qRgb(255, 0, 0)), "red.bmp");
+        m_fixture->controller.importPicture();
+        QCOMPARE(m_fixture->dialogs.openFilters,
                  QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png"});
         for (int row = 0; row < kRows; ++row) {
             for (int col = 0; col < 14; ++col) {
                 const int expected = row >= 16 ? 0 : col < 12 ? 0xFF : col == 12 ? 0xF0 : 0;
-                QCOMPARE(int(byteAt(*m_controller, 0, col, row)), expected);
+                QCOMPARE(int(byteAt(m_fixture->controller, 0, col, row)), expected);
             }
         }
         QCOMPARE(project().msgLen()[0], 13);
         QVERIFY(project().modified());
-        QVERIFY(m_dialogs->told.isEmpty());
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
     }
 
     void litRuleDecidesWhatAPictureLights_data()
@@ -112,7 +88,7 @@ private slots:
     void litRuleDecidesWhatAPictureLights()
     {
         QFETCH(QRgb, colour);
-        QVERIFY(m_controller->importPictureFrom(save(filled(16, 8, colour), "picture.bmp")));
+        QVERIFY(m_fixture->controller.importPictureFrom(save(filled(16, 8, colour), "picture.bmp")));
         QTEST(project().msgLen()[0], "length");
     }
 
@@ -123,12 +99,12 @@ private slots:
         picture.setPixel(16376, 0, qRgb(255, 0, 0));
         picture.setPixel(19999, 10, qRgb(255, 0, 0));
         picture.setPixel(0, 32, qRgb(255, 0, 0));
-        QVERIFY(m_controller->importPictureFrom(save(picture, "wide.bmp")));
+        QVERIFY(m_fixture->controller.importPictureFrom(save(picture, "wide.bmp")));
         QCOMPARE(project().msgLen()[0], 2047);
-        QCOMPARE(int(byteAt(*m_controller, 0, 2046, 31)), 0x01);
+        QCOMPARE(int(byteAt(m_fixture->controller, 0, 2046, 31)), 0x01);
         QCOMPARE(litCount(image(0)), 1);
         // Only what the canvas can show is kept.
-        QCOMPARE(m_controller->images().canvas(0).background().size(), QSize(kCanvasWidth, kRows));
+        QCOMPARE(m_fixture->controller.images().canvas(0).background().size(), QSize(kCanvasWidth, kRows));
     }
 
     void tallPictureIsCutBeforeDecoding()
@@ -136,26 +112,16 @@ private slots:
         // 16376 x 6000 at one bit per pixel: 12 MB on disk, 390 MB if decoded whole.
         constexpr int rows = 6000;
         constexpr int stride = kColumns + 1;
-        QByteArray bmp(62 + qsizetype(stride) * rows, '\0');
-        auto put32 = [&](int at, qint32 value) { qToLittleEndian(value, bmp.data() + at); };
-        bmp[0] = 'B';
-        bmp[1] = 'M';
-        put32(2, qint32(bmp.size()));
-        put32(10, 62);
-        put32(14, 40);
-        put32(18, kCanvasWidth);
-        put32(22, rows);
-        qToLittleEndian<qint16>(1, bmp.data() + 26);
-        qToLittleEndian<qint16>(1, bmp.data() + 28);
-        put32(58, qint32(0x00FFFFFF)); // colour 1 is white
+        QByteArray bmp = forgedBmp(kCanvasWidth, rows, 1, qsizetype(stride) * rows);
+        qToLittleEndian(qint32(0x00FFFFFF), bmp.data() + 58); // colour 1 is white
         auto rowAt = [&](int y) { return 62 + qsizetype(stride) * (rows - 1 - y); };
         bmp[rowAt(0) + kColumns - 1] = 0x01; // x = 16375, top row
         bmp[rowAt(31)] = char(0x80);         // x = 0, row 31
         bmp[rowAt(32)] = char(0xFF);         // below the canvas
-        QVERIFY(m_controller->importPictureFrom(writeBytes("tall.bmp", bmp)));
+        QVERIFY(m_fixture->controller.importPictureFrom(writeBytes("tall.bmp", bmp)));
         QCOMPARE(project().msgLen()[0], kColumns);
-        QCOMPARE(int(byteAt(*m_controller, 0, kColumns - 1, 0)), 0x01);
-        QCOMPARE(int(byteAt(*m_controller, 0, 0, 31)), 0x80);
+        QCOMPARE(int(byteAt(m_fixture->controller, 0, kColumns - 1, 0)), 0x01);
+        QCOMPARE(int(byteAt(m_fixture->controller, 0, 0, 31)), 0x80);
         QCOMPARE(litCount(image(0)), 2);
     }
 
@@ -175,7 +141,7 @@ private slots:
                 icon.setPixel(x, y, qRgba(255, 0, 0, 255));
         }
         icon.setPixel(10, 10, qRgba(100, 0, 0, 255));
-        QVERIFY(m_controller->importPictureFrom(save(icon, "glyph." + format, qPrintable(format))));
+        QVERIFY(m_fixture->controller.importPictureFrom(save(icon, "glyph." + format, qPrintable(format))));
         QCOMPARE(litBounds(image(0)), QRect(8, 8, 16, 16));
         QCOMPARE(litCount(image(0)), 16 * 16 - 1);
     }
@@ -198,7 +164,7 @@ private slots:
                                              "0202440100"
                                              "3b");
         gif[13 + 6 + 3] = flags;
-        QVERIFY(m_controller->importPictureFrom(writeBytes("pixel.gif", gif)));
+        QVERIFY(m_fixture->controller.importPictureFrom(writeBytes("pixel.gif", gif)));
         QTEST(project().msgLen()[0], "length");
     }
 
@@ -210,18 +176,18 @@ private slots:
                 picture.setPixel(x, y, qRgb(255, 255, 255));
         }
         QVERIFY(picture.save(path("white.jpg"), "jpeg", 100));
-        QVERIFY(m_controller->importPictureFrom(path("white.jpg")));
+        QVERIFY(m_fixture->controller.importPictureFrom(path("white.jpg")));
         QCOMPARE(project().msgLen()[0], 5);
     }
 
     void exportThenImportGivesTheSameData()
     {
-        m_controller->setMessageText(0, "Message0 東京");
-        m_controller->setFontName(0, "ＭＳ ゴシック");
-        m_controller->adoptText();
-        m_dialogs->savePaths << path("out.bmp");
-        m_controller->exportPicture();
-        QCOMPARE(m_dialogs->saveFilters, QStringList{"Picture(*.bmp)|*.bmp"});
+        m_fixture->controller.setMessageText(0, "Message0 東京");
+        m_fixture->controller.setFontName(0, "ＭＳ ゴシック");
+        m_fixture->controller.adoptText();
+        m_fixture->dialogs.savePaths << path("out.bmp");
+        m_fixture->controller.exportPicture();
+        QCOMPARE(m_fixture->dialogs.saveFilters, QStringList{"Picture(*.bmp)|*.bmp"});
 
         QFile file(path("out.bmp"));
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -231,73 +197,73 @@ private slots:
         QCOMPARE(qAbs(qFromLittleEndian<qint32>(header.constData() + 22)), kRows);
         QCOMPARE(qFromLittleEndian<qint16>(header.constData() + 28), qint16(24));
 
-        m_controller->selectTab(3);
-        QVERIFY(m_controller->importPictureFrom(path("out.bmp")));
-        QCOMPARE(messageBytes(*m_controller, 3), messageBytes(*m_controller, 0));
+        m_fixture->controller.selectTab(3);
+        QVERIFY(m_fixture->controller.importPictureFrom(path("out.bmp")));
+        QCOMPARE(messageBytes(m_fixture->controller, 3), messageBytes(m_fixture->controller, 0));
         QCOMPARE(project().msgLen()[3], project().msgLen()[0]);
     }
 
     void exportChangesNothingInTheProject()
     {
-        m_controller->importPictureFrom(save(filled(40, 10, qRgb(255, 0, 0)), "red.bmp"));
+        m_fixture->controller.importPictureFrom(save(filled(40, 10, qRgb(255, 0, 0)), "red.bmp"));
         project().setModified(false);
-        const QByteArray bytes = messageBytes(*m_controller, 0);
-        QVERIFY(m_controller->exportPictureTo(path("out.bmp")));
+        const QByteArray bytes = messageBytes(m_fixture->controller, 0);
+        QVERIFY(m_fixture->controller.exportPictureTo(path("out.bmp")));
         QVERIFY(!project().modified());
-        QCOMPARE(messageBytes(*m_controller, 0), bytes);
+        QCOMPARE(messageBytes(m_fixture->controller, 0), bytes);
     }
 
     void exportedMarksAreGreenAndLightNothing()
     {
-        m_controller->chooseEntry(GlobalList::ClockMessage, 1); // message 0, on the page showing
-        QVERIFY(m_controller->exportPictureTo(path("marks.bmp")));
+        m_fixture->controller.chooseEntry(GlobalList::ClockMessage, 1); // message 0, on the page showing
+        QVERIFY(m_fixture->controller.exportPictureTo(path("marks.bmp")));
         const QImage exported(path("marks.bmp"));
         const QRect green = boundsOf(exported, [](QRgb c) { return c == qRgb(0, 255, 0); });
         QVERIFY(!green.isEmpty());
         QCOMPARE(boundsOf(exported, [](QRgb c) { return c != qRgb(0, 255, 0) && c != qRgb(0, 0, 0); }),
                  QRect());
-        QVERIFY(m_controller->importPictureFrom(path("marks.bmp")));
+        QVERIFY(m_fixture->controller.importPictureFrom(path("marks.bmp")));
         QCOMPARE(project().msgLen()[0], 0);
     }
 
     void busyLineRefusesImportButNotExport()
     {
-        m_controller->importPictureFrom(save(filled(40, 10, qRgb(255, 0, 0)), "red.bmp"));
+        m_fixture->controller.importPictureFrom(save(filled(40, 10, qRgb(255, 0, 0)), "red.bmp"));
         project().setModified(false);
-        const QByteArray bytes = messageBytes(*m_controller, 0);
+        const QByteArray bytes = messageBytes(m_fixture->controller, 0);
         const QImage before = image(0).copy();
-        m_line.open();
-        m_dialogs->openPaths << save(filled(100, 16, qRgb(255, 255, 255)), "white.bmp");
-        m_controller->importPicture();
-        QCOMPARE(m_dialogs->told.size(), 1);
-        QCOMPARE(m_dialogs->told[0].title, MessageTexts::busyTitle());
-        QCOMPARE(m_dialogs->told[0].text, MessageTexts::busy());
-        QVERIFY(m_dialogs->openFilters.isEmpty()); // refused before the dialog
+        m_fixture->fakeLine.open();
+        m_fixture->dialogs.openPaths << save(filled(100, 16, qRgb(255, 255, 255)), "white.bmp");
+        m_fixture->controller.importPicture();
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told[0].title, MessageTexts::busyTitle());
+        QCOMPARE(m_fixture->dialogs.told[0].text, MessageTexts::busy());
+        QVERIFY(m_fixture->dialogs.openFilters.isEmpty()); // refused before the dialog
         QCOMPARE(image(0), before);
-        QCOMPARE(messageBytes(*m_controller, 0), bytes);
+        QCOMPARE(messageBytes(m_fixture->controller, 0), bytes);
         QVERIFY(!project().modified());
 
-        m_dialogs->savePaths << path("busy.bmp");
-        m_controller->exportPicture();
+        m_fixture->dialogs.savePaths << path("busy.bmp");
+        m_fixture->controller.exportPicture();
         QVERIFY(QFile::exists(path("busy.bmp")));
     }
 
     void cancelledDialogsChangeNothing()
     {
-        m_dialogs->savePaths << path("first.bmp");
-        m_controller->exportPicture();
-        m_controller->exportPicture(); // cancelled
+        m_fixture->dialogs.savePaths << path("first.bmp");
+        m_fixture->controller.exportPicture();
+        m_fixture->controller.exportPicture(); // cancelled
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"first.bmp"});
 
-        m_controller->importPicture(); // cancelled
+        m_fixture->controller.importPicture(); // cancelled
         QVERIFY(!project().modified());
-        QVERIFY(m_dialogs->told.isEmpty());
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
     }
 
     void exportedNameGetsTheBmpExtension()
     {
-        m_dialogs->savePaths << path("picture");
-        m_controller->exportPicture();
+        m_fixture->dialogs.savePaths << path("picture");
+        m_fixture->controller.exportPicture();
         QVERIFY(QFile::exists(path("picture.bmp")));
     }
 
@@ -306,12 +272,12 @@ private slots:
         const QString fifo = path("fifo.bmp");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         for (const QString& target : {path("no/such/folder/out.bmp"), fifo}) {
-            m_dialogs->told.clear();
-            QVERIFY(!m_controller->exportPictureTo(target));
-            QCOMPARE(m_dialogs->told.size(), 1);
-            QCOMPARE(m_dialogs->told[0].title, MessageTexts::warningTitle());
-            QCOMPARE(m_dialogs->told[0].text, PictureTexts::notWritten());
-            QVERIFY(m_dialogs->told[0].detail.startsWith(QDir::toNativeSeparators(target) + u'\n'));
+            m_fixture->dialogs.told.clear();
+            QVERIFY(!m_fixture->controller.exportPictureTo(target));
+            QCOMPARE(m_fixture->dialogs.told.size(), 1);
+            QCOMPARE(m_fixture->dialogs.told[0].title, MessageTexts::warningTitle());
+            QCOMPARE(m_fixture->dialogs.told[0].text, PictureTexts::notWritten());
+            QVERIFY(m_fixture->dialogs.told[0].detail.startsWith(QDir::toNativeSeparators(target) + u'\n'));
         }
         QVERIFY(QFileInfo::exists(fifo) && !QFileInfo(fifo).isFile()); // still the FIFO
     }
@@ -326,18 +292,20 @@ private slots:
             << "notes.bmp" << QByteArray("just some text\r\n") << PictureTexts::notAPicture();
         QTest::newRow("empty file") << "empty.gif" << QByteArray("") << PictureTexts::notAPicture();
         QTest::newRow("100000 x 100000")
-            << "forged.bmp" << forgedBmp(100000, 100000) << PictureTexts::tooLarge();
+            << "forged.bmp" << forgedBmp(100000, 100000, 24, 16) << PictureTexts::tooLarge();
         QTest::newRow("wide and tall")
-            << "forged2.bmp" << forgedBmp(20000, 1'000'000) << PictureTexts::tooLarge();
-        QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16) << PictureTexts::notAPicture();
+            << "forged2.bmp" << forgedBmp(20000, 1'000'000, 24, 16) << PictureTexts::tooLarge();
+        QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16, 24, 16)
+                                        << PictureTexts::notAPicture();
         // Sizes near 2^31 overflowed the size checks' arithmetic.
         constexpr qint32 kNear = 0x7fffffff;
         QTest::newRow("2^31 - 1 square")
-            << "forged4.bmp" << forgedBmp(kNear, kNear) << PictureTexts::tooLarge();
+            << "forged4.bmp" << forgedBmp(kNear, kNear, 24, 16) << PictureTexts::tooLarge();
         QTest::newRow("2^31 - 1 top-down")
-            << "forged5.bmp" << forgedBmp(kNear, -kNear) << PictureTexts::tooLarge();
-        QTest::newRow("2^31 - 1 wide") << "forged6.bmp" << forgedBmp(kNear, 1) << PictureTexts::tooLarge();
-        QTest::newRow("2^30 square") << "forged7.bmp" << forgedBmp(1 << 30, 1 << 30)
+            << "forged5.bmp" << forgedBmp(kNear, -kNear, 24, 16) << PictureTexts::tooLarge();
+        QTest::newRow("2^31 - 1 wide") << "forged6.bmp" << forgedBmp(kNear, 1, 24, 16)
+                                       << PictureTexts::tooLarge();
+        QTest::newRow("2^30 square") << "forged7.bmp" << forgedBmp(1 << 30, 1 << 30, 24, 16)
                                      << PictureTexts::tooLarge();
     }
     void badInputIsToldAndChangesNothing()
@@ -345,33 +313,33 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
-        m_controller->setMessageText(0, "Text");
-        m_controller->adoptText();
+        m_fixture->controller.setMessageText(0, "Text");
+        m_fixture->controller.adoptText();
         project().setModified(false);
-        const QByteArray before = messageBytes(*m_controller, 0);
+        const QByteArray before = messageBytes(m_fixture->controller, 0);
         const QImage image0 = image(0).copy();
         const int length = project().msgLen()[0];
 
         const QString file = name == "missing.bmp" ? path(name) : writeBytes(name, bytes);
-        m_dialogs->openPaths << file;
-        m_controller->importPicture();
-        QCOMPARE(m_dialogs->told.size(), 1);
-        QCOMPARE(m_dialogs->told[0].title, "警告");
-        QCOMPARE(m_dialogs->told[0].text, message);
+        m_fixture->dialogs.openPaths << file;
+        m_fixture->controller.importPicture();
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told[0].title, "警告");
+        QCOMPARE(m_fixture->dialogs.told[0].text, message);
         // The operator learns which file it was, whatever the reason.
-        QVERIFY(m_dialogs->told[0].detail.startsWith(QDir::toNativeSeparators(file)));
-        QCOMPARE(messageBytes(*m_controller, 0), before);
+        QVERIFY(m_fixture->dialogs.told[0].detail.startsWith(QDir::toNativeSeparators(file)));
+        QCOMPARE(messageBytes(m_fixture->controller, 0), before);
         QCOMPARE(image(0), image0);
         QCOMPARE(project().msgLen()[0], length);
         QVERIFY(!project().modified());
-        QVERIFY(!m_controller->importPictureFrom(file));
+        QVERIFY(!m_fixture->controller.importPictureFrom(file));
     }
 
     void importRemovesThePreviousContent()
     {
-        m_controller->setMessageText(0, "Text");
-        m_controller->adoptText();
-        QVERIFY(m_controller->importPictureFrom(save(filled(8, 8, qRgb(0, 0, 0)), "black.bmp")));
+        m_fixture->controller.setMessageText(0, "Text");
+        m_fixture->controller.adoptText();
+        QVERIFY(m_fixture->controller.importPictureFrom(save(filled(8, 8, qRgb(0, 0, 0)), "black.bmp")));
         QCOMPARE(project().msgLen()[0], 0);
         QCOMPARE(litBounds(image(0)), QRect());
     }

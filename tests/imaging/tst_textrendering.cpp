@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/messagetexts.h"
 #include "imaging/textrenderer.h"
 #include "imagingtesthelpers.h"
-#include "support/fakedialogs.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
+#include "texts/messagetexts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,61 +15,56 @@ class TestTextRendering : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FakeDialogs> m_dialogs;
-    FakeSerialLine m_line;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
 
-    Project& project() { return m_controller->project(); }
-    const QImage& image(int m) { return m_controller->images().canvas(m).image(); }
+    Project& project() { return m_fixture->controller.project(); }
+    const QImage& image(int m) { return m_fixture->controller.images().canvas(m).image(); }
 
     void setUp(int m, const QString& text, const QString& size = "12", const QString& adjust = "0",
                const QString& font = "IPAGothic", bool bold = false)
     {
-        m_controller->setMessageText(m, text);
-        m_controller->typeText(m, MessageList::FontSize, size);
-        m_controller->setTopAdjText(m, adjust);
-        m_controller->setFontName(m, font);
-        m_controller->setBold(m, bold);
+        m_fixture->controller.setMessageText(m, text);
+        m_fixture->controller.typeText(m, MessageList::FontSize, size);
+        m_fixture->controller.setTopAdjText(m, adjust);
+        m_fixture->controller.setFontName(m, font);
+        m_fixture->controller.setBold(m, bold);
     }
 
     QImage adopted(const QString& text, const QString& size = "12", const QString& adjust = "0",
                    const QString& font = "IPAGothic", bool bold = false)
     {
         setUp(0, text, size, adjust, font, bold);
-        m_controller->adoptText();
+        m_fixture->controller.adoptText();
         return image(0).copy();
     }
 
 private slots:
     void init()
     {
-        m_controller.reset();
-        m_dialogs = std::make_unique<FakeDialogs>();
-        m_line.close();
-        m_controller = std::make_unique<Controller>(*m_dialogs, m_line);
+        m_fixture = std::make_unique<ControllerFixture>();
     }
 
     void busyLineRefusesAndChangesNothing()
     {
         adopted("abc");
-        const QByteArray bytes = messageBytes(*m_controller, 0);
+        const QByteArray bytes = messageBytes(m_fixture->controller, 0);
         const QImage before = image(0).copy();
-        m_controller->setMessageText(0, "xyz");
+        m_fixture->controller.setMessageText(0, "xyz");
         project().setModified(false);
-        m_line.open();
+        m_fixture->fakeLine.open();
 
-        m_controller->adoptText();
-        QCOMPARE(m_dialogs->told.size(), 1);
-        QCOMPARE(m_dialogs->told[0].title, MessageTexts::busyTitle());
-        QCOMPARE(m_dialogs->told[0].text, "現在転送中。");
+        m_fixture->controller.adoptText();
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told[0].title, MessageTexts::busyTitle());
+        QCOMPARE(m_fixture->dialogs.told[0].text, "現在転送中。");
         QCOMPARE(image(0), before);
-        QCOMPARE(messageBytes(*m_controller, 0), bytes);
+        QCOMPARE(messageBytes(m_fixture->controller, 0), bytes);
         QVERIFY(!project().modified());
     }
 
     void emptyTextGivesABlackImage()
     {
-        m_controller->images().canvas(0).setPixel(5, 5, MessageCanvas::kRed);
+        m_fixture->controller.images().canvas(0).setPixel(5, 5, MessageCanvas::kRed);
         adopted("");
         QCOMPARE(litBounds(image(0)), QRect());
         QCOMPARE(project().msgLen()[0], 0);
@@ -81,7 +75,7 @@ private slots:
 
     void textIsDrawnAndEncodedAtOnce()
     {
-        QSignalSpy changed(&m_controller->images(), &MessageImages::imageChanged);
+        QSignalSpy changed(&m_fixture->controller.images(), &MessageImages::imageChanged);
         adopted("Message0\r\n");
         QVERIFY(project().msgLen()[0] > 4);
         QVERIFY(project().totalLen() > 0);
@@ -96,14 +90,14 @@ private slots:
     {
         // Hangul and Thai are in none of the installed faces; 東, the emoji and the line break are.
         const QImage shown = adopted(QStringLiteral("東 한 ก 😀 한\r\n"));
-        QCOMPARE(m_dialogs->told.size(), 1);
-        QCOMPARE(m_dialogs->told[0].title, MessageTexts::warningTitle());
-        QCOMPARE(m_dialogs->told[0].text, MessageTexts::missingGlyphs() + QStringLiteral("한ก"));
-        QCOMPARE(m_dialogs->told[0].detail, QStringLiteral("IPAGothic"));
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told[0].title, MessageTexts::warningTitle());
+        QCOMPARE(m_fixture->dialogs.told[0].text, MessageTexts::missingGlyphs() + QStringLiteral("한ก"));
+        QCOMPARE(m_fixture->dialogs.told[0].detail, QStringLiteral("IPAGothic"));
         QVERIFY(litBounds(shown).width() > 10);
         QVERIFY(project().msgLen()[0] > 0);
         adopted(QStringLiteral("東京"));
-        QCOMPARE(m_dialogs->told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
     }
 
     void cellTopLeftIsOneAboveTheAdjust_data()
@@ -199,9 +193,9 @@ private slots:
 
     void worksOnTheCurrentMessage()
     {
-        m_controller->selectTab(2);
+        m_fixture->controller.selectTab(2);
         setUp(2, "Hello");
-        m_controller->adoptText();
+        m_fixture->controller.adoptText();
         QVERIFY(project().msgLen()[2] > 0);
         QCOMPARE(project().msgLen()[0], 0);
         QCOMPARE(litBounds(image(0)), QRect());
@@ -211,7 +205,7 @@ private slots:
     {
         QImage picture(300, 32, QImage::Format_RGB32);
         picture.fill(MessageCanvas::kRed);
-        MessageCanvas& canvas = m_controller->images().canvas(0);
+        MessageCanvas& canvas = m_fixture->controller.images().canvas(0);
         canvas.setBackground(picture);
         canvas.clear();
         adopted("");
@@ -225,7 +219,7 @@ private slots:
         const int length = project().msgLen()[0];
         const QImage before = image(0).copy();
         project().setModified(false);
-        m_controller->setMessageText(0, "a much longer text");
+        m_fixture->controller.setMessageText(0, "a much longer text");
         QVERIFY(project().modified());
         QCOMPARE(project().msgLen()[0], length);
         QCOMPARE(image(0), before);

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardreader.h"
-#include "controller/controller.h"
-#include "dialogs/linktexts.h"
 #include "link/portline.h"
 #include "ptypair.h"
-#include "support/fakeclock.h"
-#include "support/fakedialogs.h"
-#include "support/fakeportcatalogue.h"
+#include "support/controllerfixture.h"
 #include "tcpcard.h"
+#include "texts/linktexts.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>
@@ -35,12 +32,9 @@ class TestSerialExchange : public QObject {
     Q_OBJECT
 
 private:
-    FakeDialogs m_dialogs;
-    FakePortCatalogue m_ports;
-    FakeClock m_clock;
     std::unique_ptr<PtyPair> m_pty;
     std::unique_ptr<PortLine> m_line;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
     std::unique_ptr<CardReader> m_card;
 
     // Message 0 holds 16 bytes a row; row r, column c holds 16r + c.
@@ -53,7 +47,7 @@ private:
         project.setMsgLen(0, kRowBytes);
         project.setGauge({}, 1);
     }
-    void smallProject() { smallProject(m_controller->project()); }
+    void smallProject() { smallProject(m_fixture->controller.project()); }
 
     // The worked example's bytes, with three seconds after the greeting and 300 ms after the header.
     static void checkUpload(const CardReader& card)
@@ -77,22 +71,21 @@ private:
 private slots:
     void init()
     {
-        m_dialogs = FakeDialogs();
         SKIP_WITHOUT_SOCAT();
         m_pty = std::make_unique<PtyPair>();
         QVERIFY2(m_pty->start(), "socat did not make the pseudo-terminals");
-        m_ports.devices = {{"COM1", m_pty->hostPath()}, {"COM2", m_pty->missingPath()}};
         m_line = std::make_unique<PortLine>();
-        m_controller = std::make_unique<Controller>(m_dialogs, *m_line, m_ports, m_clock);
-        m_controller->scanPorts();
-        m_controller->typeText(GlobalList::Port, "COM1");
+        m_fixture = std::make_unique<ControllerFixture>(*m_line);
+        m_fixture->ports.devices = {{"COM1", m_pty->hostPath()}, {"COM2", m_pty->missingPath()}};
+        m_fixture->controller.scanPorts();
+        m_fixture->controller.typeText(GlobalList::Port, "COM1");
         m_card = std::make_unique<CardReader>();
         QVERIFY(m_card->open(m_pty->cardPath()));
     }
 
     void cleanup()
     {
-        m_controller.reset();
+        m_fixture.reset();
         m_line.reset();
         m_card.reset();
         m_pty.reset();
@@ -106,34 +99,34 @@ private slots:
         smallProject();
         TcpCard network(kBytesPerSecond);
         QVERIFY(network.listen());
-        FakeDialogs otherDialogs;
         PortLine otherLine;
-        Controller overNetwork(otherDialogs, otherLine, m_ports, m_clock);
+        ControllerFixture otherFixture(otherLine);
+        Controller& overNetwork = otherFixture.controller;
         smallProject(overNetwork.project());
         overNetwork.typeText(GlobalList::Port, network.address());
 
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
         QSignalSpy networkFinished(&overNetwork, &Controller::transferFinished);
         QElapsedTimer networkTime;
         networkTime.start();
         QVERIFY(overNetwork.send());
-        QVERIFY(m_controller->send());
-        QVERIFY(m_controller->transferInProgress());
+        QVERIFY(m_fixture->controller.send());
+        QVERIFY(m_fixture->controller.transferInProgress());
 
         // A second transfer and a clock set while the first runs are refused; it carries on.
         QTRY_COMPARE_WITH_TIMEOUT(m_card->received().size(), kHelloSize, kTimeoutMs);
-        QVERIFY(!m_controller->send());
-        QVERIFY(!m_controller->sendClock());
-        QCOMPARE(m_dialogs.told.size(), 2);
-        QCOMPARE(m_dialogs.told.first().text, "現在転送中。");
-        QCOMPARE(m_dialogs.told.last().title, "少待");
+        QVERIFY(!m_fixture->controller.send());
+        QVERIFY(!m_fixture->controller.sendClock());
+        QCOMPARE(m_fixture->dialogs.told.size(), 2);
+        QCOMPARE(m_fixture->dialogs.told.first().text, "現在転送中。");
+        QCOMPARE(m_fixture->dialogs.told.last().title, "少待");
 
         QVERIFY(finished.wait(kTimeoutMs));
         QVERIFY(finished.first().first().toBool());
         QVERIFY(!m_line->isOpen());
         QTRY_COMPARE_WITH_TIMEOUT(m_card->received().size(), kUploadSize, kTimeoutMs);
         checkUpload(*m_card);
-        QCOMPARE(m_dialogs.told.size(), 2);
+        QCOMPARE(m_fixture->dialogs.told.size(), 2);
 
         QVERIFY(!networkFinished.isEmpty() || networkFinished.wait(kTimeoutMs));
         const qint64 lineTimeMs = 3300 + kUploadSize * 1000 / kBytesPerSecond;
@@ -142,14 +135,14 @@ private slots:
         QVERIFY(networkFinished.first().first().toBool());
         QTRY_COMPARE_WITH_TIMEOUT(network.reader().received().size(), kUploadSize, kTimeoutMs);
         checkUpload(network.reader());
-        QVERIFY(otherDialogs.told.isEmpty());
+        QVERIFY(otherFixture.dialogs.told.isEmpty());
     }
 
     void clockSetStream()
     {
-        m_clock.time = QTime(23, 59, 58);
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
-        QVERIFY(m_controller->sendClock());
+        m_fixture->clock.time = QTime(23, 59, 58);
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
+        QVERIFY(m_fixture->controller.sendClock());
         QVERIFY(finished.wait(kTimeoutMs));
         QVERIFY(finished.first().first().toBool());
         QTRY_COMPARE_WITH_TIMEOUT(m_card->received().size(), 16, kTimeoutMs);
@@ -158,7 +151,7 @@ private slots:
         QVERIFY2(wait >= 200 - kEarlyToleranceMs, qPrintable(QString::number(wait)));
         const qint64 twoWaits = m_card->arrival(10) - m_card->arrival(9);
         QVERIFY2(twoWaits >= 400 - kEarlyToleranceMs, qPrintable(QString::number(twoWaits)));
-        QVERIFY(m_dialogs.told.isEmpty());
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
     }
 
     void vanishingPortEndsTheUpload_data()
@@ -175,9 +168,9 @@ private slots:
         QVERIFY(server.listen());
         CardReader& card = network ? server.reader() : *m_card;
         if (network)
-            m_controller->typeText(GlobalList::Port, server.address());
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
-        QVERIFY(m_controller->send());
+            m_fixture->controller.typeText(GlobalList::Port, server.address());
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
+        QVERIFY(m_fixture->controller.send());
         QTRY_COMPARE_WITH_TIMEOUT(card.received().size(), kHelloSize, kTimeoutMs);
         if (network)
             card.hangUp();
@@ -186,12 +179,12 @@ private slots:
         QVERIFY(finished.wait(kTimeoutMs));
         QVERIFY(!finished.first().first().toBool());
         QVERIFY(!m_line->isOpen());
-        QVERIFY(!m_controller->transferInProgress());
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, "エラー発生");
-        QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineFailed());
+        QVERIFY(!m_fixture->controller.transferInProgress());
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, "エラー発生");
+        QCOMPARE(m_fixture->dialogs.told.first().text, LinkTexts::lineFailed());
         QVERIFY(
-            m_controller->transferStatus().startsWith("転送できませんでした：" + LinkTexts::lineFailed()));
+            m_fixture->controller.transferStatus().startsWith("転送できませんでした：" + LinkTexts::lineFailed()));
     }
 
     void missingPortSendsNothing_data()
@@ -210,20 +203,20 @@ private slots:
             QVERIFY(closed.listen());
             port = closed.address();
         }
-        m_controller->typeText(GlobalList::Port, port);
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
-        QVERIFY(m_controller->send());
+        m_fixture->controller.typeText(GlobalList::Port, port);
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
+        QVERIFY(m_fixture->controller.send());
         QVERIFY(!finished.isEmpty() || finished.wait(kTimeoutMs));
         QVERIFY(!finished.first().first().toBool());
         QVERIFY(!m_line->isOpen());
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, "警告");
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, "警告");
         // A network connection that was refused says so, not that a port is in use.
-        QCOMPARE(m_dialogs.told.first().text,
+        QCOMPARE(m_fixture->dialogs.told.first().text,
                  network ? LinkTexts::connectionRefused() : "接続端子がすでに使用中か、存在しません");
-        QVERIFY2(m_dialogs.told.first().detail.startsWith(network ? port
+        QVERIFY2(m_fixture->dialogs.told.first().detail.startsWith(network ? port
                                                                   : "COM2 (" + m_pty->missingPath() + ")\n"),
-                 qPrintable(m_dialogs.told.first().detail));
+                 qPrintable(m_fixture->dialogs.told.first().detail));
         QTest::qWait(100);
         QVERIFY(m_card->received().isEmpty());
     }
@@ -234,13 +227,13 @@ private slots:
         QSerialPort otherProgram;
         otherProgram.setPortName(m_pty->hostPath());
         QVERIFY(otherProgram.open(QIODevice::ReadWrite));
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
-        QVERIFY(m_controller->send());
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
+        QVERIFY(m_fixture->controller.send());
         QCOMPARE(finished.size(), 1);
         QVERIFY(!finished.first().first().toBool());
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, "警告");
-        QCOMPARE(m_dialogs.told.first().text, "接続端子がすでに使用中か、存在しません");
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, "警告");
+        QCOMPARE(m_fixture->dialogs.told.first().text, "接続端子がすでに使用中か、存在しません");
         QVERIFY(otherProgram.isOpen());
         QTest::qWait(100);
         QVERIFY(m_card->received().isEmpty());

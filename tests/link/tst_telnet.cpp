@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/comportserver.h"
-#include "dialogs/linktexts.h"
 #include "link/comportclient.h"
 #include "support/bytes.h"
+#include "texts/linktexts.h"
 
 #include <QTest>
 

@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/controller.h"
-#include "dialogs/linktexts.h"
 #include "support/bytes.h"
-#include "support/fakeclock.h"
-#include "support/fakedialogs.h"
-#include "support/fakeportcatalogue.h"
-#include "support/fakeserialline.h"
-#include "support/virtualtime.h"
+#include "support/controllerfixture.h"
+#include "texts/linktexts.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -34,14 +29,9 @@ class TestTransferCommands : public QObject {
     Q_OBJECT
 
 private:
-    FakeDialogs m_dialogs;
-    FakeSerialLine m_line;
-    FakePortCatalogue m_ports;
-    FakeClock m_clock;
-    VirtualTime m_time;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
 
-    Project& project() { return m_controller->project(); }
+    Project& project() { return m_fixture->controller.project(); }
 
     // Lengths set as the encoder leaves them, without painting.
     void setLengths(std::initializer_list<int> lengths)
@@ -54,44 +44,34 @@ private:
 
     void runToEnd(const std::function<bool()>& command, bool completes = true)
     {
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
         QVERIFY(command());
-        QVERIFY(m_line.isOpen());
+        QVERIFY(m_fixture->fakeLine.isOpen());
         QVERIFY(finished.wait(kExchangeTimeoutMs));
         QCOMPARE(finished.first().first().toBool(), completes);
-        QVERIFY(!m_line.isOpen());
+        QVERIFY(!m_fixture->fakeLine.isOpen());
     }
 
 private slots:
     void init()
     {
-        m_dialogs = FakeDialogs();
-        m_line.close();
-        m_line.written.clear();
-        m_line.queued = 0;
-        m_ports.devices = {{"COM1", "/dev/ttyS0"}, {"COM3", "/dev/ttyUSB0"}};
-        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock, &m_time);
-        m_controller->scanPorts();
-    }
-
-    void shortFormStillBuilds()
-    {
-        Controller controller(m_dialogs, m_line);
-        QVERIFY(!controller.transferInProgress());
+        m_fixture = std::make_unique<ControllerFixture>();
+        m_fixture->ports.devices = {{"COM1", "/dev/ttyS0"}, {"COM3", "/dev/ttyUSB0"}};
+        m_fixture->controller.scanPorts();
     }
 
     void scanSelectsTheHighestPortAboveCom2()
     {
         QCOMPARE(project().globals().port.items(), (QStringList{"COM1", "COM3"}));
         QCOMPARE(project().globals().port.text(), "COM3");
-        QCOMPARE(m_controller->portDevice(), "/dev/ttyUSB0");
+        QCOMPARE(m_fixture->controller.portDevice(), "/dev/ttyUSB0");
 
-        m_ports.devices = {{"COM1", "a"}, {"COM2", "b"}};
-        m_controller->scanPorts();
+        m_fixture->ports.devices = {{"COM1", "a"}, {"COM2", "b"}};
+        m_fixture->controller.scanPorts();
         QCOMPARE(project().globals().port.text(), "COM1");
 
-        m_ports.devices.clear();
-        m_controller->scanPorts();
+        m_fixture->ports.devices.clear();
+        m_fixture->controller.scanPorts();
         QVERIFY(project().globals().port.items().isEmpty());
         QCOMPARE(project().globals().port.text(), QString());
     }
@@ -101,32 +81,32 @@ private slots:
         // A port this user may not open is listed with the reason; the usual choice is among the
         // ports that open, or with none such among the others, so that the reason shows at once.
         const QString reason = "権限がないため開けません。";
-        m_ports.devices = {{"COM1", "/dev/ttyS0"}, {"COM4", "/dev/ttyUSB0"}};
-        m_ports.problems = {{"COM4", reason}};
-        m_controller->scanPorts();
+        m_fixture->ports.devices = {{"COM1", "/dev/ttyS0"}, {"COM4", "/dev/ttyUSB0"}};
+        m_fixture->ports.problems = {{"COM4", reason}};
+        m_fixture->controller.scanPorts();
         QCOMPARE(project().globals().port.items(), (QStringList{"COM1", "COM4"}));
         QCOMPARE(project().globals().port.text(), "COM1");
-        QCOMPARE(m_controller->portProblem("COM4"), reason);
-        QCOMPARE(m_controller->portProblem("COM1"), QString());
-        m_ports.devices.remove("COM1");
-        m_controller->scanPorts();
+        QCOMPARE(m_fixture->controller.portProblem("COM4"), reason);
+        QCOMPARE(m_fixture->controller.portProblem("COM1"), QString());
+        m_fixture->ports.devices.remove("COM1");
+        m_fixture->controller.scanPorts();
         QCOMPARE(project().globals().port.text(), "COM4");
 
         // An adapter plugged in later shows when the list is opened, the choice kept, and a
         // typed name of it works: every transfer looks again.
-        m_ports.devices.insert("COM7", "/dev/ttyUSB3");
-        m_controller->refreshPorts();
+        m_fixture->ports.devices.insert("COM7", "/dev/ttyUSB3");
+        m_fixture->controller.refreshPorts();
         QCOMPARE(project().globals().port.items(), (QStringList{"COM4", "COM7"}));
         QCOMPARE(project().globals().port.text(), "COM4");
-        QVERIFY(m_line.open()); // the port in use would look busy and drop out of the list
-        m_ports.devices.remove("COM7");
-        m_controller->refreshPorts();
+        QVERIFY(m_fixture->fakeLine.open()); // the port in use would look busy and drop out of the list
+        m_fixture->ports.devices.remove("COM7");
+        m_fixture->controller.refreshPorts();
         QCOMPARE(project().globals().port.items(), (QStringList{"COM4", "COM7"}));
-        m_line.close();
-        m_ports.devices.insert("COM9", "/dev/ttyUSB5");
-        m_controller->typeText(GlobalList::Port, "COM9");
-        QVERIFY(m_controller->readComSet());
-        QCOMPARE(m_line.portName, "/dev/ttyUSB5");
+        m_fixture->fakeLine.close();
+        m_fixture->ports.devices.insert("COM9", "/dev/ttyUSB5");
+        m_fixture->controller.typeText(GlobalList::Port, "COM9");
+        QVERIFY(m_fixture->controller.readComSet());
+        QCOMPARE(m_fixture->fakeLine.portName, "/dev/ttyUSB5");
         QVERIFY(project().globals().port.items().contains("COM9"));
 
         // Device paths and network addresses stand for themselves.
@@ -135,19 +115,19 @@ private slots:
         typed << "/dev/ttyACM0";
 #endif
         for (const QString& text : typed) {
-            m_controller->typeText(GlobalList::Port, text);
-            QVERIFY(m_controller->readComSet());
-            QCOMPARE(m_line.portName, text);
+            m_fixture->controller.typeText(GlobalList::Port, text);
+            QVERIFY(m_fixture->controller.readComSet());
+            QCOMPARE(m_fixture->fakeLine.portName, text);
         }
-        QVERIFY(m_dialogs.told.isEmpty());
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
     }
 
     void readComSetPointsTheLineAtTheDevice()
     {
-        QVERIFY(m_controller->readComSet());
-        QCOMPARE(m_line.portName, "/dev/ttyUSB0");
-        QVERIFY(!m_line.isOpen());
-        QVERIFY(m_dialogs.told.isEmpty());
+        QVERIFY(m_fixture->controller.readComSet());
+        QCOMPARE(m_fixture->fakeLine.portName, "/dev/ttyUSB0");
+        QVERIFY(!m_fixture->fakeLine.isOpen());
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
     }
 
     void readComSetRejectsOtherNames_data()
@@ -162,84 +142,84 @@ private slots:
     void readComSetRejectsOtherNames()
     {
         QFETCH(QString, name);
-        m_controller->typeText(GlobalList::Port, name);
-        m_line.portName = "untouched";
-        QVERIFY(!m_controller->readComSet());
-        QCOMPARE(m_line.portName, "untouched");
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, "エラー発生");
-        QCOMPARE(m_dialogs.told.first().text, "接続端子位地設定エラー!");
+        m_fixture->controller.typeText(GlobalList::Port, name);
+        m_fixture->fakeLine.portName = "untouched";
+        QVERIFY(!m_fixture->controller.readComSet());
+        QCOMPARE(m_fixture->fakeLine.portName, "untouched");
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, "エラー発生");
+        QCOMPARE(m_fixture->dialogs.told.first().text, "接続端子位地設定エラー!");
     }
 
     void badPortNameStopsBothCommands()
     {
         setLengths({16});
-        m_controller->typeText(GlobalList::Port, "com7");
-        QSignalSpy opened(&m_line, &SerialLine::openChanged);
-        QVERIFY(!m_controller->send());
-        QVERIFY(!m_controller->sendClock());
+        m_fixture->controller.typeText(GlobalList::Port, "com7");
+        QSignalSpy opened(&m_fixture->fakeLine, &SerialLine::openChanged);
+        QVERIFY(!m_fixture->controller.send());
+        QVERIFY(!m_fixture->controller.sendClock());
         QCOMPARE(opened.size(), 0);
-        QCOMPARE(m_dialogs.told.size(), 2);
-        QCOMPARE(m_dialogs.told.last().text, "接続端子位地設定エラー!");
+        QCOMPARE(m_fixture->dialogs.told.size(), 2);
+        QCOMPARE(m_fixture->dialogs.told.last().text, "接続端子位地設定エラー!");
     }
 
     void emptyProjectIsNotSentButTheClockIs()
     {
-        QSignalSpy opened(&m_line, &SerialLine::openChanged);
-        QVERIFY(!m_controller->send());
+        QSignalSpy opened(&m_fixture->fakeLine, &SerialLine::openChanged);
+        QVERIFY(!m_fixture->controller.send());
         QCOMPARE(opened.size(), 0);
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, "注意");
-        QCOMPARE(m_dialogs.told.first().text, "テキストなし! 転送しない!");
-        runToEnd([this] { return m_controller->sendClock(); });
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, "注意");
+        QCOMPARE(m_fixture->dialogs.told.first().text, "テキストなし! 転送しない!");
+        runToEnd([this] { return m_fixture->controller.sendClock(); });
 
         // A text typed but never adopted is the usual reason; the refusal says so.
-        m_controller->setMessageText(3, "SALE\r\n");
-        QVERIFY(!m_controller->send());
+        m_fixture->controller.setMessageText(3, "SALE\r\n");
+        QVERIFY(!m_fixture->controller.send());
         QCOMPARE(
-            m_dialogs.told.last().text,
+            m_fixture->dialogs.told.last().text,
             "テキストなし! 転送しない!\n入力したテキストは「テキスト採用」を押してから転送してください。");
     }
 
     void busyLineRefusesBothCommands()
     {
         setLengths({16});
-        QVERIFY(m_line.open());
-        QVERIFY(m_controller->transferInProgress());
-        QVERIFY(!m_controller->send());
-        QVERIFY(!m_controller->sendClock());
-        QCOMPARE(m_dialogs.told.size(), 2);
-        for (const FakeDialogs::Shown& shown : m_dialogs.told) {
+        QVERIFY(m_fixture->fakeLine.open());
+        QVERIFY(m_fixture->controller.transferInProgress());
+        QVERIFY(!m_fixture->controller.send());
+        QVERIFY(!m_fixture->controller.sendClock());
+        QCOMPARE(m_fixture->dialogs.told.size(), 2);
+        for (const FakeDialogs::Shown& shown : m_fixture->dialogs.told) {
             QCOMPARE(shown.title, "少待");
             QCOMPARE(shown.text, "現在転送中。");
         }
-        QVERIFY(m_line.written.isEmpty());
+        QVERIFY(m_fixture->fakeLine.written.isEmpty());
     }
 
     void clockSetSendsSixteenBytes()
     {
-        m_clock.time = QTime(7, 5, 9);
-        QSignalSpy progress(m_controller.get(), &Controller::progressBar2Changed);
-        const qint64 start = m_time.elapsedMs();
-        runToEnd([this] { return m_controller->sendClock(); });
-        QCOMPARE(m_time.elapsedMs() - start, 3 * 200);
-        QCOMPARE(m_line.written,
+        m_fixture->clock.time = QTime(7, 5, 9);
+        QSignalSpy progress(&m_fixture->controller, &Controller::clockProgressChanged);
+        const qint64 start = m_fixture->time.elapsedMs();
+        runToEnd([this] { return m_fixture->controller.sendClock(); });
+        QCOMPARE(m_fixture->time.elapsedMs() - start, 3 * 200);
+        QCOMPARE(m_fixture->fakeLine.written,
                  QByteArray("HelloC2") + bytes({0x09, 0x05, 0x07, 0x03, 0xE7, 0x07, 0x00, 0x13, 0x80}));
         QCOMPARE(progressOf(progress), (Progress{{4, 1}, {4, 2}, {4, 3}, {4, 4}, {4, 0}}));
-        QVERIFY(m_dialogs.told.isEmpty());
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
     }
 
     void clockSetReadsTheScheduleLast()
     {
-        QSignalSpy progress(m_controller.get(), &Controller::progressBar2Changed);
-        connect(m_controller.get(), &Controller::progressBar2Changed, this, [this](int, int value) {
+        QSignalSpy progress(&m_fixture->controller, &Controller::clockProgressChanged);
+        connect(&m_fixture->controller, &Controller::clockProgressChanged, this, [this](int, int value) {
             if (value == 3) {
-                m_controller->setCountdownDays("12");
-                m_controller->setWorkTimeEnabled(false);
+                m_fixture->controller.setCountdownDays("12");
+                m_fixture->controller.setWorkTimeEnabled(false);
             }
         });
-        runToEnd([this] { return m_controller->sendClock(); });
-        QCOMPARE(m_line.written.mid(10), bytes({0x00, 0x0C, 0x07, 0x00, 0x13, 0x00}));
+        runToEnd([this] { return m_fixture->controller.sendClock(); });
+        QCOMPARE(m_fixture->fakeLine.written.mid(10), bytes({0x00, 0x0C, 0x07, 0x00, 0x13, 0x00}));
     }
 
     void uploadOfTheWorkedExample()
@@ -249,10 +229,10 @@ private slots:
             for (int col = 0; col < 16; ++col)
                 project().dispData().set(col, row, 0, static_cast<std::uint8_t>(16 * row + col));
         }
-        QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
-        const qint64 start = m_time.elapsedMs();
-        runToEnd([this] { return m_controller->send(); });
-        QCOMPARE(m_time.elapsedMs() - start, 3 * 1000 + 300); // a line that takes its bytes at once
+        QSignalSpy progress(&m_fixture->controller, &Controller::uploadProgressChanged);
+        const qint64 start = m_fixture->time.elapsedMs();
+        runToEnd([this] { return m_fixture->controller.send(); });
+        QCOMPARE(m_fixture->time.elapsedMs() - start, 3 * 1000 + 300); // a line that takes its bytes at once
 
         QByteArray expected = "Hello32";
         expected +=
@@ -262,7 +242,7 @@ private slots:
             expected += bytes({0x00, 0x10, 0x00, 0x00});
         for (int i = 0; i < 256; ++i)
             expected.append(static_cast<char>(i));
-        QCOMPARE(m_line.written, expected);
+        QCOMPARE(m_fixture->fakeLine.written, expected);
 
         Progress steps{{19, 1}, {19, 2}, {19, 3}};
         for (int row = 0; row < 16; ++row)
@@ -274,72 +254,72 @@ private slots:
     void headerIsBuiltAfterTheHandshake()
     {
         setLengths({16});
-        connect(m_controller.get(), &Controller::progressBar1Changed, this, [this](int, int value) {
+        connect(&m_fixture->controller, &Controller::uploadProgressChanged, this, [this](int, int value) {
             if (value == 2) // a second into the handshake
-                m_controller->typeText(GlobalList::Brightness, "1");
+                m_fixture->controller.typeText(GlobalList::Brightness, "1");
         });
-        runToEnd([this] { return m_controller->send(); });
-        QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(kHeaderStart + 2)), 3);
+        runToEnd([this] { return m_fixture->controller.send(); });
+        QCOMPARE(static_cast<std::uint8_t>(m_fixture->fakeLine.written.at(kHeaderStart + 2)), 3);
     }
 
     void rowsAreReadWhenSentWithTheHeadersLengths()
     {
         setLengths({16});
-        connect(m_controller.get(), &Controller::progressBar1Changed, this, [this](int, int value) {
+        connect(&m_fixture->controller, &Controller::uploadProgressChanged, this, [this](int, int value) {
             if (value == 4 + 5) { // row 5 is next: new bytes, and a length the card was not told
                 project().dispData().set(0, 5, 0, 0xAB);
                 project().dispData().set(0, 4, 0, 0xCD);
                 project().setMsgLen(0, 40);
             }
         });
-        runToEnd([this] { return m_controller->send(); });
+        runToEnd([this] { return m_fixture->controller.send(); });
         const qsizetype rows = kHeaderStart + 95;
-        QCOMPARE(m_line.written.size(), rows + 16 * 16);
-        QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(rows + 4 * 16)), 0);
-        QCOMPARE(static_cast<std::uint8_t>(m_line.written.at(rows + 5 * 16)), 0xAB);
+        QCOMPARE(m_fixture->fakeLine.written.size(), rows + 16 * 16);
+        QCOMPARE(static_cast<std::uint8_t>(m_fixture->fakeLine.written.at(rows + 4 * 16)), 0);
+        QCOMPARE(static_cast<std::uint8_t>(m_fixture->fakeLine.written.at(rows + 5 * 16)), 0xAB);
     }
 
     void overfullUploadAsksAndKeepsTheProjectLengths()
     {
         setLengths({2047, 2047, 5});
-        QSignalSpy opened(&m_line, &SerialLine::openChanged);
-        QVERIFY(!m_controller->send()); // the operator answers No
+        QSignalSpy opened(&m_fixture->fakeLine, &SerialLine::openChanged);
+        QVERIFY(!m_fixture->controller.send()); // the operator answers No
         QCOMPARE(opened.size(), 0);
-        QCOMPARE(m_dialogs.questions.size(), 1);
-        QCOMPARE(m_dialogs.questions.first().title, "警告");
-        QCOMPARE(m_dialogs.questions.first().text, "表示データがカードのメモリに入りきりません。\n"
+        QCOMPARE(m_fixture->dialogs.questions.size(), 1);
+        QCOMPARE(m_fixture->dialogs.questions.first().title, "警告");
+        QCOMPARE(m_fixture->dialogs.questions.first().text, "表示データがカードのメモリに入りきりません。\n"
                                                    "短く切られる表示：表示 1\n"
                                                    "送られない表示：表示 2\n"
                                                    "このまま転送しますか？");
 
         // Going on sends exactly what fits, as the card has always been sent.
-        m_dialogs.yesNoAnswers = {true, true};
-        runToEnd([this] { return m_controller->send(); });
-        const QByteArray header = m_line.written.mid(kHeaderStart, 95);
+        m_fixture->dialogs.yesNoAnswers = {true, true};
+        runToEnd([this] { return m_fixture->controller.send(); });
+        const QByteArray header = m_fixture->fakeLine.written.mid(kHeaderStart, 95);
         QCOMPARE(header.mid(5, 2), bytes({0x0E, 0x00}));
         QCOMPARE(header.mid(33, 2), bytes({0x07, 0xFF}));
         QCOMPARE(header.mid(37, 2), bytes({0x06, 0x01}));
         QCOMPARE(header.mid(41, 2), bytes({0x00, 0x00}));
-        QCOMPARE(m_line.written.size(), 7 + 95 + 16 * 3584);
+        QCOMPARE(m_fixture->fakeLine.written.size(), 7 + 95 + 16 * 3584);
         QCOMPARE(project().msgLen()[1], 2047);
         QCOMPARE(project().msgLen()[2], 5);
 
         // A later 32-dot upload still offers the card everything the messages hold.
-        m_line.written.clear();
-        m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
-        runToEnd([this] { return m_controller->send(); });
-        QCOMPARE(m_line.written.mid(kHeaderStart + 33, 2), bytes({0x07, 0x00})); // 1792
-        QCOMPARE(m_line.written.size(), 7 + 95 + 32 * 1792);
+        m_fixture->fakeLine.written.clear();
+        m_fixture->controller.chooseEntry(GlobalList::ScreenHeight, 1);
+        runToEnd([this] { return m_fixture->controller.send(); });
+        QCOMPARE(m_fixture->fakeLine.written.mid(kHeaderStart + 33, 2), bytes({0x07, 0x00})); // 1792
+        QCOMPARE(m_fixture->fakeLine.written.size(), 7 + 95 + 32 * 1792);
     }
 
     void singleAlternationBoxIsNoGroup()
     {
         setLengths({16});
-        m_controller->setAltTicked(4, true);
-        m_controller->findAltGroup();
+        m_fixture->controller.setAltTicked(4, true);
+        m_fixture->controller.findAltGroup();
         QCOMPARE(project().altMsgNum(), 1);
-        runToEnd([this] { return m_controller->send(); });
-        QCOMPARE(m_line.written.mid(kHeaderStart + 3, 2), bytes({0, 0}));
+        runToEnd([this] { return m_fixture->controller.send(); });
+        QCOMPARE(m_fixture->fakeLine.written.mid(kHeaderStart + 3, 2), bytes({0, 0}));
         QCOMPARE(project().altBeginMsg(), 0);
         QCOMPARE(project().altMsgNum(), 0);
     }
@@ -347,80 +327,80 @@ private slots:
     void alternationGroupIsSent()
     {
         setLengths({16});
-        m_controller->setAltTicked(2, true);
-        m_controller->setAltTicked(3, true);
-        runToEnd([this] { return m_controller->send(); });
-        QCOMPARE(m_line.written.mid(kHeaderStart + 3, 2), bytes({2, 2}));
+        m_fixture->controller.setAltTicked(2, true);
+        m_fixture->controller.setAltTicked(3, true);
+        runToEnd([this] { return m_fixture->controller.send(); });
+        QCOMPARE(m_fixture->fakeLine.written.mid(kHeaderStart + 3, 2), bytes({2, 2}));
     }
 
     void secondTransferWhileBusyIsRefused()
     {
         setLengths({16});
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
-        QVERIFY(m_controller->send());
-        QVERIFY(!m_controller->send());
-        QVERIFY(!m_controller->sendClock());
-        QCOMPARE(m_dialogs.told.size(), 2);
-        QCOMPARE(m_dialogs.told.first().text, "現在転送中。");
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
+        QVERIFY(m_fixture->controller.send());
+        QVERIFY(!m_fixture->controller.send());
+        QVERIFY(!m_fixture->controller.sendClock());
+        QCOMPARE(m_fixture->dialogs.told.size(), 2);
+        QCOMPARE(m_fixture->dialogs.told.first().text, "現在転送中。");
         QVERIFY(finished.wait(kExchangeTimeoutMs));
         QVERIFY(finished.first().first().toBool());
-        QCOMPARE(m_line.written.size(), 7 + 95 + 16 * 16);
+        QCOMPARE(m_fixture->fakeLine.written.size(), 7 + 95 + 16 * 16);
     }
 
     void stalledLineGivesUp()
     {
-        m_line.queued = 100;
-        const qint64 start = m_time.elapsedMs();
-        runToEnd([this] { return m_controller->sendClock(); }, false);
+        m_fixture->fakeLine.queued = 100;
+        const qint64 start = m_fixture->time.elapsedMs();
+        runToEnd([this] { return m_fixture->controller.sendClock(); }, false);
         // The time frame went out but never left: the schedule never follows.
-        QCOMPARE(m_line.written.size(), 10);
-        QVERIFY(m_time.elapsedMs() - start >= 2000);
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, "エラー発生");
-        QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineStalled());
-        QCOMPARE(m_dialogs.told.first().detail, "COM3 (/dev/ttyUSB0)");
-        QCOMPARE(m_controller->transferStatus(),
+        QCOMPARE(m_fixture->fakeLine.written.size(), 10);
+        QVERIFY(m_fixture->time.elapsedMs() - start >= 2000);
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, "エラー発生");
+        QCOMPARE(m_fixture->dialogs.told.first().text, LinkTexts::lineStalled());
+        QCOMPARE(m_fixture->dialogs.told.first().detail, "COM3 (/dev/ttyUSB0)");
+        QCOMPARE(m_fixture->controller.transferStatus(),
                  "時計を設定できませんでした：" + LinkTexts::lineStalled() + "（2.3 秒）");
     }
 
     void brokenLineStopsTheUpload()
     {
         setLengths({16});
-        connect(m_controller.get(), &Controller::progressBar1Changed, this, [this](int, int value) {
+        connect(&m_fixture->controller, &Controller::uploadProgressChanged, this, [this](int, int value) {
             if (value == 2)
-                emit m_line.failed("device gone");
+                emit m_fixture->fakeLine.failed("device gone");
         });
-        const qint64 start = m_time.elapsedMs();
-        runToEnd([this] { return m_controller->send(); }, false);
-        QVERIFY(m_time.elapsedMs() - start < 2000);
-        QCOMPARE(m_line.written, QByteArray("Hello32"));
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, "エラー発生");
-        QCOMPARE(m_dialogs.told.first().text, LinkTexts::lineFailed());
+        const qint64 start = m_fixture->time.elapsedMs();
+        runToEnd([this] { return m_fixture->controller.send(); }, false);
+        QVERIFY(m_fixture->time.elapsedMs() - start < 2000);
+        QCOMPARE(m_fixture->fakeLine.written, QByteArray("Hello32"));
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, "エラー発生");
+        QCOMPARE(m_fixture->dialogs.told.first().text, LinkTexts::lineFailed());
     }
 
     void abortClosesTheLineAtOnce()
     {
         setLengths({16});
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
-        QVERIFY(m_controller->send());
-        m_controller->abortTransfer();
-        QVERIFY(!m_controller->transferInProgress());
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
+        QVERIFY(m_fixture->controller.send());
+        m_fixture->controller.abortTransfer();
+        QVERIFY(!m_fixture->controller.transferInProgress());
         QVERIFY(finished.wait(1000));
         QVERIFY(!finished.first().first().toBool());
-        QCOMPARE(m_line.written, QByteArray("Hello32"));
-        QVERIFY(m_dialogs.told.isEmpty());
+        QCOMPARE(m_fixture->fakeLine.written, QByteArray("Hello32"));
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
 
         // The line is free again for the next command.
-        runToEnd([this] { return m_controller->sendClock(); });
+        runToEnd([this] { return m_fixture->controller.sendClock(); });
     }
 
     void statusTellsTheTimeLeftAndHowItEnded()
     {
         setLengths({16});
-        QSignalSpy status(m_controller.get(), &Controller::transferStatusChanged);
-        runToEnd([this] { return m_controller->send(); });
-        runToEnd([this] { return m_controller->sendClock(); });
+        QSignalSpy status(&m_fixture->controller, &Controller::transferStatusChanged);
+        runToEnd([this] { return m_fixture->controller.send(); });
+        runToEnd([this] { return m_fixture->controller.sendClock(); });
         QStringList texts;
         for (const QList<QVariant>& change : status)
             texts << change.first().toString();
@@ -450,20 +430,20 @@ private slots:
             QSKIP("device paths are Unix's");
 #endif
         setLengths({16});
-        runToEnd([this] { return m_controller->send(); });
-        m_controller->typeText(GlobalList::Port, second);
-        const qint64 start = m_time.elapsedMs();
-        runToEnd([this] { return m_controller->sendClock(); });
-        QCOMPARE(m_time.elapsedMs() - start, clockSetMs);
-        QVERIFY(m_line.written.endsWith(bytes({0x00, 0x13, 0x80})));
+        runToEnd([this] { return m_fixture->controller.send(); });
+        m_fixture->controller.typeText(GlobalList::Port, second);
+        const qint64 start = m_fixture->time.elapsedMs();
+        runToEnd([this] { return m_fixture->controller.sendClock(); });
+        QCOMPARE(m_fixture->time.elapsedMs() - start, clockSetMs);
+        QVERIFY(m_fixture->fakeLine.written.endsWith(bytes({0x00, 0x13, 0x80})));
     }
 
     void clockDisplay()
     {
-        m_clock.time = QTime(7, 5, 59);
-        QCOMPARE(m_controller->timeText(), "07:05");
-        m_clock.time = QTime(23, 59, 0);
-        QCOMPARE(m_controller->timeText(), "23:59");
+        m_fixture->clock.time = QTime(7, 5, 59);
+        QCOMPARE(m_fixture->controller.timeText(), "07:05");
+        m_fixture->clock.time = QTime(23, 59, 0);
+        QCOMPARE(m_fixture->controller.timeText(), "23:59");
     }
 };
 

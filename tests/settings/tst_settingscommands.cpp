@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/controller.h"
-#include "dialogs/settingstexts.h"
 #include "settings/profiledocument.h"
 #include "settings/projectfile.h"
-#include "support/fakedialogs.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
+#include "support/goldenproject.h"
+#include "texts/settingstexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,22 +62,18 @@ class TestSettingsCommands : public QObject {
     Q_OBJECT
 
 private:
-    FakeDialogs m_dialogs;
-    FakeSerialLine m_line;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
     std::unique_ptr<QTemporaryDir> m_dir;
 
-    Controller& controller() { return *m_controller; }
-    Project& project() { return m_controller->project(); }
+    Controller& controller() { return m_fixture->controller; }
+    SettingsCommands& settings() { return m_fixture->settings; }
+    Project& project() { return m_fixture->controller.project(); }
     QString temp(const QString& name) const { return m_dir->filePath(name); }
 
     // A copy of the golden pair, so that tests may save over it.
-    QString goldenCopy(const QString& base = QStringLiteral("windows"))
+    QString goldenCopy(const QString& base = QStringLiteral("windows")) const
     {
-        const QString ini = temp(base + QStringLiteral(".ini"));
-        writeFile(ini, readFile(testData(QStringLiteral("windows.ini"))));
-        writeFile(temp(base + QStringLiteral(".bin")), readFile(testData(QStringLiteral("windows.bin"))));
-        return ini;
+        return copyGoldenProject(m_dir->path(), base);
     }
 
     // A pair whose settings file holds the given lines and whose display data are dark.
@@ -106,23 +101,22 @@ private:
 private slots:
     void init()
     {
-        m_dialogs = FakeDialogs();
-        m_controller = std::make_unique<Controller>(m_dialogs, m_line);
+        m_fixture = std::make_unique<ControllerFixture>();
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
     void cleanup()
     {
-        if (m_line.isOpen())
-            m_line.close();
+        if (m_fixture->fakeLine.isOpen())
+            m_fixture->fakeLine.close();
     }
 
     void saveWritesBothFilesAndClearsModified()
     {
         drawSomething();
         QVERIFY(project().modified());
-        QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
-        QVERIFY(controller().saveTo(temp(QStringLiteral("shop.ini"))));
+        QSignalSpy progress(&m_fixture->settings, &SettingsCommands::progressChanged);
+        QVERIFY(settings().saveTo(temp(QStringLiteral("shop.ini"))));
         QVERIFY(!project().modified());
         QCOMPARE(project().fileLabel(), QStringLiteral("shop"));
         const QByteArray data = readFile(temp(QStringLiteral("shop.bin")));
@@ -140,13 +134,13 @@ private slots:
 
     void saveCommandAsksForThePath()
     {
-        m_dialogs.savePaths << temp(QStringLiteral("asked"));
-        QVERIFY(controller().save());
-        QCOMPARE(m_dialogs.saveFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
+        m_fixture->dialogs.savePaths << temp(QStringLiteral("asked"));
+        QVERIFY(settings().save());
+        QCOMPARE(m_fixture->dialogs.saveFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
         QVERIFY(QFile::exists(temp(QStringLiteral("asked.ini"))));
         QVERIFY(QFile::exists(temp(QStringLiteral("asked.bin"))));
         project().setModified(true);
-        QVERIFY(!controller().save()); // cancelled
+        QVERIFY(!settings().save()); // cancelled
         QVERIFY(project().modified());
     }
 
@@ -166,13 +160,13 @@ private slots:
         controller().setWorkTimeEnabled(false);
         controller().setStartMinutes(5);
         const QString path = temp(QStringLiteral("trip.ini"));
-        QVERIFY(controller().saveTo(path));
+        QVERIFY(settings().saveTo(path));
         const Snapshot saved(controller());
         const auto lengths = project().msgLen();
 
         QSignalSpy painted(&controller().images(), &MessageImages::imageChanged);
         QSignalSpy data(&project(), &Project::displayDataChanged);
-        QVERIFY(controller().loadFrom(path));
+        QVERIFY(settings().loadFrom(path));
         QCOMPARE(painted.size(), 0);
         // The width and message 0's show mode re-encode message 0, as an operator's choice would.
         QCOMPARE(data.size(), 2);
@@ -186,9 +180,9 @@ private slots:
     void goldenFileLoadsItsValues()
     {
         controller().selectTab(5);
-        QSignalSpy progress(m_controller.get(), &Controller::progressBar1Changed);
-        QVERIFY(controller().loadFrom(goldenCopy()));
-        QVERIFY(m_dialogs.told.isEmpty());
+        QSignalSpy progress(&m_fixture->settings, &SettingsCommands::progressChanged);
+        QVERIFY(settings().loadFrom(goldenCopy()));
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
         QCOMPARE(project().globals().screenWidth.text(), QStringLiteral("32"));
         QCOMPARE(project().globals().screenHeight.text(), QStringLiteral("32"));
         const MessageSettings& first = project().message(0);
@@ -233,7 +227,7 @@ private slots:
         controller().selectTab(4);
         controller().encodeMessage();
         controller().selectTab(0);
-        QVERIFY(controller().loadFrom(goldenCopy()));
+        QVERIFY(settings().loadFrom(goldenCopy()));
         const MessageCanvas& canvas = controller().images().canvas(4);
         for (const int x : {16, 18, 21, 23})
             QCOMPARE(canvas.pixel(x, 7), MessageCanvas::kRed);
@@ -245,8 +239,8 @@ private slots:
     void savingOverTheGoldenFileKeepsEveryByte()
     {
         const QString path = goldenCopy();
-        QVERIFY(controller().loadFrom(path));
-        QVERIFY(controller().saveTo(path));
+        QVERIFY(settings().loadFrom(path));
+        QVERIFY(settings().saveTo(path));
         QCOMPARE(readFile(path), readFile(testData(QStringLiteral("windows.ini"))));
         QCOMPARE(readFile(temp(QStringLiteral("windows.bin"))),
                  readFile(testData(QStringLiteral("windows.bin"))));
@@ -254,7 +248,7 @@ private slots:
 
     void fileWithoutKeysLoadsTheFileDefaults()
     {
-        QVERIFY(controller().loadFrom(pairWith(QByteArray())));
+        QVERIFY(settings().loadFrom(pairWith(QByteArray())));
         QCOMPARE(project().globals().screenWidth.text(), QStringLiteral("20"));
         QCOMPARE(project().globals().screenHeight.text(), QStringLiteral("16"));
         QCOMPARE(project().message(9).text, QStringLiteral("Message9"));
@@ -281,12 +275,12 @@ private slots:
         QDir(m_dir->path()).mkdir(QStringLiteral("folder.bin"));
         QDir(m_dir->path()).mkdir(QStringLiteral("taken.ini"));
         project().setModified(true);
-        QVERIFY(!controller().saveTo(temp(name)));
+        QVERIFY(!settings().saveTo(temp(name)));
         QVERIFY(project().modified());
         QVERIFY(project().fileLabel().isEmpty());
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, QStringLiteral("警告"));
-        QVERIFY(m_dialogs.told.first().text.contains(QStringLiteral("書き込めません")));
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, QStringLiteral("警告"));
+        QVERIFY(m_fixture->dialogs.told.first().text.contains(QStringLiteral("書き込めません")));
     }
 
     void writeProtectedFileIsNotReplaced()
@@ -296,7 +290,7 @@ private slots:
         if (QFileInfo(path).isWritable())
             QSKIP("running with rights that ignore write protection");
         project().setModified(true);
-        QVERIFY(!controller().saveTo(path));
+        QVERIFY(!settings().saveTo(path));
         QVERIFY(project().modified());
         QCOMPARE(readFile(path), readFile(testData(QStringLiteral("windows.ini"))));
     }
@@ -343,13 +337,13 @@ private slots:
         const QByteArray dataBefore = readFile(data);
         const Snapshot before(controller());
 
-        QVERIFY(!controller().loadFrom(ini));
+        QVERIFY(!settings().loadFrom(ini));
         QVERIFY(Snapshot(controller()) == before);
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, QStringLiteral("警告"));
-        QCOMPARE(m_dialogs.told.first().text,
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, QStringLiteral("警告"));
+        QCOMPARE(m_fixture->dialogs.told.first().text,
                  text.isEmpty() ? SettingsTexts::settingsMissing(QDir::toNativeSeparators(ini)) : text);
-        QVERIFY(m_dialogs.told.first().detail.startsWith(QDir::toNativeSeparators(temp(culprit))));
+        QVERIFY(m_fixture->dialogs.told.first().detail.startsWith(QDir::toNativeSeparators(temp(culprit))));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), filesBefore);
         QCOMPARE(readFile(data), dataBefore);
     }
@@ -361,8 +355,8 @@ private slots:
         const QByteArray wide = QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)
                                     .encode(QStringLiteral("[Screen Width]\r\nByteNumbers=7\r\n"));
         writeFile(ini, wide);
-        QVERIFY(!controller().saveTo(ini));
-        QCOMPARE(m_dialogs.told.first().text, SettingsTexts::settingsForm(QStringLiteral("UTF-16")));
+        QVERIFY(!settings().saveTo(ini));
+        QCOMPARE(m_fixture->dialogs.told.first().text, SettingsTexts::settingsForm(QStringLiteral("UTF-16")));
         QCOMPARE(readFile(ini), wide);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("wide.ini")});
     }
@@ -381,27 +375,27 @@ private slots:
         QFETCH(QString, savePath);
         drawSomething();
         const Snapshot before(controller());
-        m_dialogs.yesNoCancelAnswers << answer;
+        m_fixture->dialogs.yesNoCancelAnswers << answer;
         if (!savePath.isEmpty())
-            m_dialogs.savePaths << temp(savePath);
-        m_dialogs.openPaths << goldenCopy();
-        controller().load();
-        QCOMPARE(m_dialogs.questions.size(), 1);
-        QCOMPARE(m_dialogs.questions.first().text,
+            m_fixture->dialogs.savePaths << temp(savePath);
+        m_fixture->dialogs.openPaths << goldenCopy();
+        settings().load();
+        QCOMPARE(m_fixture->dialogs.questions.size(), 1);
+        QCOMPARE(m_fixture->dialogs.questions.first().text,
                  QStringLiteral("設定内容が変更されています。保存しますか？"));
-        QCOMPARE(m_dialogs.questions.first().title, QStringLiteral("警告"));
-        QVERIFY(m_dialogs.openFilters.isEmpty());
-        QCOMPARE(m_dialogs.saveFilters.size(), answer == Dialogs::Answer::Yes ? 1 : 0);
+        QCOMPARE(m_fixture->dialogs.questions.first().title, QStringLiteral("警告"));
+        QVERIFY(m_fixture->dialogs.openFilters.isEmpty());
+        QCOMPARE(m_fixture->dialogs.saveFilters.size(), answer == Dialogs::Answer::Yes ? 1 : 0);
         QVERIFY(Snapshot(controller()) == before);
     }
 
     void yesWithASaveGoesOnToLoad()
     {
         drawSomething();
-        m_dialogs.yesNoCancelAnswers << Dialogs::Answer::Yes;
-        m_dialogs.savePaths << temp(QStringLiteral("kept.ini"));
-        m_dialogs.openPaths << goldenCopy();
-        controller().load();
+        m_fixture->dialogs.yesNoCancelAnswers << Dialogs::Answer::Yes;
+        m_fixture->dialogs.savePaths << temp(QStringLiteral("kept.ini"));
+        m_fixture->dialogs.openPaths << goldenCopy();
+        settings().load();
         QVERIFY(QFile::exists(temp(QStringLiteral("kept.bin"))));
         QCOMPARE(project().fileLabel(), QStringLiteral("windows"));
     }
@@ -409,36 +403,36 @@ private slots:
     void noLoadsWithoutSaving()
     {
         drawSomething();
-        m_dialogs.yesNoCancelAnswers << Dialogs::Answer::No;
-        m_dialogs.openPaths << goldenCopy();
-        controller().load();
-        QCOMPARE(m_dialogs.questions.size(), 1);
-        QVERIFY(m_dialogs.saveFilters.isEmpty());
+        m_fixture->dialogs.yesNoCancelAnswers << Dialogs::Answer::No;
+        m_fixture->dialogs.openPaths << goldenCopy();
+        settings().load();
+        QCOMPARE(m_fixture->dialogs.questions.size(), 1);
+        QVERIFY(m_fixture->dialogs.saveFilters.isEmpty());
         QCOMPARE(project().fileLabel(), QStringLiteral("windows"));
-        QCOMPARE(m_dialogs.openFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
+        QCOMPARE(m_fixture->dialogs.openFilters, QStringList{QStringLiteral("設定ファイルを(*.ini)|*.ini")});
     }
 
     void loadIsRefusedDuringATransferAfterTheQuestion()
     {
         project().setModified(true);
-        m_dialogs.yesNoCancelAnswers << Dialogs::Answer::No;
-        QVERIFY(m_line.open());
-        m_dialogs.openPaths << goldenCopy();
-        controller().load();
-        QCOMPARE(m_dialogs.questions.size(), 1);
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().title, QStringLiteral("少待"));
-        QCOMPARE(m_dialogs.told.first().text, QStringLiteral("現在転送中。"));
-        QVERIFY(m_dialogs.openFilters.isEmpty());
-        QVERIFY(!controller().loadFrom(goldenCopy()));
+        m_fixture->dialogs.yesNoCancelAnswers << Dialogs::Answer::No;
+        QVERIFY(m_fixture->fakeLine.open());
+        m_fixture->dialogs.openPaths << goldenCopy();
+        settings().load();
+        QCOMPARE(m_fixture->dialogs.questions.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().title, QStringLiteral("少待"));
+        QCOMPARE(m_fixture->dialogs.told.first().text, QStringLiteral("現在転送中。"));
+        QVERIFY(m_fixture->dialogs.openFilters.isEmpty());
+        QVERIFY(!settings().loadFrom(goldenCopy()));
         QVERIFY(project().fileLabel().isEmpty());
     }
 
     void cancelledOpenDialogLoadsNothing()
     {
         const Snapshot before(controller());
-        controller().load();
-        QCOMPARE(m_dialogs.openFilters.size(), 1);
+        settings().load();
+        QCOMPARE(m_fixture->dialogs.openFilters.size(), 1);
         QVERIFY(Snapshot(controller()) == before);
     }
 
@@ -447,21 +441,21 @@ private slots:
         controller().setMessageText(3, QStringLiteral("上\r\n下"));
         controller().setMessageText(6, QStringLiteral("😀"));
         const QString path = temp(QStringLiteral("loss.ini"));
-        QVERIFY(controller().saveTo(path));
-        QCOMPARE(m_dialogs.told.size(), 1);
-        const QString told = m_dialogs.told.first().text;
+        QVERIFY(settings().saveTo(path));
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        const QString told = m_fixture->dialogs.told.first().text;
         QVERIFY(told.contains(SettingsTexts::cutAtLineBreak() + QStringLiteral("表示 3")));
         QVERIFY(told.contains(SettingsTexts::unencodable() + QStringLiteral("表示 6")));
         const ProfileDocument document(readFile(path));
         QCOMPARE(document.value("MessageText", "Message3Text"), std::optional<QByteArray>("\x8f\xe3"));
         QCOMPARE(document.value("MessageText", "Message6Text"), std::optional<QByteArray>("?"));
-        QVERIFY(controller().loadFrom(path));
+        QVERIFY(settings().loadFrom(path));
         QCOMPARE(project().message(3).text, QStringLiteral("上"));
     }
 
     void valuesOutOfRangeLoadSensibly_data()
     {
-        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QByteArray>("lines");
         QTest::addColumn<std::function<bool(const Project&)>>("check");
         using F = std::function<bool(const Project&)>;
         QTest::newRow("width beyond its list")
@@ -508,15 +502,15 @@ private slots:
     // Saved again, such a value keeps its bytes while nobody changes that setting, as texts do.
     void valuesOutOfRangeLoadSensibly()
     {
-        QFETCH(QByteArray, settings);
+        QFETCH(QByteArray, lines);
         QFETCH(std::function<bool(const Project&)>, check);
-        QVERIFY(controller().loadFrom(pairWith(settings)));
+        QVERIFY(settings().loadFrom(pairWith(lines)));
         QVERIFY(check(project()));
         QVERIFY(!project().modified());
         controller().setMessageText(0, QStringLiteral("changed"));
         const QString again = temp(QStringLiteral("again.ini"));
-        QVERIFY(controller().saveTo(again));
-        for (const QByteArray& line : settings.split('\n')) {
+        QVERIFY(settings().saveTo(again));
+        for (const QByteArray& line : lines.split('\n')) {
             if (line.contains('='))
                 QVERIFY2(readFile(again).contains(line + '\n'), line.constData());
         }
@@ -542,26 +536,24 @@ private slots:
         QFETCH(QString, saved);
         QFETCH(QString, held);
         const QString ini = goldenCopy();
-        QVERIFY(controller().loadFrom(ini));
-        FakeDialogs otherDialogs;
-        FakeSerialLine otherLine;
-        Controller other(otherDialogs, otherLine);
-        QVERIFY(other.loadFrom(ini));
-        other.setMessageText(1, QStringLiteral("theirs"));
-        QVERIFY(other.saveTo(ini));
+        QVERIFY(settings().loadFrom(ini));
+        ControllerFixture other;
+        QVERIFY(other.settings.loadFrom(ini));
+        other.controller.setMessageText(1, QStringLiteral("theirs"));
+        QVERIFY(other.settings.saveTo(ini));
 
         controller().setMessageText(1, QStringLiteral("ours"));
-        m_dialogs.yesNoCancelAnswers = {answer};
-        QCOMPARE(controller().saveTo(ini), answer == Dialogs::Answer::Yes);
-        QCOMPARE(m_dialogs.questions.size(), 1);
-        QCOMPARE(m_dialogs.questions.first().text, SettingsTexts::changedElsewhere());
+        m_fixture->dialogs.yesNoCancelAnswers = {answer};
+        QCOMPARE(settings().saveTo(ini), answer == Dialogs::Answer::Yes);
+        QCOMPARE(m_fixture->dialogs.questions.size(), 1);
+        QCOMPARE(m_fixture->dialogs.questions.first().text, SettingsTexts::changedElsewhere());
         QCOMPARE(ProjectFile::read(ProfileDocument(readFile(ini))).messages[1].text, saved);
         QCOMPARE(project().message(1).text, held);
         QCOMPARE(project().modified(), answer == Dialogs::Answer::Cancel);
         if (answer != Dialogs::Answer::Cancel) {
             // Now the files are as this project knows them: a save asks nothing.
-            QVERIFY(controller().saveTo(ini));
-            QCOMPARE(m_dialogs.questions.size(), 1);
+            QVERIFY(settings().saveTo(ini));
+            QCOMPARE(m_fixture->dialogs.questions.size(), 1);
         }
     }
 
@@ -576,7 +568,7 @@ private slots:
         data[DisplayData::offset(2, 7, 4)] = '\x80';
         const QString ini = pairWith(QByteArray());
         writeFile(temp(QStringLiteral("made.bin")), data + QByteArray(100, '\x7f'));
-        QVERIFY(controller().loadFrom(ini));
+        QVERIFY(settings().loadFrom(ini));
         const MessageCanvas& first = controller().images().canvas(0);
         QCOMPARE(first.pixel(0, 0), MessageCanvas::kRed);
         QCOMPARE(first.pixel(7, 0), MessageCanvas::kBlack);
@@ -584,7 +576,7 @@ private slots:
         QCOMPARE(first.pixel(15, 1), MessageCanvas::kRed);
         QCOMPARE(controller().images().canvas(4).pixel(16, 7), MessageCanvas::kRed);
         QCOMPARE(project().msgLen()[0], 2);
-        QVERIFY(controller().saveTo(temp(QStringLiteral("again.ini"))));
+        QVERIFY(settings().saveTo(temp(QStringLiteral("again.ini"))));
         QVERIFY(readFile(temp(QStringLiteral("again.bin"))) == data);
     }
 
@@ -593,8 +585,8 @@ private slots:
     void unchangedValuesKeepTheirBytes()
     {
         const QString ini = goldenCopy();
-        QVERIFY(controller().loadFrom(ini));
-        QVERIFY(controller().saveTo(temp(QStringLiteral("full.ini"))));
+        QVERIFY(settings().loadFrom(ini));
+        QVERIFY(settings().saveTo(temp(QStringLiteral("full.ini"))));
         const QList<std::pair<QByteArray, QByteArray>> foreign = {
             {"Message1Text=Message1", "Message1Text=\x80\xa0\xfd\xfe\xff"},
             {"Message4Text=Message4", "Message4Text=\x82 a\x82"},
@@ -607,16 +599,16 @@ private slots:
             bytes.replace(bytes.indexOf(from), from.size(), to);
         }
         writeFile(ini, bytes);
-        QVERIFY(controller().loadFrom(ini));
+        QVERIFY(settings().loadFrom(ini));
         controller().setMessageText(0, QStringLiteral("本日〜"));
         for (const QString& name : {QStringLiteral("windows.ini"), QStringLiteral("copy.ini")}) {
-            QVERIFY(controller().saveTo(temp(name)));
+            QVERIFY(settings().saveTo(temp(name)));
             QByteArray expected = bytes;
             const qsizetype at = expected.indexOf("Message0Text=") + 13;
             expected.replace(at, expected.indexOf('\r', at) - at, "\x96\x7b\x93\xfa\x81\x60");
             QCOMPARE(readFile(temp(name)), expected);
         }
-        QVERIFY(m_dialogs.told.isEmpty());
+        QVERIFY(m_fixture->dialogs.told.isEmpty());
     }
 
     void namesWithoutTheirOwnDataFileAreRefused_data()
@@ -628,11 +620,11 @@ private slots:
     void namesWithoutTheirOwnDataFileAreRefused()
     {
         QFETCH(QString, name);
-        QVERIFY(!controller().saveTo(temp(name)));
-        QCOMPARE(m_dialogs.told.first().text, SettingsTexts::namesUnpaired());
+        QVERIFY(!settings().saveTo(temp(name)));
+        QCOMPARE(m_fixture->dialogs.told.first().text, SettingsTexts::namesUnpaired());
         QVERIFY(QDir(m_dir->path()).entryList(QDir::Files).isEmpty());
         QVERIFY(!QFile::exists(m_dir->path() + QStringLiteral("bin")));
-        QVERIFY(!controller().loadFrom(temp(name)));
+        QVERIFY(!settings().loadFrom(temp(name)));
     }
 };
 

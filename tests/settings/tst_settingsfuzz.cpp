@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/controller.h"
 #include "model/textnumbers.h"
 #include "settings/profiledocument.h"
 #include "settings/projectfile.h"
-#include "support/fakedialogs.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
 #include "support/fuzzbudget.h"
 
 #include <QElapsedTimer>
@@ -123,9 +121,9 @@ private slots:
 
     void loaderSurvivesMutatedFiles()
     {
-        FakeDialogs dialogs;
-        FakeSerialLine line;
-        Controller controller(dialogs, line);
+        ControllerFixture fixture;
+        const Controller& controller = fixture.controller;
+        SettingsCommands& settings = fixture.settings;
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString ini = dir.filePath(QStringLiteral("fuzz.ini"));
@@ -135,16 +133,16 @@ private slots:
         clock.start();
         int runs = 0;
         while (clock.elapsed() < FuzzBudget::budgetMs()) {
-            QFile settings(ini);
-            QVERIFY(settings.open(QIODevice::WriteOnly));
-            settings.write(mutate(m_golden));
-            settings.close();
+            QFile file(ini);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(mutate(m_golden));
+            file.close();
             QFile data(bin);
             QVERIFY(data.open(QIODevice::WriteOnly));
             data.write(randomBytes(below(8) == 0 ? below(kDispDataSize) : kDispDataSize));
             data.close();
 
-            const bool loaded = controller.loadFrom(ini);
+            const bool loaded = settings.loadFrom(ini);
             const Project& project = controller.project();
             QVERIFY(isMessageIndex(project.curMsg()));
             if (loaded)
@@ -152,8 +150,8 @@ private slots:
             // The project stays usable: it saves, and what it saved loads back unchanged, values
             // out of their range kept as the file had them.
             const ProjectFile before = adjustsAsDrawn(ProjectFile::capture(project));
-            QVERIFY(controller.saveTo(saved));
-            QVERIFY(controller.loadFrom(saved));
+            QVERIFY(settings.saveTo(saved));
+            QVERIFY(settings.loadFrom(saved));
             QCOMPARE(adjustsAsDrawn(ProjectFile::capture(project)), before);
             ++runs;
         }

@@ -1,11 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/controller.h"
 #include "imaging/usagegauge.h"
-#include "support/fakeclock.h"
-#include "support/fakedialogs.h"
-#include "support/fakeportcatalogue.h"
-#include "support/fakeserialline.h"
-#include "support/virtualtime.h"
+#include "support/controllerfixture.h"
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
 #include "ui/widgetdialogs.h"
@@ -31,15 +26,10 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private:
-    FakeDialogs m_dialogs;
-    FakeSerialLine m_line;
-    FakePortCatalogue m_ports;
-    FakeClock m_clock;
-    VirtualTime m_time;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
     std::unique_ptr<MainWindow> m_window;
 
-    Project& project() { return m_controller->project(); }
+    Project& project() { return m_fixture->controller.project(); }
 
     template <typename T = QWidget> T* find(const QString& name)
     {
@@ -61,15 +51,11 @@ private:
 private slots:
     void init()
     {
-        m_dialogs = FakeDialogs();
-        if (m_line.isOpen())
-            m_line.close();
-        m_ports.devices = {{"COM1", "/dev/ttyUSB0"}, {"COM3", "/dev/ttyUSB1"}};
-        m_clock.time = QTime(9, 41, 30);
-        m_ports.problems.clear();
-        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock, &m_time);
-        m_window = std::make_unique<MainWindow>(*m_controller);
-        m_controller->startUp();
+        m_fixture = std::make_unique<ControllerFixture>();
+        m_fixture->ports.devices = {{"COM1", "/dev/ttyUSB0"}, {"COM3", "/dev/ttyUSB1"}};
+        m_fixture->clock.time = QTime(9, 41, 30);
+        m_window = std::make_unique<MainWindow>(m_fixture->controller, m_fixture->settings);
+        m_fixture->controller.startUp();
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -77,7 +63,7 @@ private slots:
     void cleanup()
     {
         m_window.reset();
-        m_controller.reset();
+        m_fixture.reset();
     }
 
     void titleAndFixedSize()
@@ -111,15 +97,21 @@ private slots:
         QCOMPARE(tabs->tabText(tab), caption);
     }
 
-    void startUpValues_data()
+    // Every control as the window starts, read from one window: the table only looks.
+    void startUpValues()
     {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QByteArray>("property");
-        QTest::addColumn<QVariant>("expected");
-        QTest::addColumn<int>("page"); // the tab that shows the control
-        const auto row = [](const QString& control, const char* property, const QVariant& expected, int page = 0) {
-            QTest::newRow(qPrintable(control + u'.' + QLatin1String(property)))
-                << control << QByteArray(property) << expected << page;
+        int checked = 0;
+        // page: the tab that shows the control, chosen first since a page is built when first shown.
+        const auto row = [&](const QString& control, const char* property, const QVariant& expected, int page = 0) {
+            clickTab(page);
+            const QString name = control + u'.' + QLatin1String(property);
+            QWidget* widget = find(control);
+            QVERIFY2(widget, qUtf8Printable(name));
+            const QVariant actual = widget->property(property);
+            QVERIFY2(actual.isValid(), qUtf8Printable(name));
+            QVERIFY2(actual.toString() == expected.toString(),
+                     qUtf8Printable(name + QStringLiteral(": ") + actual.toString()));
+            ++checked;
         };
         row("LabFile", "text", QString());
         row("ComScrW", "currentText", "16");
@@ -191,19 +183,7 @@ private slots:
             row("Label2_" + i, "text", "移動速度", m);
             row("Label6_" + i, "text", "表示位置調整", m);
         }
-    }
-    void startUpValues()
-    {
-        QFETCH(QString, control);
-        QFETCH(QByteArray, property);
-        QFETCH(QVariant, expected);
-        QFETCH(int, page);
-        clickTab(page);
-        QWidget* widget = find(control);
-        QVERIFY(widget);
-        const QVariant actual = widget->property(property.constData());
-        QVERIFY2(actual.isValid(), property.constData());
-        QCOMPARE(actual.toString(), expected.toString());
+        QVERIFY(checked > 0);
     }
 
     void startUpStateOfTheProject()
@@ -259,7 +239,7 @@ private slots:
         tabs->setCurrentIndex(16);
         QCOMPARE(spy.size(), 0);
         QCOMPARE(tabs->currentIndex(), 15);
-        QCOMPARE(m_controller->selectedTab(), 15);
+        QCOMPARE(m_fixture->controller.selectedTab(), 15);
         QVERIFY(find("Frame1_15")->isVisible());
     }
 
@@ -315,12 +295,12 @@ private slots:
     {
         clickTab(1);
         QSignalSpy spy(&project(), &Project::messageChanged);
-        m_controller->setMessageText(1, QStringLiteral("A\r\nB"));
+        m_fixture->controller.setMessageText(1, QStringLiteral("A\r\nB"));
         QCOMPARE(find<QPlainTextEdit>("TxtBox1")->toPlainText(), QStringLiteral("A\nB"));
         QCOMPARE(spy.size(), 1);
-        m_controller->chooseEntry(1, MessageList::Speed, 7);
+        m_fixture->controller.chooseEntry(1, MessageList::Speed, 7);
         QCOMPARE(find<QComboBox>("MovSpeed1")->currentText(), QStringLiteral("8"));
-        m_controller->setWorkTimeEnabled(false);
+        m_fixture->controller.setWorkTimeEnabled(false);
         QVERIFY(!find<QCheckBox>("ChkWEn")->isChecked());
         project().setFileLabel(QStringLiteral("shop"));
         QCOMPARE(find<QLabel>("LabFile")->text(), QStringLiteral("shop"));
@@ -495,7 +475,7 @@ private slots:
         // Pages 3 and 4 are built before the change, page 5 after it.
         clickTab(4);
         clickTab(3);
-        m_controller->setAltTicked(3, true);
+        m_fixture->controller.setAltTicked(3, true);
         QVERIFY(find<QCheckBox>("ChkAlt3")->isChecked());
         QVERIFY(find("ChkAlt4")->isEnabled());
         QVERIFY(!find("ChkAlt3")->isVisible());
@@ -503,12 +483,17 @@ private slots:
         QVERIFY(!find("ChkAlt5")->isEnabled());
     }
 
+    // The bar under the global settings shows an upload, a save and a load; the other one the
+    // clock set.
     void progressBarsFollowTheController()
     {
-        emit m_controller->progressBar1Changed(19, 5);
+        emit m_fixture->controller.uploadProgressChanged(19, 5);
         QCOMPARE(find<QProgressBar>("ProgressBar1")->maximum(), 19);
         QCOMPARE(find<QProgressBar>("ProgressBar1")->value(), 5);
-        emit m_controller->progressBar2Changed(4, 2);
+        emit m_fixture->settings.progressChanged(7, 3);
+        QCOMPARE(find<QProgressBar>("ProgressBar1")->maximum(), 7);
+        QCOMPARE(find<QProgressBar>("ProgressBar1")->value(), 3);
+        emit m_fixture->controller.clockProgressChanged(4, 2);
         QCOMPARE(find<QProgressBar>("ProgressBar2")->value(), 2);
     }
 
@@ -574,15 +559,15 @@ private slots:
         QFETCH(bool, closes);
         QTemporaryDir dir;
         if (saveChosen)
-            m_dialogs.savePaths << dir.filePath("closing.ini");
+            m_fixture->dialogs.savePaths << dir.filePath("closing.ini");
         if (busy)
-            QVERIFY(m_line.open());
+            QVERIFY(m_fixture->fakeLine.open());
         project().setModified(modified);
-        m_dialogs.yesNoAnswers = transferAnswer;
-        m_dialogs.yesNoCancelAnswers = saveAnswer;
+        m_fixture->dialogs.yesNoAnswers = transferAnswer;
+        m_fixture->dialogs.yesNoCancelAnswers = saveAnswer;
         QCOMPARE(m_window->close(), closes);
         QStringList asked;
-        for (const FakeDialogs::Shown& shown : m_dialogs.questions) {
+        for (const FakeDialogs::Shown& shown : m_fixture->dialogs.questions) {
             QCOMPARE(shown.title, QStringLiteral("警告"));
             asked << shown.text;
         }
@@ -608,8 +593,9 @@ private slots:
         QFETCH(QString, reply);
         QFETCH(bool, kept);
         WidgetDialogs dialogs;
-        Controller controller(dialogs, m_line, m_ports, m_clock);
-        MainWindow window(controller);
+        Controller controller(dialogs, m_fixture->fakeLine, m_fixture->ports, m_fixture->clock);
+        SettingsCommands settings(controller, dialogs);
+        MainWindow window(controller, settings);
         dialogs.setParent(&window);
         controller.startUp();
         window.show();
@@ -643,8 +629,8 @@ private slots:
     void closingKeepsTheWindowWhenTheSaveFails()
     {
         project().setModified(true);
-        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::Yes};
-        m_dialogs.savePaths << QStringLiteral("/nonexistent-folder/shop.ini");
+        m_fixture->dialogs.yesNoCancelAnswers = {Dialogs::Answer::Yes};
+        m_fixture->dialogs.savePaths << QStringLiteral("/nonexistent-folder/shop.ini");
         QVERIFY(!m_window->close());
         QVERIFY(m_window->isVisible());
         QVERIFY(project().modified());
@@ -687,9 +673,9 @@ private slots:
         find<QCheckBox>("ChkWEn")->click();
         find<QScrollBar>("VScETime")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 
-        m_dialogs.savePaths << path;
+        m_fixture->dialogs.savePaths << path;
         find<QPushButton>("CmdSave")->click();
-        QCOMPARE(m_dialogs.saveFilters, QStringList{"設定ファイルを(*.ini)|*.ini"});
+        QCOMPARE(m_fixture->dialogs.saveFilters, QStringList{"設定ファイルを(*.ini)|*.ini"});
         QVERIFY(!project().modified());
         QCOMPARE(find<QLabel>("LabFile")->text(), QStringLiteral("shop"));
 
@@ -712,11 +698,11 @@ private slots:
         QTest::keyClick(clock, Qt::Key_Up);
         clickTab(5);
 
-        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
-        m_dialogs.openPaths << path;
+        m_fixture->dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
+        m_fixture->dialogs.openPaths << path;
         find<QPushButton>("CmdLoad")->click();
-        QCOMPARE(m_dialogs.questions.size(), 1);
-        QCOMPARE(m_dialogs.questions.first().text,
+        QCOMPARE(m_fixture->dialogs.questions.size(), 1);
+        QCOMPARE(m_fixture->dialogs.questions.first().text,
                  QStringLiteral("設定内容が変更されています。保存しますか？"));
 
         QCOMPARE(project().curMsg(), 5);
@@ -756,17 +742,18 @@ private slots:
 
     void clockDisplayTicksEverySecond()
     {
+        // The start-up text until the first tick, then the clock's time at each tick: one tick is
+        // waited for.
         auto* clock = find<QLineEdit>("TxtTime");
         QCOMPARE(clock->text(), QStringLiteral("12:00"));
-        QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("09:41"), 2000);
-        m_clock.time = QTime(23, 5, 59);
+        m_fixture->clock.time = QTime(23, 5, 59);
         QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("23:05"), 2000);
     }
 
     void portWithoutPermissionShowsWhyAndTheListLooksAgain()
     {
-        m_ports.problems = {{"COM3", QStringLiteral("権限がないため開けません。")}};
-        m_ports.devices.insert("COM5", "/dev/ttyUSB2");
+        m_fixture->ports.problems = {{"COM3", QStringLiteral("権限がないため開けません。")}};
+        m_fixture->ports.devices.insert("COM5", "/dev/ttyUSB2");
         auto* ports = find<QComboBox>("ComSele");
         ports->showPopup(); // opening the list looks at the machine's ports again
         ports->hidePopup();
@@ -787,12 +774,12 @@ private slots:
             project().setMsgLen(m, 2047);
         project().setGauge({}, 1);
         find<QPushButton>("CmdSend")->click();
-        QCOMPARE(m_dialogs.questions.size(), 1);
-        QVERIFY(m_dialogs.questions.first().text.contains(QStringLiteral("短く切られる表示：表示 1\n")));
-        QVERIFY(m_dialogs.questions.first().text.contains(QStringLiteral("送られない表示：表示 2\n")));
-        QVERIFY(!m_line.isOpen());
+        QCOMPARE(m_fixture->dialogs.questions.size(), 1);
+        QVERIFY(m_fixture->dialogs.questions.first().text.contains(QStringLiteral("短く切られる表示：表示 1\n")));
+        QVERIFY(m_fixture->dialogs.questions.first().text.contains(QStringLiteral("送られない表示：表示 2\n")));
+        QVERIFY(!m_fixture->fakeLine.isOpen());
 
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
         find<QPushButton>("CmdSendClk")->click();
         QVERIFY(finished.wait());
         QCOMPARE(find<QLabel>("LabStatus")->text(), QStringLiteral("時計の設定完了（0.6 秒）"));
@@ -801,36 +788,36 @@ private slots:
     void emptyProjectIsNotSent()
     {
         find<QPushButton>("CmdSend")->click();
-        QCOMPARE(m_dialogs.told.size(), 1);
-        QCOMPARE(m_dialogs.told.first().text, QStringLiteral("テキストなし! 転送しない!"));
-        QVERIFY(!m_line.isOpen());
+        QCOMPARE(m_fixture->dialogs.told.size(), 1);
+        QCOMPARE(m_fixture->dialogs.told.first().text, QStringLiteral("テキストなし! 転送しない!"));
+        QVERIFY(!m_fixture->fakeLine.isOpen());
     }
 
     void clockSetButtonStartsTheExchangeOnce()
     {
         auto* button = find<QPushButton>("CmdSendClk");
         button->click();
-        QVERIFY(m_line.isOpen());
-        QCOMPARE(m_line.portName, QStringLiteral("/dev/ttyUSB1"));
+        QVERIFY(m_fixture->fakeLine.isOpen());
+        QCOMPARE(m_fixture->fakeLine.portName, QStringLiteral("/dev/ttyUSB1"));
         button->click();
         find<QPushButton>("CmdSend")->click();
-        QCOMPARE(m_dialogs.told.size(), 2);
-        for (const FakeDialogs::Shown& shown : m_dialogs.told) {
+        QCOMPARE(m_fixture->dialogs.told.size(), 2);
+        for (const FakeDialogs::Shown& shown : m_fixture->dialogs.told) {
             QCOMPARE(shown.title, QStringLiteral("少待"));
             QCOMPARE(shown.text, QStringLiteral("現在転送中。"));
         }
-        QSignalSpy finished(m_controller.get(), &Controller::transferFinished);
-        m_controller->abortTransfer();
+        QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
+        m_fixture->controller.abortTransfer();
         QVERIFY(finished.wait());
-        QVERIFY(!m_line.isOpen());
+        QVERIFY(!m_fixture->fakeLine.isOpen());
     }
 
     void closingDuringATransferReleasesThePort()
     {
-        QVERIFY(m_line.open());
-        m_dialogs.yesNoAnswers = {true};
+        QVERIFY(m_fixture->fakeLine.open());
+        m_fixture->dialogs.yesNoAnswers = {true};
         QVERIFY(m_window->close());
-        QVERIFY(!m_line.isOpen());
+        QVERIFY(!m_fixture->fakeLine.isOpen());
     }
 
     void adoptingWorksOnThePageShowing()
@@ -859,17 +846,17 @@ private slots:
         const QString in = dir.filePath("in.bmp");
         QVERIFY(picture.save(in));
         clickTab(6);
-        m_dialogs.openPaths << in;
+        m_fixture->dialogs.openPaths << in;
         find<QPushButton>("CmdLdPic")->click();
-        QCOMPARE(m_dialogs.openFilters,
+        QCOMPARE(m_fixture->dialogs.openFilters,
                  QStringList{"Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png"});
         QCOMPARE(project().msgLen()[6], 13);
         QVERIFY(project().modified());
 
         const QString out = dir.filePath("out.bmp");
-        m_dialogs.savePaths << out;
+        m_fixture->dialogs.savePaths << out;
         find<QPushButton>("CmdSvPic")->click();
-        QCOMPARE(m_dialogs.saveFilters, QStringList{"Picture(*.bmp)|*.bmp"});
+        QCOMPARE(m_fixture->dialogs.saveFilters, QStringList{"Picture(*.bmp)|*.bmp"});
         QCOMPARE(QImage(out).size(), QSize(16376, 32));
         QCOMPARE(QImage(out).pixel(99, 15) & 0xFFFFFFu, 0xFF0000u);
     }
@@ -885,7 +872,7 @@ private slots:
         picture.setPixel(10, 20, qRgb(0xFF, 0x80, 0));
         QVERIFY(picture.save(dir.filePath("colour.bmp")));
         clickTab(6);
-        QVERIFY(m_controller->importPictureFrom(dir.filePath("colour.bmp")));
+        QVERIFY(m_fixture->controller.importPictureFrom(dir.filePath("colour.bmp")));
 
         const auto at = [this](int x, int y) {
             return find("Picture1_6")->grab().toImage().pixel(x + 2, y + 2) & 0xFFFFFFu;
@@ -902,11 +889,11 @@ private slots:
         QVERIFY(veiledDark != 0x000000u && qRed(veiledDark) == qBlue(veiledDark));
         QVERIFY(qRed(veiledLit) > qGreen(veiledLit) && veiledLit != 0xFF0000u);
 
-        m_controller->chooseEntry(GlobalList::ScreenHeight, 1);
-        m_controller->chooseEntry(GlobalList::ScreenWidth, 15); // 64 bytes
+        m_fixture->controller.chooseEntry(GlobalList::ScreenHeight, 1);
+        m_fixture->controller.chooseEntry(GlobalList::ScreenWidth, 15); // 64 bytes
         QCOMPARE(at(60, 16), 0x000000u);
         QCOMPARE(at(512, 5), frame);
-        QVERIFY(m_controller->exportPictureTo(dir.filePath("out.bmp")));
+        QVERIFY(m_fixture->controller.exportPictureTo(dir.filePath("out.bmp")));
         QCOMPARE(QImage(dir.filePath("out.bmp")).pixel(30, 5) & 0xFFFFFFu, 0x0000FFu);
     }
 
@@ -933,9 +920,9 @@ private slots:
     void exitButtonAsksTheWindowToClose()
     {
         project().setModified(true);
-        m_dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
+        m_fixture->dialogs.yesNoCancelAnswers = {Dialogs::Answer::No};
         find<QPushButton>("CmdExit")->click();
-        QCOMPARE(m_dialogs.questions.size(), 1);
+        QCOMPARE(m_fixture->dialogs.questions.size(), 1);
         QVERIFY(!m_window->isVisible());
     }
 };

@@ -2,13 +2,9 @@
 #include "card/cardframes.h"
 #include "card/ledpainter.h"
 #include "card/signplayer.h"
-#include "controller/controller.h"
 #include "imaging/messagecanvas.h"
 #include "link/uploadestimate.h"
-#include "support/fakeclock.h"
-#include "support/fakedialogs.h"
-#include "support/fakeportcatalogue.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
 #include "ui/ledview.h"
 #include "ui/signview.h"
 
@@ -35,18 +31,15 @@ class TestSignView : public QObject {
     Q_OBJECT
 
 private:
-    FakeDialogs m_dialogs;
-    FakeSerialLine m_line;
-    FakePortCatalogue m_ports;
-    FakeClock m_clock;
     QTemporaryDir m_dir;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<ControllerFixture> m_fixture;
     std::unique_ptr<SignView> m_view;
 
     [[nodiscard]] SignFrame playersFrame(qint64 ms) const
     {
-        return SignPlayer::frame(CardFrames::memoryOf(m_controller->project()), m_controller->selectedTab(),
-                                 {ms, {m_clock.time, 0}});
+        const Controller& controller = m_fixture->controller;
+        return SignPlayer::frame(CardFrames::memoryOf(controller.project()), controller.selectedTab(),
+                                 {ms, {m_fixture->clock.time, 0}});
     }
     [[nodiscard]] QString label(const char* name) const
     {
@@ -56,16 +49,16 @@ private:
 private slots:
     void init()
     {
-        m_clock.time = QTime(9, 41, 30);
-        m_controller = std::make_unique<Controller>(m_dialogs, m_line, m_ports, m_clock);
-        m_controller->startUp();
-        m_controller->adoptText();
-        m_view = std::make_unique<SignView>(*m_controller, nullptr);
+        m_fixture = std::make_unique<ControllerFixture>();
+        m_fixture->clock.time = QTime(9, 41, 30);
+        m_fixture->controller.startUp();
+        m_fixture->controller.adoptText();
+        m_view = std::make_unique<SignView>(m_fixture->controller, nullptr);
     }
     void cleanup()
     {
         m_view.reset();
-        m_controller.reset();
+        m_fixture.reset();
     }
 
     void playsThePlayersFrameDrawnByTheLedPainter()
@@ -115,7 +108,7 @@ private slots:
         QFETCH(Change, change);
         m_view->playAt(kPlayMs);
         const SignFrame before = m_view->frame();
-        change(*m_controller, m_dir.path());
+        change(m_fixture->controller, m_dir.path());
         m_view->playAt(kPlayMs);
         QVERIFY(m_view->frame() != before);
         QCOMPARE(m_view->frame(), playersFrame(kPlayMs));
@@ -126,18 +119,18 @@ private slots:
     void showsTheUploadTimeAndWhetherTheProjectFits()
     {
         m_view->playAt(0);
-        const UploadEstimate fitting = UploadEstimate::of(m_controller->project());
+        const UploadEstimate fitting = UploadEstimate::of(m_fixture->controller.project());
         QVERIFY(label("LabUploadTime").contains(QString::number(fitting.seconds, 'f', 1)));
         QVERIFY(label("LabFit").startsWith(QStringLiteral("カードに収まります")));
 
         // Two messages of the whole canvas width, 2 x 2047 byte columns, where a row holds 3584.
         for (int m = 0; m < 2; ++m) {
-            m_controller->images().canvas(m).setPixel(kCanvasWidth - 1, 0, MessageCanvas::kRed);
-            m_controller->project().setCurMsg(m);
-            m_controller->encodeMessage();
+            m_fixture->controller.images().canvas(m).setPixel(kCanvasWidth - 1, 0, MessageCanvas::kRed);
+            m_fixture->controller.project().setCurMsg(m);
+            m_fixture->controller.encodeMessage();
         }
         m_view->playAt(0);
-        const UploadEstimate over = UploadEstimate::of(m_controller->project());
+        const UploadEstimate over = UploadEstimate::of(m_fixture->controller.project());
         QVERIFY(over.seconds > fitting.seconds);
         QVERIFY(label("LabUploadTime").contains(QString::number(over.seconds, 'f', 1)));
         QVERIFY(label("LabFit").startsWith(QStringLiteral("カードに収まりません: 510 バイト超過")));
@@ -148,7 +141,7 @@ private slots:
         const auto* dark = m_view->findChild<QLabel*>(QStringLiteral("LabDark"));
         m_view->playAt(kPlayMs);
         QVERIFY(!dark->isVisibleTo(m_view.get()));
-        m_clock.time = QTime(19, 0);
+        m_fixture->clock.time = QTime(19, 0);
         m_view->playAt(kPlayMs);
         QVERIFY(dark->isVisibleTo(m_view.get()));
         QVERIFY(dark->text().contains(QStringLiteral("07:00〜19:00")));

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/controller.h"
 #include "link/cardreader.h"
 #include "link/ptypair.h"
 #include "link/serialportline.h"
-#include "support/fakeclock.h"
-#include "support/fakedialogs.h"
-#include "support/fakeportcatalogue.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
 
@@ -68,14 +64,13 @@ private slots:
         SKIP_WITHOUT_SOCAT();
         PtyPair pty;
         QVERIFY2(pty.start(), "socat did not make the pseudo-terminals");
-        FakeDialogs dialogs;
-        FakePortCatalogue ports;
-        ports.devices = {{"COM1", pty.hostPath()}};
-        FakeClock clock;
-        clock.time = QTime(10, 14, 0);
         SerialPortLine line;
-        Controller controller(dialogs, line, ports, clock);
-        MainWindow window(controller);
+        ControllerFixture fixture(line);
+        fixture.ports.devices = {{"COM1", pty.hostPath()}};
+        fixture.clock.time = QTime(10, 14, 0);
+        Controller& controller = fixture.controller;
+        FakeDialogs& dialogs = fixture.dialogs;
+        MainWindow window(controller, fixture.settings);
         controller.startUp();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -100,9 +95,8 @@ private slots:
         find<QPushButton>(window, "CmdUpText")->click();
 
         // The same job done headless gives the display data the window must have made.
-        FakeDialogs otherDialogs;
-        FakeSerialLine otherLine;
-        Controller reference(otherDialogs, otherLine, ports, clock);
+        ControllerFixture headless;
+        Controller& reference = headless.controller;
         reference.selectTab(2);
         reference.setMessageText(2, QStringLiteral("SALE 50%"));
         reference.setFontName(2, QStringLiteral("IPAGothic"));
@@ -121,7 +115,7 @@ private slots:
         QVERIFY(controller.transferInProgress());
 
         // The window keeps working while the card is fed.
-        clock.time = QTime(10, 15, 0);
+        fixture.clock.time = QTime(10, 15, 0);
         QTRY_COMPARE_WITH_TIMEOUT(find<QLineEdit>(window, "TxtTime")->text(), QStringLiteral("10:15"), 2500);
         QVERIFY(controller.transferInProgress());
         send->click();

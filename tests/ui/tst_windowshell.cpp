@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/controller.h"
-#include "dialogs/language.h"
-#include "support/fakeclock.h"
-#include "support/fakedialogs.h"
-#include "support/fakeportcatalogue.h"
-#include "support/fakeserialline.h"
+#include "support/controllerfixture.h"
+#include "support/goldenproject.h"
+#include "texts/language.h"
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"
 #include "ui/recentplaces.h"
@@ -34,20 +31,17 @@ namespace {
 
 // One window with what the program gives it: a session over a settings store of its own.
 struct Desktop {
-    FakeDialogs dialogs;
-    FakeSerialLine line;
-    FakePortCatalogue ports;
-    FakeClock clock;
+    ControllerFixture fixture;
+    FakeDialogs& dialogs = fixture.dialogs;
     QSettings store;
     RecentPlaces places{store};
-    Controller controller{dialogs, line, ports, clock};
-    ProjectSession session{controller, dialogs, places};
-    MainWindow window{controller, &session};
+    ProjectSession session{fixture.settings, dialogs, places};
+    MainWindow window{fixture.controller, fixture.settings, &session};
 
     explicit Desktop(const QString& storePath)
         : store(storePath, QSettings::IniFormat)
     {
-        controller.startUp();
+        fixture.controller.startUp();
     }
 };
 
@@ -60,16 +54,7 @@ private:
     QTemporaryDir m_dir;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    QString copyOfGolden(const QString& name)
-    {
-        for (const char* suffix : {"ini", "bin"}) {
-            const QString target = path(QStringLiteral("%1.%2").arg(name, QLatin1String(suffix)));
-            QFile::remove(target);
-            QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target);
-            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        }
-        return path(name + QStringLiteral(".ini"));
-    }
+    QString copyOfGolden(const QString& name) { return copyGoldenProject(m_dir.path(), name); }
 
 private slots:
     void initTestCase()
@@ -178,7 +163,7 @@ private slots:
         QCOMPARE(second.dialogs.told[0].detail, QDir::toNativeSeparators(shop));
 
         // Once the first window has moved on, the project is free.
-        QVERIFY(first.controller.saveTo(path(QStringLiteral("elsewhere.ini"))));
+        QVERIFY(first.fixture.settings.saveTo(path(QStringLiteral("elsewhere.ini"))));
         second.session.open(shop);
         QCOMPARE(second.dialogs.told.size(), 1);
     }
@@ -193,7 +178,7 @@ private slots:
 
         QTest::keyClick(&desktop.window, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(tabs->currentIndex(), 1);
-        QCOMPARE(desktop.controller.selectedTab(), 1);
+        QCOMPARE(desktop.fixture.controller.selectedTab(), 1);
         QTest::keyClick(&desktop.window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QTest::keyClick(&desktop.window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(tabs->currentIndex(), 15);
@@ -202,7 +187,7 @@ private slots:
         auto* text = desktop.window.findChild<QPlainTextEdit*>(QStringLiteral("TxtBox15"));
         text->setFocus();
         QTest::keyClick(text, Qt::Key_Return, Qt::ControlModifier);
-        QTRY_VERIFY(desktop.controller.project().msgLen()[15] > 0);
+        QTRY_VERIFY(desktop.fixture.controller.project().msgLen()[15] > 0);
         QCOMPARE(text->toPlainText(), QStringLiteral("Message15\n"));
 
         // The adopted text is unsaved work: the load first offers to save it, and No goes on.
@@ -246,8 +231,8 @@ private slots:
         QCOMPARE(mode->currentText(), "Move left");
         QCOMPARE(mode->itemText(7), "Animation");
         mode->setEditText(QStringLiteral("Stack"));
-        QCOMPARE(desktop.controller.project().message(0).mode.text(), QStringLiteral("積み重ね"));
-        QCOMPARE(desktop.controller.project().message(0).mode.index(), 5);
+        QCOMPARE(desktop.fixture.controller.project().message(0).mode.text(), QStringLiteral("積み重ね"));
+        QCOMPARE(desktop.fixture.controller.project().message(0).mode.index(), 5);
 
         QSignalSpy chosen(&desktop.window, &MainWindow::languageChosen);
         auto* menu = desktop.window.findChild<QMenu*>(QStringLiteral("MnuLanguage"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sendertools.h"
 
+#include "ctl/ctlcommand.h"
 #include "model/limits.h"
 
 #include <QDir>
@@ -10,16 +11,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
+#include <QTextStream>
 
 namespace SenderTools {
-
-namespace {
-
-constexpr int kRunMs = 120000;
-constexpr int kRows16 = 16;
-
-} // namespace
 
 QByteArray contentsOf(const QString& path)
 {
@@ -27,27 +21,24 @@ QByteArray contentsOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-Run ctl(const QProcessEnvironment& environment, const QStringList& arguments)
+Run ctl(const QStringList& arguments)
 {
-    QProcess process;
-    process.setProcessEnvironment(environment);
+    Run run;
+    QTextStream output(&run.output);
+    QTextStream errors(&run.error);
+    CtlCommand command(output, errors);
     QElapsedTimer elapsed;
     elapsed.start();
-    process.start(QStringLiteral(P10SIGNCTL), arguments);
-    if (!process.waitForFinished(kRunMs)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError()), elapsed.elapsed()};
+    run.status = command.run(QStringList{QStringLiteral("p10signctl")} + arguments);
+    run.ms = elapsed.elapsed();
+    return run;
 }
 
-QString makeProject(const QProcessEnvironment& environment, const QString& folder, int widthBytes)
+QString makeProject(const QString& folder, int widthBytes, int heightDots)
 {
-    QImage picture(widthBytes * kPixelsPerByte, kRows16, QImage::Format_RGB32);
+    QImage picture(widthBytes * kPixelsPerByte, heightDots, QImage::Format_RGB32);
     picture.fill(Qt::black);
-    for (int row = 0; row < kRows16; ++row) {
+    for (int row = 0; row < heightDots; ++row) {
         for (int column = 0; column < widthBytes; ++column) {
             // The last column lit whole, so the message is as long as the picture.
             const int value = column == widthBytes - 1 ? 0xFF : (column * 7 + row * 13) & 0xFF;
@@ -58,12 +49,13 @@ QString makeProject(const QProcessEnvironment& environment, const QString& folde
         }
     }
     const QString bmp = QDir(folder).filePath(QStringLiteral("pattern.bmp"));
-    const QString project = QDir(folder).filePath(QStringLiteral("pattern%1.ini").arg(widthBytes));
+    const QString project =
+        QDir(folder).filePath(QStringLiteral("pattern%1x%2.ini").arg(widthBytes).arg(heightDots));
     if (!picture.save(bmp) ||
-        ctl(environment, {QStringLiteral("set"), project, QStringLiteral("--height"), QStringLiteral("16")})
+        ctl({QStringLiteral("set"), project, QStringLiteral("--height"), QString::number(heightDots)})
                 .status != 0 ||
-        ctl(environment, {QStringLiteral("import"), project, QStringLiteral("--message"), QStringLiteral("0"),
-                          QStringLiteral("--picture"), bmp})
+        ctl({QStringLiteral("import"), project, QStringLiteral("--message"), QStringLiteral("0"),
+             QStringLiteral("--picture"), bmp})
                 .status != 0)
         return {};
     return project;
@@ -75,9 +67,10 @@ QString memoryDifference(const QString& cardJson, const QString& project)
     const QByteArray data = contentsOf(project.chopped(3) + QStringLiteral("bin"));
     const QJsonArray rows = card[QStringLiteral("rows")].toArray();
     const int length = card[QStringLiteral("messages")].toArray().at(0)[QStringLiteral("length")].toInt();
-    if (card[QStringLiteral("screen")][QStringLiteral("heightDots")].toInt() != kRows16 || length == 0)
+    const int heightDots = card[QStringLiteral("screen")][QStringLiteral("heightDots")].toInt();
+    if (rows.size() < heightDots || length == 0)
         return QStringLiteral("%1 rows of %2 bytes").arg(rows.size()).arg(length);
-    for (int row = 0; row < kRows16; ++row) {
+    for (int row = 0; row < heightDots; ++row) {
         const QByteArray sent = data.mid(qsizetype(row) * kColumns, length).toHex();
         const QByteArray held = rows[row].toString().left(length * 2).toLatin1();
         if (held != sent)

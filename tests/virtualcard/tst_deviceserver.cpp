@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cardprocess.h"
-#include "dialogs/cardtexts.h"
-#include "dialogs/linktexts.h"
 #include "link/ptypair.h"
 #include "sendertools.h"
+#include "texts/cardtexts.h"
+#include "texts/linktexts.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -15,6 +15,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <memory>
 
 namespace {
@@ -36,17 +37,18 @@ quint16 freePort()
 } // namespace
 
 // p10signctl through Debian's own serial device server, ser2net, in its two modes: raw TCP and
-// telnet with the COM port option (RFC 2217). ser2net serves one end of a socat pseudo-terminal
-// pair and the virtual card listens on the other, so every upload is read back from the card's
-// memory, byte for byte, and timed against the ideal line time.
+// telnet with the COM port option (RFC 2217). For each mode ser2net serves one end of a socat
+// pseudo-terminal pair and a virtual card listens on the other, so every upload is read back from
+// the card's memory, byte for byte, and timed against the ideal line time.
 class TestDeviceServer : public QObject {
     Q_OBJECT
 
 private:
     QTemporaryDir m_dir;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
-    PtyPair m_pty;
-    std::unique_ptr<CardProcess> m_card;
+    // One card behind each of the server's two ports: raw TCP, then telnet.
+    std::array<PtyPair, 2> m_pty;
+    std::array<std::unique_ptr<CardProcess>, 2> m_cards;
     QProcess m_ser2net;
     quint16 m_rawPort = 0;
     quint16 m_telnetPort = 0;
@@ -56,13 +58,14 @@ private:
 
     [[nodiscard]] bool writeConfiguration(const QString& file) const
     {
-        const QString connector =
-            QStringLiteral("  connector: serialdev,%1,9600n81,local\n").arg(m_pty.hostPath());
+        const auto connector = [this](int card) {
+            return QStringLiteral("  connector: serialdev,%1,9600n81,local\n").arg(m_pty[card].hostPath());
+        };
         const QString yaml =
             QStringLiteral("%YAML 1.1\n---\n") + QStringLiteral("connection: &raw\n") +
-            QStringLiteral("  accepter: tcp,127.0.0.1,%1\n").arg(m_rawPort) + connector +
+            QStringLiteral("  accepter: tcp,127.0.0.1,%1\n").arg(m_rawPort) + connector(0) +
             QStringLiteral("connection: &telnet\n") +
-            QStringLiteral("  accepter: telnet(rfc2217),tcp,127.0.0.1,%1\n").arg(m_telnetPort) + connector;
+            QStringLiteral("  accepter: telnet(rfc2217),tcp,127.0.0.1,%1\n").arg(m_telnetPort) + connector(1);
         QFile out(file);
         return out.open(QIODevice::WriteOnly) && out.write(yaml.toUtf8()) == yaml.toUtf8().size();
     }
@@ -83,7 +86,7 @@ private:
     [[nodiscard]] double idealSeconds() const
     {
         const SenderTools::Run info =
-            SenderTools::ctl(m_environment, {QStringLiteral("info"), m_project, QStringLiteral("--json")});
+            SenderTools::ctl({QStringLiteral("info"), m_project, QStringLiteral("--json")});
         return QJsonDocument::fromJson(info.output.toUtf8())
             .object()[QStringLiteral("upload")][QStringLiteral("seconds")]
             .toDouble();
@@ -94,13 +97,16 @@ private slots:
     {
         SKIP_WITHOUT_TOOL(QStringLiteral("ser2net"));
         SKIP_WITHOUT_SOCAT();
-        m_project = SenderTools::makeProject(m_environment, m_dir.path(), 40);
+        m_project = SenderTools::makeProject(m_dir.path(), 40, 32);
         QVERIFY(!m_project.isEmpty());
-        QVERIFY2(m_pty.start(), "socat did not make the pseudo-terminals");
-        m_card = std::make_unique<CardProcess>(m_environment);
-        QVERIFY(m_card->start({QStringLiteral("--port"), m_pty.cardPath(), QStringLiteral("--json"),
-                               path(QStringLiteral("card.json")), QStringLiteral("--memory"),
-                               path(QStringLiteral("memory.json"))}));
+        for (int card = 0; card < 2; ++card) {
+            QVERIFY2(m_pty[card].start(), "socat did not make the pseudo-terminals");
+            m_cards[card] = std::make_unique<CardProcess>(m_environment);
+            QVERIFY(m_cards[card]->start(
+                {QStringLiteral("--port"), m_pty[card].cardPath(), QStringLiteral("--json"),
+                 path(QStringLiteral("card%1.json").arg(card)), QStringLiteral("--memory"),
+                 path(QStringLiteral("memory%1.json").arg(card))}));
+        }
         m_rawPort = freePort();
         m_telnetPort = freePort();
         const QString configuration = path(QStringLiteral("ser2net.yaml"));
@@ -129,19 +135,20 @@ private slots:
     {
         QFETCH(QString, scheme);
         QFETCH(bool, telnet);
-        QFile::remove(path(QStringLiteral("card.json")));
-        const int logged = m_card->logLines();
+        CardProcess& card = *m_cards[telnet ? 1 : 0];
+        const QString json = path(QStringLiteral("card%1.json").arg(telnet ? 1 : 0));
+        const int logged = card.logLines();
         const QString port =
             QStringLiteral("%1://127.0.0.1:%2").arg(scheme).arg(telnet ? m_telnetPort : m_rawPort);
-        const SenderTools::Run upload = SenderTools::ctl(
-            m_environment, {QStringLiteral("upload"), m_project, QStringLiteral("--port"), port});
+        const SenderTools::Run upload =
+            SenderTools::ctl({QStringLiteral("upload"), m_project, QStringLiteral("--port"), port});
         QVERIFY2(upload.status == 0, qUtf8Printable(upload.output + upload.error));
-        QVERIFY(m_card->waitForLines(logged + 2, kExchangeMs));
-        const QString line = m_card->logLine(logged);
+        QVERIFY(card.waitForLines(logged + 2, kExchangeMs));
+        const QString line = card.logLine(logged);
         QVERIFY2(line.contains(CardTexts::uploadKind()) && line.endsWith(CardTexts::allWell()),
                  qUtf8Printable(line));
         const QString difference =
-            SenderTools::memoryDifference(path(QStringLiteral("card.json")), m_project);
+            SenderTools::memoryDifference(json, m_project);
         QVERIFY2(difference.isEmpty(), qUtf8Printable(difference));
 
         // The line's own time is the least an upload can take; a generous bound catches a hang.
@@ -155,14 +162,15 @@ private slots:
     // A telnet port given as raw TCP: the upload stops before its first byte and says what to do.
     void telnetServerIsRefusedAsRaw()
     {
-        const int logged = m_card->logLines();
+        CardProcess& card = *m_cards[1];
+        const int logged = card.logLines();
         const QString port = QStringLiteral("tcp://127.0.0.1:%1").arg(m_telnetPort);
-        const SenderTools::Run upload = SenderTools::ctl(
-            m_environment, {QStringLiteral("upload"), m_project, QStringLiteral("--port"), port});
+        const SenderTools::Run upload =
+            SenderTools::ctl({QStringLiteral("upload"), m_project, QStringLiteral("--port"), port});
         QCOMPARE(upload.status, 1);
         QVERIFY2((upload.output + upload.error).contains(LinkTexts::telnetOnRawPort()),
                  qUtf8Printable(upload.output + upload.error));
-        QVERIFY(!m_card->waitForLines(logged + 2, kQuietMs));
+        QVERIFY(!card.waitForLines(logged + 2, kQuietMs));
     }
 };
 

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/cardmemoryfile.h"
 #include "cardprocess.h"
-#include "dialogs/cardtexts.h"
-#include "dialogs/filetexts.h"
 #include "link/linkconstants.h"
 #include "link/ptypair.h"
 #include "link/systemportcatalogue.h"
 #include "model/limits.h"
 #include "sendertools.h"
 #include "support/fulldisk.h"
+#include "support/goldenproject.h"
+#include "texts/cardtexts.h"
+#include "texts/filetexts.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -16,9 +17,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -54,10 +57,11 @@ void sendClockSet(const QString& device)
     QFile line(device);
     if (!line.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return;
+    // Each frame ends with a pause of the line that the card notices.
     line.write("HelloC2");
-    QTest::qWait(300);
+    QTest::qWait(200);
     line.write("\x56\x34\x12");
-    QTest::qWait(300);
+    QTest::qWait(200);
     line.write(QByteArray::fromHex("03e707001380"));
 }
 
@@ -89,7 +93,7 @@ private:
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
-    int ctl(const QStringList& arguments) const { return SenderTools::ctl(m_environment, arguments).status; }
+    static int ctl(const QStringList& arguments) { return SenderTools::ctl(arguments).status; }
 
 private slots:
     void initTestCase()
@@ -103,29 +107,26 @@ private slots:
         QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
         m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        for (const char* suffix : {"ini", "bin"}) {
-            const QString target = path(QStringLiteral("shop.%1").arg(QLatin1String(suffix)));
-            QVERIFY(
-                QFile::copy(QStringLiteral(P10_TEST_DATA "/windows.%1").arg(QLatin1String(suffix)), target));
-            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
-        }
+        QVERIFY(!copyGoldenProject(m_dir.path()).isEmpty());
     }
 
     // The project made on Windows, uploaded by its COM name from the port list and then given the
-    // clock: the card's JSON holds the project's settings as clipped and its bytes.
+    // clock by a card started again on the memory the first one kept: the card's JSON holds the
+    // project's settings as clipped and its bytes.
     void uploadAndClockSetFromTheCommandLine()
     {
-        CardProcess card(m_environment);
         const QString json = path(QStringLiteral("card.json"));
         const QString memory = path(QStringLiteral("memory.json"));
-        QVERIFY(card.start({QStringLiteral("--pty"), QStringLiteral("--fast"), QStringLiteral("--json"), json,
-                            QStringLiteral("--memory"), memory}));
-        QVERIFY(card.device().startsWith(u'/'));
+        const QStringList options{QStringLiteral("--pty"), QStringLiteral("--fast"), QStringLiteral("--json"),
+                                  json, QStringLiteral("--memory"), memory};
+        auto card = std::make_unique<CardProcess>(m_environment);
+        QVERIFY(card->start(options));
+        QVERIFY(card->device().startsWith(u'/'));
 
         SystemPortCatalogue ports;
         QString comName;
         for (const PortEntry& port : ports.scan()) {
-            if (port.device == card.device())
+            if (port.device == card->device())
                 comName = port.name;
         }
         QVERIFY2(!comName.isEmpty(), "the virtual card is in the port list");
@@ -133,21 +134,25 @@ private slots:
         const QString project = path(QStringLiteral("shop.ini"));
         // Its COM name and its device are one port, which one run sends to once.
         QCOMPARE(ctl({QStringLiteral("upload"), project, QStringLiteral("--clip"), QStringLiteral("--port"),
-                      comName, QStringLiteral("--port"), card.device()}),
+                      comName, QStringLiteral("--port"), card->device()}),
                  2);
         // The Windows sample holds more than the card takes; the card gets what fits.
         QCOMPARE(ctl({QStringLiteral("upload"), project, QStringLiteral("--clip"), QStringLiteral("--port"),
                       comName}),
                  0);
-        QCOMPARE(ctl({QStringLiteral("set-clock"), project, QStringLiteral("--port"), card.device(),
-                      QStringLiteral("--at"), QStringLiteral("12:34:56")}),
-                 0);
-        QVERIFY(card.waitForLines(3, kExchangeMs));
-        const QString upload = card.logLine(0);
+        QVERIFY(card->waitForLines(2, kExchangeMs));
+        const QString upload = card->logLine(0);
         QVERIFY2(upload.contains(CardTexts::uploadKind()) && upload.contains(CardTexts::byteCount(57446)) &&
                      upload.endsWith(CardTexts::allWell()),
                  qUtf8Printable(upload));
-        const QString clockSet = card.logLine(1);
+
+        card = std::make_unique<CardProcess>(m_environment);
+        QVERIFY(card->start(options));
+        QCOMPARE(ctl({QStringLiteral("set-clock"), project, QStringLiteral("--port"), card->device(),
+                      QStringLiteral("--at"), QStringLiteral("12:34:56")}),
+                 0);
+        QVERIFY(card->waitForLines(2, kExchangeMs));
+        const QString clockSet = card->logLine(0);
         QVERIFY2(clockSet.contains(CardTexts::clockSetKind()) &&
                      clockSet.contains(CardTexts::byteCount(16)) && clockSet.endsWith(CardTexts::allWell()),
                  qUtf8Printable(clockSet));
@@ -243,7 +248,7 @@ private slots:
     void listensOnTheNetwork()
     {
         QFETCH(QString, scheme);
-        const QString project = SenderTools::makeProject(m_environment, m_dir.path(), 40);
+        const QString project = SenderTools::makeProject(m_dir.path(), 40);
         QVERIFY(!project.isEmpty());
         const QString json = path(QStringLiteral("listen-%1.json").arg(scheme));
         CardProcess card(m_environment);
@@ -253,8 +258,8 @@ private slots:
                             QStringLiteral("--memory"), path(QStringLiteral("net.json"))}));
         QVERIFY2(card.device().startsWith(scheme + QStringLiteral("://127.0.0.1:")),
                  qUtf8Printable(card.device()));
-        const SenderTools::Run upload = SenderTools::ctl(
-            m_environment, {QStringLiteral("upload"), project, QStringLiteral("--port"), card.device()});
+        const SenderTools::Run upload =
+            SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), card.device()});
         QVERIFY2(upload.status == 0, qUtf8Printable(upload.output + upload.error));
         QVERIFY(card.waitForLines(2, kExchangeMs));
         QVERIFY2(card.logLine(0).endsWith(CardTexts::allWell()), qUtf8Printable(card.logLine(0)));
@@ -267,19 +272,21 @@ private slots:
     // to a card that reads at once, with --fast.)
     void readsAtTheLinesPace()
     {
-        constexpr int kWidthBytes = 160;
-        const QString project = SenderTools::makeProject(m_environment, m_dir.path(), kWidthBytes);
+        // 32 rows, so that the card knows the upload complete at its last byte.
+        constexpr int kWidthBytes = 80;
+        constexpr int kRows = 32;
+        const QString project = SenderTools::makeProject(m_dir.path(), kWidthBytes, kRows);
         QVERIFY(!project.isEmpty());
         CardProcess card(m_environment);
         QVERIFY(card.start(
             {QStringLiteral("--pty"), QStringLiteral("--memory"), path(QStringLiteral("pace.json"))}));
-        const SenderTools::Run upload = SenderTools::ctl(
-            m_environment, {QStringLiteral("upload"), project, QStringLiteral("--port"), card.device()});
+        const SenderTools::Run upload =
+            SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), card.device()});
         QCOMPARE(upload.status, 0);
         // Greeting, header and rows at 960 bytes a second, and the three seconds and 300 ms waits.
-        const qint64 idealMs = (7 + 95 + 16 * kWidthBytes) * 1000 / Link::kBytesPerSecond + 3300;
-        qInfo("upload of %d bytes took %lld ms against %lld ms ideal", 7 + 95 + 16 * kWidthBytes, upload.ms,
-              idealMs);
+        constexpr int kBytes = 7 + 95 + kRows * kWidthBytes;
+        const qint64 idealMs = qint64(kBytes) * 1000 / Link::kBytesPerSecond + 3300;
+        qInfo("upload of %d bytes took %lld ms against %lld ms ideal", kBytes, upload.ms, idealMs);
         // The card lets the sender run a chunk or so ahead, never more.
         constexpr qint64 kSenderLeadMs = 1500;
         QVERIFY(upload.ms >= idealMs - kSenderLeadMs);
@@ -292,7 +299,7 @@ private slots:
     void uploadIsKeptWhenThePortGoesAway()
     {
         SKIP_WITHOUT_SOCAT();
-        const QString project = SenderTools::makeProject(m_environment, m_dir.path(), 24);
+        const QString project = SenderTools::makeProject(m_dir.path(), 24);
         QVERIFY(!project.isEmpty());
         PtyPair pty;
         QVERIFY(pty.start());
@@ -301,7 +308,7 @@ private slots:
         QVERIFY(card.start({QStringLiteral("--port"), pty.cardPath(), QStringLiteral("--fast"),
                             QStringLiteral("--json"), json, QStringLiteral("--memory"),
                             path(QStringLiteral("unplugged-memory.json"))}));
-        QCOMPARE(SenderTools::ctl(m_environment, {QStringLiteral("upload"), project, QStringLiteral("--port"),
+        QCOMPARE(SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"),
                                                   pty.hostPath()})
                      .status,
                  0);
@@ -317,19 +324,21 @@ private slots:
     // Every file the card writes after an exchange is written as p10signctl writes its files: only
     // over a regular file, never through a link to nothing, whole or not at all, with the system's
     // reason when it fails; the old file stays. A memory file that is not a regular file is
-    // refused when the card starts.
+    // refused when the card starts. Each row starts one card with every option it names aimed at
+    // such a target (--gif and --frames take turns, as the card takes one of them).
     void filesAreWrittenSafely_data()
     {
-        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("target");
-        for (const QString option : {"--json", "--memory", "--gif", "--frames"}) {
-            for (const QString target : {"fifo", "device", "dangling", "full"})
-                QTest::addRow("%s %s", qPrintable(option), qPrintable(target)) << option << target;
+        for (const QString target : {"fifo", "device", "dangling", "full"}) {
+            QTest::addRow("--json --gif %s", qPrintable(target)) << QStringList{"--json", "--gif"} << target;
+            QTest::addRow("--frames %s", qPrintable(target)) << QStringList{"--frames"} << target;
+            QTest::addRow("--memory %s", qPrintable(target)) << QStringList{"--memory"} << target;
         }
     }
     void filesAreWrittenSafely()
     {
-        QFETCH(QString, option);
+        QFETCH(QStringList, options);
         QFETCH(QString, target);
         if (target == QStringLiteral("device") && ::geteuid() != 0)
             QSKIP("making a device needs root");
@@ -340,52 +349,55 @@ private slots:
         const auto where = [&](const QString& name) {
             return target == QStringLiteral("full") ? disk.path(name) : dir.filePath(name);
         };
-        const bool frames = option == QStringLiteral("--frames");
-        const QString written = where(frames ? QStringLiteral("frames") : QStringLiteral("out"));
-        const QString file = frames ? written + QStringLiteral("/frame0000.png") : written;
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        if (option == QStringLiteral("--memory") && target == QStringLiteral("full"))
-            QVERIFY(!CardMemoryFile::write(file, CardMemory{}));
-        else
-            QVERIFY(makeTarget(file, target));
-        const QByteArray before = QFileInfo(file).isFile() ? contentsOf(file) : QByteArray();
-        QStringList options{QStringLiteral("--pty"),
-                            QStringLiteral("--language"),
-                            QStringLiteral("en"),
-                            option,
-                            written,
-                            QStringLiteral("--seconds"),
-                            QStringLiteral("1"),
-                            QStringLiteral("--scale"),
-                            QStringLiteral("1")};
-        if (option != QStringLiteral("--memory"))
-            options << QStringLiteral("--memory") << dir.filePath(QStringLiteral("memory.json"));
+        QStringList arguments{QStringLiteral("--pty"), QStringLiteral("--language"), QStringLiteral("en"),
+                              QStringLiteral("--seconds"), QStringLiteral("1"), QStringLiteral("--scale"),
+                              QStringLiteral("1")};
+        QMap<QString, QByteArray> files; // each file aimed at, and what it held before
+        for (const QString& option : std::as_const(options)) {
+            const bool frames = option == QStringLiteral("--frames");
+            const QString written = where(option.mid(2) + (frames ? QString() : QStringLiteral(".out")));
+            const QString file = frames ? written + QStringLiteral("/frame0000.png") : written;
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+            if (option == QStringLiteral("--memory") && target == QStringLiteral("full"))
+                QVERIFY(!CardMemoryFile::write(file, CardMemory{}));
+            else
+                QVERIFY(makeTarget(file, target));
+            files.insert(file, QFileInfo(file).isFile() ? contentsOf(file) : QByteArray());
+            arguments << option << written;
+        }
+        if (!options.contains(QStringLiteral("--memory")))
+            arguments << QStringLiteral("--memory") << dir.filePath(QStringLiteral("memory.json"));
         if (target == QStringLiteral("full"))
             QVERIFY(disk.fill());
 
         CardProcess card(m_environment);
-        const bool refusedAtStart = option == QStringLiteral("--memory") && target != QStringLiteral("full");
-        QCOMPARE(card.start(options), !refusedAtStart);
+        const bool refusedAtStart =
+            options.contains(QStringLiteral("--memory")) && target != QStringLiteral("full");
+        QCOMPARE(card.start(arguments), !refusedAtStart);
+        QString trouble;
         if (refusedAtStart) {
             QVERIFY(card.waitForEnd(kStartMs));
             QCOMPARE(card.exitCode(), 1);
-            QVERIFY(card.trouble().contains(file));
+            trouble = card.trouble();
         } else {
             sendClockSet(card.device());
             QVERIFY(card.waitForLines(2, kExchangeMs));
-            const QString trouble = card.trouble();
-            QVERIFY2(trouble.contains(file), qUtf8Printable(trouble));
+            trouble = card.trouble();
             if (target == QStringLiteral("full"))
                 QVERIFY2(trouble.contains(QStringLiteral("No space left on device")),
                          qUtf8Printable(trouble));
         }
-        const QFileInfo info(file);
-        QCOMPARE(info.isSymbolicLink(), target == QStringLiteral("dangling"));
-        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".nothing")));
-        QCOMPARE(info.isFile(), target == QStringLiteral("full"));
-        if (info.isFile())
-            QCOMPARE(contentsOf(file), before);
-        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".p10sign-new")));
+        for (auto it = files.cbegin(); it != files.cend(); ++it) {
+            const QString& file = it.key();
+            QVERIFY2(trouble.contains(file), qUtf8Printable(trouble));
+            const QFileInfo info(file);
+            QCOMPARE(info.isSymbolicLink(), target == QStringLiteral("dangling"));
+            QVERIFY(!QFileInfo::exists(file + QStringLiteral(".nothing")));
+            QCOMPARE(info.isFile(), target == QStringLiteral("full"));
+            if (info.isFile())
+                QCOMPARE(contentsOf(file), it.value());
+            QVERIFY(!QFileInfo::exists(file + QStringLiteral(".p10sign-new")));
+        }
     }
 
     void refusals_data()
@@ -393,11 +405,10 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("told");
-        QTest::newRow("port and pty") << QStringList{"--pty", "--port", "/dev/null"} << 2 << "--pty";
-        QTest::newRow("pty and listen") << QStringList{"--pty", "--listen", "tcp://:4001"} << 2 << "--listen";
-        QTest::newRow("listen at no address")
-            << QStringList{"--listen", "http://localhost:80"} << 2 << "--listen の値「http://localhost:80」";
-        QTest::newRow("width") << QStringList{"--pty", "--width", "5"} << 2 << "--width";
+        // The program's exit status and its streams; the command line itself is read in
+        // tst_cardarguments.
+        QTest::newRow("port and pty") << QStringList{"--pty", "--port", "/dev/null"} << 2
+                                      << CardTexts::oneWayToListen() + u'\n';
         QTest::newRow("memory not a memory")
             << QStringList{"--pty", "--memory", P10_TEST_DATA "/windows.info.json"} << 1
             << CardTexts::memoryUnreadable();
@@ -406,14 +417,8 @@ private slots:
         QTest::newRow("memory larger than any card's")
             << QStringList{"--pty", "--memory", "LARGE"} << 1 << CardTexts::memoryTooLarge();
         QTest::newRow("version") << QStringList{"--version"} << 0 << "p10signcard " P10SIGN_VERSION;
-        QTest::newRow("help names the program, not its path")
-            << QStringList{"--language", "en", "--help"} << 0
-            << "Usage: p10signcard (--port DEVICE | --pty | --listen ADDRESS) [options]\n\nVirtual control "
-               "card";
-        QTest::newRow("no such language") << QStringList{"--pty", "--language", "ko"} << 2 << "「ko」";
-        // A value out of its range names the values it may take.
-        QTest::newRow("English refusal") << QStringList{"--pty", "--language", "en", "--width", "6"} << 2
-                                         << "--width cannot take the value \"6\": Screen width 4 to 64 bytes";
+        QTest::newRow("help in the language asked for")
+            << QStringList{"--language", "en", "--help"} << 0 << "Usage: p10signcard (--port DEVICE";
     }
     void refusals()
     {

@@ -33,6 +33,7 @@ namespace FileTexts {
 // %1 the program's name, %2 its process number.
 [[nodiscard]] inline QString lockHolder(const QString& program, qint64 pid)
 {
+    //: %1: the program holding the lock; %2: its process number.
     return QCoreApplication::translate("FileTexts", "（%1、プロセス %2）").arg(program).arg(pid);
 }
 

@@ -39,12 +39,6 @@ namespace CtlTexts {
 {
     return QCoreApplication::translate("CtlTexts", "--%1 がありません。").arg(option);
 }
-// The description says which values the option takes.
-[[nodiscard]] inline QString badValue(const QString& option, const QString& value, const QString& description)
-{
-    return QCoreApplication::translate("CtlTexts", "--%1 の値「%2」は使えません: %3")
-        .arg(option, value, description);
-}
 [[nodiscard]] inline QString contradiction(const QString& option, const QString& opposite)
 {
     return QCoreApplication::translate("CtlTexts", "--%1 と --%2 は一緒に使えません。").arg(option, opposite);
@@ -103,10 +97,12 @@ namespace CtlTexts {
 }
 [[nodiscard]] inline QString clockSummary(const QString& message, const QString& hour, const QString& minute)
 {
+    //: %1: the clock's message (or none); %2 and %3: the byte columns of the hour and minute digits.
     return QCoreApplication::translate("CtlTexts", "時計: %1 (時 %2, 分 %3)").arg(message, hour, minute);
 }
 [[nodiscard]] inline QString daysSummary(const QString& message, const QString& position, const QString& days)
 {
+    //: %1: the countdown's message (or none); %2: the byte column of its digits; %3: the days.
     return QCoreApplication::translate("CtlTexts", "日数: %1 (位置 %2), %3 日").arg(message, position, days);
 }
 [[nodiscard]] inline QString workTimeSummary(const QString& start, const QString& end, bool enabled)
@@ -118,15 +114,18 @@ namespace CtlTexts {
 
 [[nodiscard]] inline QString screenSummary(const QString& widthBytes, const QString& heightDots)
 {
+    //: %1: the sign's width in byte columns; %2: its height in LED dots.
     return QCoreApplication::translate("CtlTexts", "画面: %1 バイト × %2 ドット").arg(widthBytes, heightDots);
 }
 // %1 the message, %2 its length, %3 its show mode, %4 its speed.
 [[nodiscard]] inline QString messageSummary()
 {
+    //: %1: message number; %2: its length in byte columns; %3: its show mode; %4: its speed, 1 to 8.
     return QCoreApplication::translate("CtlTexts", "表示 %1: 長さ %2 バイト, %3, 速度 %4");
 }
 [[nodiscard]] inline QString memorySummary(int bytes, double percent)
 {
+    //: %1: the display bytes on the card; %2: how full the gauge shows, in per cent.
     return QCoreApplication::translate("CtlTexts", "メモリ: %1 バイト (%2 %)")
         .arg(bytes)
         .arg(percent, 0, 'f', 1);
@@ -134,12 +133,14 @@ namespace CtlTexts {
 [[nodiscard]] inline QString alternationSummary(int begin, int count)
 {
     return count == 0 ? QCoreApplication::translate("CtlTexts", "交互表示: なし")
+                      //: %1: the first message of the alternation group; %2: how many messages it holds.
                       : QCoreApplication::translate("CtlTexts", "交互表示: 表示 %1 から %2 個")
                             .arg(begin)
                             .arg(count);
 }
 [[nodiscard]] inline QString uploadSummary(qint64 bytes, double seconds)
 {
+    //: %1: the bytes an upload sends; %2: the seconds it takes at 9600 baud.
     return QCoreApplication::translate("CtlTexts", "転送: %1 バイト, 約 %2 秒")
         .arg(bytes)
         .arg(seconds, 0, 'f', 1);
@@ -157,15 +158,6 @@ namespace CtlTexts {
 [[nodiscard]] inline QString argumentNotInCodePage()
 {
     return QCoreApplication::translate("CtlTexts", "この引数はシステムの文字コードで表せません: ");
-}
-// What a question asked without anyone to answer it counts as.
-[[nodiscard]] inline QString answeredNo()
-{
-    return QCoreApplication::translate("CtlTexts", " → いいえ");
-}
-[[nodiscard]] inline QString answeredCancel()
-{
-    return QCoreApplication::translate("CtlTexts", " → キャンセル");
 }
 
 [[nodiscard]] inline QString noProject()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/language.h"
-#include "dialogs/messagetexts.h"
+#include "texts/language.h"
+#include "texts/messagetexts.h"
 
 #include <QDir>
 #include <QFile>

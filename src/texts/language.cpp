@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/language.h"
+#include "texts/language.h"
 
-#include "dialogs/languagetexts.h"
+#include "texts/languagetexts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -3,22 +3,23 @@
 
 #include "dialogs/dialogs.h"
 
-#include <QStringList>
+class QTextStream;
 
-// The dialogs of a run without a window: messages go to standard error, questions are answered
-// No (or Cancel where offered) and file choices are cancelled, so nothing waits for an operator who is not
-// there.
+// The dialogs of a run without a window: messages go to the error stream (standard error), questions
+// are answered No (or Cancel where offered) and file choices are cancelled, so nothing waits for an
+// operator who is not there.
 class ConsoleDialogs : public Dialogs {
 public:
+    explicit ConsoleDialogs(QTextStream& errors);
+
     [[nodiscard]] bool askYesNo(const QString& title, const QString& text) override;
     [[nodiscard]] Answer askYesNoCancel(const QString& title, const QString& text) override;
     void tell(const QString& title, const QString& text, const QString& detail = {}) override;
     [[nodiscard]] QString chooseOpenFile(const QString&) override { return {}; }
     [[nodiscard]] QString chooseSaveFile(const QString&) override { return {}; }
 
-    // Whether anything was told since the last call; a told message means the work was refused.
-    [[nodiscard]] bool takeTold();
-
 private:
-    bool m_told = false;
+    void print(const QString& title, const QString& text);
+
+    QTextStream& m_errors;
 };

@@ -147,6 +147,7 @@ namespace LinkTexts {
 // The status line. The numbers are seconds.
 [[nodiscard]] inline QString uploadTimeLeft()
 {
+    //: %1: seconds left of the running upload.
     return QCoreApplication::translate("LinkTexts", "転送中… 残り約 %1 秒");
 }
 [[nodiscard]] inline QString clockSetRunning()
@@ -164,10 +165,12 @@ namespace LinkTexts {
 // Followed by the reason, then the seconds.
 [[nodiscard]] inline QString uploadFailed()
 {
+    //: %1: why the upload failed; %2: the seconds it ran.
     return QCoreApplication::translate("LinkTexts", "転送できませんでした：%1（%2 秒）");
 }
 [[nodiscard]] inline QString clockSetFailed()
 {
+    //: %1: why the clock set failed; %2: the seconds it ran.
     return QCoreApplication::translate("LinkTexts", "時計を設定できませんでした：%1（%2 秒）");
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controller/diagnostics.h"
+#include "logging/diagnostics.h"
 
 #include <QLoggingCategory>
 #include <QString>

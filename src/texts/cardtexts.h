@@ -28,6 +28,7 @@ namespace CardTexts {
 // %1 one of the frame names above, %2 the bytes received, %3 the bytes expected.
 [[nodiscard]] inline QString wrongFrameSize(const QString& frame, qsizetype received, int expected)
 {
+    //: %1 names the frame (greeting, header …); %2: the bytes it had; %3: the bytes it should have.
     return QCoreApplication::translate("CardTexts", "%1 フレームが %2 バイトでした（%3 バイトのはず）。")
         .arg(frame)
         .arg(received)
@@ -138,6 +139,7 @@ namespace CardTexts {
 }
 [[nodiscard]] inline QString screenSummary(int widthBytes, int heightDots, int brightness)
 {
+    //: %1: the sign's width in byte columns; %2: its height in LED dots; %3: the brightness, 1 to 4.
     return QCoreApplication::translate("CardTexts", "画面 %1 バイト × %2 ドット、輝度 %3")
         .arg(widthBytes)
         .arg(heightDots)

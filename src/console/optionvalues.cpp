@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ctl/optionvalues.h"
+#include "console/optionvalues.h"
 
 #include "model/limits.h"
 #include "model/listitems.h"
