@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/accessguard.h"
+#include "web/accessguard.h"
 
 #include <QCryptographicHash>
 #include <QHttpServerRequest>

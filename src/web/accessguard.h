@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "http/attemptthrottle.h"
-#include "http/sessionstore.h"
+#include "web/attemptthrottle.h"
+#include "web/sessionstore.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

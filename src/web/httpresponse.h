@@ -3,10 +3,10 @@
 
 #include <QByteArrayView>
 #include <QPointer>
+#include <QTcpSocket>
 #include <memory>
 
 class QHttpServerResponder;
-class QTcpSocket;
 struct HttpReply;
 
 // The way back to the client of one request. It answers at once, later (a refusal that is slowed

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/connectiongate.h"
+#include "web/connectiongate.h"
 
-#include "http/weblog.h"
+#include "web/weblog.h"
 
 #include <QSslSocket>
 #include <QTimer>

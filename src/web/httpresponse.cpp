@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/httpresponse.h"
+#include "web/httpresponse.h"
 
-#include "http/httpreply.h"
+#include "web/httpreply.h"
 
 #include <QHttpServerResponder>
 #include <QTcpSocket>

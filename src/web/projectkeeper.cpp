@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "service/projectkeeper.h"
+#include "web/projectkeeper.h"
 
 #include "controller/controller.h"
 #include "controller/settingscommands.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/listenaddress.h"
+#include "web/listenaddress.h"
 
 std::optional<ListenAddress> ListenAddress::parse(const QString& text)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/sessionstore.h"
+#include "web/sessionstore.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/attemptthrottle.h"
+#include "web/attemptthrottle.h"
 
 #include <algorithm>
 

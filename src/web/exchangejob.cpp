@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "service/exchangejob.h"
+#include "web/exchangejob.h"
 
 #include <QJsonArray>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "service/pagetexts.h"
+#include "web/pagetexts.h"
 
 #include "model/limits.h"
 #include "model/listitems.h"

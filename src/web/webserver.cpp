@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/webserver.h"
+#include "web/webserver.h"
 
-#include "http/connectiongate.h"
-#include "http/httpreply.h"
-#include "http/httpresponse.h"
+#include "web/connectiongate.h"
+#include "web/httpreply.h"
+#include "web/httpresponse.h"
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "service/servicedialogs.h"
+#include "web/servicedialogs.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "http/listenaddress.h"
+#include "web/listenaddress.h"
 
 #include <QAbstractHttpServer>
 #include <QSslConfiguration>

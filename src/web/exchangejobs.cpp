@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "service/exchangejobs.h"
+#include "web/exchangejobs.h"
 
 #include "controller/controller.h"
 #include "link/uploadestimate.h"
-#include "service/servicedialogs.h"
-#include "service/servicetexts.h"
+#include "web/servicedialogs.h"
+#include "web/servicetexts.h"
 #include "texts/linktexts.h"
 #include "texts/messagetexts.h"
 
@@ -133,7 +133,7 @@ void ExchangeJobs::follow(int id, HttpResponse response)
 {
     const ExchangeJob* followed = job(id);
     response.startEvents();
-    const QByteArray now = QJsonDocument(followed->json(m_clock.elapsed())).toJson(QJsonDocument::Compact);
+    const QByteArray now = QJsonDocument(json(*followed)).toJson(QJsonDocument::Compact);
     if (followed->state != ExchangeJob::State::Running) {
         response.sendEvent("end", now);
         response.close();
@@ -146,7 +146,7 @@ void ExchangeJobs::follow(int id, HttpResponse response)
 
 void ExchangeJobs::tellFollowers(const ExchangeJob& job, bool ended)
 {
-    const QByteArray data = QJsonDocument(job.json(m_clock.elapsed())).toJson(QJsonDocument::Compact);
+    const QByteArray data = QJsonDocument(json(job)).toJson(QJsonDocument::Compact);
     std::erase_if(m_followers, [&](Follower& follower) {
         if (follower.job != job.id)
             return false;

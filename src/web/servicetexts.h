@@ -108,4 +108,41 @@ namespace ServiceTexts {
     return QCoreApplication::translate("ServiceTexts", "プレビューの長さは 1〜30 秒、LED の間隔は 1〜8 です。");
 }
 
+[[nodiscard]] inline QString secretNeededOffLoopback()
+{
+    return QCoreApplication::translate(
+        "ServiceTexts",
+        "このコンピューターの外から届くアドレスで待ち受けるには、パスワードが必要です (--secret-file か環境変数 "
+        "P10SIGN_SECRET)。");
+}
+// %1 is the address, %2 the system's reason.
+[[nodiscard]] inline QString cannotListen(const QString& address, const QString& reason)
+{
+    return QCoreApplication::translate("ServiceTexts", "%1 で待ち受けられません。\n%2").arg(address, reason);
+}
+
+// %1 is a file's path, %2 the system's reason.
+[[nodiscard]] inline QString cannotRead(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("ServiceTexts", "%1 を読めません。\n%2").arg(path, reason);
+}
+[[nodiscard]] inline QString emptySecret(const QString& path)
+{
+    return QCoreApplication::translate("ServiceTexts", "%1 の一行目にパスワードがありません。").arg(path);
+}
+[[nodiscard]] inline QString notCertificate(const QString& path)
+{
+    return QCoreApplication::translate("ServiceTexts", "%1 に PEM 形式の証明書がありません。").arg(path);
+}
+[[nodiscard]] inline QString notKey(const QString& path)
+{
+    return QCoreApplication::translate("ServiceTexts",
+                                       "%1 に PEM 形式の秘密鍵 (暗号化なし) がありません。").arg(path);
+}
+// %1 is the page's address.
+[[nodiscard]] inline QString serving(const QString& url)
+{
+    return QCoreApplication::translate("ServiceTexts", "%1 で提供しています。Ctrl+C で止まります。").arg(url);
+}
+
 } // namespace ServiceTexts

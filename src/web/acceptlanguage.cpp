@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/acceptlanguage.h"
+#include "web/acceptlanguage.h"
 
 #include <QList>
 #include <algorithm>

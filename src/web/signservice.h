@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "http/accessguard.h"
-#include "http/httpreply.h"
+#include "web/accessguard.h"
+#include "web/httpreply.h"
 #include "texts/language.h"
+#include "web/requestlanguage.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -31,10 +32,10 @@ public:
     };
 
     // ports: the ports uploads and clock sets may go to, as the command line named them.
-    SignService(Parts parts, QStringList ports, Language::Id ownLanguage);
+    SignService(Parts parts, QStringList ports);
 
     void handle(const QHttpServerRequest& request, HttpResponse response);
-    // The language that the texts of a running exchange are made in: its requester's.
+    // The texts of a running exchange are made in its requester's language until it ends.
     void jobEnded();
 
 private:
@@ -70,8 +71,7 @@ private:
 
     Parts m_parts;
     QStringList m_ports;
-    Language m_language;
-    Language::Id m_ownLanguage;
+    RequestLanguage m_language;
     // Whoever started the running exchange: its status texts are made in their language.
     std::optional<Language::Id> m_jobLanguage;
 };

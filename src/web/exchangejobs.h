@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "http/httpresponse.h"
-#include "service/exchangejob.h"
+#include "web/httpresponse.h"
+#include "web/exchangejob.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -46,6 +46,8 @@ public:
     [[nodiscard]] std::variant<int, Refusal> start(const Request& request);
     [[nodiscard]] const ExchangeJob* job(int id) const;
     [[nodiscard]] bool running() const { return m_running.has_value(); }
+    // How the job stands now, time left included.
+    [[nodiscard]] QJsonObject json(const ExchangeJob& job) const { return job.json(m_clock.elapsed()); }
     // The job's changes as events ("progress", then "end" with how it went) until it ends.
     void follow(int id, HttpResponse response);
 

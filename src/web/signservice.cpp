@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "service/signservice.h"
+#include "web/signservice.h"
 
 #include "controller/controller.h"
 #include "ctl/previewwriter.h"
 #include "ctl/projectsummary.h"
 #include "ctl/settingchanges.h"
-#include "http/acceptlanguage.h"
-#include "http/httpresponse.h"
-#include "http/weblog.h"
+#include "link/clock.h"
+#include "web/acceptlanguage.h"
+#include "web/httpresponse.h"
+#include "web/weblog.h"
 #include "model/limits.h"
-#include "service/changerequest.h"
-#include "service/exchangejobs.h"
-#include "service/pagetexts.h"
-#include "service/projectkeeper.h"
-#include "service/servicedialogs.h"
-#include "service/servicetexts.h"
+#include "web/changerequest.h"
+#include "web/exchangejobs.h"
+#include "web/pagetexts.h"
+#include "web/projectkeeper.h"
+#include "web/servicedialogs.h"
+#include "web/servicetexts.h"
 #include "texts/messagetexts.h"
 
 #include <QElapsedTimer>
@@ -118,10 +119,9 @@ struct SignService::Route {
     Handler handler; // none: the job's events, which keep the connection
 };
 
-SignService::SignService(Parts parts, QStringList ports, Language::Id ownLanguage)
+SignService::SignService(Parts parts, QStringList ports)
     : m_parts(parts)
     , m_ports(std::move(ports))
-    , m_ownLanguage(ownLanguage)
 {
 }
 
@@ -132,17 +132,14 @@ void SignService::handle(const QHttpServerRequest& request, HttpResponse respons
     // Nothing told before this request belongs to its answer.
     static_cast<void>(m_parts.dialogs.take());
     const QStringList languages = acceptedLanguages(request.value(QByteArrayLiteral("Accept-Language")));
-    const Language::Id language = languages.isEmpty() ? m_ownLanguage : Language::fromUiLanguages(languages);
-    if (language != Language::inUse())
-        m_language.apply(language);
-
+    m_language.use(languages.isEmpty() ? std::nullopt
+                                       : std::optional<Language::Id>(Language::fromUiLanguages(languages)));
     const std::optional<HttpReply> reply = route(request, response);
     if (reply)
         response.send(*reply);
     if (m_parts.jobs.running() && !m_jobLanguage)
-        m_jobLanguage = language;
-    if (const Language::Id ambient = m_jobLanguage.value_or(m_ownLanguage); ambient != Language::inUse())
-        m_language.apply(ambient);
+        m_jobLanguage = m_language.inUse();
+    m_language.use(m_jobLanguage);
 
     qCInfo(lcWeb).noquote() << request.remoteAddress().toString() << methodName(request.method())
                             << request.url().path() << (reply ? QString::number(reply->status) : "events")
@@ -152,8 +149,7 @@ void SignService::handle(const QHttpServerRequest& request, HttpResponse respons
 void SignService::jobEnded()
 {
     m_jobLanguage.reset();
-    if (m_ownLanguage != Language::inUse())
-        m_language.apply(m_ownLanguage);
+    m_language.use(std::nullopt);
 }
 
 std::optional<HttpReply> SignService::route(const QHttpServerRequest& request, HttpResponse& response)
@@ -243,7 +239,7 @@ HttpReply SignService::page(const Call&)
     QByteArray texts = QJsonDocument(pageTexts()).toJson(QJsonDocument::Compact);
     texts.replace("</", "<\\/");
     QByteArray html = resource(QStringLiteral("index.html"));
-    html.replace("{{lang}}", Language::code(Language::inUse()).toLatin1());
+    html.replace("{{lang}}", Language::code(m_language.inUse()).toLatin1());
     html.replace("{{texts}}", texts);
     return HttpReply{200, QByteArrayLiteral("text/html; charset=utf-8"), html, {}}.withHeader(
         "Content-Security-Policy", kPageSecurity);
@@ -352,7 +348,7 @@ HttpReply SignService::change(const Call& call, bool message)
     case ProjectKeeper::Outcome::Failed:
         break;
     }
-    return HttpReply::error(500, QStringList(ServiceTexts::notSaved() + told).join(u'\n'));
+    return HttpReply::error(500, (QStringList{ServiceTexts::notSaved()} + told).join(u'\n'));
 }
 
 HttpReply SignService::preview(const Call& call)
@@ -369,8 +365,7 @@ HttpReply SignService::preview(const Call& call)
     recording.message = call.number;
     recording.seconds = *seconds;
     recording.scale = *scale;
-    auto gif = previewGif(m_parts.controller.project(),
-                          {recording, m_parts.controller.clock().timeOfDay()});
+    auto gif = previewGif(m_parts.controller.project(), {recording, m_parts.controller.clock().timeOfDay()});
     if (const auto* failure = std::get_if<QString>(&gif))
         return HttpReply::error(500, *failure);
     return HttpReply{200, QByteArrayLiteral("image/gif"), std::get<QByteArray>(gif), {}}.withHeader(
@@ -426,7 +421,7 @@ HttpReply SignService::startJob(const Call& call, bool upload)
     if (const auto* refused = std::get_if<ExchangeJobs::Refusal>(&started))
         return HttpReply::error(refused->status, refused->text);
     const int id = std::get<int>(started);
-    return HttpReply::json(202, m_parts.jobs.job(id)->json(0))
+    return HttpReply::json(202, m_parts.jobs.json(*m_parts.jobs.job(id)))
         .withHeader("Location", "/api/jobs/" + QByteArray::number(id));
 }
 

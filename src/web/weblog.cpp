@@ -1,4 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "http/weblog.h"
+#include "web/weblog.h"
 
 Q_LOGGING_CATEGORY(lcWeb, "p10sign.web", QtInfoMsg)

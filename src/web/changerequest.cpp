@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "service/changerequest.h"
+#include "web/changerequest.h"
 
-#include "service/servicetexts.h"
+#include "web/servicetexts.h"
 
 #include <QJsonValue>
 #include <algorithm>
