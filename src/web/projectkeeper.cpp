@@ -20,8 +20,11 @@ bool ProjectKeeper::open()
     const std::unique_ptr<GroupLock> hold = m_settings.hold(m_path);
     if (!hold)
         return false;
-    const bool opened = QFileInfo::exists(m_path) ? m_settings.loadFrom(m_path) : m_settings.saveTo(m_path);
-    if (!opened)
+    // A new project is saved as the window starts it and then served as its files hold it, as every
+    // later reader finds it.
+    if (!QFileInfo::exists(m_path) && !m_settings.saveTo(m_path))
+        return false;
+    if (!m_settings.loadFrom(m_path))
         return false;
     const auto fingerprint = ProjectStorage::fingerprint(m_path);
     if (const auto* loaded = std::get_if<ProjectStorage::Fingerprint>(&fingerprint))
