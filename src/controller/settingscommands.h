@@ -42,6 +42,8 @@ public:
     // Asks before closing during a transfer and offers to save changes; false keeps the window
     // open. Work is never thrown away because a save was cancelled or failed.
     [[nodiscard]] bool confirmClose();
+    // What both files held when the project was last loaded from them or saved to them here.
+    [[nodiscard]] const ProjectStorage::Fingerprint& fingerprint() const { return m_fingerprint; }
 
 signals:
     // How far a save or a load has come; a value of 0 shows it has ended.

@@ -24,19 +24,15 @@ bool ProjectKeeper::open()
     // later reader finds it.
     if (!QFileInfo::exists(m_path) && !m_settings.saveTo(m_path))
         return false;
-    if (!m_settings.loadFrom(m_path))
-        return false;
-    const auto fingerprint = ProjectStorage::fingerprint(m_path);
-    if (const auto* loaded = std::get_if<ProjectStorage::Fingerprint>(&fingerprint))
-        m_loaded = *loaded;
-    return true;
+    return m_settings.loadFrom(m_path);
 }
 
 QByteArray ProjectKeeper::etag() const
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const auto value : {quint64(m_loaded.settingsSize), quint64(m_loaded.dataSize),
-                             quint64(m_loaded.settingsHash), quint64(m_loaded.dataHash)})
+    const ProjectStorage::Fingerprint& loaded = m_settings.fingerprint();
+    for (const auto value : {quint64(loaded.settingsSize), quint64(loaded.dataSize), quint64(loaded.settingsHash),
+                             quint64(loaded.dataHash)})
         hash.addData(QByteArrayView(reinterpret_cast<const char*>(&value), sizeof(value)));
     return '"' + hash.result().toHex().left(20) + '"';
 }
@@ -53,19 +49,15 @@ bool ProjectKeeper::loadIfChanged()
 {
     const auto fingerprint = ProjectStorage::fingerprint(m_path);
     const auto* now = std::get_if<ProjectStorage::Fingerprint>(&fingerprint);
-    if (now && *now == m_loaded)
+    if (now && *now == m_settings.fingerprint())
         return true;
     // Files that cannot be read are loaded all the same, which tells why.
-    if (!m_settings.loadFrom(m_path) || !now)
-        return false;
-    m_loaded = *now;
-    return true;
+    return m_settings.loadFrom(m_path) && now;
 }
 
 void ProjectKeeper::reload()
 {
-    m_loaded = {};
-    static_cast<void>(loadIfChanged());
+    static_cast<void>(m_settings.loadFrom(m_path));
 }
 
 ProjectKeeper::Outcome ProjectKeeper::change(const QByteArray& expected, const std::function<bool()>& apply)
@@ -85,8 +77,5 @@ ProjectKeeper::Outcome ProjectKeeper::change(const QByteArray& expected, const s
         reload();
         return Outcome::Failed;
     }
-    const auto fingerprint = ProjectStorage::fingerprint(m_path);
-    if (const auto* saved = std::get_if<ProjectStorage::Fingerprint>(&fingerprint))
-        m_loaded = *saved;
     return Outcome::Saved;
 }

@@ -51,5 +51,4 @@ private:
     Controller& m_controller;
     SettingsCommands& m_settings;
     QString m_path;
-    ProjectStorage::Fingerprint m_loaded; // of the files as last loaded or saved here
 };

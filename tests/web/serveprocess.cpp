@@ -2,6 +2,7 @@
 #include "serveprocess.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -15,6 +16,13 @@ constexpr int kStopMs = 20000;
 ServeProcess::ServeProcess(const QProcessEnvironment& environment)
 {
     m_process.setProcessEnvironment(environment);
+    m_process.setStandardErrorFile(m_dir.filePath(QStringLiteral("errors")));
+}
+
+QString ServeProcess::errors() const
+{
+    QFile file(m_dir.filePath(QStringLiteral("errors")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 ServeProcess::~ServeProcess()

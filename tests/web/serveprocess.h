@@ -3,6 +3,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // `p10signctl serve` as a person starts it, on a port the system chooses: the page's address is
 // the first line it prints.
@@ -17,11 +18,14 @@ public:
     [[nodiscard]] bool start(const QString& project, const QStringList& options);
     [[nodiscard]] quint16 port() const { return m_port; }
     [[nodiscard]] QString url() const { return m_url; }
+    [[nodiscard]] qint64 processId() const { return m_process.processId(); }
     // SIGTERM, as a service manager stops it; the exit status, or -1 when it did not end cleanly.
     [[nodiscard]] int stop();
-    [[nodiscard]] QString errors() { return QString::fromUtf8(m_process.readAllStandardError()); }
+    // Its log and what it refused, from a file: a pipe nobody reads would stop it once full.
+    [[nodiscard]] QString errors() const;
 
 private:
+    QTemporaryDir m_dir;
     QProcess m_process;
     QString m_url;
     quint16 m_port = 0;

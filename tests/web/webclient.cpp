@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QSslSocket>
+#include <memory>
 
 namespace {
 
@@ -59,11 +60,13 @@ WebClient::Answer WebClient::send(const QByteArray& method, const QByteArray& pa
         request += name + ": " + value + "\r\n";
     request += "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 
-    QSslSocket socket;
-    if (m_tls) {
-        socket.setPeerVerifyMode(QSslSocket::VerifyNone);
-        socket.connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_port);
-        if (!socket.waitForEncrypted(kAnswerMs))
+    // A plain socket without encryption: the TLS back end is loaded only where it is used.
+    const std::unique_ptr<QTcpSocket> plain = m_tls ? std::make_unique<QSslSocket>() : std::make_unique<QTcpSocket>();
+    QTcpSocket& socket = *plain;
+    if (auto* encrypted = qobject_cast<QSslSocket*>(plain.get())) {
+        encrypted->setPeerVerifyMode(QSslSocket::VerifyNone);
+        encrypted->connectToHostEncrypted(QStringLiteral("127.0.0.1"), m_port);
+        if (!encrypted->waitForEncrypted(kAnswerMs))
             return {};
     } else {
         socket.connectToHost(QStringLiteral("127.0.0.1"), m_port);
