@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <thread>
 #include <unistd.h>
 
@@ -92,19 +93,26 @@ private slots:
         QVERIFY2(m_server.start(m_dir.filePath(QStringLiteral("shop.ini")), {}), qUtf8Printable(m_server.errors()));
     }
 
-    void changeWithinBudget()
+    // The median time of `runs` runs of `once`; -1 when one of them failed.
+    [[nodiscard]] static qint64 medianMs(int runs, const std::function<bool()>& once)
     {
         QList<qint64> took;
-        for (int run = 0; run < 25; ++run) {
+        for (int run = 0; run < runs; ++run) {
             QElapsedTimer timer;
             timer.start();
-            QCOMPARE(changeOnce(), 200);
+            if (!once())
+                return -1;
             took << timer.elapsed();
         }
         std::sort(took.begin(), took.end());
-        qInfo("a text changed, adopted and saved: median %lld ms (budget %lld ms)", took.at(took.size() / 2),
-              kChangeBudgetMs);
-        QVERIFY(took.at(took.size() / 2) <= kChangeBudgetMs);
+        return took.at(took.size() / 2);
+    }
+
+    void changeWithinBudget()
+    {
+        const qint64 median = medianMs(25, [this] { return changeOnce() == 200; });
+        qInfo("a text changed, adopted and saved: median %lld ms (budget %lld ms)", median, kChangeBudgetMs);
+        QVERIFY(median >= 0 && median <= kChangeBudgetMs);
     }
 
     void change()
@@ -136,19 +144,13 @@ private slots:
         QVERIFY2(trouble.isEmpty(), qUtf8Printable(trouble));
         const QString shown = QStringLiteral("document.querySelectorAll('#messages li').length === 16 && "
                                              "document.getElementById('preview').complete");
-        QList<qint64> took;
-        for (int run = 0; run < 5; ++run) {
-            QVERIFY(browser.navigate(QStringLiteral("about:blank")));
-            QElapsedTimer timer;
-            timer.start();
-            QVERIFY(browser.navigate(m_server.url()));
-            QVERIFY(browser.waitFor(shown, 30000));
-            took << timer.elapsed();
-        }
-        std::sort(took.begin(), took.end());
-        qInfo("the page shown with its list and preview: median %lld ms (budget %lld ms)", took.at(took.size() / 2),
-              kShownBudgetMs);
-        QVERIFY(took.at(took.size() / 2) <= kShownBudgetMs);
+        const qint64 median = medianMs(5, [&] {
+            // The page is left first, so that each run loads it anew.
+            return browser.navigate(QStringLiteral("about:blank")) && browser.navigate(m_server.url()) &&
+                   browser.waitFor(shown, 30000);
+        });
+        qInfo("the page shown with its list and preview: median %lld ms (budget %lld ms)", median, kShownBudgetMs);
+        QVERIFY(median >= 0 && median <= kShownBudgetMs);
     }
 
     void manyClientsSteadily()

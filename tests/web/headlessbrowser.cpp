@@ -40,9 +40,11 @@ QString HeadlessBrowser::program()
 
 QString HeadlessBrowser::start(const QStringList& acceptLanguages)
 {
-    // The test runs as root in containers, where chromium's own sandbox cannot start.
+    // The test runs as root in containers, where chromium's own sandbox cannot start, and a fresh
+    // system may have no shared memory folder.
     m_process.start(program(), {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
                                 QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
+                                QStringLiteral("--disable-dev-shm-usage"),
                                 QStringLiteral("--remote-debugging-port=0"),
                                 QStringLiteral("--accept-lang=") + acceptLanguages.join(u','),
                                 QStringLiteral("--window-size=390,844"),
