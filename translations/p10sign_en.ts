@@ -745,7 +745,7 @@
     <message>
         <source>高さ(Dots)</source>
         <extracomment>The sign&apos;s height, in LED dots.</extracomment>
-        <translation>Height(Dots)</translation>
+        <translation>Height (dots)</translation>
     </message>
     <message>
         <source>輝度</source>
@@ -754,13 +754,6 @@
     <message>
         <source>COM ポート</source>
         <translation>COM port</translation>
-    </message>
-    <message>
-        <source>表示番号</source>
-        <extracomment>Row of the clock: the message that shows the clock&apos;s digits.
-----------
-Row of the countdown: the message that shows the days left.</extracomment>
-        <translation>Message</translation>
     </message>
     <message>
         <source>時間表示位置</source>
@@ -784,7 +777,7 @@ Row of the countdown: the message that shows the days left.</extracomment>
     <message>
         <source>(Unit Byte , 1 Byte=8 Pixels)</source>
         <extracomment>The unit of the positions beside it: one byte column is eight pixels across.</extracomment>
-        <translation>(Unit Byte , 1 Byte=8 Pixels)</translation>
+        <translation>(in bytes, 1 byte = 8 pixels)</translation>
     </message>
     <message>
         <source>参 照</source>
@@ -808,6 +801,54 @@ Row of the countdown: the message that shows the days left.</extracomment>
         <source>COM 名、デバイスのパス (/dev/ttyUSB0)、tcp://ホスト:ポート (raw TCP の装置) または rfc2217://ホスト:ポート (telnet の装置)</source>
         <translation>COM name, device path (/dev/ttyUSB0), tcp://host:port (raw TCP device server) or rfc2217://host:port (telnet device server)</translation>
     </message>
+    <message>
+        <source>表示番号</source>
+        <comment>clock</comment>
+        <extracomment>Row of the clock: the message that shows the clock&apos;s digits.</extracomment>
+        <translation>Clock in</translation>
+    </message>
+    <message>
+        <source>表示番号</source>
+        <comment>countdown</comment>
+        <extracomment>Row of the countdown: the message that shows the days left.</extracomment>
+        <translation>Days in</translation>
+    </message>
+</context>
+<context>
+    <name>HelpButton</name>
+    <message>
+        <source>ヘルプとバージョン情報</source>
+        <translation>Help and version</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>p10sign について</source>
+        <translation>About p10sign</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>p10sign ヘルプ</source>
+        <translation>p10sign help</translation>
+    </message>
+    <message>
+        <source>p10sign について</source>
+        <translation>About p10sign</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;p10sign の使い方&lt;/h2&gt;&lt;h3&gt;表示を作る&lt;/h3&gt;&lt;p&gt;表示 0〜15 のタブでページを選び、テキスト欄に文字を書いて、フォントと大きさを選び、「テキスト採用」を押すと、文字がそのページのイメージになります。「画像参照」で画像ファイルを取り込むこともできます。取り込む前に、表示器での点灯のしかた (そのまま、明るさで分ける、ディザ)、しきい値と反転を選べます。&lt;/p&gt;&lt;p&gt;移動モード、移動速度 (1 遅い〜8 速い)、点滅と飾り枠はページごとに選びます。表示器の幅は表示 0 のページで、高さと輝度 (1 暗い〜4 最も明るい) はウィンドウの下の欄で選びます。時計を出すページは上の「表示番号」、残りの日数 (カウントダウン) を出すページは下の「表示番号」で選び、数字の位置を「時間、日付位置参照」でイメージの上に確かめられます。&lt;/p&gt;&lt;h3&gt;プレビュー&lt;/h3&gt;&lt;p&gt;「プレビュー」を押すと、今のページの表示を表示器と同じように再生するウィンドウが開きます。転送にかかる時間と、カードのメモリに収まるかどうかも示します。&lt;/p&gt;&lt;h3&gt;転送&lt;/h3&gt;&lt;p&gt;「COM ポート」で表示器をつないだポートを選び、右の「転 送」を押すと、すべての表示と設定が表示器へ送られます。下の「転 送」は、パソコンの時刻を表示器の時計に送ります。カードに収まらないプロジェクトは、送る前に尋ねます。&lt;/p&gt;&lt;h3&gt;保存&lt;/h3&gt;&lt;p&gt;「保 存」でプロジェクトを設定ファイル (.ini) と表示データファイルに保存し、「参 照」で開きます。保存していない変更があると、閉じる前や別のプロジェクトを開く前に、保存するか尋ねます。&lt;/p&gt;&lt;h3&gt;仮想カード&lt;/h3&gt;&lt;p&gt;表示器が手元になくても、仮想カード p10signcard で転送を試せます。&lt;code&gt;p10signcard --pty&lt;/code&gt; を起動すると、そのポートが「COM ポート」の一覧に加わります。そこへ転送すると、仮想カードは本物のカードと同じように受け取り、表示を再生して、受け取ったものと誤りを記録に示します。&lt;/p&gt;&lt;p&gt;コントロールにマウスを置くと、その働きと値の範囲が表示されます。F1 でこのヘルプを開きます。&lt;/p&gt;</source>
+        <extracomment>The help page, in HTML. Captions in 「」 are the window&apos;s own; in English use its English captions.</extracomment>
+        <translation>&lt;h2&gt;Using p10sign&lt;/h2&gt;&lt;h3&gt;Making the messages&lt;/h3&gt;&lt;p&gt;Choose a page with the Message 0 to 15 tabs, write the text in the text box, choose its font and size and press “Use text”: the text becomes that page’s image. “Import picture” takes a picture file instead. Before it is taken you choose how it lights on the sign (as it is, by brightness or dithered), the threshold and whether it is inverted.&lt;/p&gt;&lt;p&gt;Show mode, speed (1 slow to 8 fast), flash and frame are chosen on each page. The sign’s width is on the Message 0 page; its height and brightness (1 dim to 4 brightest) are in the panel below the pages. The page showing the clock is chosen with “Clock in”, the page showing the days left (the countdown) with “Days in”; “Show time and days positions” marks where their digits go on the image.&lt;/p&gt;&lt;h3&gt;Preview&lt;/h3&gt;&lt;p&gt;“Preview” opens a window that plays the page showing as the sign will show it. It also tells how long the upload takes and whether the project fits the card’s memory.&lt;/p&gt;&lt;h3&gt;Upload&lt;/h3&gt;&lt;p&gt;Choose the port the sign is connected to under “COM port” and press “Upload”: every message and setting is sent to the sign. “Set clock” sets the sign’s clock to the computer’s time. A project that does not fit the card is asked about before anything is sent.&lt;/p&gt;&lt;h3&gt;Saving&lt;/h3&gt;&lt;p&gt;“Save” keeps the project as a settings file (.ini) with its display data file; “Open” opens one. Changes that are not saved are offered for saving before the window closes or another project opens.&lt;/p&gt;&lt;h3&gt;The virtual card&lt;/h3&gt;&lt;p&gt;Without the sign at hand, try an upload with the virtual card p10signcard. Start &lt;code&gt;p10signcard --pty&lt;/code&gt; and its port joins the “COM port” list. An upload to it is received as the real card receives it; the virtual card plays the messages and logs what it received and what was wrong with it.&lt;/p&gt;&lt;p&gt;Rest the pointer on a control to see what it does and which values it takes. F1 opens this help.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;p10sign %1&lt;/h3&gt;&lt;p&gt;P10 LED 表示器のメッセージを作り、制御カードへ転送するプログラムです。&lt;/p&gt;&lt;p&gt;ライセンス: GNU General Public License バージョン 3 以降 (GPL-3.0-or-later)。このプログラムはフリーソフトウェアで、無保証です。&lt;/p&gt;&lt;p&gt;Qt %2 を使っています。&lt;/p&gt;</source>
+        <extracomment>%1 is the program&apos;s version, %2 the Qt version it runs on.</extracomment>
+        <translation>&lt;h3&gt;p10sign %1&lt;/h3&gt;&lt;p&gt;Makes the messages of P10 LED signs and uploads them to the sign’s control card.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). This program is free software and comes with no warranty.&lt;/p&gt;&lt;p&gt;Runs on Qt %2.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>LanguageTexts</name>
@@ -826,6 +867,63 @@ Row of the countdown: the message that shows the days left.</extracomment>
     <message>
         <source>選んだ言語は次回の起動から使われます。</source>
         <translation>The chosen language is used from the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>LightingDialog</name>
+    <message>
+        <source>画像の点灯のしかた</source>
+        <translation>How the picture lights</translation>
+    </message>
+    <message>
+        <source>表示器での見え方</source>
+        <translation>As the sign shows it</translation>
+    </message>
+    <message>
+        <source>取り込むと表示器はこのように点灯します。Ctrl + ホイールで拡大・縮小します。</source>
+        <extracomment>Tooltip of the picture in the import dialog.</extracomment>
+        <translation>Imported, the picture lights the sign like this. Ctrl + wheel zooms.</translation>
+    </message>
+    <message>
+        <source>そのまま</source>
+        <translation>As it is</translation>
+    </message>
+    <message>
+        <source>赤の強い部分 (赤 128 以上) が点灯します。表示器用に赤と黒で作った画像向きです。</source>
+        <translation>Strong red (red 128 or more) lights. For pictures made in red and black for the sign.</translation>
+    </message>
+    <message>
+        <source>明るさで分ける（ロゴ向け）</source>
+        <translation>By brightness (logos)</translation>
+    </message>
+    <message>
+        <source>しきい値より明るい部分が点灯します。色の付いたロゴや文字の画像向きです。</source>
+        <translation>Parts as bright as the threshold or brighter light. For logos and pictures of lettering in any colour.</translation>
+    </message>
+    <message>
+        <source>ディザ（写真向け）</source>
+        <translation>Dithered (photos)</translation>
+    </message>
+    <message>
+        <source>明るさに応じて点灯する点の密度を変えます (誤差拡散)。写真向きです。</source>
+        <translation>Lights more dots where the picture is brighter and fewer where it is darker (error diffusion). For photos.</translation>
+    </message>
+    <message>
+        <source>この明るさ (%1 暗い〜%2 明るい) から点灯します。下げると点灯する部分が増えます。</source>
+        <extracomment>Tooltip of the threshold; %1 and %2 are its smallest and largest values.</extracomment>
+        <translation>Dots from this brightness up light (%1 dark to %2 bright). Lower it to light more.</translation>
+    </message>
+    <message>
+        <source>反転（暗い部分を点灯）</source>
+        <translation>Inverted (dark parts light)</translation>
+    </message>
+    <message>
+        <source>点灯する部分と消える部分を入れ替えます。白地に黒のロゴはこれで文字が点灯します。</source>
+        <translation>Swaps the lit and the dark parts: a black logo on white then lights its letters.</translation>
+    </message>
+    <message>
+        <source>しきい値</source>
+        <translation>Threshold</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1153,7 @@ Row of the countdown: the message that shows the days left.</extracomment>
     <message>
         <source>表示 %1  イメージ</source>
         <extracomment>%1 is the message number, 0 to 15.</extracomment>
-        <translation>Message %1  image</translation>
+        <translation>Message %1 image</translation>
     </message>
     <message>
         <source>太文字</source>
@@ -1089,11 +1187,11 @@ Row of the countdown: the message that shows the days left.</extracomment>
     <message>
         <source>表示画面長さ（Bytes)</source>
         <extracomment>The sign&apos;s width, in byte columns of eight pixels.</extracomment>
-        <translation>Screen width (Bytes)</translation>
+        <translation>Screen width (bytes)</translation>
     </message>
     <message>
         <source>(1 Byte = 8 Pixels)</source>
-        <translation>(1 Byte = 8 Pixels)</translation>
+        <translation>(1 byte = 8 pixels)</translation>
     </message>
     <message>
         <source>表示位置調整</source>
@@ -1552,6 +1650,197 @@ Cancel: do not save.</translation>
         <source>終了</source>
         <extracomment>End of the daily work time.</extracomment>
         <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetDialogs</name>
+    <message>
+        <source>設定ファイル</source>
+        <translation>Settings files</translation>
+    </message>
+    <message>
+        <source>BMP 画像</source>
+        <translation>BMP pictures</translation>
+    </message>
+    <message>
+        <source>画像ファイル</source>
+        <translation>Pictures</translation>
+    </message>
+</context>
+<context>
+    <name>WindowToolTips</name>
+    <message>
+        <source>今のページの表示を、表示器と同じように別のウィンドウで再生します。</source>
+        <translation>Plays the page showing as the sign will show it, in a window of its own.</translation>
+    </message>
+    <message>
+        <source>開いているプロジェクトの名前です。</source>
+        <translation>The name of the open project.</translation>
+    </message>
+    <message>
+        <source>表示 0〜15 のページを選びます。表示器は表示 0 から順に表示します。</source>
+        <translation>Chooses the page of Message 0 to 15. The sign shows the messages in order from Message 0.</translation>
+    </message>
+    <message>
+        <source>テキスト欄の文字を、選んだフォントでこのページのイメージにします。</source>
+        <translation>Makes the text in the text box, in the chosen font, this page’s image.</translation>
+    </message>
+    <message>
+        <source>画像ファイルをこのページのイメージに取り込みます。取り込む前に、点灯のしかたを選べます。</source>
+        <translation>Imports a picture file as this page’s image. Before it is taken you choose how it lights.</translation>
+    </message>
+    <message>
+        <source>このページのイメージを BMP 画像として保存します。</source>
+        <translation>Saves this page’s image as a BMP picture.</translation>
+    </message>
+    <message>
+        <source>表示器の高さ: 16 または 32 ドット。</source>
+        <translation>The sign’s height: 16 or 32 dots.</translation>
+    </message>
+    <message>
+        <source>表示器の明るさ: 1 (最も暗い)〜4 (最も明るい)。転送のときに送られ、プロジェクトには保存されません。</source>
+        <translation>The sign’s brightness: 1 (dimmest) to 4 (brightest). Sent with the upload; not saved in the project.</translation>
+    </message>
+    <message>
+        <source>時計 (時と分) を表示する表示番号: なし、または 0〜15。</source>
+        <translation>The message that shows the clock (hours and minutes): none, or 0 to 15.</translation>
+    </message>
+    <message>
+        <source>左端からの位置、バイト単位 (1 バイト = 8 ドット): 0〜%1。</source>
+        <extracomment>%1 is the largest position.</extracomment>
+        <translation>Position from the left edge, in bytes (1 byte = 8 dots): 0 to %1.</translation>
+    </message>
+    <message>
+        <source>時計の時の数字の位置。</source>
+        <translation>Where the clock’s hour digits go. </translation>
+    </message>
+    <message>
+        <source>時計の分の数字の位置。</source>
+        <translation>Where the clock’s minute digits go. </translation>
+    </message>
+    <message>
+        <source>時計と日数の数字が入る位置を、イメージの上に緑で示します。表示器には送られません。</source>
+        <translation>Marks in green on the image where the clock’s and the countdown’s digits go. The marks are not sent to the sign.</translation>
+    </message>
+    <message>
+        <source>カウントダウン (残りの日数) を表示する表示番号: なし、または 0〜15。</source>
+        <translation>The message that shows the countdown (the days left): none, or 0 to 15.</translation>
+    </message>
+    <message>
+        <source>残りの日数の数字の位置。</source>
+        <translation>Where the countdown’s digits go. </translation>
+    </message>
+    <message>
+        <source>プロジェクト (設定ファイル) を開きます。</source>
+        <translation>Opens a project (a settings file).</translation>
+    </message>
+    <message>
+        <source>最近のプロジェクトから選んで開きます。</source>
+        <translation>Opens one of the recent projects.</translation>
+    </message>
+    <message>
+        <source>プロジェクトを設定ファイルと表示データファイルに保存します。</source>
+        <translation>Saves the project as a settings file and its display data file.</translation>
+    </message>
+    <message>
+        <source>すべての表示と設定を、選んだポートの表示器へ転送します。</source>
+        <translation>Uploads every message and setting to the sign on the chosen port.</translation>
+    </message>
+    <message>
+        <source>転送、保存、読み込みの進み具合です。</source>
+        <translation>How far the upload, the save or the load has come.</translation>
+    </message>
+    <message>
+        <source>カウントダウンの残りの日数: 0〜999。</source>
+        <translation>The countdown’s days left: 0 to 999.</translation>
+    </message>
+    <message>
+        <source>稼働時間を使います。開始から終了までの間だけ表示器が点き、その外は消えます。</source>
+        <translation>Uses the work time: the sign is lit only from the start to the end time, and dark outside it.</translation>
+    </message>
+    <message>
+        <source>時:分 (0:00〜23:59)。矢印で 1 分ずつ変わります。</source>
+        <translation>Hours:minutes (0:00 to 23:59). The arrows step one minute.</translation>
+    </message>
+    <message>
+        <source>稼働時間の開始。</source>
+        <translation>Start of the work time. </translation>
+    </message>
+    <message>
+        <source>稼働時間の終了。</source>
+        <translation>End of the work time. </translation>
+    </message>
+    <message>
+        <source>時計合わせの進み具合です。</source>
+        <translation>How far setting the clock has come.</translation>
+    </message>
+    <message>
+        <source>パソコンの時刻を、選んだポートの表示器の時計に送ります。</source>
+        <translation>Sends the computer’s time to the clock of the sign on the chosen port.</translation>
+    </message>
+    <message>
+        <source>プログラムを終了します。変更が保存されていなければ、保存するか尋ねます。</source>
+        <translation>Ends the program. Unsaved changes are offered for saving first.</translation>
+    </message>
+    <message>
+        <source>表示器のカードのメモリをどれだけ使っているかを示します。</source>
+        <translation>How much of the card’s memory the messages use.</translation>
+    </message>
+    <message>
+        <source>最後の転送や時計合わせの結果です。</source>
+        <translation>How the last upload or clock setting ended.</translation>
+    </message>
+    <message>
+        <source>表示器で点灯する部分 (赤) です。枠は表示器の幅と高さを示します。Ctrl + ホイールで拡大・縮小します。</source>
+        <translation>What the sign lights (red). The frame shows the sign’s width and height. Ctrl + wheel zooms.</translation>
+    </message>
+    <message>
+        <source>イメージの見える部分を左右に動かします。</source>
+        <translation>Moves the part of the image in view left and right.</translation>
+    </message>
+    <message>
+        <source>表示する文字です。「テキスト採用」でイメージになります。</source>
+        <translation>The text to show. “Use text” makes it the image.</translation>
+    </message>
+    <message>
+        <source>文字のフォントです。</source>
+        <translation>The text’s font.</translation>
+    </message>
+    <message>
+        <source>文字の大きさ: 1〜100 ポイント。</source>
+        <translation>The text’s size: 1 to 100 points.</translation>
+    </message>
+    <message>
+        <source>文字を太くします。</source>
+        <translation>Draws the text bold.</translation>
+    </message>
+    <message>
+        <source>表示の動き方です (左へ移動、固定、積み重ねなど)。</source>
+        <translation>How the message moves (move left, fixed, stack …).</translation>
+    </message>
+    <message>
+        <source>動く速さ: 1 (最も遅い)〜8 (最も速い)。</source>
+        <translation>How fast it moves: 1 (slowest) to 8 (fastest).</translation>
+    </message>
+    <message>
+        <source>表示を点滅させます。</source>
+        <translation>Makes the message flash.</translation>
+    </message>
+    <message>
+        <source>表示器の縁を回る点線の飾り枠を付けます。</source>
+        <translation>Adds the dashed frame running round the sign’s edge.</translation>
+    </message>
+    <message>
+        <source>採用した文字を上下に動かします: -10〜10 ドット (マイナスで上へ)。</source>
+        <translation>Moves the adopted text up or down: −10 to 10 dots (negative is up).</translation>
+    </message>
+    <message>
+        <source>表示器の幅: 4〜64 バイト、4 きざみ (1 バイト = 8 ドット、16 バイトで 128 ドット)。</source>
+        <translation>The sign’s width: 4 to 64 bytes in steps of 4 (1 byte = 8 dots; 16 bytes are 128 dots).</translation>
+    </message>
+    <message>
+        <source>パソコンの時計です。右端の「転送」で、表示器の時計をこの時刻に合わせます。</source>
+        <translation>The computer’s clock. “Set clock” on the right sets the sign’s clock to this time.</translation>
     </message>
 </context>
 </TS>

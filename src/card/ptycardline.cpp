@@ -153,9 +153,13 @@ PacedReader::Taken PtyCardLine::read(qsizetype)
     return {};
 }
 
-void PtyCardLine::stopSender(bool) {}
+void PtyCardLine::stopSender(bool)
+{
+}
 
-void PtyCardLine::closeAll() {}
+void PtyCardLine::closeAll()
+{
+}
 
 bool PtyCardLine::fail(const QString& step)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controller/controller.h"
 
+#include "controller/lightingchooser.h"
 #include "dialogs/dialogs.h"
 #include "imaging/fontcatalogue.h"
 #include "imaging/fontsubstitution.h"
@@ -373,6 +374,11 @@ QString Controller::portProblem(const QString& name) const
     return entry ? entry->problem : QString();
 }
 
+void Controller::clearTransferStatus()
+{
+    m_transfers->clearStatus();
+}
+
 QString Controller::transferStatus() const
 {
     return m_transfers->status();
@@ -434,8 +440,15 @@ bool Controller::importPictureFrom(const QString& path)
                        loaded.reason.isEmpty() ? where : where + u'\n' + loaded.reason);
         return false;
     }
+    QImage picture = loaded.picture;
+    if (m_lightingChooser) {
+        const std::optional<PictureLighting::Choice> choice = m_lightingChooser->choose(picture);
+        if (!choice)
+            return false;
+        picture = PictureLighting::apply(picture, *choice);
+    }
     const int m = m_project.curMsg();
-    m_images.canvas(m).setBackground(loaded.picture);
+    m_images.canvas(m).setBackground(picture);
     m_images.canvas(m).clear();
     m_images.overlay(m).clear();
     m_images.announce(m);

@@ -15,6 +15,7 @@
 
 class Clock;
 class Dialogs;
+class LightingChooser;
 class LinkTime;
 class PortCatalogue;
 class PortList;
@@ -87,6 +88,9 @@ public:
     void adoptText();
     void importPicture();
     bool importPictureFrom(const QString& path);
+    // With a chooser, each imported picture is lit as the operator chooses; without one it is taken
+    // as it is.
+    void setLightingChooser(LightingChooser* chooser) { m_lightingChooser = chooser; }
     void exportPicture();
     // A name without an extension gets ".bmp".
     bool exportPictureTo(const QString& path);
@@ -122,6 +126,8 @@ public:
     [[nodiscard]] QString portProblem(const QString& name) const;
     // How the last exchange ended and how long it took, or the time a running upload has left.
     [[nodiscard]] QString transferStatus() const;
+    // Another project was loaded; the status of the last exchange concerned the one before.
+    void clearTransferStatus();
     // How long the ports used so far must stay quiet before their cards take a new exchange.
     [[nodiscard]] qint64 linkQuietLeftMs() const;
 
@@ -147,6 +153,7 @@ private:
     void setUpLink();
 
     Dialogs& m_dialogs;
+    LightingChooser* m_lightingChooser = nullptr;
     SerialLine& m_line;
     Project m_project;
     MessageImages m_images;

@@ -152,6 +152,7 @@ bool SettingsCommands::loadFrom(const QString& path)
         return false;
     }
     apply(*result.project, path);
+    m_controller.clearTransferStatus();
     m_origin = {std::move(result.project->document), ProjectFile::capture(m_controller.project())};
     m_path = path;
     m_fingerprint = result.project->fingerprint;

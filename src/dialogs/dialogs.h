@@ -12,7 +12,9 @@ public:
 
     virtual ~Dialogs() = default;
 
-    // A question with Yes and No; true for Yes. Escape or closing the box answers No.
+    // A question with Yes and No; true for Yes. Escape or closing the box answers No, and No is the
+    // default answer: these questions ask whether to go on at a risk (an upload cut short, closing
+    // during a transfer).
     [[nodiscard]] virtual bool askYesNo(const QString& title, const QString& text) = 0;
     // A question with Yes, No and Cancel, for questions where No throws work away: Escape or
     // closing the box answers Cancel, never No.

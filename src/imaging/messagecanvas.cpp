@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/messagecanvas.h"
 
+#include "imaging/picturelighting.h"
 #include "model/limits.h"
 
 #include <QPainter>
@@ -93,16 +94,6 @@ void MessageCanvas::setBackground(const QImage& picture)
 
 QImage MessageCanvas::litPattern(const QRect& region) const
 {
-    const QRect kept = region & m_image.rect();
-    QImage lit(region.size(), QImage::Format_RGB32);
-    lit.fill(kBlack);
-    for (int y = kept.top(); y <= kept.bottom(); ++y) {
-        const auto* source = reinterpret_cast<const QRgb*>(m_image.constScanLine(y));
-        auto* target = reinterpret_cast<QRgb*>(lit.scanLine(y - region.top()));
-        for (int x = kept.left(); x <= kept.right(); ++x) {
-            if (isLit(source[x]))
-                target[x - region.left()] = kRed;
-        }
-    }
-    return lit;
+    // Pixels beyond the canvas are copied as zeros, which are dark.
+    return PictureLighting::litPattern(m_image.copy(region));
 }

@@ -88,7 +88,8 @@ void SystemPortCatalogue::scanAhead()
     m_ahead->start();
 }
 
-QList<PortEntry> SystemPortCatalogue::numbered(const QList<ProbedDevice>& devices, const QList<ProbedDevice>& cards)
+QList<PortEntry> SystemPortCatalogue::numbered(const QList<ProbedDevice>& devices,
+                                               const QList<ProbedDevice>& cards)
 {
     QList<PortEntry> entries;
     int number = 0;

@@ -162,6 +162,11 @@ void TransferCommands::exchangeFinished(LinkExchange* exchange, ExchangeOutcome 
     emit finished(outcome == ExchangeOutcome::Completed);
 }
 
+void TransferCommands::clearStatus()
+{
+    m_status->clear();
+}
+
 QString TransferCommands::status() const
 {
     return m_status->text();

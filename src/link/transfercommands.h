@@ -45,6 +45,7 @@ public:
 
     // What the last exchange did, or how long the running upload has left.
     [[nodiscard]] QString status() const;
+    void clearStatus();
     // How long the ports used so far must stay quiet before a card on them takes a new exchange.
     [[nodiscard]] qint64 quietLeftMs() const { return m_spacing.longestWaitMs(); }
 

@@ -22,6 +22,8 @@ public:
     void clockSetStarted();
     // failure: why the exchange did not complete; empty when it did.
     void showEnded(const QString& failure);
+    // Another project is loaded: what was said about the last one's exchange goes.
+    void clear() { show({}); }
 
 signals:
     void changed(const QString& text);

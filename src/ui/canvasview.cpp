@@ -23,9 +23,21 @@ CanvasView::CanvasView(const MessageImages& images, int message, QWidget* parent
     });
 }
 
+void CanvasView::setZoom(int zoom)
+{
+    m_zoom = zoom;
+    setFixedSize(kCanvasWidth * zoom, kRows * zoom);
+    update();
+}
+
 void CanvasView::paintEvent(QPaintEvent* event)
 {
+    // The image's pixels under the exposed part, drawn as squares without smoothing.
+    const QRect exposed = event->rect();
+    const QRect pixels(QPoint(exposed.left() / m_zoom, exposed.top() / m_zoom),
+                       QPoint(exposed.right() / m_zoom, exposed.bottom() / m_zoom));
     QPainter painter(this);
-    painter.translate(event->rect().topLeft());
-    MessagePainter::paint(painter, m_images, m_message, event->rect(), MessagePainter::Look::Lit);
+    painter.scale(m_zoom, m_zoom);
+    painter.translate(pixels.topLeft());
+    MessagePainter::paint(painter, m_images, m_message, pixels, MessagePainter::Look::Lit);
 }

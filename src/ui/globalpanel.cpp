@@ -75,7 +75,7 @@ QGridLayout* GlobalPanel::settingsGrid()
     grid->addWidget(m_portDevice, 0, 6, 1, 2);
 
     //: Row of the clock: the message that shows the clock's digits.
-    place(1, 0, QStringLiteral("Label9"), tr("表示番号"),
+    place(1, 0, QStringLiteral("Label9"), tr("表示番号", "clock"),
           globalList(QStringLiteral("ComTimeMsg"), kNumberListWidth, GlobalList::ClockMessage));
     //: Byte column of the clock's hour digits in that message.
     place(1, 2, QStringLiteral("Label14"), tr("時間表示位置"),
@@ -89,7 +89,7 @@ QGridLayout* GlobalPanel::settingsGrid()
     grid->addWidget(m_showMarks, 1, 6, 1, 2);
 
     //: Row of the countdown: the message that shows the days left.
-    place(2, 0, QStringLiteral("Label13"), tr("表示番号"),
+    place(2, 0, QStringLiteral("Label13"), tr("表示番号", "countdown"),
           globalList(QStringLiteral("ComDJSMsg"), kNumberListWidth, GlobalList::DaysMessage));
     //: Byte column of the countdown's digits in that message.
     place(2, 2, QStringLiteral("Label15"), tr("日数表示位置"),

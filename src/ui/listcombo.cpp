@@ -4,8 +4,10 @@
 #include "model/editablelist.h"
 #include "ui/windowlayout.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 ListCombo::ListCombo(const QString& name, int width, QWidget* parent)
@@ -66,6 +68,19 @@ QString ListCombo::shownText(const QString& entry) const
     return m_shown && m_entries.contains(entry) ? m_shown(entry) : entry;
 }
 
+// The field keeps the window's fixed layout; the list that opens under it is as wide as its
+// longest entry.
+void ListCombo::fitListToEntries(const QStringList& shown)
+{
+    const QFontMetrics metrics = view()->fontMetrics();
+    int widest = 0;
+    for (const QString& entry : shown)
+        widest = std::max(widest, metrics.horizontalAdvance(entry));
+    const int around = 2 * view()->frameWidth() + view()->verticalScrollBar()->sizeHint().width() +
+                       2 * metrics.averageCharWidth();
+    view()->setMinimumWidth(std::max(width(), widest + around));
+}
+
 void ListCombo::display(const QStringList& items, int index, const QString& text)
 {
     const QSignalBlocker blocker(this);
@@ -81,6 +96,7 @@ void ListCombo::display(const QStringList& items, int index, const QString& text
             shown << shownText(item);
         clear();
         addItems(shown);
+        fitListToEntries(shown);
     }
     if (currentIndex() != index)
         setCurrentIndex(index);

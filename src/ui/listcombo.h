@@ -31,6 +31,7 @@ signals:
 
 private:
     void display(const QStringList& items, int index, const QString& text);
+    void fitListToEntries(const QStringList& shown);
     [[nodiscard]] QString shownText(const QString& entry) const;
 
     QString (*m_shown)(const QString&) = nullptr;

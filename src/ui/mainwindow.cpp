@@ -5,6 +5,7 @@
 #include "controller/settingscommands.h"
 #include "model/limits.h"
 #include "ui/globalpanel.h"
+#include "ui/helpbutton.h"
 #include "ui/languagebutton.h"
 #include "ui/messagepage.h"
 #include "ui/namedwidgets.h"
@@ -15,6 +16,7 @@
 #include "ui/windowaccessibility.h"
 #include "ui/windowfonts.h"
 #include "ui/windowlayout.h"
+#include "ui/windowtooltips.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -59,18 +61,23 @@ MainWindow::MainWindow(Controller& controller, SettingsCommands& settings, Proje
 
     // The sign view is a window of its own, so this one keeps its layout; its button sits in the
     // free corner beside the file name.
-    auto* signView = new SignView(m_controller, this);
+    m_signView = std::make_unique<SignView>(m_controller, this);
     auto* play = namedButton(QStringLiteral("CmdPlay"), tr("プレビュー"), kPlayButton, this);
     play->move(kWindowWidth - kMargin - kPlayButton.width(), kRegionGap);
     play->setShortcut(Qt::Key_F5);
     play->setAccessibleName(tr("表示プレビューを開く"));
-    connect(play, &QPushButton::clicked, signView, &SignView::open);
+    connect(play, &QPushButton::clicked, m_signView.get(), &SignView::open);
     // The other corner is free too, and out of the way of the work.
     auto* language = new LanguageButton(kLanguageButton, this);
     language->move(kMargin, kRegionGap);
     connect(language, &LanguageButton::chosen, this, &MainWindow::languageChosen);
+    auto* help = new HelpButton(QSize(kFileBoxHeight, kFileBoxHeight), this);
+    help->move(language->geometry().right() + 1 + kRegionGap, kRegionGap);
     WindowAccessibility::describe(*this);
+    WindowToolTips::describe(*this);
 }
+
+MainWindow::~MainWindow() = default;
 
 QString MainWindow::title()
 {
@@ -211,6 +218,7 @@ MessagePage* MainWindow::page(int message)
         page = new MessagePage(m_controller, message, m_pages);
         m_pages->addWidget(page);
         WindowAccessibility::describePage(*page, message);
+        WindowToolTips::describePage(*page, message);
     }
     return page;
 }
@@ -229,5 +237,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // The window is the program: an exchange still running stops here and its port is released.
     if (m_controller.transferInProgress())
         m_controller.abortTransfer();
+    m_signView->close();
     event->accept();
 }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class Controller;
 class MessagePage;
@@ -13,6 +14,7 @@ class ProjectSession;
 class QLabel;
 class QStackedWidget;
 class SettingsCommands;
+class SignView;
 class TabStrip;
 
 // The one window of the program: a view over the controller's project. Every control hands the
@@ -25,6 +27,7 @@ public:
     // With a session the window offers the recent projects.
     MainWindow(Controller& controller, SettingsCommands& settings, ProjectSession* session = nullptr,
                QWidget* parent = nullptr);
+    ~MainWindow() override;
 
 signals:
     // The operator chose the language of the next start.
@@ -49,4 +52,6 @@ private:
     QStackedWidget* m_pages = nullptr;
     std::array<MessagePage*, kMessageCount> m_messagePages{};
     QLabel* m_fileLabel = nullptr;
+    // A window of its own, not a child: a child window would be kept in front of this one.
+    std::unique_ptr<SignView> m_signView;
 };

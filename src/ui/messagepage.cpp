@@ -107,7 +107,11 @@ QWidget* MessagePage::buildTextFrame()
     // The text is drawn as one line, so the box stays a plain field without scroll bars.
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int lines = m_message == 0 ? kTextLinesPage0 : kTextLines;
-    m_text->setFixedHeight(lines * m_text->fontMetrics().lineSpacing() + 2 * kMargin);
+    m_textHeight = lines * m_text->fontMetrics().lineSpacing() + 2 * kMargin;
+    m_text->setFixedHeight(m_textHeight);
+    // A zoomed image takes its room from the text box, so the page keeps its layout.
+    connect(m_preview, &PreviewView::grown, m_text,
+            [this](int pixels) { m_text->setFixedHeight(m_textHeight - pixels); });
     connect(m_text, &QPlainTextEdit::textChanged, this,
             [this] { m_controller.setMessageText(m_message, modelText(m_text->toPlainText())); });
 

@@ -40,6 +40,7 @@ private:
     Controller& m_controller;
     int m_message = 0;
     PreviewView* m_preview = nullptr;
+    int m_textHeight = 0;
     QScrollBar* m_scroll = nullptr;
     QPlainTextEdit* m_text = nullptr;
     ListCombo* m_fontName = nullptr;

@@ -7,6 +7,7 @@
 namespace {
 
 const QString kRecentKey = QStringLiteral("recentProjects");
+const QString kPortKey = QStringLiteral("port");
 
 QString folderKey(RecentPlaces::Kind kind)
 {
@@ -59,4 +60,14 @@ void RecentPlaces::removeProject(const QString& path)
 void RecentPlaces::setProjects(const QStringList& paths)
 {
     m_store.setValue(kRecentKey, paths);
+}
+
+QString RecentPlaces::port() const
+{
+    return m_store.value(kPortKey).toString();
+}
+
+void RecentPlaces::setPort(const QString& port)
+{
+    m_store.setValue(kPortKey, port);
 }

@@ -7,7 +7,7 @@
 class QSettings;
 
 // What the window remembers between runs, kept with QSettings in the platform's usual place: the
-// last folder of each kind of file, and the most recent projects, newest first.
+// last folder of each kind of file, the most recent projects, newest first, and the port used last.
 class RecentPlaces {
 public:
     enum class Kind { Projects, Pictures };
@@ -22,6 +22,9 @@ public:
     // The project moves to the front and its folder becomes the projects' folder.
     void addProject(const QString& path);
     void removeProject(const QString& path);
+
+    [[nodiscard]] QString port() const;
+    void setPort(const QString& port);
 
 private:
     void setProjects(const QStringList& paths);

@@ -22,15 +22,22 @@ SignAreaView::SignAreaView(const Project& project, QWidget* parent)
     connect(&project, &Project::globalsChanged, this, qOverload<>(&QWidget::update));
 }
 
+void SignAreaView::setZoom(int zoom)
+{
+    m_zoom = zoom;
+    update();
+}
+
 void SignAreaView::paintEvent(QPaintEvent*)
 {
     const SignArea area = SignArea::of(m_project.globals());
+    const int rows = area.rows * m_zoom;
     QPainter painter(this);
-    if (area.rows < height())
-        painter.fillRect(0, area.rows, width(), height() - area.rows, kNotShownVeil);
+    if (rows < height())
+        painter.fillRect(0, rows, width(), height() - rows, kNotShownVeil);
     if (area.width > 0) {
         // Just outside the shown area, so that the frame hides none of its pixels.
         painter.setPen(kFrameColour);
-        painter.drawRect(-1, -1, area.width + 1, area.rows + 1);
+        painter.drawRect(-1, -1, area.width * m_zoom + 1, rows + 1);
     }
 }

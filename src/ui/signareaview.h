@@ -14,9 +14,12 @@ class SignAreaView : public QWidget {
 public:
     SignAreaView(const Project& project, QWidget* parent);
 
+    void setZoom(int zoom);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const Project& m_project;
+    int m_zoom = 1;
 };

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -24,9 +25,10 @@ constexpr int kTickMs = 1000 / SignView::kFramesPerSecond;
 
 } // namespace
 
-SignView::SignView(const Controller& controller, QWidget* parent)
-    : QWidget(parent, Qt::Tool)
+SignView::SignView(const Controller& controller, QWidget* beside)
+    : QWidget(nullptr, Qt::Window)
     , m_controller(controller)
+    , m_beside(beside)
 {
     setObjectName(QStringLiteral("SignView"));
     setWindowTitle(tr("表示プレビュー"));
@@ -69,7 +71,7 @@ void SignView::open()
 {
     if (!m_placed) {
         playAt(0);
-        placeBelowParent();
+        placeBesideMainWindow();
     }
     if (isVisible())
         raise();
@@ -77,25 +79,58 @@ void SignView::open()
     activateWindow();
 }
 
-void SignView::placeBelowParent()
+void SignView::placeBesideMainWindow()
 {
     m_placed = true;
-    const QWidget* window = parentWidget();
-    if (!window)
+    if (!m_beside)
         return;
-    // Below the main window where the screen has room, else as low as the screen allows, so
-    // that the message page's controls stay in sight while the sign plays.
-    const QRect screen = window->screen()->availableGeometry();
-    const QRect beside = window->frameGeometry();
-    const int titleBar = beside.height() - window->height();
-    const int lowest = screen.bottom() - sizeHint().height() - titleBar;
-    move(beside.left(), std::max(screen.top(), std::min(beside.bottom() + 1, lowest)));
+    const QRect screen = m_beside->screen()->availableGeometry();
+    const int titleBar = m_beside->frameGeometry().height() - m_beside->height();
+    const QSize size = sizeHint() + QSize(0, titleBar);
+    move(placeBeside(m_beside->frameGeometry(), size, screen));
+}
+
+QPoint SignView::placeBeside(const QRect& occupied, const QSize& size, const QRect& screen)
+{
+    // Aligned with the occupied window's top or left edge, shifted back onto the screen.
+    const auto onScreen = [&](QPoint at) {
+        at.setX(std::max(screen.left(), std::min(at.x(), screen.right() + 1 - size.width())));
+        at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() + 1 - size.height())));
+        return at;
+    };
+    const std::array candidates{
+        onScreen({occupied.right() + 1, occupied.top()}),
+        onScreen({occupied.left(), occupied.bottom() + 1}),
+        onScreen({occupied.left() - size.width(), occupied.top()}),
+        onScreen({occupied.left(), occupied.top() - size.height()}),
+    };
+    const auto covered = [&](QPoint at) {
+        const QRect overlap = QRect(at, size) & occupied;
+        return overlap.isEmpty() ? 0 : qint64(overlap.width()) * overlap.height();
+    };
+    return *std::min_element(candidates.begin(), candidates.end(),
+                             [&](QPoint a, QPoint b) { return covered(a) < covered(b); });
+}
+
+void SignView::keepOnScreen()
+{
+    if (!isVisible())
+        return;
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const QPoint inside(std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())),
+                        std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
+    if (inside != frame.topLeft())
+        move(inside);
 }
 
 void SignView::zoomTo(int pitch)
 {
-    const int room = screen()->availableGeometry().width() - 2 * kMargin;
-    const int fitting = room / std::max(m_leds->frame().widthPixels(), 1);
+    const QRect screen = this->screen()->availableGeometry();
+    const int around = height() - m_leds->height();
+    const int acrossFits = (screen.width() - 2 * kMargin) / std::max(m_leds->frame().widthPixels(), 1);
+    const int downFits = (screen.height() - around) / std::max(m_leds->frame().height, 1);
+    const int fitting = std::min(acrossFits, downFits);
     m_leds->setPitch(std::clamp(pitch, LedView::kMinPitch,
                                 std::max(LedView::kMinPitch, std::min(LedView::kMaxPitch, fitting))));
 }
@@ -170,6 +205,12 @@ void SignView::showEvent(QShowEvent* event)
     m_playing.restart();
     playAt(0);
     m_ticks->start();
+}
+
+void SignView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    keepOnScreen();
 }
 
 void SignView::hideEvent(QHideEvent* event)

@@ -5,6 +5,7 @@
 #include "card/signframe.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QWidget>
 
 class Controller;
@@ -22,21 +23,30 @@ class SignView : public QWidget {
 public:
     static constexpr int kFramesPerSecond = 30;
 
-    SignView(const Controller& controller, QWidget* parent);
+    // A window of its own beside the given one, never kept in front of it, so that the operator
+    // can bring the main window forward over it.
+    SignView(const Controller& controller, QWidget* beside);
 
     // Shows the window, or brings it to the front.
     void open();
     // Shows the sign as it is this long after it began playing what the project holds now.
     void playAt(qint64 playMs);
     [[nodiscard]] const SignFrame& frame() const;
+    // Where a window of this size goes beside the occupied one: on its right, below, on its left or
+    // above, the first where it fits on the screen; else where the most of it shows, kept on the
+    // screen.
+    [[nodiscard]] static QPoint placeBeside(const QRect& occupied, const QSize& size, const QRect& screen);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void markStale() { m_stale = true; }
-    void placeBelowParent();
+    void placeBesideMainWindow();
+    // A sign made taller or wider keeps the window on the screen.
+    void keepOnScreen();
     // As close as the viewer asks while the whole sign stays on the screen.
     void zoomTo(int pitch);
     // Takes the project again when it changed; a different card memory or message starts the
@@ -45,6 +55,7 @@ private:
     void showTexts();
 
     const Controller& m_controller;
+    QPointer<QWidget> m_beside;
     CardMemory m_memory;
     int m_message = 0;
     bool m_stale = true;

@@ -2,7 +2,10 @@
 #include "ui/widgetdialogs.h"
 
 #include "texts/filetexts.h"
+#include "texts/picturetexts.h"
+#include "ui/lightingdialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -11,6 +14,7 @@
 bool WidgetDialogs::askYesNo(const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -48,6 +52,11 @@ QString WidgetDialogs::chooseSaveFile(const QString& filter)
         filter, QFileDialog::getSaveFileName(m_parent, QString(), startFolder(filter), qtFilter(filter)));
 }
 
+std::optional<PictureLighting::Choice> WidgetDialogs::choose(const QImage& picture)
+{
+    return LightingDialog::ask(picture, m_parent);
+}
+
 RecentPlaces::Kind WidgetDialogs::kindOf(const QString& filter)
 {
     return filter == FileTexts::projectFilter() ? RecentPlaces::Kind::Projects : RecentPlaces::Kind::Pictures;
@@ -70,6 +79,18 @@ QString WidgetDialogs::qtFilter(const QString& filter)
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(u';', u' '));
+        filters << QStringLiteral("%1 (%2)").arg(filesName(filter),
+                                                 QString(parts[i + 1]).replace(u';', u' '));
     return filters.join(QStringLiteral(";;"));
+}
+
+// The filters' own shown texts already hold their patterns, which Qt's dialogs add once more, and
+// name pictures in English whatever the language; the dialogs name the files themselves.
+QString WidgetDialogs::filesName(const QString& filter)
+{
+    if (filter == FileTexts::projectFilter())
+        return QCoreApplication::translate("WidgetDialogs", "設定ファイル");
+    if (filter == PictureTexts::exportFilter())
+        return QCoreApplication::translate("WidgetDialogs", "BMP 画像");
+    return QCoreApplication::translate("WidgetDialogs", "画像ファイル");
 }

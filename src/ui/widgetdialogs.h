@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controller/lightingchooser.h"
 #include "dialogs/dialogs.h"
 #include "ui/recentplaces.h"
 
 class QWidget;
 
 // The operator's dialogs as modal Qt boxes over the main window.
-class WidgetDialogs : public Dialogs {
+class WidgetDialogs : public Dialogs, public LightingChooser {
 public:
     explicit WidgetDialogs(QWidget* parent = nullptr)
         : m_parent(parent)
@@ -22,12 +23,14 @@ public:
     void tell(const QString& title, const QString& text, const QString& detail = {}) override;
     [[nodiscard]] QString chooseOpenFile(const QString& filter) override;
     [[nodiscard]] QString chooseSaveFile(const QString& filter) override;
+    [[nodiscard]] std::optional<PictureLighting::Choice> choose(const QImage& picture) override;
 
-    // "Picture(*.bmp)|*.bmp" becomes "Picture(*.bmp) (*.bmp)", the form Qt's dialogs read.
+    // "Picture(*.bmp)|*.bmp" becomes "BMP 画像 (*.bmp)", the form Qt's dialogs read.
     [[nodiscard]] static QString qtFilter(const QString& filter);
 
 private:
     [[nodiscard]] static RecentPlaces::Kind kindOf(const QString& filter);
+    [[nodiscard]] static QString filesName(const QString& filter);
     [[nodiscard]] QString startFolder(const QString& filter) const;
     QString remembered(const QString& filter, const QString& chosen);
 

@@ -82,10 +82,10 @@ void WindowAccessibility::describePage(QWidget& page, int message)
     if (message == 0)
         pair(page, QLatin1String(kScreenWidth.label), QLatin1String(kScreenWidth.field), true);
     for (const Labelled& entry : kPageLabels)
-        pair(page, arrayName(QLatin1String(entry.label), message), arrayName(QLatin1String(entry.field), message),
-             true);
+        pair(page, arrayName(QLatin1String(entry.label), message),
+             arrayName(QLatin1String(entry.field), message), true);
     for (const Labelled& entry : kPageSteppers)
-        pair(page, arrayName(QLatin1String(entry.label), message), arrayName(QLatin1String(entry.field), message),
-             false);
+        pair(page, arrayName(QLatin1String(entry.label), message),
+             arrayName(QLatin1String(entry.field), message), false);
     name(page, arrayName(QStringLiteral("TxtBox"), message), DesktopTexts::messageTextName());
 }

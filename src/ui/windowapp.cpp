@@ -8,12 +8,14 @@
 WindowApp::WindowApp(PortCatalogue& ports)
     : m_line(std::make_unique<PortLine>())
     , m_controller(std::make_unique<Controller>(m_dialogs, *m_line, ports, m_clock))
+    , m_lastPort(std::make_unique<LastPort>(*m_controller, m_places))
     , m_settings(std::make_unique<SettingsCommands>(*m_controller, m_dialogs))
     , m_session(std::make_unique<ProjectSession>(*m_settings, m_dialogs, m_places))
     , m_window(std::make_unique<MainWindow>(*m_controller, *m_settings, m_session.get()))
 {
     m_dialogs.setParent(m_window.get());
     m_dialogs.rememberFoldersIn(&m_places);
+    m_controller->setLightingChooser(&m_dialogs);
     QObject::connect(m_window.get(), &MainWindow::languageChosen, m_window.get(),
                      [this](Language::Id id) { Language::remember(m_store, id); });
 }
@@ -23,6 +25,7 @@ WindowApp::~WindowApp() = default;
 void WindowApp::start(const QString& project)
 {
     m_controller->startUp();
+    m_lastPort->restore();
     m_window->show();
     // After the window shows, so that what loading has to say stands over it.
     if (!project.isEmpty())

@@ -4,6 +4,7 @@
 #include "controller/controller.h"
 #include "controller/settingscommands.h"
 #include "link/systemclock.h"
+#include "ui/lastport.h"
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"
 #include "ui/recentplaces.h"
@@ -37,6 +38,7 @@ private:
     SystemClock m_clock;
     std::unique_ptr<SerialLine> m_line;
     std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<LastPort> m_lastPort;
     std::unique_ptr<SettingsCommands> m_settings;
     std::unique_ptr<ProjectSession> m_session;
     std::unique_ptr<MainWindow> m_window;

@@ -46,6 +46,13 @@ QFont smallLabel()
     return face(kProportionalGothic, WindowLayout::kSmallPixels, true);
 }
 
+QFont desktop(const QFont& desktopFont)
+{
+    QFont font = desktopFont;
+    font.setFamilies(kProportionalGothic);
+    return font;
+}
+
 QFont textBox(const QString& fontName)
 {
     // The face the sign gets: the name's substitute where it is not installed, and no other

@@ -85,9 +85,9 @@ std::variant<CardArguments, ConsoleExit> parseCardArguments(QStringList argument
         return ConsoleExit{0, helpText(), {}};
     if (parser.isSet(version))
         return ConsoleExit{0,
-                       QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                     QCoreApplication::applicationVersion()),
-                       {}};
+                           QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                         QCoreApplication::applicationVersion()),
+                           {}};
     const auto isSet = [&](const char* name) { return parser.isSet(QLatin1String(name)); };
     const auto value = [&](const char* name) { return parser.value(QLatin1String(name)); };
     // A value out of its range names the option and the values it takes.

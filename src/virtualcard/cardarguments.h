@@ -30,4 +30,4 @@ struct CardArguments {
 // be used ends it with status 2 and a message naming the option. defaultMemory: the memory file
 // when --memory is not given.
 [[nodiscard]] std::variant<CardArguments, ConsoleExit> parseCardArguments(QStringList arguments,
-                                                                      const QString& defaultMemory);
+                                                                          const QString& defaultMemory);

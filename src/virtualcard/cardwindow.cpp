@@ -92,6 +92,8 @@ QWidget* CardWindow::makeSignSide()
     auto* controls = new QHBoxLayout;
     m_message = new QComboBox;
     m_message->setObjectName(QStringLiteral("message"));
+    // The lengths grow with each upload; the list keeps room for the longest.
+    m_message->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* messageLabel = new QLabel(tr("表示(&M):"));
     messageLabel->setBuddy(m_message);
     m_pitch = new QSpinBox;

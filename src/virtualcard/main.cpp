@@ -4,6 +4,7 @@
 #include "console/consoledialogs.h"
 #include "texts/language.h"
 #include "ui/widgetdialogs.h"
+#include "ui/windowfonts.h"
 #include "virtualcard/cardarguments.h"
 #include "virtualcard/cardrun.h"
 #include "virtualcard/cardwindow.h"
@@ -54,8 +55,10 @@ int main(int argc, char* argv[])
     std::unique_ptr<QCoreApplication> app;
     if (options.headless)
         app = std::make_unique<QCoreApplication>(argc, argv);
-    else
+    else {
         app = std::make_unique<QApplication>(argc, argv);
+        QApplication::setFont(WindowFonts::desktop(QApplication::font()));
+    }
     language.apply(Language::choose(asked.id));
 
     CardRun run(options);

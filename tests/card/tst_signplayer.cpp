@@ -106,7 +106,8 @@ private slots:
             << QStringList{"0:" + dots(32, {24}), "15:" + dots(32, {24})};
         // Once the picture has left, its first pixel comes in again one pixel later.
         QTest::newRow("move left: comes round after screen and picture")
-            << mode(ShowCode::MoveLeft) << msFor(32 + 64 + 1) << noon << 0 << QStringList{"0:" + dots(32, {31})};
+            << mode(ShowCode::MoveLeft) << msFor(32 + 64 + 1) << noon << 0
+            << QStringList{"0:" + dots(32, {31})};
         QTest::newRow("move right: enters at the left edge")
             << mode(ShowCode::MoveRight) << msFor(40) << noon << 0 << QStringList{"0:" + dots(32, {9})};
         QTest::newRow("up: half way in from below") << mode(ShowCode::Up) << msFor(8) << noon << 0

@@ -21,9 +21,9 @@
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QTest>
 #include <QTextStream>
 #include <array>

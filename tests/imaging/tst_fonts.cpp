@@ -83,8 +83,8 @@ private slots:
         QTest::addColumn<QStringList>("listed");
         QTest::newRow("foundries told apart") << QStringList{"C059 [urw]", "IPAGothic [IPA ]", "C059 [other]"}
                                               << QStringList{"C059", "IPAGothic"};
-        QTest::newRow("brackets that name no foundry") << QStringList{"[x]", "Fixed [x"}
-                                                       << QStringList{"[x]", "Fixed [x"};
+        QTest::newRow("brackets that name no foundry")
+            << QStringList{"[x]", "Fixed [x"} << QStringList{"[x]", "Fixed [x"};
         QTest::newRow("case") << QStringList{"b", "IPAPGothic", "a", "B"}
                               << QStringList{"a", "B", "b", "IPAPGothic"};
     }

@@ -295,16 +295,16 @@ private slots:
             << "forged.bmp" << forgedBmp(100000, 100000, 24, 16) << PictureTexts::tooLarge();
         QTest::newRow("wide and tall")
             << "forged2.bmp" << forgedBmp(20000, 1'000'000, 24, 16) << PictureTexts::tooLarge();
-        QTest::newRow("negative width") << "forged3.bmp" << forgedBmp(-5, 16, 24, 16)
-                                        << PictureTexts::notAPicture();
+        QTest::newRow("negative width")
+            << "forged3.bmp" << forgedBmp(-5, 16, 24, 16) << PictureTexts::notAPicture();
         // Sizes near 2^31 overflowed the size checks' arithmetic.
         constexpr qint32 kNear = 0x7fffffff;
         QTest::newRow("2^31 - 1 square")
             << "forged4.bmp" << forgedBmp(kNear, kNear, 24, 16) << PictureTexts::tooLarge();
         QTest::newRow("2^31 - 1 top-down")
             << "forged5.bmp" << forgedBmp(kNear, -kNear, 24, 16) << PictureTexts::tooLarge();
-        QTest::newRow("2^31 - 1 wide") << "forged6.bmp" << forgedBmp(kNear, 1, 24, 16)
-                                       << PictureTexts::tooLarge();
+        QTest::newRow("2^31 - 1 wide")
+            << "forged6.bmp" << forgedBmp(kNear, 1, 24, 16) << PictureTexts::tooLarge();
         QTest::newRow("2^30 square") << "forged7.bmp" << forgedBmp(1 << 30, 1 << 30, 24, 16)
                                      << PictureTexts::tooLarge();
     }

@@ -39,10 +39,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_fixture = std::make_unique<ControllerFixture>();
-    }
+    void init() { m_fixture = std::make_unique<ControllerFixture>(); }
 
     void busyLineRefusesAndChangesNothing()
     {

@@ -144,16 +144,17 @@ private slots:
     void busyPortKeepsItsNumber()
     {
         using Probe = SystemPortCatalogue::Probe;
-        const QList<PortEntry> entries = SystemPortCatalogue::numbered(
-            {{"/dev/ttyS0", {}, Probe::Opens, {}},
-             {"/dev/ttyS1", {}, Probe::Refused, {}},
-             {"/dev/ttyS2", {}, Probe::Absent, {}},
-             {"/dev/ttyUSB0", {}, Probe::Refused, "join dialout"}},
-            {{"/dev/pts/3", "p10signcard", Probe::Opens, {}}});
+        const QList<PortEntry> entries =
+            SystemPortCatalogue::numbered({{"/dev/ttyS0", {}, Probe::Opens, {}},
+                                           {"/dev/ttyS1", {}, Probe::Refused, {}},
+                                           {"/dev/ttyS2", {}, Probe::Absent, {}},
+                                           {"/dev/ttyUSB0", {}, Probe::Refused, "join dialout"}},
+                                          {{"/dev/pts/3", "p10signcard", Probe::Opens, {}}});
         QStringList listed;
         for (const PortEntry& port : entries)
             listed << port.name + u' ' + port.device + u' ' + port.problem;
-        QCOMPARE(listed, (QStringList{"COM1 /dev/ttyS0 ", "COM3 /dev/ttyUSB0 join dialout", "COM4 /dev/pts/3 "}));
+        QCOMPARE(listed,
+                 (QStringList{"COM1 /dev/ttyS0 ", "COM3 /dev/ttyUSB0 join dialout", "COM4 /dev/pts/3 "}));
     }
 
 #ifdef Q_OS_UNIX

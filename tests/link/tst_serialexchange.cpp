@@ -183,8 +183,8 @@ private slots:
         QCOMPARE(m_fixture->dialogs.told.size(), 1);
         QCOMPARE(m_fixture->dialogs.told.first().title, "エラー発生");
         QCOMPARE(m_fixture->dialogs.told.first().text, LinkTexts::lineFailed());
-        QVERIFY(
-            m_fixture->controller.transferStatus().startsWith("転送できませんでした：" + LinkTexts::lineFailed()));
+        QVERIFY(m_fixture->controller.transferStatus().startsWith("転送できませんでした：" +
+                                                                  LinkTexts::lineFailed()));
     }
 
     void missingPortSendsNothing_data()
@@ -214,8 +214,8 @@ private slots:
         // A network connection that was refused says so, not that a port is in use.
         QCOMPARE(m_fixture->dialogs.told.first().text,
                  network ? LinkTexts::connectionRefused() : "接続端子がすでに使用中か、存在しません");
-        QVERIFY2(m_fixture->dialogs.told.first().detail.startsWith(network ? port
-                                                                  : "COM2 (" + m_pty->missingPath() + ")\n"),
+        QVERIFY2(m_fixture->dialogs.told.first().detail.startsWith(
+                     network ? port : "COM2 (" + m_pty->missingPath() + ")\n"),
                  qPrintable(m_fixture->dialogs.told.first().detail));
         QTest::qWait(100);
         QVERIFY(m_card->received().isEmpty());

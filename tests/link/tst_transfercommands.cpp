@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/bytes.h"
 #include "support/controllerfixture.h"
+#include "support/goldenproject.h"
 #include "texts/linktexts.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -288,9 +290,9 @@ private slots:
         QCOMPARE(m_fixture->dialogs.questions.size(), 1);
         QCOMPARE(m_fixture->dialogs.questions.first().title, "警告");
         QCOMPARE(m_fixture->dialogs.questions.first().text, "表示データがカードのメモリに入りきりません。\n"
-                                                   "短く切られる表示：表示 1\n"
-                                                   "送られない表示：表示 2\n"
-                                                   "このまま転送しますか？");
+                                                            "短く切られる表示：表示 1\n"
+                                                            "送られない表示：表示 2\n"
+                                                            "このまま転送しますか？");
 
         // Going on sends exactly what fits, as the card has always been sent.
         m_fixture->dialogs.yesNoAnswers = {true, true};
@@ -409,6 +411,12 @@ private slots:
         QCOMPARE(texts, (QStringList{"転送中… 残り約 4 秒", "転送中… 残り約 3 秒", "転送中… 残り約 2 秒",
                                      "転送中… 残り約 1 秒", "転送完了（3.3 秒）", "時計を設定中…",
                                      "時計の設定完了（3.6 秒）"}));
+
+        // What it says concerns the project sent: another one loaded clears it.
+        const QTemporaryDir dir;
+        QVERIFY(m_fixture->settings.loadFrom(copyGoldenProject(dir.path())));
+        QCOMPARE(m_fixture->controller.transferStatus(), QString());
+        QCOMPARE(status.last().first().toString(), QString());
     }
 
     // A greeting that comes while the card still waits to see whether 16 more rows follow is

@@ -150,7 +150,8 @@ private slots:
 
     void packageInstallsAndRuns()
     {
-        for (const QString& tool : {QStringLiteral("cpack"), QStringLiteral("dpkg-deb"), QStringLiteral("lintian")})
+        for (const QString& tool :
+             {QStringLiteral("cpack"), QStringLiteral("dpkg-deb"), QStringLiteral("lintian")})
             SKIP_WITHOUT_TOOL(tool);
         QTemporaryDir dir;
         const Run pack = run(QStringLiteral("cpack"),
@@ -169,8 +170,8 @@ private slots:
         QVERIFY(fields.output.contains(QStringLiteral("Version: " P10_VERSION "\n")));
         // The libraries the programs link, and what no program links but the window and the
         // texts need.
-        for (const char* needed : {"libc6", "libgif7", "libqt6widgets6", "libqt6serialport6", "qt6-qpa-plugins",
-                                   "fonts-ipafont-gothic", "fonts-ipafont-mincho"})
+        for (const char* needed : {"libc6", "libgif7", "libqt6widgets6", "libqt6serialport6",
+                                   "qt6-qpa-plugins", "fonts-ipafont-gothic", "fonts-ipafont-mincho"})
             QVERIFY2(fields.output.contains(QLatin1String(needed)), needed);
         QVERIFY2(!fields.output.contains(QLatin1String("qcoro")), qPrintable(fields.output));
         const Run control = run(QStringLiteral("dpkg-deb"), {QStringLiteral("-I"), deb});
@@ -186,7 +187,8 @@ private slots:
               QStringLiteral("share/icons/hicolor/scalable/apps/p10sign.svg"),
               QStringLiteral("share/icons/hicolor/48x48/apps/p10sign.png"),
               QStringLiteral("share/man/man1/p10sign.1.gz"), QStringLiteral("share/man/man1/p10signctl.1.gz"),
-              QStringLiteral("share/man/man1/p10signcard.1.gz"), QStringLiteral("share/doc/p10sign/copyright"),
+              QStringLiteral("share/man/man1/p10signcard.1.gz"),
+              QStringLiteral("share/doc/p10sign/copyright"),
               QStringLiteral("share/doc/p10sign/changelog.gz")})
             QVERIFY2(QFileInfo::exists(root + QStringLiteral("/usr/") + file), qPrintable(file));
         const Run installed =

@@ -52,8 +52,7 @@ public:
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
         const QByteArray block(4096, 'f');
-        while (filler.write(block) > 0) {
-        }
+        while (filler.write(block) > 0) {}
         return filler.write("f", 1) <= 0;
     }
 

@@ -102,7 +102,8 @@ private slots:
     {
         int checked = 0;
         // page: the tab that shows the control, chosen first since a page is built when first shown.
-        const auto row = [&](const QString& control, const char* property, const QVariant& expected, int page = 0) {
+        const auto row = [&](const QString& control, const char* property, const QVariant& expected,
+                             int page = 0) {
             clickTab(page);
             const QString name = control + u'.' + QLatin1String(property);
             QWidget* widget = find(control);
@@ -775,8 +776,10 @@ private slots:
         project().setGauge({}, 1);
         find<QPushButton>("CmdSend")->click();
         QCOMPARE(m_fixture->dialogs.questions.size(), 1);
-        QVERIFY(m_fixture->dialogs.questions.first().text.contains(QStringLiteral("短く切られる表示：表示 1\n")));
-        QVERIFY(m_fixture->dialogs.questions.first().text.contains(QStringLiteral("送られない表示：表示 2\n")));
+        QVERIFY(
+            m_fixture->dialogs.questions.first().text.contains(QStringLiteral("短く切られる表示：表示 1\n")));
+        QVERIFY(
+            m_fixture->dialogs.questions.first().text.contains(QStringLiteral("送られない表示：表示 2\n")));
         QVERIFY(!m_fixture->fakeLine.isOpen());
 
         QSignalSpy finished(&m_fixture->controller, &Controller::transferFinished);
@@ -905,9 +908,18 @@ private slots:
         QVERIFY(!play->geometry().intersects(find("Picture3")->geometry()));
         QVERIFY(!play->geometry().intersects(find("TabStrip1")->geometry()));
         play->click();
-        auto* view = find("SignView");
+        QWidget* view = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QStringLiteral("SignView"))
+                view = window;
+        }
+        QVERIFY(view);
         QVERIFY(view->isVisible());
         QVERIFY(view->isWindow());
+        // Not a child window, which the desktop would keep in front of the main one.
+        QVERIFY(!view->parentWidget());
+        QVERIFY(!view->windowFlags().testAnyFlags(Qt::WindowStaysOnTopHint));
+        QCOMPARE(view->windowType(), Qt::Window);
         QCOMPARE(view->windowTitle(), QStringLiteral("表示プレビュー"));
         QCOMPARE(m_window->size(), QSize(993, 681));
         view->close();
@@ -915,6 +927,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QTest::keyClick(m_window.get(), Qt::Key_F5);
         QTRY_VERIFY(view->isVisible());
+        // Closing the main window ends the program, so the sign view goes with it.
+        m_window->close();
+        QVERIFY(!view->isVisible());
     }
 
     void exitButtonAsksTheWindowToClose()

@@ -148,6 +148,41 @@ private slots:
         QVERIFY(std::ranges::all_of(m_view->frame().bits, [](std::uint8_t byte) { return byte == 0; }));
     }
 
+    void placedBesideTheMainWindowOnTheScreen_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("place");
+        QTest::newRow("right") << QRect(0, 0, 993, 720) << QSize(900, 300) << QPoint(993, 0);
+        QTest::newRow("below") << QRect(0, 0, 993, 720) << QSize(1100, 300) << QPoint(0, 720);
+        QTest::newRow("left") << QRect(900, 100, 993, 980) << QSize(880, 300) << QPoint(20, 100);
+        QTest::newRow("above") << QRect(400, 500, 993, 580) << QSize(1300, 300) << QPoint(400, 200);
+        // No room anywhere: the least of the main window covered, and the whole view on the screen.
+        QTest::newRow("no room") << QRect(100, 100, 1700, 900) << QSize(1200, 300) << QPoint(100, 0);
+    }
+    void placedBesideTheMainWindowOnTheScreen()
+    {
+        QFETCH(QRect, window);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, place);
+        const QRect screen(0, 0, 1920, 1080);
+        QCOMPARE(SignView::placeBeside(window, size, screen), place);
+        QVERIFY(screen.contains(QRect(place, size)));
+    }
+
+    void aSignMadeTallerKeepsTheWindowOnTheScreen()
+    {
+        m_view->open();
+        const QRect screen = m_view->screen()->availableGeometry();
+        m_view->move(screen.left(), screen.bottom() + 1 - m_view->frameGeometry().height());
+        QTRY_VERIFY(screen.contains(m_view->frameGeometry()));
+        const int before = m_view->height();
+        m_fixture->controller.chooseEntry(GlobalList::ScreenHeight, 1);
+        m_view->playAt(kPlayMs);
+        QTRY_VERIFY(m_view->height() > before);
+        QTRY_VERIFY(screen.contains(m_view->frameGeometry()));
+    }
+
     void ctrlWheelZoomsWhileTheSignStaysOnTheScreen()
     {
         m_view->playAt(kPlayMs);

@@ -2,6 +2,7 @@
 #include "support/controllerfixture.h"
 #include "support/goldenproject.h"
 #include "texts/language.h"
+#include "ui/lastport.h"
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"
 #include "ui/recentplaces.h"
@@ -112,6 +113,41 @@ private slots:
         QCOMPARE(places.projects(), expected);
         QCOMPARE(places.folder(RecentPlaces::Kind::Projects), m_dir.path());
         QVERIFY(places.folder(RecentPlaces::Kind::Pictures).isEmpty());
+    }
+
+    void lastPortIsChosenAtTheNextStart_data()
+    {
+        QTest::addColumn<QString>("used");
+        QTest::addColumn<QString>("next");
+        const QString address = QStringLiteral("rfc2217://10.0.0.7:4001");
+        QTest::newRow("listed") << QStringLiteral("COM1") << QStringLiteral("COM1");
+        QTest::newRow("gone: the usual choice") << QStringLiteral("COM7") << QStringLiteral("COM3");
+        QTest::newRow("network address") << address << address;
+    }
+    void lastPortIsChosenAtTheNextStart()
+    {
+        QFETCH(QString, used);
+        QFETCH(QString, next);
+        QSettings store(path(QStringLiteral("port.conf")), QSettings::IniFormat);
+        store.clear();
+        RecentPlaces places(store);
+        const auto start = [&](ControllerFixture& fixture) {
+            fixture.ports.devices = {{"COM1", "/dev/ttyS0"}, {"COM3", "/dev/ttyUSB0"}};
+            fixture.controller.startUp();
+            auto lastPort = std::make_unique<LastPort>(fixture.controller, places);
+            lastPort->restore();
+            return lastPort;
+        };
+        {
+            ControllerFixture first;
+            const auto lastPort = start(first);
+            first.controller.typeText(GlobalList::Port, used);
+        }
+        ControllerFixture second;
+        const auto lastPort = start(second);
+        QCOMPARE(second.controller.project().globals().port.text(), next);
+        // The port is the computer's: choosing it leaves the project unchanged.
+        QVERIFY(!second.controller.project().modified());
     }
 
     void projectOpensAndARecentOneThatVanishedIsDropped()

@@ -8,6 +8,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 class TestWindowViews : public QObject {
     Q_OBJECT
@@ -68,6 +69,53 @@ private slots:
         const QImage shot = view.grab().toImage();
         QCOMPARE(shot.pixel(2 + 250, 2 + 5) & 0xFFFFFFu, 0xFF0000u);
         QCOMPARE(shot.pixel(2 + 251, 2 + 5) & 0xFFFFFFu, 0x000000u);
+    }
+
+    void ctrlWheelZoomsThePreviewWhileTheSignsRowsFit()
+    {
+        Project project;
+        const auto setHeight = [&](const char* dots) {
+            project.editGlobals(
+                [&](GlobalSettings& globals) { globals.screenHeight.setText(QLatin1String(dots)); });
+        };
+        setHeight("16");
+        MessageImages images;
+        images.canvas(1).setPixel(10, 5, MessageCanvas::kRed);
+        PreviewView view(project, images, 1, nullptr);
+        QSignalSpy grown(&view, &PreviewView::grown);
+        const auto wheel = [&](int steps, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+            for (int i = 0; i < std::abs(steps); ++i) {
+                QWheelEvent event({10, 10}, view.mapToGlobal(QPointF(10, 10)), {},
+                                  {0, steps > 0 ? 120 : -120}, Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                                  false);
+                QCoreApplication::sendEvent(&view, &event);
+            }
+        };
+        wheel(1, Qt::NoModifier);
+        QCOMPARE(view.zoom(), 1);
+        wheel(1);
+        // Twice as large, the sixteen rows fill the usual height; each pixel is a 2 x 2 square.
+        QCOMPARE(view.zoom(), 2);
+        QCOMPARE(view.height(), 36);
+        const QImage shot = view.grab().toImage();
+        for (const QPoint pixel : {QPoint(20, 10), QPoint(21, 11)})
+            QCOMPARE(shot.pixel(pixel + QPoint(2, 2)) & 0xFFFFFFu, 0xFF0000u);
+        QCOMPARE(shot.pixel(2 + 22, 2 + 10) & 0xFFFFFFu, 0x000000u);
+        view.setScroll(5);
+        QCOMPARE(view.grab().toImage().pixel(2 + 10, 2 + 10) & 0xFFFFFFu, 0xFF0000u);
+
+        wheel(10);
+        QCOMPARE(view.zoom(), PreviewView::kMaxZoom);
+        QCOMPARE(view.height(), 16 * 4 + 4);
+        QCOMPARE(grown.last().first().toInt(), 32);
+        // A 32-dot sign fits twice the usual height at most.
+        setHeight("32");
+        QCOMPARE(view.zoom(), 2);
+        QCOMPARE(view.height(), 32 * 2 + 4);
+        wheel(-5);
+        QCOMPARE(view.zoom(), 1);
+        QCOMPARE(view.height(), 36);
+        QCOMPARE(grown.last().first().toInt(), 0);
     }
 
     void previewRepaintsWhenItsImageChanges()

@@ -33,14 +33,16 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("told"); // on standard output for status 0, else standard error
         // Each row's text is its refusal's own line, not a word that the help below it prints anyway.
-        QTest::newRow("port and pty") << QStringList{"--pty", "--port", "/dev/null"} << 2
-                                      << CardTexts::oneWayToListen() + u'\n';
-        QTest::newRow("pty and listen") << QStringList{"--pty", "--listen", "tcp://:4001"} << 2
-                                        << CardTexts::oneWayToListen() + u'\n';
-        QTest::newRow("nowhere to listen") << QStringList{"--headless"} << 2 << CardTexts::oneWayToListen() + u'\n';
+        QTest::newRow("port and pty")
+            << QStringList{"--pty", "--port", "/dev/null"} << 2 << CardTexts::oneWayToListen() + u'\n';
+        QTest::newRow("pty and listen")
+            << QStringList{"--pty", "--listen", "tcp://:4001"} << 2 << CardTexts::oneWayToListen() + u'\n';
+        QTest::newRow("nowhere to listen")
+            << QStringList{"--headless"} << 2 << CardTexts::oneWayToListen() + u'\n';
         QTest::newRow("listen at no address")
             << QStringList{"--listen", "http://localhost:80"} << 2 << "--listen の値「http://localhost:80」";
-        QTest::newRow("width") << QStringList{"--pty", "--width", "5"} << 2 << "--width の値「5」は使えません";
+        QTest::newRow("width") << QStringList{"--pty", "--width", "5"} << 2
+                               << "--width の値「5」は使えません";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "p10signcard " P10SIGN_VERSION "\n";
         QTest::newRow("help names the program, not its path")
             << QStringList{"--language", "en", "--help"} << 0

@@ -147,8 +147,7 @@ private slots:
         const QString line = card.logLine(logged);
         QVERIFY2(line.contains(CardTexts::uploadKind()) && line.endsWith(CardTexts::allWell()),
                  qUtf8Printable(line));
-        const QString difference =
-            SenderTools::memoryDifference(json, m_project);
+        const QString difference = SenderTools::memoryDifference(json, m_project);
         QVERIFY2(difference.isEmpty(), qUtf8Printable(difference));
 
         // The line's own time is the least an upload can take; a generous bound catches a hang.

@@ -50,7 +50,6 @@ QJsonValue valueAt(const QJsonObject& json, const QString& path)
     return value;
 }
 
-
 // A clock set as p10signctl sends it, 12:34:56 with the schedule of the Windows sample.
 void sendClockSet(const QString& device)
 {
@@ -117,8 +116,9 @@ private slots:
     {
         const QString json = path(QStringLiteral("card.json"));
         const QString memory = path(QStringLiteral("memory.json"));
-        const QStringList options{QStringLiteral("--pty"), QStringLiteral("--fast"), QStringLiteral("--json"),
-                                  json, QStringLiteral("--memory"), memory};
+        const QStringList options{QStringLiteral("--pty"),    QStringLiteral("--fast"),
+                                  QStringLiteral("--json"),   json,
+                                  QStringLiteral("--memory"), memory};
         auto card = std::make_unique<CardProcess>(m_environment);
         QVERIFY(card->start(options));
         QVERIFY(card->device().startsWith(u'/'));
@@ -282,7 +282,7 @@ private slots:
             {QStringLiteral("--pty"), QStringLiteral("--memory"), path(QStringLiteral("pace.json"))}));
         const SenderTools::Run upload =
             SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), card.device()});
-        QCOMPARE(upload.status, 0);
+        QVERIFY2(upload.status == 0, qUtf8Printable(upload.error));
         // Greeting, header and rows at 960 bytes a second, and the three seconds and 300 ms waits.
         constexpr int kBytes = 7 + 95 + kRows * kWidthBytes;
         const qint64 idealMs = qint64(kBytes) * 1000 / Link::kBytesPerSecond + 3300;
@@ -308,10 +308,10 @@ private slots:
         QVERIFY(card.start({QStringLiteral("--port"), pty.cardPath(), QStringLiteral("--fast"),
                             QStringLiteral("--json"), json, QStringLiteral("--memory"),
                             path(QStringLiteral("unplugged-memory.json"))}));
-        QCOMPARE(SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"),
-                                                  pty.hostPath()})
-                     .status,
-                 0);
+        QCOMPARE(
+            SenderTools::ctl({QStringLiteral("upload"), project, QStringLiteral("--port"), pty.hostPath()})
+                .status,
+            0);
         pty.kill();
         QVERIFY(card.waitForEnd(kStartMs));
         QVERIFY2(card.logLine(0).contains(CardTexts::uploadKind()) &&
@@ -349,8 +349,9 @@ private slots:
         const auto where = [&](const QString& name) {
             return target == QStringLiteral("full") ? disk.path(name) : dir.filePath(name);
         };
-        QStringList arguments{QStringLiteral("--pty"), QStringLiteral("--language"), QStringLiteral("en"),
-                              QStringLiteral("--seconds"), QStringLiteral("1"), QStringLiteral("--scale"),
+        QStringList arguments{QStringLiteral("--pty"), QStringLiteral("--language"),
+                              QStringLiteral("en"),    QStringLiteral("--seconds"),
+                              QStringLiteral("1"),     QStringLiteral("--scale"),
                               QStringLiteral("1")};
         QMap<QString, QByteArray> files; // each file aimed at, and what it held before
         for (const QString& option : std::as_const(options)) {
@@ -407,8 +408,8 @@ private slots:
         QTest::addColumn<QString>("told");
         // The program's exit status and its streams; the command line itself is read in
         // tst_cardarguments.
-        QTest::newRow("port and pty") << QStringList{"--pty", "--port", "/dev/null"} << 2
-                                      << CardTexts::oneWayToListen() + u'\n';
+        QTest::newRow("port and pty")
+            << QStringList{"--pty", "--port", "/dev/null"} << 2 << CardTexts::oneWayToListen() + u'\n';
         QTest::newRow("memory not a memory")
             << QStringList{"--pty", "--memory", P10_TEST_DATA "/windows.info.json"} << 1
             << CardTexts::memoryUnreadable();
