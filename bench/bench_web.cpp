@@ -90,7 +90,8 @@ class BenchWeb : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY2(m_server.start(m_dir.filePath(QStringLiteral("shop.ini")), {}), qUtf8Printable(m_server.errors()));
+        QVERIFY2(m_server.start(m_dir.filePath(QStringLiteral("shop.ini")), {}),
+                 qUtf8Printable(m_server.errors()));
     }
 
     // The median time of `runs` runs of `once`; -1 when one of them failed.
@@ -117,7 +118,8 @@ private slots:
 
     void change()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QCOMPARE(changeOnce(), 200);
         }
     }
@@ -149,7 +151,8 @@ private slots:
             return browser.navigate(QStringLiteral("about:blank")) && browser.navigate(m_server.url()) &&
                    browser.waitFor(shown, 30000);
         });
-        qInfo("the page shown with its list and preview: median %lld ms (budget %lld ms)", median, kShownBudgetMs);
+        qInfo("the page shown with its list and preview: median %lld ms (budget %lld ms)", median,
+              kShownBudgetMs);
         QVERIFY(median >= 0 && median <= kShownBudgetMs);
     }
 
@@ -160,15 +163,17 @@ private slots:
         for (int round = 0; round < 5; ++round)
             QCOMPARE(burst(), 0);
         const long last = residentKilobytes();
-        qInfo("200 requests from 20 clients, six times: resident %ld kB after the first, %ld kB after the last",
-              first, last);
+        qInfo(
+            "200 requests from 20 clients, six times: resident %ld kB after the first, %ld kB after the last",
+            first, last);
         // Steady: a leak of one request's worth would show as megabytes over a thousand requests.
         QVERIFY(last - first < 4096);
     }
 
     void manyClients()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QCOMPARE(burst(), 0);
         }
     }

@@ -21,7 +21,8 @@ std::optional<QString> writeSignGif(const CardMemory& memory, const SignRecordin
     const LedPainter painter(recording.scale);
     SignFrame frame;
     QImage image;
-    GifWriter gif(device, painter.imageSize(SignPlayer::frame(memory, recording.message, {})), painter.palette());
+    GifWriter gif(device, painter.imageSize(SignPlayer::frame(memory, recording.message, {})),
+                  painter.palette());
     const int frames = recording.seconds * SignRecording::kFramesPerSecond;
     for (int i = 0; i < frames; ++i) {
         SignPlayer::frame(memory, recording.message, timeAt(qint64(i) * kFrameMs), frame);

@@ -73,8 +73,9 @@ constexpr OptionInfo kOptions[] = {
     {"scale", "K", QT_TRANSLATE_NOOP("CtlArguments", "LED の間隔 1〜32 ピクセル (既定 4)")},
     {"json", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "JSON で出力します。")},
     {"listen", "ADDRESS:PORT",
-     QT_TRANSLATE_NOOP("CtlArguments", "待ち受けるアドレスとポート (既定 127.0.0.1:8080)。ループバック以外には "
-                                       "--secret-file か環境変数 P10SIGN_SECRET のパスワードが必要です")},
+     QT_TRANSLATE_NOOP("CtlArguments",
+                       "待ち受けるアドレスとポート (既定 127.0.0.1:8080)。ループバック以外には "
+                       "--secret-file か環境変数 P10SIGN_SECRET のパスワードが必要です")},
     {"secret-file", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "パスワードを一行目に書いたファイル")},
     {"tls-cert", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "HTTPS の証明書 (PEM)")},
     {"tls-key", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "HTTPS の秘密鍵 (PEM)")},
@@ -149,8 +150,9 @@ constexpr VerbInfo kVerbs[] = {
     {Verb::Serve, "serve",
      "serve PROJECT.ini [--port PORT ...] [--listen ADDRESS:PORT] [--secret-file FILE] [--tls-cert FILE "
      "--tls-key FILE]",
-     QT_TRANSLATE_NOOP("CtlArguments",
-                       "プロジェクトをブラウザーのページと JSON の API で提供します。止めるまで動き続けます。"),
+     QT_TRANSLATE_NOOP(
+         "CtlArguments",
+         "プロジェクトをブラウザーのページと JSON の API で提供します。止めるまで動き続けます。"),
      "port listen secret-file tls-cert tls-key"},
     {Verb::Ports, "ports", "ports [--json]",
      QT_TRANSLATE_NOOP("CtlArguments",

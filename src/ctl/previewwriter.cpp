@@ -15,7 +15,9 @@ struct PreviewPlay {
 
     PreviewPlay(const Project& project, const QTime& start)
         : memory(CardFrames::memoryOf(project))
-        , timeAt([this](qint64 ms) { return SignTime{ms, memory.clockAt(ms)}; })
+        , timeAt([this](qint64 ms) {
+            return SignTime{ms, memory.clockAt(ms)};
+        })
     {
         memory.clockSetTo = start;
     }

@@ -140,5 +140,6 @@ QByteArray AccessGuard::sessionName(const QHttpServerRequest& request) const
 
 QByteArray AccessGuard::cookie(const QByteArray& value, const QByteArray& attributes) const
 {
-    return kCookieName + '=' + value + attributes + (m_encrypted ? QByteArrayLiteral("; Secure") : QByteArray());
+    return kCookieName + '=' + value + attributes +
+           (m_encrypted ? QByteArrayLiteral("; Secure") : QByteArray());
 }

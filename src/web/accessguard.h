@@ -52,7 +52,8 @@ public:
 
     [[nodiscard]] Verdict check(const QHttpServerRequest& request, Need need);
     // A new session for the secret offered, after check(request, Need::SignIn).
-    [[nodiscard]] Verdict signIn(const QHttpServerRequest& request, const QByteArray& offered, Session& opened);
+    [[nodiscard]] Verdict signIn(const QHttpServerRequest& request, const QByteArray& offered,
+                                 Session& opened);
     // The session's token against cross-site requests, for the page that was reloaded.
     [[nodiscard]] QByteArray csrfOf(const QHttpServerRequest& request);
     // The Set-Cookie value that ends the request's session.

@@ -9,14 +9,15 @@
 namespace {
 
 const QString kText = QStringLiteral("text");
-const QStringList kMessageKeys = {QStringLiteral("mode"), QStringLiteral("speed"), QStringLiteral("flash"),
-                                  QStringLiteral("frame"), QStringLiteral("font"), QStringLiteral("size"),
-                                  QStringLiteral("bold"), QStringLiteral("adjust")};
+const QStringList kMessageKeys = {QStringLiteral("mode"),  QStringLiteral("speed"), QStringLiteral("flash"),
+                                  QStringLiteral("frame"), QStringLiteral("font"),  QStringLiteral("size"),
+                                  QStringLiteral("bold"),  QStringLiteral("adjust")};
 const QStringList kSwitches = {QStringLiteral("flash"), QStringLiteral("frame"), QStringLiteral("bold")};
-const QStringList kSignKeys = {QStringLiteral("width"), QStringLiteral("height"), QStringLiteral("clock-message"),
-                               QStringLiteral("hour-position"), QStringLiteral("minute-position"),
-                               QStringLiteral("days-message"), QStringLiteral("days-position"),
-                               QStringLiteral("days"), QStringLiteral("work-time"), QStringLiteral("alternate")};
+const QStringList kSignKeys = {QStringLiteral("width"),           QStringLiteral("height"),
+                               QStringLiteral("clock-message"),   QStringLiteral("hour-position"),
+                               QStringLiteral("minute-position"), QStringLiteral("days-message"),
+                               QStringLiteral("days-position"),   QStringLiteral("days"),
+                               QStringLiteral("work-time"),       QStringLiteral("alternate")};
 // A choice of no message, which set writes "none".
 const QStringList kMessageChoices = {QStringLiteral("clock-message"), QStringLiteral("days-message")};
 
@@ -51,8 +52,8 @@ std::variant<QStringList, QString> optionsOf(const QJsonObject& body, const QStr
 
 std::variant<ChangeRequest, QString> read(const QStringList& options, const QString& project)
 {
-    const auto parsed = parseCtlArguments(QStringList{QStringLiteral("p10signctl"), QStringLiteral("set"), project} +
-                                          options);
+    const auto parsed = parseCtlArguments(
+        QStringList{QStringLiteral("p10signctl"), QStringLiteral("set"), project} + options);
     if (const auto* refused = std::get_if<ConsoleExit>(&parsed))
         return refused->error.trimmed();
     const CtlArguments& arguments = std::get<CtlArguments>(parsed);
@@ -77,8 +78,8 @@ std::variant<ChangeRequest, QString> ChangeRequest::forMessage(int message, cons
     auto options = optionsOf(body, kMessageKeys);
     if (const auto* refused = std::get_if<QString>(&options))
         return *refused;
-    auto request = read(QStringList{QStringLiteral("--message=%1").arg(message)} + std::get<QStringList>(options),
-                        project);
+    auto request = read(
+        QStringList{QStringLiteral("--message=%1").arg(message)} + std::get<QStringList>(options), project);
     if (auto* read = std::get_if<ChangeRequest>(&request); read && text.isString())
         read->text = text.toString();
     return request;

@@ -25,10 +25,11 @@ QJsonObject ExchangeJob::json(qint64 nowMs) const
 {
     QJsonArray portResults;
     for (const PortResult& result : results)
-        portResults.append(QJsonObject{{QStringLiteral("port"), result.port},
-                                       {QStringLiteral("completed"), result.completed},
-                                       {QStringLiteral("status"), result.status},
-                                       {QStringLiteral("messages"), QJsonArray::fromStringList(result.told)}});
+        portResults.append(
+            QJsonObject{{QStringLiteral("port"), result.port},
+                        {QStringLiteral("completed"), result.completed},
+                        {QStringLiteral("status"), result.status},
+                        {QStringLiteral("messages"), QJsonArray::fromStringList(result.told)}});
     const bool running = state == State::Running;
     const qint64 leftMs = running ? std::max<qint64>(estimatedMs - (nowMs - startedMs), 0) : 0;
     return {

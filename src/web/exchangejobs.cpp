@@ -3,10 +3,10 @@
 
 #include "controller/controller.h"
 #include "link/uploadestimate.h"
-#include "web/servicedialogs.h"
-#include "web/servicetexts.h"
 #include "texts/linktexts.h"
 #include "texts/messagetexts.h"
+#include "web/servicedialogs.h"
+#include "web/servicetexts.h"
 
 #include <QJsonDocument>
 #include <algorithm>
@@ -95,12 +95,14 @@ void ExchangeJobs::startOnNextPort()
     while (job && ++job->portIndex < job->ports.size()) {
         if (startOnPort(*job))
             return;
-        job->results.append({job->ports.at(job->portIndex), false, LinkTexts::notStarted(), m_dialogs.take()});
+        job->results.append(
+            {job->ports.at(job->portIndex), false, LinkTexts::notStarted(), m_dialogs.take()});
     }
     if (!job)
         return;
-    const bool allCompleted = std::all_of(job->results.cbegin(), job->results.cend(),
-                                          [](const ExchangeJob::PortResult& result) { return result.completed; });
+    const bool allCompleted =
+        std::all_of(job->results.cbegin(), job->results.cend(),
+                    [](const ExchangeJob::PortResult& result) { return result.completed; });
     job->state = allCompleted ? ExchangeJob::State::Completed : ExchangeJob::State::Failed;
     m_running.reset();
     tellFollowers(*job, true);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "web/httpresponse.h"
 #include "web/exchangejob.h"
+#include "web/httpresponse.h"
 
 #include <QElapsedTimer>
 #include <QList>

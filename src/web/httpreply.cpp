@@ -5,7 +5,9 @@
 
 HttpReply HttpReply::json(int status, const QJsonObject& object)
 {
-    return {status, QByteArrayLiteral("application/json"), QJsonDocument(object).toJson(QJsonDocument::Compact),
+    return {status,
+            QByteArrayLiteral("application/json"),
+            QJsonDocument(object).toJson(QJsonDocument::Compact),
             {}};
 }
 

@@ -27,6 +27,7 @@ QString ListenAddress::url(bool tls, quint16 boundPort) const
     QString shown = host.toString();
     if (host.protocol() == QAbstractSocket::IPv6Protocol)
         shown = u'[' + shown + u']';
-    return QStringLiteral("%1://%2:%3/").arg(tls ? QLatin1String("https") : QLatin1String("http"), shown)
+    return QStringLiteral("%1://%2:%3/")
+        .arg(tls ? QLatin1String("https") : QLatin1String("http"), shown)
         .arg(boundPort);
 }

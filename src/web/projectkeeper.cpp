@@ -31,8 +31,8 @@ QByteArray ProjectKeeper::etag() const
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
     const ProjectStorage::Fingerprint& loaded = m_settings.fingerprint();
-    for (const auto value : {quint64(loaded.settingsSize), quint64(loaded.dataSize), quint64(loaded.settingsHash),
-                             quint64(loaded.dataHash)})
+    for (const auto value : {quint64(loaded.settingsSize), quint64(loaded.dataSize),
+                             quint64(loaded.settingsHash), quint64(loaded.dataHash)})
         hash.addData(QByteArrayView(reinterpret_cast<const char*>(&value), sizeof(value)));
     return '"' + hash.result().toHex().left(20) + '"';
 }

@@ -5,7 +5,8 @@
 
 RequestLanguage::RequestLanguage()
 {
-    static_cast<void>(m_english.load(QStringLiteral(":/i18n/p10sign_%1.qm").arg(Language::code(Language::Id::English))));
+    static_cast<void>(
+        m_english.load(QStringLiteral(":/i18n/p10sign_%1.qm").arg(Language::code(Language::Id::English))));
 }
 
 RequestLanguage::~RequestLanguage()

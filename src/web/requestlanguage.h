@@ -24,8 +24,8 @@ private:
     // installed beneath is reached.
     class SourceTexts : public QTranslator {
     public:
-        [[nodiscard]] QString translate(const char* context, const char* sourceText, const char* disambiguation,
-                                        int n) const override;
+        [[nodiscard]] QString translate(const char* context, const char* sourceText,
+                                        const char* disambiguation, int n) const override;
         [[nodiscard]] bool isEmpty() const override { return false; }
     };
 

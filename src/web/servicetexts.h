@@ -43,13 +43,14 @@ namespace ServiceTexts {
 // %1 is a number of seconds.
 [[nodiscard]] inline QString throttled(qint64 seconds)
 {
-    return QCoreApplication::translate("ServiceTexts", "パスワードの誤りが続いたため、%1 秒後まで受け付けません。")
+    return QCoreApplication::translate("ServiceTexts",
+                                       "パスワードの誤りが続いたため、%1 秒後まで受け付けません。")
         .arg(seconds);
 }
 [[nodiscard]] inline QString noCsrfToken()
 {
-    return QCoreApplication::translate("ServiceTexts",
-                                       "ページの確認用トークンがありません。ページを読み込み直してください。");
+    return QCoreApplication::translate(
+        "ServiceTexts", "ページの確認用トークンがありません。ページを読み込み直してください。");
 }
 [[nodiscard]] inline QString badJson()
 {
@@ -72,8 +73,7 @@ namespace ServiceTexts {
 [[nodiscard]] inline QString versionNeeded()
 {
     return QCoreApplication::translate(
-        "ServiceTexts",
-        "変更の元にした版を If-Match で送ってください (GET の ETag。どの版でもよければ *)。");
+        "ServiceTexts", "変更の元にした版を If-Match で送ってください (GET の ETag。どの版でもよければ *)。");
 }
 [[nodiscard]] inline QString staleVersion()
 {
@@ -83,12 +83,13 @@ namespace ServiceTexts {
 }
 [[nodiscard]] inline QString notSaved()
 {
-    return QCoreApplication::translate("ServiceTexts", "プロジェクトを保存できませんでした。変更は取り消しました。");
+    return QCoreApplication::translate("ServiceTexts",
+                                       "プロジェクトを保存できませんでした。変更は取り消しました。");
 }
 [[nodiscard]] inline QString noPorts()
 {
-    return QCoreApplication::translate(
-        "ServiceTexts", "送り先の接続端子がありません。serve に --port で指定してください。");
+    return QCoreApplication::translate("ServiceTexts",
+                                       "送り先の接続端子がありません。serve に --port で指定してください。");
 }
 // %1 is what the request gave as the port.
 [[nodiscard]] inline QString badPort(const QString& port)
@@ -105,15 +106,15 @@ namespace ServiceTexts {
 }
 [[nodiscard]] inline QString badPreview()
 {
-    return QCoreApplication::translate("ServiceTexts", "プレビューの長さは 1〜30 秒、LED の間隔は 1〜8 です。");
+    return QCoreApplication::translate("ServiceTexts",
+                                       "プレビューの長さは 1〜30 秒、LED の間隔は 1〜8 です。");
 }
 
 [[nodiscard]] inline QString secretNeededOffLoopback()
 {
-    return QCoreApplication::translate(
-        "ServiceTexts",
-        "このコンピューターの外から届くアドレスで待ち受けるには、パスワードが必要です (--secret-file か環境変数 "
-        "P10SIGN_SECRET)。");
+    return QCoreApplication::translate("ServiceTexts", "このコンピューターの外から届くアドレスで待ち受けるに"
+                                                       "は、パスワードが必要です (--secret-file か環境変数 "
+                                                       "P10SIGN_SECRET)。");
 }
 // %1 is the address, %2 the system's reason.
 [[nodiscard]] inline QString cannotListen(const QString& address, const QString& reason)
@@ -136,8 +137,8 @@ namespace ServiceTexts {
 }
 [[nodiscard]] inline QString notKey(const QString& path)
 {
-    return QCoreApplication::translate("ServiceTexts",
-                                       "%1 に PEM 形式の秘密鍵 (暗号化なし) がありません。").arg(path);
+    return QCoreApplication::translate("ServiceTexts", "%1 に PEM 形式の秘密鍵 (暗号化なし) がありません。")
+        .arg(path);
 }
 // %1 is the page's address.
 [[nodiscard]] inline QString serving(const QString& url)

@@ -10,10 +10,9 @@ SessionStore::Opened SessionStore::open(qint64 nowMs)
 {
     m_sessions.removeIf([nowMs](const auto& entry) { return nowMs - entry.value().lastUsedMs > kIdleMs; });
     if (m_sessions.size() >= kMaxSessions) {
-        const auto oldest = std::min_element(m_sessions.begin(), m_sessions.end(),
-                                             [](const Session& a, const Session& b) {
-                                                 return a.lastUsedMs < b.lastUsedMs;
-                                             });
+        const auto oldest =
+            std::min_element(m_sessions.begin(), m_sessions.end(),
+                             [](const Session& a, const Session& b) { return a.lastUsedMs < b.lastUsedMs; });
         m_sessions.erase(oldest);
     }
     Opened opened{randomName(), randomName()};

@@ -6,17 +6,17 @@
 #include "ctl/projectsummary.h"
 #include "ctl/settingchanges.h"
 #include "link/clock.h"
-#include "web/acceptlanguage.h"
-#include "web/httpresponse.h"
-#include "web/weblog.h"
 #include "model/limits.h"
+#include "texts/messagetexts.h"
+#include "web/acceptlanguage.h"
 #include "web/changerequest.h"
 #include "web/exchangejobs.h"
+#include "web/httpresponse.h"
 #include "web/pagetexts.h"
 #include "web/projectkeeper.h"
 #include "web/servicedialogs.h"
 #include "web/servicetexts.h"
-#include "texts/messagetexts.h"
+#include "web/weblog.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -187,7 +187,8 @@ std::optional<HttpReply> SignService::route(const QHttpServerRequest& request, H
     if (allowed.isEmpty())
         return HttpReply::error(404, ServiceTexts::notFound());
     if (!found)
-        return HttpReply::error(405, ServiceTexts::methodNotAllowed()).withHeader("Allow", allowed.join(", "));
+        return HttpReply::error(405, ServiceTexts::methodNotAllowed())
+            .withHeader("Allow", allowed.join(", "));
     if (auto refused = refusal(m_parts.guard.check(request, found->need)))
         return refused;
 
@@ -258,9 +259,10 @@ HttpReply SignService::styleSheet(const Call&)
 HttpReply SignService::session(const Call& call)
 {
     const QByteArray csrf = m_parts.guard.csrfOf(call.request);
-    return HttpReply::json(200, {{QStringLiteral("secretNeeded"), m_parts.guard.secretNeeded()},
-                                 {QStringLiteral("signedIn"), !csrf.isEmpty()},
-                                 {QStringLiteral("csrf"), csrf.isEmpty() ? QJsonValue() : QString::fromLatin1(csrf)}});
+    return HttpReply::json(
+        200, {{QStringLiteral("secretNeeded"), m_parts.guard.secretNeeded()},
+              {QStringLiteral("signedIn"), !csrf.isEmpty()},
+              {QStringLiteral("csrf"), csrf.isEmpty() ? QJsonValue() : QString::fromLatin1(csrf)}});
 }
 
 HttpReply SignService::signIn(const Call& call)
@@ -337,8 +339,9 @@ HttpReply SignService::change(const Call& call, bool message)
     const QStringList told = m_parts.dialogs.take();
     switch (outcome) {
     case ProjectKeeper::Outcome::Saved:
-        return projectReply(200, {{QStringLiteral("project"), ProjectSummary::of(controller.project()).json()},
-                                  {QStringLiteral("warnings"), QJsonArray::fromStringList(told)}});
+        return projectReply(200,
+                            {{QStringLiteral("project"), ProjectSummary::of(controller.project()).json()},
+                             {QStringLiteral("warnings"), QJsonArray::fromStringList(told)}});
     case ProjectKeeper::Outcome::Stale:
         return HttpReply::error(409, ServiceTexts::staleVersion()).withHeader("ETag", m_parts.project.etag());
     case ProjectKeeper::Outcome::Busy:
@@ -356,7 +359,8 @@ HttpReply SignService::preview(const Call& call)
     if (call.number >= kMessageCount)
         return HttpReply::error(404, ServiceTexts::notFound());
     const QUrlQuery query(call.request.url());
-    const auto seconds = queryValue(query, QStringLiteral("seconds"), kPreviewSecondsDefault, kPreviewSecondsMax);
+    const auto seconds =
+        queryValue(query, QStringLiteral("seconds"), kPreviewSecondsDefault, kPreviewSecondsMax);
     const auto scale = queryValue(query, QStringLiteral("scale"), kPreviewScaleDefault, kPreviewScaleMax);
     if (!seconds || !scale)
         return HttpReply::error(400, ServiceTexts::badPreview());
@@ -377,7 +381,8 @@ HttpReply SignService::ports(const Call&)
     QJsonArray ports;
     for (qsizetype i = 0; i < m_ports.size(); ++i)
         ports.append(QJsonObject{{QStringLiteral("index"), int(i)}, {QStringLiteral("name"), m_ports.at(i)}});
-    return HttpReply::json(200, {{QStringLiteral("ports"), ports}, {QStringLiteral("busy"), m_parts.jobs.running()}});
+    return HttpReply::json(
+        200, {{QStringLiteral("ports"), ports}, {QStringLiteral("busy"), m_parts.jobs.running()}});
 }
 
 HttpReply SignService::upload(const Call& call)

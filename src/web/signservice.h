@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "texts/language.h"
 #include "web/accessguard.h"
 #include "web/httpreply.h"
-#include "texts/language.h"
 #include "web/requestlanguage.h"
 
 #include <QJsonObject>

@@ -31,8 +31,7 @@ StopSignals::StopSignals(QObject* parent)
     m_notifier = new QSocketNotifier(s_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
         char bytes[16];
-        while (::read(s_pipe[0], bytes, sizeof bytes) > 0) {
-        }
+        while (::read(s_pipe[0], bytes, sizeof bytes) > 0) {}
         emit received();
     });
     struct sigaction action = {};

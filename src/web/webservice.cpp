@@ -25,8 +25,8 @@ QString WebService::start()
     if (!m_project.open())
         return m_dialogs.take().join(u'\n');
     if (QString refused = m_server.listen(m_settings.listen, m_settings.tls); !refused.isEmpty())
-        return ServiceTexts::cannotListen(m_settings.listen.url(m_settings.tls.has_value(), m_settings.listen.port),
-                                          refused);
+        return ServiceTexts::cannotListen(
+            m_settings.listen.url(m_settings.tls.has_value(), m_settings.listen.port), refused);
     m_guard.setPort(m_server.port());
     return {};
 }

@@ -42,13 +42,13 @@ QString HeadlessBrowser::start(const QStringList& acceptLanguages)
 {
     // The test runs as root in containers, where chromium's own sandbox cannot start, and a fresh
     // system may have no shared memory folder.
-    m_process.start(program(), {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-                                QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
-                                QStringLiteral("--disable-dev-shm-usage"),
-                                QStringLiteral("--remote-debugging-port=0"),
-                                QStringLiteral("--accept-lang=") + acceptLanguages.join(u','),
-                                QStringLiteral("--window-size=390,844"),
-                                QStringLiteral("--user-data-dir=") + m_profile.path(), QStringLiteral("about:blank")});
+    m_process.start(program(),
+                    {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                     QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
+                     QStringLiteral("--disable-dev-shm-usage"), QStringLiteral("--remote-debugging-port=0"),
+                     QStringLiteral("--accept-lang=") + acceptLanguages.join(u','),
+                     QStringLiteral("--window-size=390,844"),
+                     QStringLiteral("--user-data-dir=") + m_profile.path(), QStringLiteral("about:blank")});
     // "DevTools listening on ws://127.0.0.1:PORT/devtools/browser/…" on standard error.
     const QRegularExpression listening(QStringLiteral("DevTools listening on ws://127.0.0.1:(\\d+)/"));
     QByteArray told;
@@ -86,10 +86,11 @@ QJsonObject HeadlessBrowser::call(const QString& method, const QJsonObject& para
             if (message[QStringLiteral("id")].toInt() == id)
                 answer = message;
         });
-    m_socket.sendTextMessage(QString::fromUtf8(
-        QJsonDocument(QJsonObject{{QStringLiteral("id"), id}, {QStringLiteral("method"), method},
-                                  {QStringLiteral("params"), parameters}})
-            .toJson(QJsonDocument::Compact)));
+    m_socket.sendTextMessage(
+        QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("id"), id},
+                                                    {QStringLiteral("method"), method},
+                                                    {QStringLiteral("params"), parameters}})
+                              .toJson(QJsonDocument::Compact)));
     // An answer that never comes leaves it empty, which the caller reads as a failure.
     const bool answered = QTest::qWaitFor([&] { return !answer.isEmpty(); }, kCallMs);
     QObject::disconnect(reading);
@@ -98,14 +99,16 @@ QJsonObject HeadlessBrowser::call(const QString& method, const QJsonObject& para
 
 bool HeadlessBrowser::navigate(const QString& url)
 {
-    return call(QStringLiteral("Page.navigate"), {{QStringLiteral("url"), url}}).contains(QStringLiteral("result"));
+    return call(QStringLiteral("Page.navigate"), {{QStringLiteral("url"), url}})
+        .contains(QStringLiteral("result"));
 }
 
 QJsonValue HeadlessBrowser::evaluate(const QString& expression)
 {
-    const QJsonObject answer = call(QStringLiteral("Runtime.evaluate"), {{QStringLiteral("expression"), expression},
-                                                                         {QStringLiteral("awaitPromise"), true},
-                                                                         {QStringLiteral("returnByValue"), true}});
+    const QJsonObject answer =
+        call(QStringLiteral("Runtime.evaluate"), {{QStringLiteral("expression"), expression},
+                                                  {QStringLiteral("awaitPromise"), true},
+                                                  {QStringLiteral("returnByValue"), true}});
     const QJsonObject result = answer[QStringLiteral("result")].toObject();
     if (result.contains(QStringLiteral("exceptionDetails")))
         return QJsonValue(QJsonValue::Undefined);

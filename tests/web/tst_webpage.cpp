@@ -49,8 +49,9 @@ private slots:
         QCOMPARE(browser.evaluate(QStringLiteral("document.documentElement.lang")).toString(),
                  QStringLiteral("en"));
 
-        QVERIFY(browser.evaluate(QStringLiteral("document.getElementById('text').value = 'FROM THE PAGE'; "
-                                                "document.getElementById('save').click(); true"))
+        QVERIFY(browser
+                    .evaluate(QStringLiteral("document.getElementById('text').value = 'FROM THE PAGE'; "
+                                             "document.getElementById('save').click(); true"))
                     .toBool());
         QVERIFY(browser.waitFor(QStringLiteral("document.getElementById('status').textContent === 'Saved.'"),
                                 kPageMs));
@@ -63,7 +64,8 @@ private slots:
 
         QVERIFY(browser.evaluate(QStringLiteral("document.getElementById('upload').click(); true")).toBool());
         QVERIFY(card.waitForLines(2, kExchangeMs));
-        QCOMPARE(SenderTools::memoryDifference(dir.filePath(QStringLiteral("card.json")), project), QString());
+        QCOMPARE(SenderTools::memoryDifference(dir.filePath(QStringLiteral("card.json")), project),
+                 QString());
         // The page follows the job to its end and says how it went.
         QVERIFY(browser.waitFor(QStringLiteral("!document.getElementById('upload').disabled && "
                                                "document.getElementById('progress').value > 0"),

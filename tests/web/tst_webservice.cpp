@@ -28,7 +28,8 @@ using SenderTools::ctl;
 
 QJsonObject infoOf(const QString& project)
 {
-    return QJsonDocument::fromJson(ctl({QStringLiteral("info"), project, QStringLiteral("--json")}).output.toUtf8())
+    return QJsonDocument::fromJson(
+               ctl({QStringLiteral("info"), project, QStringLiteral("--json")}).output.toUtf8())
         .object();
 }
 
@@ -80,9 +81,9 @@ private slots:
         QCOMPARE(before.status, 200);
         QCOMPARE(before.json(), infoOf(project()));
 
-        const WebClient::Answer changed =
-            web.send("PATCH", "/api/messages/0", R"({"text":"OPEN 9-17","mode":"fixed","speed":2,"bold":true})",
-                     {{"If-Match", before.header("ETag")}});
+        const WebClient::Answer changed = web.send(
+            "PATCH", "/api/messages/0", R"({"text":"OPEN 9-17","mode":"fixed","speed":2,"bold":true})",
+            {{"If-Match", before.header("ETag")}});
         QCOMPARE(changed.status, 200);
         QVERIFY(changed.header("ETag") != before.header("ETag"));
         const QJsonObject saved = infoOf(project())[QStringLiteral("messages")].toArray().at(0).toObject();
@@ -127,13 +128,12 @@ private slots:
     {
         QFETCH(QByteArray, acceptLanguage);
         QFETCH(QString, language);
-        const WebClient::Answer refused =
-            WebClient(m_server.port())
-                .send("PATCH", "/api/messages/3", R"({"speed":"9"})",
-                      {{"If-Match", "*"}, {"Accept-Language", acceptLanguage}});
+        const WebClient::Answer refused = WebClient(m_server.port())
+                                              .send("PATCH", "/api/messages/3", R"({"speed":"9"})",
+                                                    {{"If-Match", "*"}, {"Accept-Language", acceptLanguage}});
         QCOMPARE(refused.status, 400);
-        const SenderTools::Run set = ctl({QStringLiteral("set"), project(), QStringLiteral("--language"), language,
-                                          QStringLiteral("--message"), QStringLiteral("3"),
+        const SenderTools::Run set = ctl({QStringLiteral("set"), project(), QStringLiteral("--language"),
+                                          language, QStringLiteral("--message"), QStringLiteral("3"),
                                           QStringLiteral("--speed"), QStringLiteral("9")});
         QCOMPARE(refused.error(), set.error.trimmed());
     }
@@ -153,38 +153,38 @@ private slots:
         QTest::newRow("no version") << QByteArray("PATCH") << QByteArray("/api/sign")
                                     << QByteArray(R"({"days":5})") << Headers{} << 428
                                     << ServiceTexts::versionNeeded();
-        QTest::newRow("stale version") << QByteArray("PATCH") << QByteArray("/api/sign")
-                                       << QByteArray(R"({"days":5})") << Headers{{"If-Match", "\"0\""}} << 409
-                                       << ServiceTexts::staleVersion();
+        QTest::newRow("stale version")
+            << QByteArray("PATCH") << QByteArray("/api/sign") << QByteArray(R"({"days":5})")
+            << Headers{{"If-Match", "\"0\""}} << 409 << ServiceTexts::staleVersion();
         QTest::newRow("not JSON") << QByteArray("PATCH") << QByteArray("/api/sign") << QByteArray("days=5")
                                   << Headers{{"If-Match", "*"}, {"Content-Type", "text/plain"}} << 415
                                   << ServiceTexts::notJson();
         QTest::newRow("broken JSON") << QByteArray("PATCH") << QByteArray("/api/sign") << QByteArray("{")
                                      << any << 400 << ServiceTexts::badJson();
-        QTest::newRow("oversized body") << QByteArray("PATCH") << QByteArray("/api/messages/0")
-                                        << "{\"text\":\"" + QByteArray(20000, 'A') + "\"}" << any << 413
-                                        << ServiceTexts::tooLarge();
-        QTest::newRow("huge request") << QByteArray("PATCH") << QByteArray("/api/messages/0")
-                                      << "{\"text\":\"" + QByteArray(200000, 'A') + "\"}" << any << 413
-                                      << ServiceTexts::tooLarge();
-        QTest::newRow("page of another site") << QByteArray("POST") << QByteArray("/api/upload")
-                                              << QByteArray("{}") << Headers{{"Origin", "http://example.com"}}
-                                              << 403 << ServiceTexts::foreignOrigin();
-        QTest::newRow("own page without token") << QByteArray("POST") << QByteArray("/api/upload")
-                                                << QByteArray("{}") << Headers{{"Origin", origin()}} << 403
-                                                << ServiceTexts::noCsrfToken();
-        QTest::newRow("another host name") << QByteArray("GET") << QByteArray("/api/project") << QByteArray()
-                                           << Headers{{"Host", "sign.example.com"}} << 403
-                                           << ServiceTexts::wrongHost();
+        QTest::newRow("oversized body")
+            << QByteArray("PATCH") << QByteArray("/api/messages/0")
+            << "{\"text\":\"" + QByteArray(20000, 'A') + "\"}" << any << 413 << ServiceTexts::tooLarge();
+        QTest::newRow("huge request")
+            << QByteArray("PATCH") << QByteArray("/api/messages/0")
+            << "{\"text\":\"" + QByteArray(200000, 'A') + "\"}" << any << 413 << ServiceTexts::tooLarge();
+        QTest::newRow("page of another site")
+            << QByteArray("POST") << QByteArray("/api/upload") << QByteArray("{}")
+            << Headers{{"Origin", "http://example.com"}} << 403 << ServiceTexts::foreignOrigin();
+        QTest::newRow("own page without token")
+            << QByteArray("POST") << QByteArray("/api/upload") << QByteArray("{}")
+            << Headers{{"Origin", origin()}} << 403 << ServiceTexts::noCsrfToken();
+        QTest::newRow("another host name")
+            << QByteArray("GET") << QByteArray("/api/project") << QByteArray()
+            << Headers{{"Host", "sign.example.com"}} << 403 << ServiceTexts::wrongHost();
         QTest::newRow("a file's path") << QByteArray("GET") << QByteArray("/../../etc/passwd") << QByteArray()
                                        << Headers{} << 404 << ServiceTexts::notFound();
         QTest::newRow("a path in a name") << QByteArray("GET") << QByteArray("/%2e%2e%2fetc%2fpasswd")
                                           << QByteArray() << Headers{} << 404 << ServiceTexts::notFound();
         QTest::newRow("message 16") << QByteArray("PATCH") << QByteArray("/api/messages/16")
                                     << QByteArray(R"({"speed":1})") << any << 404 << ServiceTexts::notFound();
-        QTest::newRow("port not served") << QByteArray("POST") << QByteArray("/api/upload")
-                                         << QByteArray(R"({"port":5})") << Headers{} << 400
-                                         << ServiceTexts::badPort(QStringLiteral("5"));
+        QTest::newRow("port not served")
+            << QByteArray("POST") << QByteArray("/api/upload") << QByteArray(R"({"port":5})") << Headers{}
+            << 400 << ServiceTexts::badPort(QStringLiteral("5"));
     }
     void refusals()
     {
@@ -194,8 +194,8 @@ private slots:
         QFETCH(Headers, headers);
         QFETCH(int, status);
         QFETCH(QString, error);
-        const QByteArray before = QFile(project()).open(QIODevice::ReadOnly) ? SenderTools::contentsOf(project())
-                                                                              : QByteArray();
+        const QByteArray before =
+            QFile(project()).open(QIODevice::ReadOnly) ? SenderTools::contentsOf(project()) : QByteArray();
         const WebClient::Answer refused = WebClient(m_server.port()).send(method, target, body, headers);
         QCOMPARE(refused.status, status);
         QCOMPARE(refused.error(), error);
@@ -229,8 +229,9 @@ private slots:
                            {"Origin", "http://" + web.host()},
                            {"If-Match", "*"}};
         QCOMPARE(web.send("PATCH", "/api/sign", R"({"days":12})", page).status, 403);
-        QCOMPARE(web.send("PATCH", "/api/sign", R"({"days":12})", page + Headers{{"X-CSRF-Token", csrf}}).status,
-                 200);
+        QCOMPARE(
+            web.send("PATCH", "/api/sign", R"({"days":12})", page + Headers{{"X-CSRF-Token", csrf}}).status,
+            200);
 
         QCOMPARE(web.send("GET", "/api/project", {}, {{"Authorization", "Bearer open sesam"}}).status, 401);
         const WebClient::Answer slowed =
@@ -268,10 +269,12 @@ private slots:
         const QString key = path(QStringLiteral("key.pem"));
         QCOMPARE(QProcess::execute(QStringLiteral("openssl"),
                                    {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256",
-                                    "-nodes", "-subj", "/CN=localhost", "-days", "1", "-keyout", key, "-out", cert}),
+                                    "-nodes", "-subj", "/CN=localhost", "-days", "1", "-keyout", key, "-out",
+                                    cert}),
                  0);
         ServeProcess server;
-        QVERIFY(server.start(project(), {QStringLiteral("--tls-cert"), cert, QStringLiteral("--tls-key"), key}));
+        QVERIFY(
+            server.start(project(), {QStringLiteral("--tls-cert"), cert, QStringLiteral("--tls-key"), key}));
         QVERIFY(server.url().startsWith(QLatin1String("https://")));
         const WebClient::Answer session = WebClient(server.port(), true).send("POST", "/api/session", "{}");
         QCOMPARE(session.status, 200);

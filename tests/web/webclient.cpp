@@ -61,7 +61,8 @@ WebClient::Answer WebClient::send(const QByteArray& method, const QByteArray& pa
     request += "Content-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
 
     // A plain socket without encryption: the TLS back end is loaded only where it is used.
-    const std::unique_ptr<QTcpSocket> plain = m_tls ? std::make_unique<QSslSocket>() : std::make_unique<QTcpSocket>();
+    const std::unique_ptr<QTcpSocket> plain =
+        m_tls ? std::make_unique<QSslSocket>() : std::make_unique<QTcpSocket>();
     QTcpSocket& socket = *plain;
     if (auto* encrypted = qobject_cast<QSslSocket*>(plain.get())) {
         encrypted->setPeerVerifyMode(QSslSocket::VerifyNone);
