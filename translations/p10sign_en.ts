@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <source>ほかのサイトのページからの変更は受け付けません。</source>
-        <translation>Changes from another site's page are refused.</translation>
+        <translation>Changes from another site&apos;s page are refused.</translation>
     </message>
     <message>
         <source>本文は JSON (application/json) で送ってください。</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>ページの確認用トークンがありません。ページを読み込み直してください。</source>
-        <translation>The page's check token is missing. Reload the page.</translation>
+        <translation>The page&apos;s check token is missing. Reload the page.</translation>
     </message>
     <message>
         <source>本文が JSON のオブジェクトとして読めません。</source>
@@ -1453,7 +1453,7 @@
     </message>
     <message>
         <source>送り先の接続端子がありません。serve に --port で指定してください。</source>
-        <translation>There is no port to send to. Name one with serve's --port.</translation>
+        <translation>There is no port to send to. Name one with serve&apos;s --port.</translation>
     </message>
     <message>
         <source>接続端子「%1」は送り先にありません。</source>
