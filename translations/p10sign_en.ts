@@ -1349,6 +1349,11 @@
         <source>サーバーに届きません。</source>
         <translation>The server cannot be reached.</translation>
     </message>
+    <message>
+        <source>いまは稼働時間 (%1〜%2) の外なので、表示器は消灯しています。</source>
+        <extracomment>%1 and %2 are the work time&apos;s start and end, hh:mm.</extracomment>
+        <translation>The sign is dark now, outside its work time (%1 to %2).</translation>
+    </message>
 </context>
 <context>
     <name>PictureTexts</name>
@@ -1468,8 +1473,8 @@
         <translation>Brightness is 1 to 4.</translation>
     </message>
     <message>
-        <source>プレビューの長さは 1〜30 秒、LED の間隔は 1〜8 です。</source>
-        <translation>A preview is 1 to 30 seconds long, with 1 to 8 pixels from one LED to the next.</translation>
+        <source>プレビューの長さは 1〜30 秒、LED の間隔は 1〜8、時刻は HH:MM:SS です。</source>
+        <translation>A preview is 1 to 30 seconds long, with 1 to 8 pixels from one LED to the next, and starts at a time HH:MM:SS.</translation>
     </message>
     <message>
         <source>このコンピューターの外から届くアドレスで待ち受けるには、パスワードが必要です (--secret-file か環境変数 P10SIGN_SECRET)。</source>

@@ -30,6 +30,8 @@ constexpr PageText kTexts[] = {
     {"saved", QT_TRANSLATE_NOOP("PageTexts", "保存しました。")},
     {"reloaded", QT_TRANSLATE_NOOP("PageTexts", "ほかで変更されていたため、最新の内容を読み込みました。")},
     {"preview", QT_TRANSLATE_NOOP("PageTexts", "プレビュー")},
+    //: %1 and %2 are the work time's start and end, hh:mm.
+    {"dark", QT_TRANSLATE_NOOP("PageTexts", "いまは稼働時間 (%1〜%2) の外なので、表示器は消灯しています。")},
     //: %1 is how full the card's memory will be, in percent.
     {"fits", QT_TRANSLATE_NOOP("PageTexts", "メモリに入ります (%1 %)")},
     {"notFits", QT_TRANSLATE_NOOP("PageTexts", "メモリに入りきりません")},

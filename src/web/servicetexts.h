@@ -106,8 +106,8 @@ namespace ServiceTexts {
 }
 [[nodiscard]] inline QString badPreview()
 {
-    return QCoreApplication::translate("ServiceTexts",
-                                       "プレビューの長さは 1〜30 秒、LED の間隔は 1〜8 です。");
+    return QCoreApplication::translate(
+        "ServiceTexts", "プレビューの長さは 1〜30 秒、LED の間隔は 1〜8、時刻は HH:MM:SS です。");
 }
 
 [[nodiscard]] inline QString secretNeededOffLoopback()

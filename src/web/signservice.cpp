@@ -362,14 +362,18 @@ HttpReply SignService::preview(const Call& call)
     const auto seconds =
         queryValue(query, QStringLiteral("seconds"), kPreviewSecondsDefault, kPreviewSecondsMax);
     const auto scale = queryValue(query, QStringLiteral("scale"), kPreviewScaleDefault, kPreviewScaleMax);
-    if (!seconds || !scale)
+    // The sign's clock at the start, as `preview --at` sets it: the work time decides whether it is lit.
+    const QString atText = query.queryItemValue(QStringLiteral("at"));
+    const QTime at = atText.isEmpty() ? m_parts.controller.clock().timeOfDay()
+                                      : QTime::fromString(atText, QStringLiteral("HH:mm:ss"));
+    if (!seconds || !scale || !at.isValid())
         return HttpReply::error(400, ServiceTexts::badPreview());
     m_parts.project.refresh();
     SignRecording recording;
     recording.message = call.number;
     recording.seconds = *seconds;
     recording.scale = *scale;
-    auto gif = previewGif(m_parts.controller.project(), {recording, m_parts.controller.clock().timeOfDay()});
+    auto gif = previewGif(m_parts.controller.project(), {recording, at});
     if (const auto* failure = std::get_if<QString>(&gif))
         return HttpReply::error(500, *failure);
     return HttpReply{200, QByteArrayLiteral("image/gif"), std::get<QByteArray>(gif), {}}.withHeader(

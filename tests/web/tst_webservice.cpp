@@ -111,7 +111,8 @@ private slots:
         QVERIFY(m_card->waitForLines(3, kExchangeMs));
         QVERIFY2(m_card->logLine(1).contains(CardTexts::clockSetKind()), qUtf8Printable(m_card->logLine(1)));
 
-        const WebClient::Answer gif = web.send("GET", "/api/messages/0/preview.gif?seconds=1&scale=1");
+        const WebClient::Answer gif =
+            web.send("GET", "/api/messages/0/preview.gif?seconds=1&scale=1&at=12:00:00");
         QCOMPARE(gif.status, 200);
         QVERIFY(gif.body.startsWith("GIF89a"));
     }
@@ -182,6 +183,9 @@ private slots:
                                           << QByteArray() << Headers{} << 404 << ServiceTexts::notFound();
         QTest::newRow("message 16") << QByteArray("PATCH") << QByteArray("/api/messages/16")
                                     << QByteArray(R"({"speed":1})") << any << 404 << ServiceTexts::notFound();
+        QTest::newRow("preview at no time")
+            << QByteArray("GET") << QByteArray("/api/messages/0/preview.gif?at=25:00:00") << QByteArray()
+            << Headers{} << 400 << ServiceTexts::badPreview();
         QTest::newRow("port not served")
             << QByteArray("POST") << QByteArray("/api/upload") << QByteArray(R"({"port":5})") << Headers{}
             << 400 << ServiceTexts::badPort(QStringLiteral("5"));

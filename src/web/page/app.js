@@ -73,9 +73,18 @@ function edit(index) {
   $('frame').checked = message.frame;
   $('preview').src = `/api/messages/${index}/preview.gif?v=${encodeURIComponent(state.etag)}`;
   $('preview').alt = texts.preview;
+  const work = state.project.workTime;
+  $('dark').textContent = texts.dark.replace('%1', work.start).replace('%2', work.end);
+  $('dark').hidden = !work.enabled || withinWorkTime(work);
   document.querySelectorAll('#messages button').forEach((button, i) => {
     button.setAttribute('aria-current', String(i === index));
   });
+}
+
+// The sign is lit from the start of its work time to its end, which may lie after midnight.
+function withinWorkTime(work) {
+  const now = new Date().toTimeString().slice(0, 5);
+  return work.start <= work.end ? work.start <= now && now < work.end : now >= work.start || now < work.end;
 }
 
 async function loadProject() {
