@@ -715,6 +715,16 @@
         <source>時間設定の進行状況</source>
         <translation>Clock setting progress</translation>
     </message>
+    <message>
+        <source>プログラムが前回終了したとき、「%1」に保存されていない変更がありました（%2）。この変更を復元しますか？
+「いいえ」を選ぶと変更は削除されます。</source>
+        <translation>When the program last ended, &quot;%1&quot; had changes that were not saved (%2). Restore these changes?
+If you choose &quot;No&quot;, they are deleted.</translation>
+    </message>
+    <message>
+        <source>名前のないプロジェクト</source>
+        <translation>Untitled project</translation>
+    </message>
 </context>
 <context>
     <name>FileTexts</name>
@@ -1147,6 +1157,16 @@
         <source>メモリの使用状況</source>
         <translation>Memory usage</translation>
     </message>
+    <message>
+        <source>元に戻す</source>
+        <extracomment>Takes back the last change to the project.</extracomment>
+        <translation>U&amp;ndo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <extracomment>Makes the change taken back again.</extracomment>
+        <translation>&amp;Redo</translation>
+    </message>
 </context>
 <context>
     <name>MessagePage</name>
@@ -1232,6 +1252,10 @@
     <message>
         <source>次の文字はフォントにないため、表示されません：</source>
         <translation>These characters are not in the font and will not be shown: </translation>
+    </message>
+    <message>
+        <source>時刻は H:MM または HH:MM（0:00〜23:59）で入力してください。</source>
+        <translation>Type the time as H:MM or HH:MM, from 0:00 to 23:59.</translation>
     </message>
 </context>
 <context>
@@ -1846,6 +1870,14 @@ Cancel: do not save.</translation>
     <message>
         <source>パソコンの時計です。右端の「転送」で、表示器の時計をこの時刻に合わせます。</source>
         <translation>The computer’s clock. “Set clock” on the right sets the sign’s clock to this time.</translation>
+    </message>
+    <message>
+        <source>プロジェクトへの最後の変更を取り消します (Ctrl+Z)。</source>
+        <translation>Takes back the last change to the project (Ctrl+Z).</translation>
+    </message>
+    <message>
+        <source>取り消した変更をもう一度行います (Ctrl+Shift+Z または Ctrl+Y)。</source>
+        <translation>Makes the change taken back again (Ctrl+Shift+Z or Ctrl+Y).</translation>
     </message>
 </context>
 </TS>

@@ -256,12 +256,17 @@ void Controller::finishEndTimeText()
 void Controller::finishTimeText(bool start)
 {
     const WorkTime& current = m_project.workTime();
-    if (const auto typed = WorkTimeRules::parseTypedTime(start ? current.startText : current.endText))
+    const QString typedText = start ? current.startText : current.endText;
+    const std::optional<int> typed = WorkTimeRules::parseTypedTime(typedText);
+    if (typed)
         setWorkMinutes(start, *typed);
     m_project.editWorkTime([&](WorkTime& workTime) {
         (start ? workTime.startText : workTime.endText) =
             WorkTimeRules::minutesToHhMm(start ? workTime.start : workTime.end);
     });
+    // The field shows the time kept before the operator reads why the typed one was not taken.
+    if (!typed)
+        m_dialogs.tell(MessageTexts::warningTitle(), MessageTexts::timeRefused(), typedText);
 }
 
 void Controller::setAltTicked(int m, bool ticked)
@@ -485,4 +490,57 @@ void Controller::startUp()
     selectTab(0);
     m_project.setModified(false);
     scanPorts();
+}
+
+// Undo and redo.
+
+ProjectState Controller::state(const ProjectState* before) const
+{
+    ProjectState state;
+    state.globals = m_project.globals();
+    state.workTime = m_project.workTime();
+    state.altBoxes = m_project.altBoxes();
+    for (int m = 0; m < kMessageCount; ++m) {
+        state.messages << m_project.message(m);
+        const auto bytes = m_project.dispData().message(m);
+        const QByteArrayView data(bytes.data(), qsizetype(bytes.size()));
+        state.data.at(m) = before && before->data.at(m) == data ? before->data.at(m) : data.toByteArray();
+        state.lengths.at(m) = m_project.msgLen()[m];
+        state.canvases.at(m) = m_images.canvas(m);
+    }
+    return state;
+}
+
+void Controller::restore(const ProjectState& state)
+{
+    GlobalSettings globals = state.globals;
+    globals.brightness = m_project.globals().brightness;
+    globals.port = m_project.globals().port;
+    globals.showMarks = m_project.globals().showMarks;
+    m_project.editGlobals([&](GlobalSettings& now) { now = globals; });
+    m_project.editWorkTime([&](WorkTime& now) { now = state.workTime; });
+    m_project.editAltBoxes([&](AltBoxes& now) { now = state.altBoxes; });
+    for (int m = 0; m < kMessageCount; ++m) {
+        MessageSettings message = state.messages.at(m);
+        message.scroll = m_project.message(m).scroll;
+        if (message != m_project.message(m))
+            m_project.editMessage(m, [&](MessageSettings& now) { now = std::move(message); });
+        const std::span<std::uint8_t, kMessageBytes> bytes = m_project.dispData().message(m);
+        const QByteArray& data = state.data.at(m);
+        if (!std::equal(bytes.begin(), bytes.end(), data.cbegin(), data.cend())) {
+            std::copy(data.cbegin(), data.cend(), bytes.begin());
+            m_project.announceDisplayData(m);
+        }
+        m_project.setMsgLen(m, state.lengths.at(m));
+        const auto picture = [](const MessageCanvas& canvas) {
+            return std::pair(canvas.image().cacheKey(), canvas.background().cacheKey());
+        };
+        if (picture(m_images.canvas(m)) != picture(state.canvases.at(m))) {
+            m_images.canvas(m) = state.canvases.at(m);
+            m_images.announce(m);
+        }
+    }
+    m_encoder.redrawGauge();
+    showMarks(MarkKind::Clock, MarkLayout::clockMarks(m_project.globals()));
+    showMarks(MarkKind::Days, MarkLayout::daysMark(m_project.globals()));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "controller/projectstate.h"
 #include "imaging/marklayout.h"
 #include "imaging/messageencoder.h"
 #include "imaging/messageimages.h"
@@ -133,6 +134,13 @@ public:
 
     // Window start-up: the font lists, every font set to "System", page 0 and an unchanged project.
     void startUp();
+
+    // Undo and redo: the project as it is, and back to one taken before. What belongs to the
+    // machine and the moment (the port, the brightness, the marks' switch, the preview
+    // positions, the page showing) stays as it is now.
+    // A state taken before shares the display data and pictures that are still the same.
+    [[nodiscard]] ProjectState state(const ProjectState* before = nullptr) const;
+    void restore(const ProjectState& state);
 
 signals:
     // How far the running upload or clock set has come; a value of 0 shows it has ended.

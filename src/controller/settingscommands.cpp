@@ -48,8 +48,13 @@ SettingsCommands::SettingsCommands(Controller& controller, Dialogs& dialogs, QOb
 
 bool SettingsCommands::save()
 {
-    const QString path = m_dialogs.chooseSaveFile(FileTexts::projectFilter());
+    const QString path = m_dialogs.chooseSaveFileAt(FileTexts::projectFilter(), m_path);
     return !path.isEmpty() && saveTo(ProjectStorage::withSettingsExtension(path));
+}
+
+bool SettingsCommands::saveInPlace()
+{
+    return m_path.isEmpty() ? save() : saveTo(m_path);
 }
 
 bool SettingsCommands::saveTo(const QString& path)
@@ -115,7 +120,7 @@ bool SettingsCommands::offerToSave()
 {
     switch (m_dialogs.askYesNoCancel(MessageTexts::warningTitle(), SettingsTexts::askSave())) {
     case Dialogs::Answer::Yes:
-        return save();
+        return saveInPlace();
     case Dialogs::Answer::No:
         return true;
     case Dialogs::Answer::Cancel:
@@ -152,6 +157,7 @@ bool SettingsCommands::loadFrom(const QString& path)
         return false;
     }
     apply(*result.project, path);
+    m_controller.project().setModified(false);
     m_controller.clearTransferStatus();
     m_origin = {std::move(result.project->document), ProjectFile::capture(m_controller.project())};
     m_path = path;
@@ -199,7 +205,6 @@ void SettingsCommands::apply(const ProjectStorage::Stored& stored, const QString
 
     project.setFileLabel(ProjectStorage::fileLabel(path));
     emit progressChanged(kLoadProgressMax, 0);
-    project.setModified(false);
 }
 
 void SettingsCommands::applyMessage(int m, const ProjectStorage::Stored& stored)
@@ -290,6 +295,32 @@ void SettingsCommands::tellError(const ProjectStorage::Failure& failure)
     if (!failure.reason.isEmpty() && failure.error != Error::SettingsForm)
         detail += u'\n' + failure.reason;
     m_dialogs.tell(MessageTexts::warningTitle(), text, detail);
+}
+
+QString SettingsCommands::writeCopy(const QString& path)
+{
+    m_controller.findAltGroup();
+    const ProjectStorage::WriteResult result =
+        ProjectStorage::write(path, ProjectFile::capture(m_controller.project()), {},
+                              m_controller.project().dispData(), [](int) {});
+    if (result.failure.error == ProjectStorage::Error::None)
+        return {};
+    return result.failure.reason.isEmpty() ? QDir::toNativeSeparators(result.failure.path)
+                                           : result.failure.reason;
+}
+
+bool SettingsCommands::restoreCopy(const QString& copy, const QString& project)
+{
+    ProjectStorage::ReadResult result = ProjectStorage::read(copy);
+    if (!result.project) {
+        tellError(result.failure);
+        return false;
+    }
+    // Loaded first, the project's file is where a save goes and what undo goes back to.
+    const bool fromFile = !project.isEmpty() && QFileInfo::exists(project) && loadFrom(project);
+    apply(*result.project, fromFile ? project : QString());
+    m_controller.project().setModified(true);
+    return true;
 }
 
 bool SettingsCommands::confirmClose()

@@ -25,8 +25,10 @@ public:
     SettingsCommands(Controller& controller, Dialogs& dialogs, QObject* parent = nullptr);
 
     // True only when the project was written; false on a cancelled dialog or a failed write. A
-    // name chosen without an extension gets ".ini".
+    // name chosen without an extension gets ".ini". The dialog opens at the project's own file.
     bool save();
+    // Over the files the project was loaded from or last saved to; a new project asks for a name.
+    bool saveInPlace();
     bool saveTo(const QString& path);
     void load();
     bool loadFrom(const QString& path);
@@ -44,6 +46,13 @@ public:
     [[nodiscard]] bool confirmClose();
     // What both files held when the project was last loaded from them or saved to them here.
     [[nodiscard]] const ProjectStorage::Fingerprint& fingerprint() const { return m_fingerprint; }
+
+    // A copy of the project's two files kept elsewhere (against a crash): written without asking
+    // or telling and without making it the project's file. The system's reason when it failed.
+    [[nodiscard]] QString writeCopy(const QString& path);
+    // The work of a copy back in the window, as changes to `project` (the file the copy was made
+    // from, which is loaded first), or to a new project when that is empty or gone.
+    bool restoreCopy(const QString& copy, const QString& project);
 
 signals:
     // How far a save or a load has come; a value of 0 shows it has ended.

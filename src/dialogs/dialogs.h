@@ -25,4 +25,10 @@ public:
     // The chosen path, or an empty string when the operator cancels.
     [[nodiscard]] virtual QString chooseOpenFile(const QString& filter) = 0;
     [[nodiscard]] virtual QString chooseSaveFile(const QString& filter) = 0;
+    // The same, opened at the path the file has now; where nobody can be asked, as chooseSaveFile.
+    [[nodiscard]] virtual QString chooseSaveFileAt(const QString& filter, const QString& current)
+    {
+        Q_UNUSED(current);
+        return chooseSaveFile(filter);
+    }
 };

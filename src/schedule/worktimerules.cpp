@@ -2,18 +2,26 @@
 #include "schedule/worktimerules.h"
 
 #include "model/limits.h"
-#include "model/textnumbers.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace WorkTimeRules {
+
+namespace {
+
+constexpr int kMinutesPerHour = 60;
+constexpr int kLastHour = 23;
+constexpr int kLastMinute = 59;
+
+} // namespace
 
 QString minutesToHhMm(int minutes)
 {
     const int clamped = clampMinutes(minutes);
     return QStringLiteral("%1:%2")
-        .arg(clamped / 60, 2, 10, QLatin1Char('0'))
-        .arg(clamped % 60, 2, 10, QLatin1Char('0'));
+        .arg(clamped / kMinutesPerHour, 2, 10, QLatin1Char('0'))
+        .arg(clamped % kMinutesPerHour, 2, 10, QLatin1Char('0'));
 }
 
 int clampMinutes(long long minutes)
@@ -23,24 +31,15 @@ int clampMinutes(long long minutes)
 
 std::optional<int> parseTypedTime(QStringView typed)
 {
-    const QString padded = (QString(kTypedLength - 1, u'0') + typed.toString()).right(kTypedLength);
-    // The padding zeros are not the operator's: an hour or minute place that got no typed digit
-    // ("7:", "ab:cd", an empty field) is no time at all, not midnight.
-    const qsizetype firstTyped = kTypedLength - std::min<qsizetype>(typed.size(), kTypedLength);
-    const auto typedDigitIn = [&](qsizetype from, qsizetype to) {
-        for (qsizetype i = std::max(from, firstTyped); i < to; ++i) {
-            if (padded.at(i) >= u'0' && padded.at(i) <= u'9')
-                return true;
-        }
-        return false;
-    };
-    if (!typedDigitIn(0, 2) || !typedDigitIn(kTypedLength - 2, kTypedLength))
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2}):([0-9]{2})$"));
+    const QRegularExpressionMatch match = form.match(typed.trimmed());
+    if (!match.hasMatch())
         return std::nullopt;
-    const double hours = numericValue(QStringView(padded).left(2));
-    const double minutes = numericValue(QStringView(padded).right(2));
-    if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59)
+    const int hours = match.capturedView(1).toInt();
+    const int minutes = match.capturedView(2).toInt();
+    if (hours > kLastHour || minutes > kLastMinute)
         return std::nullopt;
-    return static_cast<int>(roundHalfEven(hours * 60 + minutes));
+    return hours * kMinutesPerHour + minutes;
 }
 
 } // namespace WorkTimeRules

@@ -10,16 +10,14 @@ namespace WorkTimeRules {
 
 inline constexpr int kArrowStep = 1;
 inline constexpr int kPageStep = 10;
-inline constexpr int kTypedLength = 5; // "hh:mm"
 
 [[nodiscard]] QString minutesToHhMm(int minutes);
 
 // Minutes kept inside 0 .. 1439; the time fields stop at either end instead of wrapping.
 [[nodiscard]] int clampMinutes(long long minutes);
 
-// A typed time: padded with zeros on the left to five characters, hours from the first two and
-// minutes from the last two (the middle one is not looked at). Nothing when out of range or when
-// the hour or the minute places hold no typed digit.
+// A typed time, H:MM or HH:MM from 0:00 to 23:59, blanks around it aside. Nothing for anything
+// else: "2130" or "7:5" is not read as some other time.
 [[nodiscard]] std::optional<int> parseTypedTime(QStringView typed);
 
 } // namespace WorkTimeRules

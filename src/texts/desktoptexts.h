@@ -55,6 +55,19 @@ namespace DesktopTexts {
                                        "もう一方のウィンドウで保存した内容を上書きします。");
 }
 
+// %1 is the project's file (or unnamedProject()), %2 the time its changes were last kept.
+[[nodiscard]] inline QString offerRecovery(const QString& project, const QString& time)
+{
+    return QCoreApplication::translate(
+               "DesktopTexts", "プログラムが前回終了したとき、「%1」に保存されていない変更がありました"
+                               "（%2）。この変更を復元しますか？\n「いいえ」を選ぶと変更は削除されます。")
+        .arg(project, time);
+}
+[[nodiscard]] inline QString unnamedProject()
+{
+    return QCoreApplication::translate("DesktopTexts", "名前のないプロジェクト");
+}
+
 [[nodiscard]] inline QString messageTextName()
 {
     return QCoreApplication::translate("DesktopTexts", "テキスト");

@@ -47,4 +47,11 @@ namespace MessageTexts {
     return QCoreApplication::translate("MessageTexts", "次の文字はフォントにないため、表示されません：");
 }
 
+// A typed work time that was not taken; the typed text goes into the detail.
+[[nodiscard]] inline QString timeRefused()
+{
+    return QCoreApplication::translate("MessageTexts",
+                                       "時刻は H:MM または HH:MM（0:00〜23:59）で入力してください。");
+}
+
 } // namespace MessageTexts

@@ -3,6 +3,7 @@
 
 #include "controller/controller.h"
 #include "controller/settingscommands.h"
+#include "ui/buttonkeys.h"
 #include "ui/listcombo.h"
 #include "ui/namedwidgets.h"
 #include "ui/recentprojectsbutton.h"
@@ -122,15 +123,16 @@ QVBoxLayout* GlobalPanel::commandButtons(ProjectSession* session)
 {
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kMargin / 2);
-    // The captions have no letter to underline, so the keys are shortcuts without a mnemonic.
     //: Button that loads a project; the blank spreads the caption.
     QPushButton* load = namedButton(QStringLiteral("CmdLoad"), tr("参 照"),
                                     QSize(kButtonWidth - kArrowWidth, kButtonHeight), this);
-    load->setShortcut(QKeySequence::Open);
+    ButtonKeys::give(load, Qt::Key_O, QKeySequence::Open);
     connect(load, &QPushButton::clicked, this, [this] { m_settings.load(); });
+    // The button asks for the name; its key saves the open project where it is.
     QPushButton* save =
         namedButton(QStringLiteral("CmdSave"), tr("保 存"), QSize(kButtonWidth, kButtonHeight), this);
-    save->setShortcut(QKeySequence::Save);
+    ButtonKeys::give(save, Qt::Key_S);
+    ButtonKeys::bind(save, QKeySequence::Save, [this] { m_settings.saveInPlace(); });
     connect(save, &QPushButton::clicked, this, [this] { m_settings.save(); });
     auto* loadRow = new QHBoxLayout;
     loadRow->setSpacing(0);
@@ -140,6 +142,7 @@ QVBoxLayout* GlobalPanel::commandButtons(ProjectSession* session)
     buttons->addWidget(save);
     QPushButton* send =
         namedButton(QStringLiteral("CmdSend"), tr("転 送"), QSize(kButtonWidth, kButtonHeight), this);
+    ButtonKeys::give(send, Qt::Key_U);
     connect(send, &QPushButton::clicked, this, [this] { m_controller.send(); });
     buttons->addWidget(send);
     return buttons;

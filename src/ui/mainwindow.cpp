@@ -2,8 +2,10 @@
 #include "ui/mainwindow.h"
 
 #include "controller/controller.h"
+#include "controller/projecthistory.h"
 #include "controller/settingscommands.h"
 #include "model/limits.h"
+#include "ui/buttonkeys.h"
 #include "ui/globalpanel.h"
 #include "ui/helpbutton.h"
 #include "ui/languagebutton.h"
@@ -35,6 +37,7 @@ constexpr int kPageButtonWidth = 150;
 constexpr int kExitButtonWidth = 150;
 constexpr int kPlayButtonWidth = 110;
 constexpr int kLanguageButtonWidth = 90;
+constexpr int kHistoryButtonWidth = 82;
 constexpr int kExitButtonHeight = 50;
 constexpr int kGaugeLabelWidth = 160;
 constexpr int kRegionGap = 4;
@@ -49,9 +52,12 @@ MainWindow::MainWindow(Controller& controller, SettingsCommands& settings, Proje
     : QWidget(parent)
     , m_controller(controller)
     , m_settings(settings)
+    , m_history(new ProjectHistory(controller, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(title());
+    setWindowModified(m_controller.project().modified());
+    connect(&m_controller.project(), &Project::modifiedChanged, this, &QWidget::setWindowModified);
     setFont(WindowFonts::caption());
     setFixedSize(kWindowWidth, kWindowHeight);
     buildFileBox();
@@ -64,7 +70,7 @@ MainWindow::MainWindow(Controller& controller, SettingsCommands& settings, Proje
     m_signView = std::make_unique<SignView>(m_controller, this);
     auto* play = namedButton(QStringLiteral("CmdPlay"), tr("プレビュー"), kPlayButton, this);
     play->move(kWindowWidth - kMargin - kPlayButton.width(), kRegionGap);
-    play->setShortcut(Qt::Key_F5);
+    ButtonKeys::give(play, Qt::Key_P, Qt::Key_F5);
     play->setAccessibleName(tr("表示プレビューを開く"));
     connect(play, &QPushButton::clicked, m_signView.get(), &SignView::open);
     // The other corner is free too, and out of the way of the work.
@@ -73,6 +79,7 @@ MainWindow::MainWindow(Controller& controller, SettingsCommands& settings, Proje
     connect(language, &LanguageButton::chosen, this, &MainWindow::languageChosen);
     auto* help = new HelpButton(QSize(kFileBoxHeight, kFileBoxHeight), this);
     help->move(language->geometry().right() + 1 + kRegionGap, kRegionGap);
+    buildHistoryButtons(help->geometry().right() + 1 + kRegionGap);
     WindowAccessibility::describe(*this);
     WindowToolTips::describe(*this);
 }
@@ -81,8 +88,9 @@ MainWindow::~MainWindow() = default;
 
 QString MainWindow::title()
 {
-    // The product's name as operators know it: the same in every language.
-    return QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72") + QString(kTitleBlanks, u' ') +
+    // The product's name as operators know it: the same in every language. A star after it marks
+    // unsaved changes.
+    return QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72[*]") + QString(kTitleBlanks, u' ') +
            QStringLiteral("Vorel");
 }
 
@@ -134,11 +142,13 @@ void MainWindow::buildTabs()
 
     // These act on the current message, the page that is showing.
     auto* adopt = namedButton(QStringLiteral("CmdUpText"), tr("テキスト採用"), kPageButton, content);
-    adopt->setShortcut(Qt::CTRL | Qt::Key_Return);
+    ButtonKeys::give(adopt, Qt::Key_T, Qt::CTRL | Qt::Key_Return);
     connect(adopt, &QPushButton::clicked, this, [this] { m_controller.adoptText(); });
     auto* import = namedButton(QStringLiteral("CmdLdPic"), tr("画像参照"), kPageButton, content);
+    ButtonKeys::give(import, Qt::Key_I);
     connect(import, &QPushButton::clicked, this, [this] { m_controller.importPicture(); });
     auto* exportButton = namedButton(QStringLiteral("CmdSvPic"), tr("画像保存"), kPageButton, content);
+    ButtonKeys::give(exportButton, Qt::Key_E);
     connect(exportButton, &QPushButton::clicked, this, [this] { m_controller.exportPicture(); });
 
     auto* buttons = new QHBoxLayout;
@@ -177,6 +187,7 @@ void MainWindow::buildLowerRegions(ProjectSession* session)
     exit->setFont(WindowFonts::exitButton());
     exit->setGeometry(kWindowWidth - kMargin - kExitButtonWidth,
                       top + (kTimeFrameHeight - kExitButtonHeight) / 2, kExitButtonWidth, kExitButtonHeight);
+    ButtonKeys::give(exit, Qt::Key_L);
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
 
     top += kTimeFrameHeight + 2 * kRegionGap;
@@ -207,6 +218,35 @@ void MainWindow::buildPageShortcuts()
     };
     step(QKeySequence::NextChild, 1);
     step(QKeySequence::PreviousChild, -1);
+}
+
+void MainWindow::buildHistoryButtons(int left)
+{
+    QUndoStack& stack = m_history->stack();
+    const QSize size(kHistoryButtonWidth, kFileBoxHeight);
+    //: Takes back the last change to the project.
+    auto* undo = namedButton(QStringLiteral("CmdUndo"), tr("元に戻す"), size, this);
+    undo->move(left, kRegionGap);
+    ButtonKeys::give(undo, Qt::Key_N);
+    undo->setEnabled(stack.canUndo());
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QWidget::setEnabled);
+    connect(undo, &QPushButton::clicked, m_history, &ProjectHistory::undo);
+    //: Makes the change taken back again.
+    auto* redo = namedButton(QStringLiteral("CmdRedo"), tr("やり直し"), size, this);
+    redo->move(left + kHistoryButtonWidth + kRegionGap, kRegionGap);
+    ButtonKeys::give(redo, Qt::Key_R);
+    redo->setEnabled(stack.canRedo());
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QWidget::setEnabled);
+    connect(redo, &QPushButton::clicked, m_history, &ProjectHistory::redo);
+
+    // The window's history, also from inside a field, which would otherwise undo its own typing;
+    // no Alt letter types into a field either.
+    const QKeySequence undoKey(Qt::CTRL | Qt::Key_Z);
+    const QList<QKeySequence> redoKeys{Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
+    ButtonKeys::bind(this, undoKey, [this] { m_history->undo(); });
+    for (const QKeySequence& key : redoKeys)
+        ButtonKeys::bind(this, key, [this] { m_history->redo(); });
+    ButtonKeys::guardFields(this, QList{undoKey} + redoKeys);
 }
 
 // A page is built when its tab is first chosen: the window shows sooner, and a page that is built

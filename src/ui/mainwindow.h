@@ -10,6 +10,7 @@
 
 class Controller;
 class MessagePage;
+class ProjectHistory;
 class ProjectSession;
 class QLabel;
 class QStackedWidget;
@@ -29,6 +30,9 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The operator's changes, to undo and redo.
+    [[nodiscard]] ProjectHistory& history() { return *m_history; }
+
 signals:
     // The operator chose the language of the next start.
     void languageChosen(Language::Id id);
@@ -43,11 +47,13 @@ private:
     void buildTabs();
     void buildLowerRegions(ProjectSession* session);
     void buildPageShortcuts();
+    void buildHistoryButtons(int left);
     [[nodiscard]] MessagePage* page(int message);
     void showSelectedPage();
 
     Controller& m_controller;
     SettingsCommands& m_settings;
+    ProjectHistory* m_history = nullptr;
     TabStrip* m_tabs = nullptr;
     QStackedWidget* m_pages = nullptr;
     std::array<MessagePage*, kMessageCount> m_messagePages{};

@@ -2,8 +2,10 @@
 #include "ui/timepanel.h"
 
 #include "controller/controller.h"
+#include "link/linkconstants.h"
 #include "model/limits.h"
 #include "schedule/worktimerules.h"
+#include "ui/buttonkeys.h"
 #include "ui/focusoutfilter.h"
 #include "ui/namedwidgets.h"
 #include "ui/windowlayout.h"
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -46,6 +49,10 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
     m_days = new QLineEdit(this);
     m_days->setObjectName(QStringLiteral("TxtDJS"));
     m_days->setFixedSize(kDaysFieldWidth, kControlHeight);
+    // The card shows three digits: a longer count is refused as the command line refuses it.
+    const auto digits = QString::number(Link::kCountdownDaysMax).size();
+    m_days->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), m_days));
     connect(m_days, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_controller.setCountdownDays(text); });
 
@@ -73,6 +80,7 @@ TimePanel::TimePanel(Controller& controller, QWidget* parent)
 
     auto* send = namedButton(QStringLiteral("CmdSendClk"), tr("転   送"),
                              QSize(kButtonWidth, kControlHeight + 2), this);
+    ButtonKeys::give(send, Qt::Key_C);
     connect(send, &QPushButton::clicked, this, [this] { m_controller.sendClock(); });
 
     auto* tick = new QTimer(this);

@@ -48,8 +48,13 @@ QString WidgetDialogs::chooseOpenFile(const QString& filter)
 
 QString WidgetDialogs::chooseSaveFile(const QString& filter)
 {
-    return remembered(
-        filter, QFileDialog::getSaveFileName(m_parent, QString(), startFolder(filter), qtFilter(filter)));
+    return chooseSaveFileAt(filter, {});
+}
+
+QString WidgetDialogs::chooseSaveFileAt(const QString& filter, const QString& current)
+{
+    const QString start = current.isEmpty() ? startFolder(filter) : current;
+    return remembered(filter, QFileDialog::getSaveFileName(m_parent, QString(), start, qtFilter(filter)));
 }
 
 std::optional<PictureLighting::Choice> WidgetDialogs::choose(const QImage& picture)

@@ -23,6 +23,7 @@ public:
     void tell(const QString& title, const QString& text, const QString& detail = {}) override;
     [[nodiscard]] QString chooseOpenFile(const QString& filter) override;
     [[nodiscard]] QString chooseSaveFile(const QString& filter) override;
+    [[nodiscard]] QString chooseSaveFileAt(const QString& filter, const QString& current) override;
     [[nodiscard]] std::optional<PictureLighting::Choice> choose(const QImage& picture) override;
 
     // "Picture(*.bmp)|*.bmp" becomes "BMP 画像 (*.bmp)", the form Qt's dialogs read.

@@ -12,6 +12,8 @@ WindowApp::WindowApp(PortCatalogue& ports)
     , m_settings(std::make_unique<SettingsCommands>(*m_controller, m_dialogs))
     , m_session(std::make_unique<ProjectSession>(*m_settings, m_dialogs, m_places))
     , m_window(std::make_unique<MainWindow>(*m_controller, *m_settings, m_session.get()))
+    , m_recovery(std::make_unique<CrashRecovery>(m_controller->project(), m_window->history(), *m_settings,
+                                                 m_dialogs))
 {
     m_dialogs.setParent(m_window.get());
     m_dialogs.rememberFoldersIn(&m_places);
@@ -27,7 +29,10 @@ void WindowApp::start(const QString& project)
     m_controller->startUp();
     m_lastPort->restore();
     m_window->show();
-    // After the window shows, so that what loading has to say stands over it.
-    if (!project.isEmpty())
-        QTimer::singleShot(0, m_window.get(), [this, project] { m_session->open(project); });
+    // After the window shows, so that the questions and what loading has to say stand over it.
+    QTimer::singleShot(0, m_window.get(), [this, project] {
+        m_recovery->offerLeftCopies();
+        if (!project.isEmpty())
+            m_session->open(project);
+    });
 }

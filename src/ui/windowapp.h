@@ -4,6 +4,7 @@
 #include "controller/controller.h"
 #include "controller/settingscommands.h"
 #include "link/systemclock.h"
+#include "ui/crashrecovery.h"
 #include "ui/lastport.h"
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"
@@ -25,7 +26,8 @@ public:
     explicit WindowApp(PortCatalogue& ports);
     ~WindowApp();
 
-    // Start-up of the project, then the window is shown; a project given opens once it shows.
+    // Start-up of the project, then the window is shown. Once it shows, the changes a killed
+    // program left are offered back, then a project given opens.
     void start(const QString& project = {});
 
     [[nodiscard]] Controller& controller() { return *m_controller; }
@@ -42,4 +44,5 @@ private:
     std::unique_ptr<SettingsCommands> m_settings;
     std::unique_ptr<ProjectSession> m_session;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<CrashRecovery> m_recovery;
 };

@@ -27,6 +27,8 @@ void WindowToolTips::describe(QWidget& window)
     };
     on("CmdPlay", tr("今のページの表示を、表示器と同じように別のウィンドウで再生します。"));
     on("LabFile", tr("開いているプロジェクトの名前です。"));
+    on("CmdUndo", tr("プロジェクトへの最後の変更を取り消します (Ctrl+Z)。"));
+    on("CmdRedo", tr("取り消した変更をもう一度行います (Ctrl+Shift+Z または Ctrl+Y)。"));
     on("TabStrip1", tr("表示 0〜15 のページを選びます。表示器は表示 0 から順に表示します。"));
     on("CmdUpText", tr("テキスト欄の文字を、選んだフォントでこのページのイメージにします。"));
     on("CmdLdPic",

@@ -24,6 +24,7 @@ public:
     QList<Shown> told;
     QStringList openFilters;
     QStringList saveFilters;
+    QStringList saveStarts; // the path each save dialog opened at
 
     bool askYesNo(const QString& title, const QString& text) override
     {
@@ -44,9 +45,11 @@ public:
         openFilters << filter;
         return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
     }
-    QString chooseSaveFile(const QString& filter) override
+    QString chooseSaveFile(const QString& filter) override { return chooseSaveFileAt(filter, {}); }
+    QString chooseSaveFileAt(const QString& filter, const QString& current) override
     {
         saveFilters << filter;
+        saveStarts << current;
         return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
     }
 };

@@ -68,7 +68,7 @@ private slots:
 
     void titleAndFixedSize()
     {
-        const QString title = m_window->windowTitle();
+        const QString title = m_window->windowTitle().remove(QStringLiteral("[*]"));
         QCOMPARE(title.size(), 148);
         QVERIFY(title.startsWith(QStringLiteral("P10 LED表示器イメージ設定ソフト Ver3.72 ")));
         QVERIFY(title.endsWith(QString(116, u' ') + QStringLiteral("Vorel")));
@@ -377,10 +377,15 @@ private slots:
         QTest::addColumn<int>("minutes");
         QTest::newRow("7:30") << "7:30"
                               << "07:30" << 450;
-        QTest::newRow("middle not read") << "12345"
-                                         << "12:45" << 765;
-        QTest::newRow("rejected") << "24:00"
+        QTest::newRow("21:30") << "21:30"
+                               << "21:30" << 1290;
+        // Anything else keeps the old time and says why.
+        QTest::newRow("no colon") << "2130"
                                   << "07:00" << 420;
+        QTest::newRow("0600") << "0600"
+                              << "07:00" << 420;
+        QTest::newRow("24:00") << "24:00"
+                               << "07:00" << 420;
         QTest::newRow("empty") << ""
                                << "07:00" << 420;
         QTest::newRow("no minutes") << "7:"
@@ -401,6 +406,24 @@ private slots:
         QCOMPARE(field->text(), shown);
         QCOMPARE(project().workTime().start, minutes);
         QCOMPARE(find<QScrollBar>("VScSTime")->value(), -minutes);
+        const QList<FakeDialogs::Shown>& told = m_fixture->dialogs.told;
+        QCOMPARE(told.size(), shown == typed.rightJustified(5, u'0') ? 0 : 1);
+        if (!told.isEmpty()) {
+            QCOMPARE(told[0].text,
+                     QStringLiteral("時刻は H:MM または HH:MM（0:00〜23:59）で入力してください。"));
+            QCOMPARE(told[0].detail, typed);
+        }
+    }
+
+    void daysFieldTakesThreeDigitsAtMost()
+    {
+        auto* field = find<QLineEdit>("TxtDJS");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, "12345");
+        QCOMPARE(field->text(), QStringLiteral("123"));
+        QTest::keyClicks(field, "x");
+        QCOMPARE(project().globals().countdownDays, QStringLiteral("123"));
     }
 
     void typedTimeWaitsWhileAnotherProgramHasTheFocus()

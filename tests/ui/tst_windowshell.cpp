@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "controller/projecthistory.h"
 #include "support/controllerfixture.h"
 #include "support/goldenproject.h"
 #include "texts/language.h"
@@ -9,12 +10,14 @@
 #include "ui/tabstrip.h"
 #include "ui/windowarguments.h"
 
+#include <QAbstractSlider>
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -233,6 +236,131 @@ private slots:
         QTest::keyClick(text, Qt::Key_S, Qt::ControlModifier);
         QTRY_COMPARE(desktop.dialogs.saveFilters.size(), 1);
         QCOMPARE(desktop.dialogs.openFilters[0], desktop.dialogs.saveFilters[0]);
+    }
+
+    // Every button answers its Alt letter and its Ctrl or F key wherever the focus is, in both
+    // languages, and no key leaves a letter in the field that has the focus.
+    void buttonKeysFromInsideFields_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("field");
+        for (const bool english : {false, true}) {
+            for (const char* field : {"TxtBox0", "MovSpeed0", "TxtDJS", "VScAdj0"})
+                QTest::addRow("%s %s", english ? "en" : "ja", field) << english << QString::fromLatin1(field);
+        }
+    }
+    void buttonKeysFromInsideFields()
+    {
+        QFETCH(bool, english);
+        QFETCH(QString, field);
+        Language language;
+        language.apply(english ? Language::Id::English : Language::Id::Japanese);
+        Desktop desktop(path(QStringLiteral("fieldkeys.conf")));
+        desktop.window.show();
+        QApplication::setActiveWindow(&desktop.window);
+        QVERIFY(QTest::qWaitForWindowActive(&desktop.window));
+        // Two steps, one undone: both history buttons can act.
+        desktop.fixture.controller.setBold(0, true);
+        desktop.window.history().recordNow();
+        desktop.fixture.controller.setFlash(0, true);
+        desktop.window.history().recordNow();
+        desktop.window.history().undo();
+
+        auto* focus = desktop.window.findChild<QWidget*>(field);
+        const auto contents = [focus] {
+            if (const auto* text = qobject_cast<QPlainTextEdit*>(focus))
+                return text->toPlainText();
+            if (const auto* list = qobject_cast<QComboBox*>(focus))
+                return list->currentText();
+            if (const auto* line = qobject_cast<QLineEdit*>(focus))
+                return line->text();
+            return QString::number(qobject_cast<QAbstractSlider*>(focus)->value());
+        };
+        const QString before = contents();
+        const auto press = [&](const QKeySequence& key) {
+            focus->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+        };
+        const struct {
+            const char* button;
+            Qt::Key letter;
+            QKeySequence shortcut;
+        } keys[] = {
+            {"CmdLoad", Qt::Key_O, QKeySequence::Open},
+            {"CmdSave", Qt::Key_S, {}},
+            {"CmdSend", Qt::Key_U, {}},
+            {"CmdPlay", Qt::Key_P, Qt::Key_F5},
+            {"CmdUpText", Qt::Key_T, Qt::CTRL | Qt::Key_Return},
+            {"CmdLdPic", Qt::Key_I, {}},
+            {"CmdSvPic", Qt::Key_E, {}},
+            {"CmdExit", Qt::Key_L, {}},
+            {"CmdSendClk", Qt::Key_C, {}},
+            {"CmdUndo", Qt::Key_N, {}},
+            {"CmdRedo", Qt::Key_R, {}},
+        };
+        for (const auto& key : keys) {
+            auto* button = desktop.window.findChild<QAbstractButton*>(QLatin1String(key.button));
+            // What the button does is tested elsewhere; here only whether its keys reach it.
+            disconnect(button, &QAbstractButton::clicked, nullptr, nullptr);
+            QSignalSpy clicked(button, &QAbstractButton::clicked);
+            const QKeySequence letter(Qt::ALT | key.letter);
+            if (english)
+                QCOMPARE(QKeySequence::mnemonic(button->text()), letter);
+            press(letter);
+            QTRY_COMPARE(clicked.size(), 1);
+            if (!key.shortcut.isEmpty()) {
+                press(key.shortcut);
+                QTRY_COMPARE(clicked.size(), 2);
+            }
+            QCOMPARE(contents(), before);
+        }
+
+        press(Qt::ALT | Qt::Key_Q);
+        QCOMPARE(contents(), before);
+
+        // Ctrl+S saves a new project under a name asked for; Ctrl+Z and Ctrl+Y reach the window's
+        // history rather than the field's own.
+        press(QKeySequence::Save);
+        QCOMPARE(desktop.dialogs.saveFilters.size(), 1);
+        const Project& project = desktop.fixture.controller.project();
+        press(Qt::CTRL | Qt::Key_Z);
+        QVERIFY(!project.message(0).bold);
+        press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QVERIFY(project.message(0).bold);
+        press(Qt::CTRL | Qt::Key_Y);
+        QVERIFY(project.message(0).flash);
+        QCOMPARE(contents(), before);
+    }
+
+    // Ctrl+S and the close question's Yes save over the open project; the save button asks, at
+    // the project's own name. The title marks unsaved changes until they are saved or undone.
+    void savingInPlace()
+    {
+        Desktop desktop(path(QStringLiteral("inplace.conf")));
+        const QString shop = copyOfGolden(QStringLiteral("inplace"));
+        desktop.session.open(shop);
+        Controller& controller = desktop.fixture.controller;
+        QVERIFY(!desktop.window.isWindowModified());
+        controller.setBold(1, true);
+        desktop.window.history().recordNow();
+        QVERIFY(desktop.window.isWindowModified());
+        desktop.window.history().undo();
+        QVERIFY(!desktop.window.isWindowModified());
+
+        controller.setBold(1, true);
+        QVERIFY(desktop.fixture.settings.saveInPlace());
+        QVERIFY(!desktop.window.isWindowModified());
+        controller.setFlash(1, true);
+        desktop.dialogs.yesNoCancelAnswers = {Dialogs::Answer::Yes};
+        QVERIFY(desktop.fixture.settings.confirmClose());
+        QVERIFY(desktop.dialogs.saveFilters.isEmpty());
+        ControllerFixture reader;
+        QVERIFY(reader.settings.loadFrom(shop));
+        QVERIFY(reader.controller.project().message(1).bold);
+        QVERIFY(reader.controller.project().message(1).flash);
+
+        QVERIFY(!desktop.fixture.settings.save());
+        QCOMPARE(desktop.dialogs.saveStarts, QStringList{shop});
     }
 
     // English throughout: the window's captions, the shown names of the modes (the project keeps
