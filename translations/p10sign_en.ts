@@ -473,6 +473,26 @@
         <source>表示器の時計の時刻。時計と日数の数字、稼働時間の表示を決めます (既定はこのコンピューターの時刻)</source>
         <translation>The time on the sign&apos;s clock: it decides the clock and countdown digits and the work time (default: this computer&apos;s time)</translation>
     </message>
+    <message>
+        <source>待ち受けるアドレスとポート (既定 127.0.0.1:8080)。ループバック以外には --secret-file か環境変数 P10SIGN_SECRET のパスワードが必要です</source>
+        <translation>Address and port to listen on (default 127.0.0.1:8080). Any address other than the loopback needs a password from --secret-file or the environment variable P10SIGN_SECRET</translation>
+    </message>
+    <message>
+        <source>パスワードを一行目に書いたファイル</source>
+        <translation>A file whose first line is the password</translation>
+    </message>
+    <message>
+        <source>HTTPS の証明書 (PEM)</source>
+        <translation>The HTTPS certificate (PEM)</translation>
+    </message>
+    <message>
+        <source>HTTPS の秘密鍵 (PEM)</source>
+        <translation>The HTTPS private key (PEM)</translation>
+    </message>
+    <message>
+        <source>プロジェクトをブラウザーのページと JSON の API で提供します。止めるまで動き続けます。</source>
+        <translation>Serves the project to a browser page and a JSON API. Runs until it is stopped.</translation>
+    </message>
 </context>
 <context>
     <name>CtlTexts</name>
@@ -631,6 +651,10 @@
     <message>
         <source>--port %1 と --port %2 は同じ接続端子です。一度の実行で同じ接続端子には一度だけ送ります。</source>
         <translation>--port %1 and --port %2 are the same port. One run sends to a port only once.</translation>
+    </message>
+    <message>
+        <source>--tls-cert と --tls-key は二つ一緒に指定してください。</source>
+        <translation>Give --tls-cert and --tls-key together.</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1259,127 @@ If you choose &quot;No&quot;, they are deleted.</translation>
     </message>
 </context>
 <context>
+    <name>PageTexts</name>
+    <message>
+        <source>表示 %1</source>
+        <extracomment>%1 is the message&apos;s number, 0 to 15.</extracomment>
+        <translation>Message %1</translation>
+    </message>
+    <message>
+        <source>(空)</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>テキスト</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>移動モード</source>
+        <translation>Show mode</translation>
+    </message>
+    <message>
+        <source>移動速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>フォントサイズ</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>太文字</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>点滅動作</source>
+        <translation>Flash</translation>
+    </message>
+    <message>
+        <source>飾り枠</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>採用して保存</source>
+        <extracomment>The button that adopts the text, as the window&apos;s テキスト採用 does, and saves the project.</extracomment>
+        <translation>Adopt and save</translation>
+    </message>
+    <message>
+        <source>保存しました。</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>ほかで変更されていたため、最新の内容を読み込みました。</source>
+        <translation>The project was changed elsewhere; its latest version has been loaded.</translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>メモリに入ります (%1 %)</source>
+        <extracomment>%1 is how full the card&apos;s memory will be, in percent.</extracomment>
+        <translation>Fits the memory (%1 %)</translation>
+    </message>
+    <message>
+        <source>メモリに入りきりません</source>
+        <translation>Does not fit the memory</translation>
+    </message>
+    <message>
+        <source>転送時間 約 %1 秒</source>
+        <extracomment>%1 is a number of seconds.</extracomment>
+        <translation>Upload takes about %1 s</translation>
+    </message>
+    <message>
+        <source>接続端子</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>すべて</source>
+        <extracomment>The choice of the port list that sends to every port in turn.</extracomment>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>送り先の接続端子がありません (serve --port)。</source>
+        <translation>No port to send to (serve --port).</translation>
+    </message>
+    <message>
+        <source>転 送</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>時計を合わせる</source>
+        <translation>Set clock</translation>
+    </message>
+    <message>
+        <source>入りきらない分を切り詰めて転送する</source>
+        <translation>Cut what does not fit and upload the rest</translation>
+    </message>
+    <message>
+        <source>パスワード</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>ログイン</source>
+        <translation>Sign in</translation>
+    </message>
+    <message>
+        <source>処理中…</source>
+        <translation>Working…</translation>
+    </message>
+    <message>
+        <source>できませんでした。</source>
+        <translation>That did not work.</translation>
+    </message>
+    <message>
+        <source>サーバーに届きません。</source>
+        <translation>The server cannot be reached.</translation>
+    </message>
+    <message>
+        <source>いまは稼働時間 (%1〜%2) の外なので、表示器は消灯しています。</source>
+        <extracomment>%1 and %2 are the work time&apos;s start and end, hh:mm.</extracomment>
+        <translation>The sign is dark now, outside its work time (%1 to %2).</translation>
+    </message>
+</context>
+<context>
     <name>PictureTexts</name>
     <message>
         <source>Picture(*.bmp;*.gif;*.jpg;*.ico;*.png)|*.bmp;*.gif;*.jpg;*.ico;*.png</source>
@@ -1263,6 +1408,129 @@ If you choose &quot;No&quot;, they are deleted.</translation>
     <message>
         <source>画像ファイルを保存できませんでした。</source>
         <translation>Could not save the picture file.</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceTexts</name>
+    <message>
+        <source>そのようなものはありません。</source>
+        <translation>There is no such thing.</translation>
+    </message>
+    <message>
+        <source>この方法では扱えません。</source>
+        <translation>This method is not allowed here.</translation>
+    </message>
+    <message>
+        <source>要求が大きすぎます。</source>
+        <translation>The request is too large.</translation>
+    </message>
+    <message>
+        <source>この要求はこのサーバーあてではありません。</source>
+        <translation>This request is not addressed to this server.</translation>
+    </message>
+    <message>
+        <source>ほかのサイトのページからの変更は受け付けません。</source>
+        <translation>Changes from another site&apos;s page are refused.</translation>
+    </message>
+    <message>
+        <source>本文は JSON (application/json) で送ってください。</source>
+        <translation>Send the body as JSON (application/json).</translation>
+    </message>
+    <message>
+        <source>パスワードが必要です。</source>
+        <translation>A password is needed.</translation>
+    </message>
+    <message>
+        <source>パスワードが違います。</source>
+        <translation>Wrong password.</translation>
+    </message>
+    <message>
+        <source>パスワードの誤りが続いたため、%1 秒後まで受け付けません。</source>
+        <translation>Too many wrong passwords; try again in %1 s.</translation>
+    </message>
+    <message>
+        <source>ページの確認用トークンがありません。ページを読み込み直してください。</source>
+        <translation>The page&apos;s check token is missing. Reload the page.</translation>
+    </message>
+    <message>
+        <source>本文が JSON のオブジェクトとして読めません。</source>
+        <translation>The body cannot be read as a JSON object.</translation>
+    </message>
+    <message>
+        <source>「%1」という設定はありません。</source>
+        <translation>There is no setting “%1”.</translation>
+    </message>
+    <message>
+        <source>「%1」の値の種類が違います。</source>
+        <translation>The value of “%1” is of the wrong kind.</translation>
+    </message>
+    <message>
+        <source>変える設定がありません。</source>
+        <translation>Nothing to change.</translation>
+    </message>
+    <message>
+        <source>変更の元にした版を If-Match で送ってください (GET の ETag。どの版でもよければ *)。</source>
+        <translation>Send the version the change is based on in If-Match (the ETag of a GET, or * for any version).</translation>
+    </message>
+    <message>
+        <source>プロジェクトはこの版のあとに変わりました。最新を読み込んでから、もう一度変更してください。</source>
+        <translation>The project has changed since this version. Load the latest one and make the change again.</translation>
+    </message>
+    <message>
+        <source>プロジェクトを保存できませんでした。変更は取り消しました。</source>
+        <translation>The project could not be saved. The change has been taken back.</translation>
+    </message>
+    <message>
+        <source>送り先の接続端子がありません。serve に --port で指定してください。</source>
+        <translation>There is no port to send to. Name one with serve&apos;s --port.</translation>
+    </message>
+    <message>
+        <source>接続端子「%1」は送り先にありません。</source>
+        <translation>Port “%1” is not one of the ports served.</translation>
+    </message>
+    <message>
+        <source>&quot;clip&quot;: true を付けると、入る分だけを転送します。</source>
+        <translation>With &quot;clip&quot;: true, what fits is uploaded.</translation>
+    </message>
+    <message>
+        <source>輝度は 1〜4 です。</source>
+        <translation>Brightness is 1 to 4.</translation>
+    </message>
+    <message>
+        <source>プレビューの長さは 1〜30 秒、LED の間隔は 1〜8、時刻は HH:MM:SS です。</source>
+        <translation>A preview is 1 to 30 seconds long, with 1 to 8 pixels from one LED to the next, and starts at a time HH:MM:SS.</translation>
+    </message>
+    <message>
+        <source>このコンピューターの外から届くアドレスで待ち受けるには、パスワードが必要です (--secret-file か環境変数 P10SIGN_SECRET)。</source>
+        <translation>Listening on an address other computers reach needs a password (--secret-file or the environment variable P10SIGN_SECRET).</translation>
+    </message>
+    <message>
+        <source>%1 で待ち受けられません。
+%2</source>
+        <translation>Cannot listen on %1.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 を読めません。
+%2</source>
+        <translation>Cannot read %1.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 の一行目にパスワードがありません。</source>
+        <translation>The first line of %1 holds no password.</translation>
+    </message>
+    <message>
+        <source>%1 に PEM 形式の証明書がありません。</source>
+        <translation>%1 holds no PEM certificate.</translation>
+    </message>
+    <message>
+        <source>%1 に PEM 形式の秘密鍵 (暗号化なし) がありません。</source>
+        <translation>%1 holds no unencrypted PEM private key.</translation>
+    </message>
+    <message>
+        <source>%1 で提供しています。Ctrl+C で止まります。</source>
+        <translation>Serving at %1. Ctrl+C stops.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,14 @@ struct SignRecording {
     QString framesDir; // frame0000.png, frame0001.png ...
 };
 
+class QIODevice;
+
+// The GIF alone, to any device: the web service answers with it. Nothing when written, else the
+// GIF writer's reason.
+[[nodiscard]] std::optional<QString> writeSignGif(const CardMemory& memory, const SignRecording& recording,
+                                                  const std::function<SignTime(qint64)>& timeAt,
+                                                  QIODevice& device);
+
 // timeAt: the moment of the sign's playing the given milliseconds after the first frame.
 // Nothing when written, else why not.
 [[nodiscard]] std::optional<QString> writeSignRecording(const CardMemory& memory,

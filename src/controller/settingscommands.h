@@ -44,6 +44,8 @@ public:
     // Asks before closing during a transfer and offers to save changes; false keeps the window
     // open. Work is never thrown away because a save was cancelled or failed.
     [[nodiscard]] bool confirmClose();
+    // What both files held when the project was last loaded from them or saved to them here.
+    [[nodiscard]] const ProjectStorage::Fingerprint& fingerprint() const { return m_fingerprint; }
 
     // A copy of the project's two files kept elsewhere (against a crash): written without asking
     // or telling and without making it the project's file. The system's reason when it failed.

@@ -12,6 +12,7 @@
 #include "texts/desktoptexts.h"
 #include "texts/language.h"
 #include "texts/languagetexts.h"
+#include "web/listenaddress.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -71,6 +72,13 @@ constexpr OptionInfo kOptions[] = {
     {"seconds", "S", QT_TRANSLATE_NOOP("CtlArguments", "長さ 1〜600 秒 (既定 10)")},
     {"scale", "K", QT_TRANSLATE_NOOP("CtlArguments", "LED の間隔 1〜32 ピクセル (既定 4)")},
     {"json", nullptr, QT_TRANSLATE_NOOP("CtlArguments", "JSON で出力します。")},
+    {"listen", "ADDRESS:PORT",
+     QT_TRANSLATE_NOOP("CtlArguments",
+                       "待ち受けるアドレスとポート (既定 127.0.0.1:8080)。ループバック以外には "
+                       "--secret-file か環境変数 P10SIGN_SECRET のパスワードが必要です")},
+    {"secret-file", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "パスワードを一行目に書いたファイル")},
+    {"tls-cert", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "HTTPS の証明書 (PEM)")},
+    {"tls-key", "FILE", QT_TRANSLATE_NOOP("CtlArguments", "HTTPS の秘密鍵 (PEM)")},
 };
 
 // The options of `set` that change one message, and those that change the whole sign.
@@ -139,6 +147,13 @@ constexpr VerbInfo kVerbs[] = {
      "message out frames seconds scale at"},
     {Verb::Info, "info", "info PROJECT.ini [--json]",
      QT_TRANSLATE_NOOP("CtlArguments", "プロジェクトの概要を表示します。"), "json"},
+    {Verb::Serve, "serve",
+     "serve PROJECT.ini [--port PORT ...] [--listen ADDRESS:PORT] [--secret-file FILE] [--tls-cert FILE "
+     "--tls-key FILE]",
+     QT_TRANSLATE_NOOP(
+         "CtlArguments",
+         "プロジェクトをブラウザーのページと JSON の API で提供します。止めるまで動き続けます。"),
+     "port listen secret-file tls-cert tls-key"},
     {Verb::Ports, "ports", "ports [--json]",
      QT_TRANSLATE_NOOP("CtlArguments",
                        "ウィンドウの一覧と同じポートを、開けるかどうかとその理由とともに表示します。"),
@@ -250,6 +265,20 @@ void readPreview(OptionReader& options, CtlArguments& parsed)
     parsed.scale = options.value(QStringLiteral("scale"), wholeNumber(1, OptionValues::kRecordingScaleMax))
                        .value_or(parsed.scale);
     parsed.at = options.value(QStringLiteral("at"), timeOfDay);
+}
+
+// Where the service listens, the ports it sends to, and the files of its secret and certificate. The
+// secret itself never stands on the command line, where every user of the computer can read it.
+void readServe(OptionReader& options, CtlArguments& parsed)
+{
+    parsed.ports = options.values(QStringLiteral("port"));
+    if (const auto listen = options.value(QStringLiteral("listen"), ListenAddress::parse))
+        parsed.listen = *listen;
+    parsed.secretFile = options.text(QStringLiteral("secret-file")).value_or(QString());
+    parsed.tlsCert = options.text(QStringLiteral("tls-cert")).value_or(QString());
+    parsed.tlsKey = options.text(QStringLiteral("tls-key")).value_or(QString());
+    if (parsed.tlsCert.isEmpty() != parsed.tlsKey.isEmpty())
+        options.fail({kExitUsage, {}, CtlTexts::certAndKey() + u'\n'});
 }
 
 MessageChanges readMessageChanges(OptionReader& options, int m)
@@ -376,6 +405,9 @@ void readOptions(const GivenOptions& given, OptionReader& options, const QString
     case Verb::Preview:
         parsed.message = options.requiredValue(QStringLiteral("message"), message).value_or(0);
         readPreview(options, parsed);
+        break;
+    case Verb::Serve:
+        readServe(options, parsed);
         break;
     case Verb::Info:
     case Verb::Ports:

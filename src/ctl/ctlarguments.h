@@ -4,6 +4,7 @@
 #include "console/consoleexit.h"
 #include "console/optionvalues.h"
 #include "model/globalsettings.h"
+#include "web/listenaddress.h"
 
 #include <QList>
 #include <QString>
@@ -46,7 +47,7 @@ struct GlobalChanges {
 
 // What one run of p10signctl was asked to do, read from its command line.
 struct CtlArguments {
-    enum class Verb { Upload, SetClock, SetText, Set, Import, Export, Render, Preview, Info, Ports };
+    enum class Verb { Upload, SetClock, SetText, Set, Import, Export, Render, Preview, Info, Ports, Serve };
 
     Verb verb = Verb::Info;
     QString project;
@@ -65,6 +66,10 @@ struct CtlArguments {
     int seconds = 10;
     int scale = 4; // pixels from one LED to the next
     bool json = false;
+    ListenAddress listen; // serve's
+    QString secretFile;
+    QString tlsCert;
+    QString tlsKey;
     bool verbose = false; // the link's and the files' log on standard error
 };
 

@@ -5,12 +5,15 @@
 #include "ctl/litrender.h"
 #include "ctl/previewwriter.h"
 #include "ctl/projectsummary.h"
+#include "ctl/settingchanges.h"
 #include "files/grouplock.h"
 #include "imaging/picturefiles.h"
 #include "link/uploadestimate.h"
-#include "schedule/alternation.h"
 #include "settings/projectstorage.h"
 #include "texts/linktexts.h"
+#include "web/servicetexts.h"
+#include "web/stopsignals.h"
+#include "web/webservice.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -69,6 +72,8 @@ int CtlRun::exec()
         return info();
     case CtlArguments::Verb::Ports:
         return ports();
+    case CtlArguments::Verb::Serve:
+        return serve();
     }
     return kExitFailed;
 }
@@ -187,7 +192,7 @@ int CtlRun::setText()
         return kExitFailed;
     m_controller.selectTab(m_arguments.message);
     m_controller.setMessageText(m_arguments.message, m_arguments.text);
-    applyMessageChanges(m_arguments.message, m_arguments.messageChanges);
+    SettingChanges::applyToMessage(m_controller, m_arguments.message, m_arguments.messageChanges);
     m_controller.adoptText();
     return saveProject();
 }
@@ -202,56 +207,12 @@ int CtlRun::set()
     if (!anyMessageChange && !m_arguments.globalChanges.any())
         return 0;
     for (const MessageGroup& group : m_arguments.messageGroups)
-        applyMessageChanges(group.message, group.changes);
-    return applyGlobalChanges() ? saveProject() : kExitFailed;
-}
-
-void CtlRun::applyMessageChanges(int m, const MessageChanges& changes)
-{
-    if (changes.mode)
-        m_controller.chooseEntry(m, MessageList::Mode, *changes.mode);
-    if (changes.speed)
-        m_controller.chooseEntry(m, MessageList::Speed, *changes.speed);
-    if (changes.flash)
-        m_controller.setFlash(m, *changes.flash);
-    if (changes.frame)
-        m_controller.setLoopLamp(m, *changes.frame);
-    if (changes.font)
-        m_controller.setFontName(m, *changes.font);
-    if (changes.size)
-        m_controller.typeText(m, MessageList::FontSize, *changes.size);
-    if (changes.bold)
-        m_controller.setBold(m, *changes.bold);
-    if (changes.adjust) {
-        m_controller.setAdjustBar(m, *changes.adjust);
-        m_controller.setTopAdjText(m, QString::number(*changes.adjust));
+        SettingChanges::applyToMessage(m_controller, group.message, group.changes);
+    if (const auto refused = SettingChanges::applyToSign(m_controller, m_arguments.globalChanges)) {
+        printError(*refused);
+        return kExitFailed;
     }
-}
-
-bool CtlRun::applyGlobalChanges()
-{
-    const GlobalChanges& changes = m_arguments.globalChanges;
-    for (const auto& [list, index] : changes.entries)
-        m_controller.chooseEntry(list, index);
-    if (changes.countdownDays)
-        m_controller.setCountdownDays(*changes.countdownDays);
-    if (const auto& workTime = changes.workTime) {
-        // "off" keeps the window the project has; only the switch changes.
-        if (workTime->enabled) {
-            m_controller.setStartMinutes(workTime->start);
-            m_controller.setEndMinutes(workTime->end);
-        }
-        m_controller.setWorkTimeEnabled(workTime->enabled);
-    }
-    if (const auto& group = changes.alternation) {
-        m_controller.setAltRun(group->begin, group->count);
-        // The chain rule undoes a group that cannot be: one starting at the last message.
-        if (Alternation::findAltGroup(m_controller.project().altBoxes()) != *group) {
-            printError(CtlTexts::alternationRefused(group->begin));
-            return false;
-        }
-    }
-    return true;
+    return saveProject();
 }
 
 int CtlRun::importPicture()
@@ -331,4 +292,22 @@ int CtlRun::ports()
         m_arguments.json ? QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)) : text;
     m_output << output << Qt::flush;
     return 0;
+}
+
+int CtlRun::serve()
+{
+    const auto settings = ServeSettings::of(m_arguments);
+    if (const auto* refused = std::get_if<QString>(&settings)) {
+        printError(*refused);
+        return kExitFailed;
+    }
+    WebService service(std::get<ServeSettings>(settings));
+    if (const QString refused = service.start(); !refused.isEmpty()) {
+        printError(refused);
+        return kExitFailed;
+    }
+    m_output << ServiceTexts::serving(service.url()) << Qt::endl;
+    const StopSignals stop;
+    QObject::connect(&stop, &StopSignals::received, &m_loop, [this] { m_loop.exit(0); });
+    return m_loop.exec();
 }

@@ -41,6 +41,8 @@ private:
     [[nodiscard]] int preview();
     [[nodiscard]] int info();
     [[nodiscard]] int ports();
+    // Until SIGINT or SIGTERM.
+    [[nodiscard]] int serve();
 
     void printError(const QString& text);
     void printResult(const QString& port, const QString& result);
@@ -59,9 +61,6 @@ private:
     [[nodiscard]] int runOnEachPort(std::function<bool()> start);
     void startOnNextPort();
     void portDone(bool completed);
-    void applyMessageChanges(int m, const MessageChanges& changes);
-    // False when the alternation group could not be made as asked.
-    [[nodiscard]] bool applyGlobalChanges();
 
     CtlArguments m_arguments;
     QTextStream& m_output;

@@ -75,6 +75,10 @@ namespace CtlTexts {
     return QCoreApplication::translate("CtlTexts", "「.%1」の形式の画像は書き出せません。使える拡張子: %2")
         .arg(extension, known);
 }
+[[nodiscard]] inline QString certAndKey()
+{
+    return QCoreApplication::translate("CtlTexts", "--tls-cert と --tls-key は二つ一緒に指定してください。");
+}
 [[nodiscard]] inline QString outOrFrames()
 {
     return QCoreApplication::translate("CtlTexts", "--out か --frames のどちらか一つを指定してください。");

@@ -54,11 +54,13 @@ int main(int argc, char* argv[])
     const Language::Request asked = Language::takeOption(withoutLanguage);
     Diagnostics::setUp();
 
-    // Only adopting a text draws with fonts, which need a GUI application though never a display.
-    // The other commands go without, which spares them the font system's start and teardown.
+    // Only adopting a text (set-text, and the service's changes) draws with fonts, which need a GUI
+    // application though never a display. The other commands go without, which spares them the font
+    // system's start and teardown.
     std::unique_ptr<QTemporaryDir> runtimeFolder;
     std::unique_ptr<QCoreApplication> app;
-    if (withoutLanguage.value(1) == QLatin1String("set-text")) {
+    const QString verb = withoutLanguage.value(1);
+    if (verb == QLatin1String("set-text") || verb == QLatin1String("serve")) {
         runtimeFolder = runtimeFolderStandIn();
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -5,6 +5,7 @@
 
 #include <QTime>
 #include <optional>
+#include <variant>
 
 class Project;
 
@@ -17,3 +18,6 @@ struct PreviewRequest {
 
 // Nothing when written, else why not.
 [[nodiscard]] std::optional<QString> writePreview(const Project& project, const PreviewRequest& request);
+// The same as the bytes of a GIF file (the recording's paths are not used), else why not.
+[[nodiscard]] std::variant<QByteArray, QString> previewGif(const Project& project,
+                                                           const PreviewRequest& request);

@@ -158,10 +158,14 @@ QString lockPath(const QString& settingsPath)
     return FileCommit::lockPath(settingsPath + SettingsFormat::kSavingMarkerSuffix);
 }
 
-ReadResult read(const QString& settingsPath)
+namespace {
+
+// Both files' bytes as a load reads them: after another program's save has ended, and after an
+// interrupted one has been finished.
+std::variant<std::pair<QByteArray, QByteArray>, Failure> readPair(const QString& settingsPath)
 {
     if (!namesPair(settingsPath))
-        return {std::nullopt, failure(Error::NamesUnpaired, settingsPath)};
+        return failure(Error::NamesUnpaired, settingsPath);
     std::variant<QByteArray, Failure> settings;
     std::variant<QByteArray, Failure> data;
     const auto readBoth = [&] {
@@ -170,16 +174,35 @@ ReadResult read(const QString& settingsPath)
             data = readData(dataFilePath(settingsPath));
     };
     if (auto unfinished = recovered(settingsPath, Error::SettingsUnreadable, readBoth))
-        return {std::nullopt, *unfinished};
+        return *unfinished;
     if (auto* refused = std::get_if<Failure>(&settings))
-        return {std::nullopt, *refused};
+        return *refused;
     if (auto* refused = std::get_if<Failure>(&data))
+        return *refused;
+    return std::pair(std::move(std::get<QByteArray>(settings)), std::move(std::get<QByteArray>(data)));
+}
+
+} // namespace
+
+ReadResult read(const QString& settingsPath)
+{
+    auto pair = readPair(settingsPath);
+    if (auto* refused = std::get_if<Failure>(&pair))
         return {std::nullopt, *refused};
-    QByteArray& dispData = std::get<QByteArray>(data);
-    const Fingerprint fingerprint = fingerprintOf(std::get<QByteArray>(settings), dispData);
-    ProfileDocument document(std::move(std::get<QByteArray>(settings)));
+    auto& [settings, dispData] = std::get<0>(pair);
+    const Fingerprint fingerprint = fingerprintOf(settings, dispData);
+    ProfileDocument document(std::move(settings));
     ProjectFile file = ProjectFile::read(document);
     return {Stored{std::move(document), std::move(file), std::move(dispData), fingerprint}, {}};
+}
+
+std::variant<Fingerprint, Failure> fingerprint(const QString& settingsPath)
+{
+    const auto pair = readPair(settingsPath);
+    if (const auto* refused = std::get_if<Failure>(&pair))
+        return *refused;
+    const auto& [settings, dispData] = std::get<0>(pair);
+    return fingerprintOf(settings, dispData);
 }
 
 WriteResult write(const QString& settingsPath, const ProjectFile& settings, const FileOrigin& origin,

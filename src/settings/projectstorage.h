@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <variant>
 
 class DisplayData;
 
@@ -80,6 +81,9 @@ struct WriteResult {
 [[nodiscard]] QString lockPath(const QString& settingsPath);
 
 [[nodiscard]] ReadResult read(const QString& settingsPath);
+// What both files hold now, as read() would find them: a program that saw them before can tell
+// whether another one has saved since.
+[[nodiscard]] std::variant<Fingerprint, Failure> fingerprint(const QString& settingsPath);
 // progress is told 1 .. 16 while the messages' display data are written, then 17. origin is the
 // settings file last read or written, whose bytes the unchanged values keep. With `expected`, the
 // files are replaced only while they hold what it describes (or the settings file is gone), else
