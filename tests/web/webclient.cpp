@@ -84,10 +84,13 @@ WebClient::Answer WebClient::send(const QByteArray& method, const QByteArray& pa
         const qsizetype end = raw.indexOf("\r\n\r\n");
         if (end < 0)
             continue;
-        const qsizetype lengthAt = raw.toLower().indexOf("content-length: ");
+        // chromium's DevTools write the header without a space after the colon.
+        constexpr qsizetype kNameLength = sizeof("content-length:") - 1;
+        const qsizetype lengthAt = raw.toLower().indexOf("content-length:");
         if (lengthAt >= 0 && lengthAt < end) {
             const qsizetype lineEnd = raw.indexOf("\r\n", lengthAt);
-            const qsizetype length = raw.mid(lengthAt + 16, lineEnd - lengthAt - 16).toLongLong();
+            const qsizetype length =
+                raw.mid(lengthAt + kNameLength, lineEnd - lengthAt - kNameLength).trimmed().toLongLong();
             if (raw.size() >= end + 4 + length)
                 break;
         }
