@@ -95,8 +95,10 @@ std::optional<int> wholeValue(const QJsonValue& value, int fallback, int min, in
 {
     if (value.isUndefined())
         return fallback;
-    const double number = value.isString() ? value.toString().toDouble() : value.toDouble(-1);
-    if (number != std::floor(number) || number < min || number > max)
+    // A string that is no number is refused, not read as 0.
+    bool numeric = value.isDouble();
+    const double number = value.isString() ? value.toString().toDouble(&numeric) : value.toDouble();
+    if (!numeric || number != std::floor(number) || number < min || number > max)
         return std::nullopt;
     return int(number);
 }

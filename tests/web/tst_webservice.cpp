@@ -189,6 +189,10 @@ private slots:
         QTest::newRow("port not served")
             << QByteArray("POST") << QByteArray("/api/upload") << QByteArray(R"({"port":5})") << Headers{}
             << 400 << ServiceTexts::badPort(QStringLiteral("5"));
+        // A name that is no number once went to the first port.
+        QTest::newRow("port by no number")
+            << QByteArray("POST") << QByteArray("/api/upload") << QByteArray(R"({"port":"COM9"})")
+            << Headers{} << 400 << ServiceTexts::badPort(QStringLiteral("COM9"));
     }
     void refusals()
     {
