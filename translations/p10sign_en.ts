@@ -717,9 +717,9 @@
     </message>
     <message>
         <source>プログラムが前回終了したとき、「%1」に保存されていない変更がありました（%2）。この変更を復元しますか？
-「いいえ」を選ぶと変更は削除されます。</source>
+「いいえ」を選ぶと変更は削除されます。「キャンセル」なら、次の起動でまた尋ねます。</source>
         <translation>When the program last ended, &quot;%1&quot; had changes that were not saved (%2). Restore these changes?
-If you choose &quot;No&quot;, they are deleted.</translation>
+If you choose &quot;No&quot;, they are deleted; &quot;Cancel&quot; asks again at the next start.</translation>
     </message>
     <message>
         <source>名前のないプロジェクト</source>

@@ -60,7 +60,8 @@ namespace DesktopTexts {
 {
     return QCoreApplication::translate(
                "DesktopTexts", "プログラムが前回終了したとき、「%1」に保存されていない変更がありました"
-                               "（%2）。この変更を復元しますか？\n「いいえ」を選ぶと変更は削除されます。")
+                               "（%2）。この変更を復元しますか？\n「いいえ」を選ぶと変更は削除されます。"
+                               "「キャンセル」なら、次の起動でまた尋ねます。")
         .arg(project, time);
 }
 [[nodiscard]] inline QString unnamedProject()

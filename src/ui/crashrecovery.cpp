@@ -128,8 +128,17 @@ void CrashRecovery::offer(const QString& slot)
         const QString name =
             project.isEmpty() ? DesktopTexts::unnamedProject() : QDir::toNativeSeparators(project);
         const QString time = copy.lastModified().toString(kTimeForm);
-        if (m_dialogs.askYesNo(MessageTexts::warningTitle(), DesktopTexts::offerRecovery(name, time)))
+        // Enter restores and Escape keeps the copy for later: only a plain "No" deletes the work.
+        switch (
+            m_dialogs.askYesNoCancel(MessageTexts::warningTitle(), DesktopTexts::offerRecovery(name, time))) {
+        case Dialogs::Answer::Yes:
             m_restored = m_settings.restoreCopy(copy.absoluteFilePath(), project);
+            break;
+        case Dialogs::Answer::No:
+            break;
+        case Dialogs::Answer::Cancel:
+            return;
+        }
     }
     owner.unlock();
     QDir(slot).removeRecursively();

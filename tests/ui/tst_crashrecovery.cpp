@@ -62,10 +62,10 @@ struct NextStart {
     CrashRecovery recovery{fixture.controller.project(), history, fixture.settings, fixture.dialogs};
     Project& project = fixture.controller.project();
 
-    explicit NextStart(bool restore)
+    explicit NextStart(Dialogs::Answer answer)
     {
         fixture.controller.startUp();
-        fixture.dialogs.yesNoAnswers = {restore};
+        fixture.dialogs.yesNoCancelAnswers = {answer};
         recovery.offerLeftCopies();
     }
 };
@@ -89,7 +89,7 @@ private:
         QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("kept"));
 
         // A window still running keeps its copy to itself.
-        QVERIFY(NextStart(true).fixture.dialogs.questions.isEmpty());
+        QVERIFY(NextStart(Dialogs::Answer::Yes).fixture.dialogs.questions.isEmpty());
 
         program.kill();
         QVERIFY(program.waitForFinished(kChildAnswerMs));
@@ -114,7 +114,15 @@ private slots:
         const QFileInfo copy(keptCopies().value(0));
         QVERIFY(copy.absoluteFilePath().startsWith(m_dir.filePath(QStringLiteral("data/"))));
 
-        NextStart start(true);
+        // Put off, the question comes again at the next start.
+        {
+            const NextStart later(Dialogs::Answer::Cancel);
+            QCOMPARE(later.fixture.dialogs.questions.size(), 1);
+            QVERIFY(!later.project.modified());
+            QCOMPARE(keptCopies().size(), 1);
+        }
+
+        NextStart start(Dialogs::Answer::Yes);
         const FakeDialogs& dialogs = start.fixture.dialogs;
         QCOMPARE(dialogs.questions.size(), 1);
         const QString question = dialogs.questions[0].text;
@@ -139,7 +147,7 @@ private slots:
     void declinedCopyIsRemoved()
     {
         killAfterEdit(QStringLiteral("Closed"));
-        const NextStart start(false);
+        const NextStart start(Dialogs::Answer::No);
         QCOMPARE(start.fixture.dialogs.questions.size(), 1);
         QVERIFY(keptCopies().isEmpty());
         QVERIFY(!start.project.modified());
