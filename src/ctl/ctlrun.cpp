@@ -169,7 +169,7 @@ int CtlRun::upload()
         return kExitFailed;
     const UploadEstimate upload = UploadEstimate::of(m_controller.project());
     if (!upload.fits() && !m_arguments.clip) {
-        printError(LinkTexts::overCapacity() + u'\n' + upload.overflowText() + u'\n' + CtlTexts::clipHint());
+        printError(upload.overCapacityText(CtlTexts::clipHint()));
         return kExitFailed;
     }
     // Brightness is no part of a project file; the card gets the script's.

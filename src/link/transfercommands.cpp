@@ -128,9 +128,8 @@ bool TransferCommands::refusedAsTooLarge(Overflow overflow)
     const UploadEstimate upload = UploadEstimate::of(m_project);
     if (upload.fits() || overflow == Overflow::Clip)
         return false;
-    const QString question =
-        LinkTexts::overCapacity() + u'\n' + upload.overflowText() + u'\n' + LinkTexts::sendAnyway();
-    return !m_dialogs.askYesNo(MessageTexts::warningTitle(), question);
+    return !m_dialogs.askYesNo(MessageTexts::warningTitle(),
+                               upload.overCapacityText(LinkTexts::sendAnyway()));
 }
 
 void TransferCommands::start(LinkExchange* exchange)

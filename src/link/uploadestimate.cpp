@@ -42,3 +42,8 @@ QString UploadEstimate::overflowText() const
         lines << LinkTexts::droppedMessages().arg(MessageTexts::messageNames(dropped));
     return lines.join(u'\n');
 }
+
+QString UploadEstimate::overCapacityText(const QString& next) const
+{
+    return LinkTexts::overCapacity() + u'\n' + overflowText() + u'\n' + next;
+}

@@ -23,6 +23,8 @@ struct UploadEstimate {
     [[nodiscard]] bool fits() const { return clippedColumns == 0; }
     // One line naming the messages cut short and one those left out; empty when all fit.
     [[nodiscard]] QString overflowText() const;
+    // That the project does not fit, what is cut and dropped, and `next`: what the reader can do.
+    [[nodiscard]] QString overCapacityText(const QString& next) const;
 
     [[nodiscard]] static UploadEstimate of(const Project& project);
 };

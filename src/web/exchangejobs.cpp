@@ -55,8 +55,7 @@ std::variant<int, ExchangeJobs::Refusal> ExchangeJobs::start(const Request& requ
     if (request.kind == ExchangeJob::Kind::Upload) {
         const UploadEstimate upload = UploadEstimate::of(m_controller.project());
         if (!upload.fits() && !request.clip)
-            return Refusal{400, LinkTexts::overCapacity() + u'\n' + upload.overflowText() + u'\n' +
-                                    ServiceTexts::clipHint()};
+            return Refusal{400, upload.overCapacityText(ServiceTexts::clipHint())};
         // Brightness is no part of a project file; the card gets the request's.
         m_controller.typeText(GlobalList::Brightness, request.brightness);
     }
