@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/messagecanvas.h"
-#include "link/systemportcatalogue.h"
 #include "model/limits.h"
 #include "texts/language.h"
+#include "ui/startahead.h"
 #include "ui/windowapp.h"
 #include "ui/windowfonts.h"
 
@@ -109,13 +109,13 @@ int runUntilExposed(QApplication& app, QWidget& window, const std::function<void
 // The start of main() in ../src/ui/main.cpp, without the command line.
 int runProgramChild(int argc, char* argv[], bool full)
 {
-    SystemPortCatalogue ports;
-    ports.scanAhead();
+    StartAhead ahead;
     QApplication app(argc, argv);
     Language language;
     language.apply(Language::choose({}, Language::remembered(QSettings())));
-    QApplication::setFont(WindowFonts::caption());
-    WindowApp program(ports);
+    QApplication::setFont(WindowFonts::anyText());
+    ahead.awaitFonts();
+    WindowApp program(ahead.ports());
     program.start();
     if (!full)
         return runUntilExposed(app, program.window());

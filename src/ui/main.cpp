@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "appinfo.h"
-#include "link/systemportcatalogue.h"
 #include "logging/diagnostics.h"
 #include "texts/language.h"
+#include "ui/startahead.h"
 #include "ui/windowapp.h"
 #include "ui/windowarguments.h"
 #include "ui/windowfonts.h"
@@ -60,20 +60,18 @@ int main(int argc, char* argv[])
         return finish(std::get<WindowArgumentsExit>(parseWindowArguments(raw)));
     }
 
-    // Listing the serial ports needs no application object: it runs while the window system
-    // starts and the window is built.
-    SystemPortCatalogue ports;
-    ports.scanAhead();
+    StartAhead ahead;
     QApplication app(argc, argv);
     language.apply(chosen());
     QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::kDesktopId));
     QApplication::setWindowIcon(programIcon());
-    QApplication::setFont(WindowFonts::caption());
+    QApplication::setFont(WindowFonts::anyText());
     // Qt has taken its own options (-platform, -style …) out of the arguments by now.
     const auto parsed = parseWindowArguments(QApplication::arguments());
     if (const auto* exit = std::get_if<WindowArgumentsExit>(&parsed))
         return finish(*exit);
-    WindowApp program(ports);
+    ahead.awaitFonts();
+    WindowApp program(ahead.ports());
     program.start(std::get<WindowArguments>(parsed).project);
     return app.exec();
 }

@@ -116,6 +116,7 @@ QWidget* MessagePage::buildTextFrame()
             [this] { m_controller.setMessageText(m_message, modelText(m_text->toPlainText())); });
 
     m_fontName = new ListCombo(name(QStringLiteral("FntName")), kFontNameWidth, frame);
+    m_fontName->setFont(WindowFonts::anyText());
     connect(m_fontName, &QComboBox::editTextChanged, this,
             [this](const QString& text) { m_controller.setFontName(m_message, text); });
     connect(FocusOutFilter::watch(m_fontName), &FocusOutFilter::focusLeft, this,

@@ -7,10 +7,15 @@
 // not installed, the Japanese Gothic faces of the same kind stand in.
 namespace WindowFonts {
 
-[[nodiscard]] QFont caption();    // proportional Gothic, bold: every caption, list and field
-[[nodiscard]] QFont exitButton(); // the same, larger
-[[nodiscard]] QFont fileLabel();  // monospaced Gothic, large, bold
-[[nodiscard]] QFont smallLabel(); // the same face as captions, smaller
+// Proportional Gothic, bold: the window's own captions, lists and fields, drawn from that face
+// alone.
+[[nodiscard]] QFont caption();
+// The same, with the system's other faces for what it lacks: names of files and fonts, the
+// system's messages, the dialogs.
+[[nodiscard]] QFont anyText();
+[[nodiscard]] QFont exitButton(); // as captions, larger
+[[nodiscard]] QFont fileLabel();  // monospaced Gothic, large, bold, as anyText
+[[nodiscard]] QFont smallLabel(); // as anyText, smaller: the status and a port's problem
 // The desktop's font in the captions' face. Japanese and Latin text then come from one face: with
 // a Latin face first, the Japanese falls back to another, which also draws the numbers that follow
 // it ("16 バイト × 16") smaller.

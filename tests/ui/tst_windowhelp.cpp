@@ -12,12 +12,14 @@
 #include "ui/mainwindow.h"
 #include "ui/tabstrip.h"
 #include "ui/widgetdialogs.h"
+#include "ui/windowfonts.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -242,6 +244,50 @@ private slots:
                 widest = std::max(widest, list->view()->fontMetrics().horizontalAdvance(list->itemText(i)));
             QVERIFY2(list->view()->minimumWidth() >= widest, qPrintable(list->objectName()));
         }
+    }
+
+    // The captions are drawn from the Gothic face alone, so every letter of them must be in it;
+    // the list of installed fonts may name faces of any script and falls back to others.
+    void theWindowsOwnTextsAreInTheCaptionsFace_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("ja") << "ja";
+        QTest::newRow("en") << "en";
+    }
+    void theWindowsOwnTextsAreInTheCaptionsFace()
+    {
+        QFETCH(QString, language);
+        useLanguage(language);
+        ControllerFixture fixture;
+        fixture.controller.startUp();
+        MainWindow window(fixture.controller, fixture.settings);
+        auto* tabs = window.findChild<TabStrip*>(QStringLiteral("TabStrip1"));
+        QStringList texts;
+        for (int m = 0; m < tabs->count(); ++m) {
+            texts << tabs->tabText(m);
+            tabs->setCurrentIndex(m);
+        }
+        int alone = 0;
+        for (const QWidget* widget : window.findChildren<QWidget*>()) {
+            const QFont font = widget->font();
+            if (!(font.styleStrategy() & QFont::NoFontMerging))
+                continue;
+            ++alone;
+            if (const auto* label = qobject_cast<const QLabel*>(widget))
+                texts << label->text();
+            else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+                texts << button->text();
+            else if (const auto* box = qobject_cast<const QGroupBox*>(widget))
+                texts << box->title();
+        }
+        QVERIFY(alone > 100);
+        const QFontMetrics caption(WindowFonts::caption());
+        for (const QString& text : std::as_const(texts)) {
+            for (const char32_t letter : text.toUcs4())
+                QVERIFY2(caption.inFontUcs4(letter), qPrintable(text));
+        }
+        QVERIFY(!(window.findChild<QWidget*>(QStringLiteral("FntName0"))->font().styleStrategy() &
+                  QFont::NoFontMerging));
     }
 };
 
