@@ -165,6 +165,16 @@ private slots:
         QCOMPARE(MessageEncoder::roundToScreens(33, 0), 33); // a typed width of 0 never divides
     }
 
+    void anUntouchedCanvasIsAsBlackAsAClearedOne()
+    {
+        const MessageCanvas untouched;
+        MessageCanvas cleared;
+        cleared.setPixel(7, 3, MessageCanvas::kRed);
+        cleared.clear();
+        QCOMPARE(untouched.pixel(7, 3), MessageCanvas::kBlack);
+        QCOMPARE(untouched.image(), cleared.image());
+    }
+
     void backgroundIsDrawnBackOnClear()
     {
         QImage picture(4, 2, QImage::Format_RGB32);
