@@ -4,7 +4,6 @@
 #include "texts/language.h"
 #include "ui/startahead.h"
 #include "ui/windowapp.h"
-#include "ui/windowfonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -113,18 +112,22 @@ int runProgramChild(int argc, char* argv[], bool full)
     QApplication app(argc, argv);
     Language language;
     language.apply(Language::choose({}, Language::remembered(QSettings())));
-    QApplication::setFont(WindowFonts::anyText());
-    ahead.awaitFonts();
+    WindowApp::dressApplication();
+    ahead.applicationStarted();
     WindowApp program(ahead.ports());
     program.start();
-    if (!full)
-        return runUntilExposed(app, program.window());
-    const int status = runUntilExposed(app, program.window(), [&program] {
-        fillEveryMessage(program.controller());
-        // Quitting closes the window, which would otherwise offer to save the filled project.
-        program.controller().project().setModified(false);
-    });
-    std::printf("%lld\n", residentKilobytes());
+    std::function<void()> fill;
+    if (full) {
+        fill = [&program] {
+            fillEveryMessage(program.controller());
+            // Quitting closes the window, which would otherwise offer to save the filled project.
+            program.controller().project().setModified(false);
+        };
+    }
+    const int status = runUntilExposed(app, program.window(), fill);
+    ahead.finish();
+    if (full)
+        std::printf("%lld\n", residentKilobytes());
     return status;
 }
 

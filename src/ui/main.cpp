@@ -5,11 +5,8 @@
 #include "ui/startahead.h"
 #include "ui/windowapp.h"
 #include "ui/windowarguments.h"
-#include "ui/windowfonts.h"
 
 #include <QApplication>
-#include <QDirIterator>
-#include <QIcon>
 #include <QSettings>
 #include <cstdio>
 
@@ -20,15 +17,6 @@ int finish(const WindowArgumentsExit& exit)
     std::fputs(qUtf8Printable(exit.output), stdout);
     std::fputs(qUtf8Printable(exit.error), stderr);
     return exit.status;
-}
-
-QIcon programIcon()
-{
-    QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
-    return icon;
 }
 
 } // namespace
@@ -63,15 +51,15 @@ int main(int argc, char* argv[])
     StartAhead ahead;
     QApplication app(argc, argv);
     language.apply(chosen());
-    QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::kDesktopId));
-    QApplication::setWindowIcon(programIcon());
-    QApplication::setFont(WindowFonts::anyText());
+    WindowApp::dressApplication();
     // Qt has taken its own options (-platform, -style …) out of the arguments by now.
     const auto parsed = parseWindowArguments(QApplication::arguments());
     if (const auto* exit = std::get_if<WindowArgumentsExit>(&parsed))
         return finish(*exit);
-    ahead.awaitFonts();
+    ahead.applicationStarted();
     WindowApp program(ahead.ports());
     program.start(std::get<WindowArguments>(parsed).project);
-    return app.exec();
+    const int status = app.exec();
+    ahead.finish();
+    return status;
 }

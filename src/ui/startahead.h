@@ -3,11 +3,14 @@
 
 #include "link/systemportcatalogue.h"
 
+#include <future>
 #include <thread>
 
-// What the window's start can do before the window system is up, begun on threads of their own
-// while it starts: the look at the serial ports, and reading the system's font configuration,
-// which the first caption measured would otherwise wait for (a tenth of the start). main() and
+// What the window's start can do apart from building the window, on threads of their own: the
+// look at the serial ports and the system's font configuration while the window system starts,
+// then, once the application object is made, what the first paint takes from the stores that all
+// threads share: the list of installed faces, and the picture plugins (Fusion draws a group box's
+// frame from a picture, and Qt loads every picture plugin to find the one for it). main() and
 // the start-up benchmark make it first.
 class StartAhead {
 public:
@@ -17,10 +20,15 @@ public:
     StartAhead& operator=(const StartAhead&) = delete;
 
     [[nodiscard]] SystemPortCatalogue& ports() { return m_ports; }
-    // Once this returns, the fonts are ready to use without reading the configuration again.
-    void awaitFonts();
+    void applicationStarted();
+    // Before the application object goes.
+    void finish();
 
 private:
+    void go(bool on);
+
     SystemPortCatalogue m_ports;
-    std::thread m_fontConfiguration;
+    std::promise<bool> m_application;
+    bool m_told = false;
+    std::thread m_fonts;
 };

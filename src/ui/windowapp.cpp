@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windowapp.h"
 
+#include "appinfo.h"
 #include "link/portline.h"
+#include "ui/windowfonts.h"
 
+#include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QTimer>
 
 WindowApp::WindowApp(PortCatalogue& ports)
@@ -23,6 +28,17 @@ WindowApp::WindowApp(PortCatalogue& ports)
 }
 
 WindowApp::~WindowApp() = default;
+
+void WindowApp::dressApplication()
+{
+    QGuiApplication::setDesktopFileName(QLatin1String(AppInfo::kDesktopId));
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    QApplication::setWindowIcon(icon);
+    QApplication::setFont(WindowFonts::anyText());
+}
 
 void WindowApp::start(const QString& project)
 {

@@ -26,6 +26,9 @@ public:
     explicit WindowApp(PortCatalogue& ports);
     ~WindowApp();
 
+    // What the application shows of itself: its desktop entry, icon and faces.
+    static void dressApplication();
+
     // Start-up of the project, then the window is shown. Once it shows, the changes a killed
     // program left are offered back, then a project given opens.
     void start(const QString& project = {});

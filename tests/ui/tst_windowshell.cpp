@@ -7,13 +7,16 @@
 #include "ui/mainwindow.h"
 #include "ui/projectsession.h"
 #include "ui/recentplaces.h"
+#include "ui/startahead.h"
 #include "ui/tabstrip.h"
+#include "ui/windowapp.h"
 #include "ui/windowarguments.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
@@ -29,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -65,6 +69,32 @@ private slots:
     {
         // The project locks go to a runtime folder of this test, not the user's.
         qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8());
+    }
+
+    // Told or not that the application object is made, the helper thread ends: the program may
+    // stop at a refused argument before the window is built.
+    void startAheadEndsWhetherOrNotTheWindowStarts()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        {
+            StartAhead refused;
+        }
+        StartAhead ahead;
+        ahead.applicationStarted();
+        ahead.finish();
+        // A bound that only a hang exceeds.
+        QVERIFY(clock.elapsed() < 10000);
+    }
+
+    void applicationWearsTheProgramsIconAndFaces()
+    {
+        WindowApp::dressApplication();
+        const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+        QVERIFY(sizes.contains(QSize(16, 16)));
+        QVERIFY(std::all_of(sizes.begin(), sizes.end(), [](QSize size) { return size.width() <= 64; }));
+        QVERIFY(!QGuiApplication::desktopFileName().isEmpty());
+        QCOMPARE(QApplication::font().families().first(), QStringLiteral("ＭＳ Ｐゴシック"));
     }
 
     void commandLine_data()
