@@ -93,8 +93,8 @@ private slots:
         const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
         QVERIFY(sizes.contains(QSize(16, 16)));
         QVERIFY(std::all_of(sizes.begin(), sizes.end(), [](QSize size) { return size.width() <= 64; }));
-        QVERIFY(!QGuiApplication::desktopFileName().isEmpty());
-        QCOMPARE(QApplication::font().families().first(), QStringLiteral("ＭＳ Ｐゴシック"));
+        // Dialogs and menus show names of any script: the application's face falls back.
+        QVERIFY(!(QApplication::font().styleStrategy() & QFont::NoFontMerging));
     }
 
     void commandLine_data()
